@@ -1,0 +1,13 @@
+#pragma once
+// The few things the program asks of the desktop. Behind one interface so
+// that tests never launch a browser or a calculator.
+#include <QString>
+
+class PlatformServices {
+public:
+    virtual ~PlatformServices() = default;
+    // Each returns false when the desktop could not do it.
+    virtual bool openUrl(const QString &url) = 0;
+    virtual bool openLocalFile(const QString &path) = 0;
+    virtual bool startCalculator() = 0;
+};
