@@ -1,0 +1,11 @@
+#pragma once
+class Workspace;
+
+// One complete linear static analysis of the current model: assembly,
+// solution, result recovery, extrema, log lines, timing and the mechanism
+// warning. A model that cannot be analysed (an element of zero length, a
+// reference outside the model, a group with E <= 0 or A <= 0, a singular
+// system) is refused with a message; the previous results then stay as they
+// were and the analysis-failed flag is set.
+// Returns true when the results were renewed.
+bool Run_Analysis(Workspace &ws);

@@ -1,0 +1,47 @@
+#pragma once
+// The drawing area of the main window: shows the persistent picture, reports
+// mouse events in centimetres, and carries the overlays (rubber rectangle)
+// that are not part of the picture.
+#include <QWidget>
+#include <QRectF>
+#include <memory>
+#include <cstdint>
+
+class Canvas;
+
+class DrawingArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit DrawingArea(QWidget *parent = nullptr);
+    ~DrawingArea() override;
+
+    // The surface drawing routines paint on; repaint() shows it.
+    Canvas &canvas();
+    double widthCm() const;
+    double heightCm() const;
+    void setBackgroundColour(std::uint32_t colour);
+
+    // Zoom-window rubber rectangle between two points in cm; hide with an
+    // empty rectangle.
+    void setRubberRectangle(const QRectF &cm);
+
+signals:
+    void mousePressed(Qt::MouseButton button, double xCm, double yCm);
+    void mouseMoved(Qt::MouseButtons buttons, double xCm, double yCm);
+    void mouseReleased(Qt::MouseButton button, double xCm, double yCm);
+    void doubleClicked();
+    // The size changed and the picture was renewed blank: redraw it.
+    void resized();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
+    void mousePressEvent(QMouseEvent *) override;
+    void mouseMoveEvent(QMouseEvent *) override;
+    void mouseReleaseEvent(QMouseEvent *) override;
+    void mouseDoubleClickEvent(QMouseEvent *) override;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
