@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Set-up, build and test entry point for a Debian 12 machine.
+#   scripts/dev.sh run [MODEL.kel]   install what is missing, build, start the program
+#   scripts/dev.sh test              install what is missing, build, run every test
+#   scripts/dev.sh asan              core tests under AddressSanitizer and UBSan
+#   scripts/dev.sh fuzz [SECONDS]    build the fuzz targets with clang and run each briefly
+#   scripts/dev.sh bench             build optimised and run the benchmarks
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$here"
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+fuzz_packages=(clang libclang-rt-14-dev)
+
+install_missing() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+jobs="$(nproc 2>/dev/null || echo 2)"
+
+build() {  # build PRESET [targets...]
+    local preset="$1"; shift
+    cmake --preset "$preset" >/dev/null
+    if [ $# -gt 0 ]; then
+        cmake --build --preset "$preset" -j "$jobs" --target "$@"
+    else
+        cmake --build --preset "$preset" -j "$jobs"
+    fi
+}
+
+cmd="${1:-}"; [ $# -gt 0 ] && shift
+case "$cmd" in
+run)
+    install_missing "${packages[@]}"
+    build default kel2d
+    exec "$here/build/default/app/kel2d" "$@"
+    ;;
+test)
+    install_missing "${packages[@]}"
+    build default
+    ctest --preset default -j "$jobs"
+    ;;
+asan)
+    install_missing "${packages[@]}"
+    build asan
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --preset asan -j "$jobs"
+    ;;
+fuzz)
+    install_missing "${packages[@]}" "${fuzz_packages[@]}"
+    seconds="${1:-40}"
+    build fuzz
+    for target in build/fuzz/fuzz/fuzz_*; do
+        [ -x "$target" ] || continue
+        name="$(basename "$target")"
+        corpus="$here/fuzz/corpus/${name#fuzz_}"
+        work="$(mktemp -d)"
+        seeds=()
+        [ -d "$corpus" ] && seeds=("$corpus")
+        echo "Fuzzing $name for ${seconds}s"
+        "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+            -print_final_stats=1 "$work" "${seeds[@]}" 2>&1 | tail -n 12
+        rm -rf "$work"
+    done
+    ;;
+bench)
+    install_missing "${packages[@]}"
+    build bench kel2d_bench
+    QT_QPA_PLATFORM=offscreen "$here/build/bench/bench/kel2d_bench" "$@"
+    ;;
+*)
+    sed -n '2,8p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'
+    exit 64
+    ;;
+esac
