@@ -1,0 +1,140 @@
+#include "files/Files.h"
+
+#include "common/Workspace.h"
+#include "files/ModelFileFormat.h"
+#include "model/Subs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kSaveFilter = QStringLiteral("Corvane Kel.2D files (*.kel)");
+const QString kOpenFilter = QStringLiteral("Corvane Kel.2D Input files (*.kel)");
+const QString kExtension = QStringLiteral(".kel");
+
+// The name the save dialog proposes: the current file without its
+// extension, or "Untitled", in the current working directory (an absolute
+// current name keeps its own folder).
+QString proposedSavePath(const QString &current)
+{
+    QString base = current;
+    if (base.endsWith(kExtension, Qt::CaseInsensitive))
+        base.chop(kExtension.size());
+    if (base.isEmpty())
+        base = QStringLiteral("Untitled");
+    return QDir::current().filePath(base);
+}
+
+// Asks for the name to save under. The dialog asked about overwriting the
+// name the user typed; when ".kel" has to be added the file actually written
+// is another one, so ask again if that one exists. Nothing when cancelled.
+std::optional<QString> askSaveName(Workspace &ws)
+{
+    const auto chosen = ws.prompts().saveFile(QStringLiteral("Save As"), kSaveFilter,
+                                               proposedSavePath(ws.model.fileName));
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    QString name = *chosen;
+    if (!name.endsWith(kExtension, Qt::CaseSensitive)) {
+        name += kExtension;
+        if (QFileInfo::exists(name)) {
+            const PromptAnswer a = ws.prompts().message(
+                QStringLiteral("%1 already exists.\r\nDo you want to replace it?")
+                    .arg(QDir::toNativeSeparators(name)),
+                kProgramTitle, PromptIcon::Exclamation, PromptButtons::YesNo);
+            if (a != PromptAnswer::Yes)
+                return std::nullopt;
+        }
+    }
+    return name;
+}
+
+// Leaves the model empty and untitled after a failed read, with the
+// message in a box and in the log.
+void readFailed(Workspace &ws, const QString &message)
+{
+    ws.reportError(message, true);
+    Clear_Model(ws);
+    ws.model.modelChanged = true;
+    ws.model.fileName.clear();
+    ws.hooks().setCaption(captionFor(QString()));
+}
+
+} // namespace
+
+QString captionFor(const QString &fileName)
+{
+    return kProgramTitle + QStringLiteral(" - ")
+        + (fileName.isEmpty() ? QStringLiteral("Untitled.kel") : fileName);
+}
+
+bool Write_Model_File(Workspace &ws, QString &fileName, bool quiet)
+{
+    if (fileName.isEmpty()) {
+        const auto name = askSaveName(ws);
+        if (!name)
+            return false;
+        fileName = *name;
+    }
+
+    // Written beside the target and renamed over it only when complete, so a
+    // failed save never leaves a damaged file where the old one was.
+    QSaveFile file(fileName);
+    const QByteArray bytes = kelfile::modelFileBytes(ws.model, ws.settings, ws.view);
+    const bool written = file.open(QIODevice::WriteOnly)
+        && file.write(bytes) == bytes.size() && file.commit();
+    if (!written) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        ws.reportError(QStringLiteral("There was an error saving the file: ") + reason, true);
+        return false;
+    }
+
+    if (!quiet) {
+        ws.hooks().setCaption(captionFor(fileName));
+        ws.log.append(QStringLiteral("Save file: ") + fileName, LogBlack, true);
+        ws.model.fileName = fileName;
+    }
+    return true;
+}
+
+ReadOutcome Read_Model_File(Workspace &ws, QString &fileName)
+{
+    // Ask first: a cancelled dialog must leave the model, its file name and
+    // the caption as they were, or a later save would write an empty model
+    // over the file still named in the caption.
+    if (fileName.isEmpty()) {
+        const auto chosen = ws.prompts().openFile(QStringLiteral("Open"), kOpenFilter,
+                                                  QDir::currentPath());
+        if (!chosen || chosen->isEmpty())
+            return ReadOutcome::Cancelled;
+        fileName = *chosen;
+    }
+
+    Clear_Model(ws);
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        readFailed(ws, QStringLiteral("There was an error opening the file: ") + file.errorString());
+        return ReadOutcome::Failed;
+    }
+    const auto failure = kelfile::parseModelFile(file, ws.model, ws.settings, ws.view);
+    file.close();
+    if (failure) {
+        readFailed(ws, failure->headerMismatch
+                           ? QStringLiteral("There was an error opening the file. "
+                                            "The file could not be read.")
+                           : QStringLiteral("There was an error opening the file: ")
+                               + failure->description);
+        return ReadOutcome::Failed;
+    }
+
+    ws.hooks().setCaption(captionFor(fileName));
+    ws.model.fileName = fileName;
+    ws.log.append(QStringLiteral("Open file: ") + fileName, LogBlack, true);
+    ws.view.resetHistory();
+    return ReadOutcome::Read;
+}

@@ -1,0 +1,485 @@
+#include "files/ModelFileFormat.h"
+
+#include "common/NumberForms.h"
+#include "common/Settings.h"
+#include "drawing/ViewTransform.h"
+#include "model/Model.h"
+
+#include <QFileDevice>
+#include <QIODevice>
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <variant>
+
+namespace kelfile {
+namespace {
+
+const std::array<const char *, 5> kHeader = {
+    "***********************************",
+    "*        Kel!2D Input file        *",
+    "***********************************",
+    "*        Do NOT Modify !!!        *",
+    "***********************************",
+};
+const char *const kEndLine = "END of Kel!2D Input File";
+
+// One line of the settings block: the field it holds and, for numbers, the
+// range the program itself ever gives that field. A value outside that range
+// (a zero grid step, a scale below 1, -1 decimal places) cannot come from the
+// program; it would stall or break the drawing, so the field keeps its
+// program default instead.
+using SettingField = std::variant<bool Settings::*, std::int16_t Settings::*, float Settings::*,
+                                  double Settings::*, float ViewTransform::*,
+                                  double ViewTransform::*>;
+
+struct SettingLine {
+    SettingField field;
+    double min = -std::numeric_limits<double>::infinity();
+    double max = std::numeric_limits<double>::infinity();
+    bool minExclusive = false;
+
+    bool inRange(double v) const
+    {
+        return (minExclusive ? v > min : v >= min) && v <= max;
+    }
+};
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+SettingLine positive(SettingField f) { return {f, 0.0, kInf, true}; }
+SettingLine between(SettingField f, double lo, double hi) { return {f, lo, hi, false}; }
+
+const std::array<SettingLine, 43> &settingsBlock()
+{
+    using S = Settings;
+    using V = ViewTransform;
+    static const std::array<SettingLine, 43> block = {{
+        {&S::nai_aksones},
+        {&S::nai_grid},
+        {&S::nai_komboi},
+        {&S::nai_arithmisi_kombon},
+        {&S::nai_desmefseis},
+        {&S::nai_sint_kombon},
+        {&S::nai_stoixeia},
+        {&S::nai_arithmisi_stoixeion},
+        {&S::nai_omades},
+        {&S::nai_miki},
+        {&S::nai_fortiseis_si},
+        {&S::nai_times_fortiseon_si},
+        {&S::nai_times_N},
+        {&S::N_sin_Ina},
+        {&S::nai_graf_stir},
+        {&S::Nai_Apolites_Sint},
+        {&S::Nai_Sxetikes_Sint},
+        {&S::nai_springs},
+        {&S::Show_FORCE},
+        {&S::Show_STRESS},
+        {&S::Show_STRAIN},
+        between(&S::dekadika_N, 0, 13),
+        between(&S::dekadika_strain, 0, 13),
+        positive(&S::Ena_cm_posa_FORCE),
+        positive(&S::Ena_cm_posa_STRESS),
+        positive(&S::Ena_cm_posa_STRAIN),
+        between(&V::scale, 1, kInf),
+        {&V::offsetX},
+        {&V::offsetY},
+        positive(&S::kannab),
+        positive(&S::Ena_cm_posa_m_epi_1000),
+        between(&S::Animation_Frames, 1, 1000),
+        {&S::xroma_background},
+        {&S::xroma_aksonon},
+        {&S::xroma_grid},
+        {&S::xroma_stoixeion},
+        {&S::xroma_kombon},
+        {&S::xroma_sigkentromenon},
+        {&S::xroma_N},
+        {&S::xroma_paramorfosis},
+        {&S::Xroma_Efelkismou},
+        {&S::Xroma_Thlipsis},
+        {&S::Xroma_Afortistou},
+    }};
+    return block;
+}
+
+template <class... F> struct Overloaded : F... { using F::operator()...; };
+template <class... F> Overloaded(F...) -> Overloaded<F...>;
+
+// ---------------------------------------------------------------- writing
+
+class Writer {
+public:
+    Writer() { m_bytes.reserve(16 * 1024); }
+    void line(const char *text) { m_bytes.append(text); m_bytes.append("\r\n"); }
+    void line(const QString &text) { m_bytes.append(text.toLatin1()); m_bytes.append("\r\n"); }
+    void integer(int value) { line(QString::number(value)); }
+    void single(float value) { line(nf::fileSingle(value)); }
+    void dbl(double value) { line(nf::fileDouble(value)); }
+    void boolean(bool value) { line(value ? "1" : "0"); }
+    QByteArray take() { return std::move(m_bytes); }
+
+private:
+    QByteArray m_bytes;
+};
+
+bool hasSpring(const Spring &s) { return s.kx > 0 || s.ky > 0; }
+
+} // namespace
+
+QByteArray modelFileBytes(const Model &m, const Settings &settings, const ViewTransform &view)
+{
+    Writer w;
+    for (const char *h : kHeader)
+        w.line(h);
+    w.line("");
+
+    w.line("Groups");
+    w.integer(m.groupCount);
+    w.line("");
+    for (int g = 1; g <= m.groupCount; ++g) {
+        w.integer(g);
+        w.dbl(m.groups[g].E);
+        w.dbl(m.groups[g].A);
+        w.line("");
+    }
+
+    w.line("Nodes");
+    w.integer(m.nodeCount);
+    w.line("");
+    for (int n = 1; n <= m.nodeCount; ++n) {
+        const Node &node = m.nodes[n];
+        w.integer(n);
+        for (float v : {node.x, node.y, node.cx, node.cy, node.fx, node.fy})
+            w.single(v);
+        w.line("");
+    }
+
+    w.line("Elements");
+    w.integer(m.elementCount);
+    w.line("");
+    for (int e = 1; e <= m.elementCount; ++e) {
+        const Element &el = m.elements[e];
+        w.integer(e);
+        w.single(el.ni);
+        w.single(el.nj);
+        w.single(el.group);
+        w.line("");
+    }
+
+    // Only spring-supported nodes are listed, so count them first.
+    int springCount = 0;
+    for (int n = 1; n <= m.nodeCount; ++n)
+        springCount += hasSpring(m.springs[n]) ? 1 : 0;
+    w.line("Springs");
+    w.integer(springCount);
+    for (int n = 1; n <= m.nodeCount; ++n) {
+        if (!hasSpring(m.springs[n]))
+            continue;
+        w.integer(n);
+        w.single(m.springs[n].kx);
+        w.single(m.springs[n].ky);
+    }
+
+    w.line("Settings");
+    for (const SettingLine &s : settingsBlock()) {
+        std::visit(Overloaded{
+                       [&](bool Settings::*p) { w.boolean(settings.*p); },
+                       [&](std::int16_t Settings::*p) { w.integer(settings.*p); },
+                       [&](float Settings::*p) { w.single(settings.*p); },
+                       [&](double Settings::*p) { w.dbl(settings.*p); },
+                       [&](float ViewTransform::*p) { w.single(view.*p); },
+                       [&](double ViewTransform::*p) { w.dbl(view.*p); },
+                   },
+                   s.field);
+    }
+    w.line(kEndLine);
+    return w.take();
+}
+
+// ---------------------------------------------------------------- reading
+
+namespace {
+
+// Thrown inside the parser only; parseModelFile turns it into its result.
+struct Failure {
+    ParseFailure f;
+};
+
+[[noreturn]] void fail(const QString &description)
+{
+    throw Failure{ParseFailure{false, description}};
+}
+
+// Hands out the file's lines without their line ends (CR LF or LF), with
+// their line numbers, refusing a line longer than kMaxLineLength.
+class LineSource {
+public:
+    explicit LineSource(QIODevice &in) : m_in(in) {}
+
+    enum class Status { Line, End, TooLong };
+
+    Status next(QByteArray &line)
+    {
+        // One byte for the terminating zero readLine() writes, one for the
+        // LF, one for a CR before it, one to tell an overlong line.
+        constexpr qint64 bufferSize = kMaxLineLength + 4;
+        char buffer[bufferSize];
+        const qint64 got = m_in.readLine(buffer, bufferSize);
+        if (got <= 0) {
+            // -1 is both "end of data" and "read error": tell them apart.
+            const auto *file = qobject_cast<const QFileDevice *>(&m_in);
+            if (file && file->error() != QFileDevice::NoError)
+                fail(file->errorString());
+            return Status::End;
+        }
+        ++m_lineNumber;
+        qint64 len = got;
+        const bool hadLineEnd = buffer[len - 1] == '\n';
+        if (hadLineEnd)
+            --len;
+        if (len > 0 && buffer[len - 1] == '\r')
+            --len;
+        if (len > kMaxLineLength || (!hadLineEnd && got == bufferSize - 1))
+            return Status::TooLong;
+        line = QByteArray(buffer, len);
+        return Status::Line;
+    }
+
+    int lineNumber() const { return m_lineNumber; }
+
+private:
+    QIODevice &m_in;
+    int m_lineNumber = 0;
+};
+
+class Parser {
+public:
+    Parser(QIODevice &in, Model &m, Settings &s, ViewTransform &v)
+        : m_lines(in), m_model(m), m_settings(s), m_view(v)
+    {
+    }
+
+    void run()
+    {
+        readHeader();
+
+        m_section = "groups are";
+        skip();              // empty line after the header
+        skip();              // "Groups"
+        const int groups = count("group", kMaxGroups);
+        m_model.groupCount = static_cast<std::int16_t>(groups);
+        skip();
+        for (int g = 1; g <= groups; ++g) {
+            number();        // record number, for the eye only
+            m_model.groups[g].E = number();
+            m_model.groups[g].A = number();
+            skip();
+        }
+
+        m_section = "nodes are";
+        skip();              // "Nodes"
+        const int nodes = count("node", kMaxNodes);
+        m_model.nodeCount = static_cast<std::int16_t>(nodes);
+        skip();
+        for (int n = 1; n <= nodes; ++n) {
+            Node &node = m_model.nodes[n];
+            number();
+            node.x = single();
+            node.y = single();
+            node.cx = constraintFlag();
+            node.cy = constraintFlag();
+            node.fx = single();
+            node.fy = single();
+            skip();
+        }
+
+        m_section = "elements are";
+        skip();              // "Elements"
+        const int elements = count("element", kMaxElements);
+        m_model.elementCount = static_cast<std::int16_t>(elements);
+        skip();
+        for (int e = 1; e <= elements; ++e) {
+            Element &el = m_model.elements[e];
+            number();
+            el.ni = single();
+            el.nj = single();
+            el.group = single();
+            skip();
+        }
+
+        m_section = "springs are";
+        skip();              // "Springs"
+        const int springs = count("spring", kMaxNodes);
+        for (int i = 0; i < springs; ++i) {
+            const int n = springNode();
+            m_model.springs[n].kx = springConstant();
+            m_model.springs[n].ky = springConstant();
+        }
+
+        m_section = "settings are";
+        skip();              // "Settings"
+        for (const SettingLine &s : settingsBlock())
+            readSetting(s);
+        // The closing line and anything after it are not read.
+    }
+
+private:
+    void readHeader()
+    {
+        // Anything but the five header lines means this is not a model file,
+        // whether the text differs, the file is shorter or a line is absurdly
+        // long (a binary file, say).
+        for (const char *expected : kHeader) {
+            QByteArray line;
+            if (m_lines.next(line) != LineSource::Status::Line || line != expected)
+                throw Failure{ParseFailure{true, QString()}};
+        }
+    }
+
+    QByteArray nextLine()
+    {
+        QByteArray line;
+        switch (m_lines.next(line)) {
+        case LineSource::Status::Line:
+            return line;
+        case LineSource::Status::TooLong:
+            fail(QStringLiteral("line %1 is too long.").arg(m_lines.lineNumber()));
+        case LineSource::Status::End:
+            break;
+        }
+        fail(QStringLiteral("the file ends before its %1 complete.").arg(QLatin1String(m_section)));
+    }
+
+    // Empty and keyword lines are passed over unchecked.
+    void skip() { nextLine(); }
+
+    QString where() const { return QStringLiteral("line %1: ").arg(m_lines.lineNumber()); }
+
+    double number()
+    {
+        const QByteArray line = nextLine();
+        if (const auto v = nf::parseNumber(QString::fromLatin1(line)))
+            return *v;
+        fail(where() + QStringLiteral("a number was expected."));
+    }
+
+    bool isWhole(double v) const { return std::floor(v) == v; }
+
+    int count(const char *what, int limit)
+    {
+        const double v = number();
+        const QString name = QLatin1String(what);
+        if (!isWhole(v))
+            fail(where() + QStringLiteral("the %1 count must be a whole number.").arg(name));
+        if (v < 0)
+            fail(where() + QStringLiteral("the %1 count %2 is negative.")
+                               .arg(name, nf::generalDouble(v)));
+        if (v > limit)
+            fail(where() + QStringLiteral("the %1 count %2 exceeds the limit of %3.")
+                               .arg(name, nf::generalDouble(v))
+                               .arg(limit));
+        return static_cast<int>(v);
+    }
+
+    // Narrowing to a float: values that round to the largest float are
+    // still taken, anything beyond would become infinite.
+    float toSingle(double v)
+    {
+        static const double limit = double(FLT_MAX) + std::ldexp(1.0, 103);
+        if (!(std::fabs(v) < limit))
+            fail(where() + QStringLiteral("the value %1 is too large for a single-precision field.")
+                               .arg(nf::generalDouble(v)));
+        return static_cast<float>(std::clamp(v, double(-FLT_MAX), double(FLT_MAX)));
+    }
+
+    float single() { return toSingle(number()); }
+
+    // The analysis knows only fixed (1) and free (0); any other value would
+    // leave a degree of freedom neither, and the program never writes one.
+    float constraintFlag()
+    {
+        const float v = single();
+        if (v != 0.0f && v != 1.0f)
+            fail(where() + QStringLiteral("a constraint flag must be 0 or 1."));
+        return v;
+    }
+
+    // A negative spring would quietly weaken the structure; the program
+    // never stores one.
+    float springConstant()
+    {
+        const float v = single();
+        if (v < 0.0f)
+            fail(where() + QStringLiteral("a spring constant must not be negative."));
+        return v;
+    }
+
+    int springNode()
+    {
+        const double v = number();
+        if (!isWhole(v) || v < 1 || v > kMaxNodes)
+            fail(where() + QStringLiteral("the spring node number %1 is outside 1 to %2.")
+                               .arg(nf::generalDouble(v))
+                               .arg(kMaxNodes));
+        return static_cast<int>(v);
+    }
+
+    std::int16_t int16()
+    {
+        const double v = number();
+        if (!isWhole(v) || v < -32768 || v > 32767)
+            fail(where() + QStringLiteral("a whole number from -32768 to 32767 was expected."));
+        return static_cast<std::int16_t>(v);
+    }
+
+    void readSetting(const SettingLine &s)
+    {
+        std::visit(Overloaded{
+                       [&](bool Settings::*p) {
+                           // Only the number 1 is true; -1, 2 or text are false.
+                           const QByteArray line = nextLine();
+                           m_settings.*p = nf::parseNumber(QString::fromLatin1(line)) == 1.0;
+                       },
+                       [&](std::int16_t Settings::*p) {
+                           const std::int16_t v = int16();
+                           m_settings.*p = s.inRange(v) ? v : Settings{}.*p;
+                       },
+                       [&](float Settings::*p) {
+                           const float v = single();
+                           m_settings.*p = s.inRange(v) ? v : Settings{}.*p;
+                       },
+                       [&](double Settings::*p) { m_settings.*p = number(); },
+                       [&](float ViewTransform::*p) {
+                           const float v = single();
+                           m_view.*p = s.inRange(v) ? v : ViewTransform{}.*p;
+                       },
+                       [&](double ViewTransform::*p) { m_view.*p = number(); },
+                   },
+                   s.field);
+    }
+
+    LineSource m_lines;
+    Model &m_model;
+    Settings &m_settings;
+    ViewTransform &m_view;
+    const char *m_section = "header is";
+};
+
+} // namespace
+
+std::optional<ParseFailure> parseModelFile(QIODevice &in, Model &model, Settings &settings,
+                                           ViewTransform &view)
+{
+    try {
+        Parser(in, model, settings, view).run();
+    } catch (const Failure &f) {
+        return f.f;
+    }
+    return std::nullopt;
+}
+
+} // namespace kelfile
