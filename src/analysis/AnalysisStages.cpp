@@ -1,0 +1,420 @@
+#include "analysis/AnalysisStages.h"
+
+#include "analysis/TimeOfDay.h"
+#include "common/NumberForms.h"
+#include "common/Workspace.h"
+
+#include <algorithm>
+#include <cmath>
+
+const QString kAnalysisErrorText = QStringLiteral(
+    "An error occured during the analysis process. Make sure that the structure is well "
+    "defined (not a mechanism) and can be analyzed.");
+
+// ---------------------------------------------------------------------------
+// AnalysisUiGuard
+
+AnalysisUiGuard::AnalysisUiGuard(MainWindowHooks &hooks) : m_hooks(hooks)
+{
+    m_hooks.setAnalyseEnabled(false);
+    m_disabled = true;
+}
+
+AnalysisUiGuard::~AnalysisUiGuard()
+{
+    busyOff();
+    enableAnalyse();
+}
+
+void AnalysisUiGuard::busyOn()
+{
+    if (!m_busy) {
+        m_hooks.setBusy(true);
+        m_busy = true;
+    }
+}
+
+void AnalysisUiGuard::busyOff()
+{
+    if (m_busy) {
+        m_hooks.setBusy(false);
+        m_busy = false;
+    }
+}
+
+void AnalysisUiGuard::enableAnalyse()
+{
+    if (m_disabled) {
+        m_hooks.setAnalyseEnabled(true);
+        m_disabled = false;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Model check
+
+namespace {
+
+const QString kCannotAnalyse = QStringLiteral(" The analysis cannot be carried out.");
+
+QString num(int n) { return QString::number(n); }
+
+// Node or group reference of an element, as the stored value says it, for
+// the message when it points outside the model.
+QString refText(float stored)
+{
+    return nf::generalSingle(stored);
+}
+
+} // namespace
+
+std::optional<QString> Epilisi::Check_Model() const
+{
+    const Model &m = m_ws.model;
+
+    if (m.nodeCount < 0 || m.nodeCount > kMaxNodes)
+        return QStringLiteral("The model holds %1 nodes, but at most %2 can be analysed.")
+                   .arg(m.nodeCount).arg(kMaxNodes) + kCannotAnalyse;
+    if (m.elementCount < 0 || m.elementCount > kMaxElements)
+        return QStringLiteral("The model holds %1 elements, but at most %2 can be analysed.")
+                   .arg(m.elementCount).arg(kMaxElements) + kCannotAnalyse;
+    if (m.groupCount < 0 || m.groupCount > kMaxGroups)
+        return QStringLiteral("The model holds %1 E,A element groups, but at most %2 can be "
+                              "analysed.").arg(m.groupCount).arg(kMaxGroups) + kCannotAnalyse;
+
+    for (int e = 1; e <= m.elementCount; ++e) {
+        const Element &el = m.elements[e];
+        const int i = m.nodeI(e), j = m.nodeJ(e), g = m.groupOf(e);
+        if (!std::isfinite(el.ni) || i < 1 || i > m.nodeCount)
+            return QStringLiteral("Element #%1 refers to node #%2 as its node i, but the model "
+                                  "has nodes #1 to #%3 only.")
+                       .arg(num(e), refText(el.ni), num(m.nodeCount)) + kCannotAnalyse;
+        if (!std::isfinite(el.nj) || j < 1 || j > m.nodeCount)
+            return QStringLiteral("Element #%1 refers to node #%2 as its node j, but the model "
+                                  "has nodes #1 to #%3 only.")
+                       .arg(num(e), refText(el.nj), num(m.nodeCount)) + kCannotAnalyse;
+        if (!std::isfinite(el.group) || g < 1 || g > m.groupCount) {
+            if (m.groupCount < 1)
+                return QStringLiteral("Element #%1 refers to E,A group #%2, but the model has "
+                                      "no E,A groups.")
+                           .arg(num(e), refText(el.group)) + kCannotAnalyse;
+            return QStringLiteral("Element #%1 refers to E,A group #%2, but the model has "
+                                  "groups #1 to #%3 only.")
+                       .arg(num(e), refText(el.group), num(m.groupCount)) + kCannotAnalyse;
+        }
+        const double len = elementLength(e);
+        if (len == 0.0)
+            return QStringLiteral("Element #%1 has zero length (nodes #%2 and #%3).")
+                       .arg(num(e), num(i), num(j)) + kCannotAnalyse;
+        if (!std::isfinite(len))
+            return QStringLiteral("Element #%1 has a length that is not a finite number "
+                                  "(nodes #%2 and #%3).")
+                       .arg(num(e), num(i), num(j)) + kCannotAnalyse;
+    }
+
+    for (int g = 1; g <= m.groupCount; ++g) {
+        const ElementGroup &gr = m.groups[g];
+        const struct { double value; const char *name; } fields[] = {
+            {gr.E, "Young's modulus E"}, {gr.A, "section area A"}};
+        for (const auto &f : fields) {
+            const QString name = QString::fromLatin1(f.name);
+            if (!std::isfinite(f.value))
+                return QStringLiteral("E,A group #%1 has a %2 that is not a finite number.")
+                           .arg(num(g), name) + kCannotAnalyse;
+            if (f.value <= 0)
+                return QStringLiteral("E,A group #%1 has %2 = %3, which is not greater than 0.")
+                           .arg(num(g), name, nf::generalDouble(f.value)) + kCannotAnalyse;
+        }
+    }
+
+    for (int n = 1; n <= m.nodeCount; ++n) {
+        const Node &nd = m.nodes[n];
+        const Spring &sp = m.springs[n];
+        const struct { float flag; const char *name; } flags[] = {
+            {nd.cx, "x-constraint"}, {nd.cy, "y-constraint"}};
+        for (const auto &f : flags)
+            if (f.flag != 0.0f && f.flag != 1.0f)
+                return QStringLiteral("Node #%1 has the %2 flag %3, which is neither 0 (free) "
+                                      "nor 1 (fixed).")
+                           .arg(num(n), QString::fromLatin1(f.name), nf::generalSingle(f.flag))
+                       + kCannotAnalyse;
+        if (!std::isfinite(nd.fx) || !std::isfinite(nd.fy))
+            return QStringLiteral("Node #%1 has a nodal load that is not a finite number.")
+                       .arg(num(n)) + kCannotAnalyse;
+        const struct { float value; const char *name; } springs[] = {
+            {sp.kx, "Kx"}, {sp.ky, "Ky"}};
+        for (const auto &f : springs) {
+            const QString name = QString::fromLatin1(f.name);
+            if (!std::isfinite(f.value))
+                return QStringLiteral("Node #%1 has a spring constant %2 that is not a finite "
+                                      "number.").arg(num(n), name) + kCannotAnalyse;
+            if (f.value < 0)
+                return QStringLiteral("Node #%1 has the spring constant %2 = %3, which is "
+                                      "negative.")
+                           .arg(num(n), name, nf::generalSingle(f.value)) + kCannotAnalyse;
+        }
+    }
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------
+// Assembly
+
+Epilisi::Epilisi(Workspace &ws, AnalysisUiGuard *ui) : m_ws(ws), m_ui(ui)
+{
+    const Model &m = ws.model;
+    m_nodes = std::clamp<int>(m.nodeCount, 0, kMaxNodes);
+    m_elements = std::clamp<int>(m.elementCount, 0, kMaxElements);
+    const int dofs = 2 * m_nodes;
+    T = New_Matrix(2, 4);
+    Tt = New_Matrix(4, 2);
+    k = New_Matrix(2, 2);
+    Ke = New_Matrix(4, 4);
+    K = New_Matrix(dofs);
+    dofMap.assign(dofs + 1, 0.0);
+    dofIndex.assign(dofs + 1, 0);
+    d.assign(5, 0.0);
+    dl.assign(3, 0.0);
+    Fg = New_Matrix(m_elements, 4);
+}
+
+double Epilisi::elementLength(int e) const
+{
+    const Model &m = m_ws.model;
+    const Node &ni = m.nodes[m.nodeI(e)];
+    const Node &nj = m.nodes[m.nodeJ(e)];
+    // The differences are taken in the precision of the stored coordinates.
+    const float dx = nj.x - ni.x;
+    const float dy = nj.y - ni.y;
+    const double ddx = dx, ddy = dy;
+    return std::sqrt(ddx * ddx + ddy * ddy);
+}
+
+void Epilisi::Element_Geometry(int e)
+{
+    // Refilled in place rather than reallocated: this runs twice per element.
+    T.fillZero();
+    Tt.fillZero();
+    const Model &m = m_ws.model;
+    const Node &ni = m.nodes[m.nodeI(e)];
+    const Node &nj = m.nodes[m.nodeJ(e)];
+    const float dx = nj.x - ni.x;
+    const float dy = nj.y - ni.y;
+    L = elementLength(e);
+    c = double(dx) / L;
+    s = double(dy) / L;
+    T(1, 1) = c;  T(1, 2) = s;  T(1, 3) = 0;  T(1, 4) = 0;
+    T(2, 1) = 0;  T(2, 2) = 0;  T(2, 3) = c;  T(2, 4) = s;
+    Tt(1, 1) = c; Tt(2, 1) = s; Tt(3, 1) = 0; Tt(4, 1) = 0;
+    Tt(1, 2) = 0; Tt(2, 2) = 0; Tt(3, 2) = c; Tt(4, 2) = s;
+}
+
+void Epilisi::Element_Local_Stiffness(int e)
+{
+    const Model &m = m_ws.model;
+    const double len = elementLength(e);
+    const ElementGroup &g = m.groups[m.groupOf(e)];
+    const double ka = (g.E * g.A) / len;
+    k(1, 1) = ka;
+    k(2, 1) = -ka;
+    k(1, 2) = -ka;
+    k(2, 2) = ka;
+}
+
+void Epilisi::Element_Global_Stiffness(int /*e*/)
+{
+    Ke.fillZero();
+    double W[5][3] = {};
+    for (int r = 1; r <= 4; ++r)
+        for (int q = 1; q <= 2; ++q)
+            W[r][q] = Tt(r, 1) * k(1, q) + Tt(r, 2) * k(2, q);
+    for (int r = 1; r <= 4; ++r)
+        for (int q = r; q <= 4; ++q)
+            Ke(r, q) = W[r][1] * T(1, q) + W[r][2] * T(2, q);
+    for (int r = 1; r <= 4; ++r)
+        for (int q = r; q <= 4; ++q)
+            Ke(q, r) = Ke(r, q);
+}
+
+void Epilisi::Assemble_Element(int e)
+{
+    const Model &m = m_ws.model;
+    const int i = m.nodeI(e), j = m.nodeJ(e);
+    for (int a = 1; a <= 2; ++a) {
+        for (int b = 1; b <= 2; ++b) {
+            K(2 * i - 2 + a, 2 * i - 2 + b) += Ke(a, b);
+            K(2 * i - 2 + a, 2 * j - 2 + b) += Ke(a, b + 2);
+            K(2 * j - 2 + a, 2 * i - 2 + b) += Ke(a + 2, b);
+            K(2 * j - 2 + a, 2 * j - 2 + b) += Ke(a + 2, b + 2);
+        }
+    }
+}
+
+void Epilisi::Add_Springs()
+{
+    const Model &m = m_ws.model;
+    for (int n = 1; n <= m_nodes; ++n) {
+        K(2 * n - 1, 2 * n - 1) += m.springs[n].kx;
+        K(2 * n, 2 * n) += m.springs[n].ky;
+    }
+}
+
+void Epilisi::Number_DOFs()
+{
+    const Model &m = m_ws.model;
+    const int dofs = 2 * m_nodes;
+    auto flagOf = [&](int dof) {
+        const int n = (dof - 1) / 2 + 1;
+        return dof - 2 * (n - 1) == 1 ? m.nodes[n].cx : m.nodes[n].cy;
+    };
+    nc = 0;
+    for (int dof = 1; dof <= dofs; ++dof)
+        if (flagOf(dof) == 1.0f)
+            ++nc;
+    nf = dofs - nc;
+
+    int p = 0;
+    for (int dof = 1; dof <= dofs; ++dof)
+        if (flagOf(dof) == 0.0f)
+            dofIndex[++p] = dof;
+    for (int dof = 1; dof <= dofs; ++dof)
+        if (flagOf(dof) == 1.0f)
+            dofIndex[++p] = dof;
+    for (int q = 1; q <= dofs; ++q)
+        dofMap[q] = dofIndex[q];
+}
+
+double Epilisi::Kr(int p, int q) const
+{
+    return K(dofIndex[p], dofIndex[q]);
+}
+
+void Epilisi::Partition_Stiffness()
+{
+    Kff = New_Matrix(nf);
+    for (int p = 1; p <= nf; ++p) {
+        const double *src = K.row(dofIndex[p]);
+        double *dst = Kff.row(p);
+        for (int q = 1; q <= nf; ++q)
+            dst[q - 1] = src[dofIndex[q] - 1];
+    }
+}
+
+void Epilisi::Build_Load_Vector()
+{
+    const Model &m = m_ws.model;
+    P.assign(nf + 1, 0.0);
+    for (int p = 1; p <= nf; ++p) {
+        const int dof = dofIndex[p];
+        const int n = (dof - 1) / 2 + 1;
+        P[p] = dof % 2 == 1 ? m.nodes[n].fx : m.nodes[n].fy;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Solution
+
+void Epilisi::Solve_Equations()
+{
+    Uf.assign(nf + 1, 0.0);
+    if (!Gauss_Upper(Kff, P, Uf, nf)) {
+        Fail(kAnalysisErrorText);
+        return;
+    }
+    m_ws.model.analysisFailed = false;
+}
+
+void Report_Analysis_Failure(Workspace &ws, AnalysisUiGuard *ui, const QString &text)
+{
+    ws.model.analysisFailed = true;
+    // The box is modal: take the busy pointer off before it appears.
+    if (ui)
+        ui->busyOff();
+    ws.log.append(QStringLiteral(", Termination: ") + Time_Of_Day(), LogBlack, false, true);
+    ws.prompts().message(text, kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
+    ws.log.append(text, LogRed);
+}
+
+void Epilisi::Fail(const QString &text)
+{
+    Report_Analysis_Failure(m_ws, m_ui, text);
+}
+
+// ---------------------------------------------------------------------------
+// Recovery
+
+void Epilisi::Expand_Displacements()
+{
+    res.U.fill(0.0);
+    const int dofs = 2 * m_nodes;
+    for (int p = 1; p <= dofs; ++p)
+        res.U[dofIndex[p]] = p <= nf ? Uf[p] : 0.0;
+}
+
+void Epilisi::Element_End_Displacements(int e)
+{
+    const Model &m = m_ws.model;
+    const int i = m.nodeI(e), j = m.nodeJ(e);
+    d[1] = res.U[2 * i - 1];
+    d[2] = res.U[2 * i];
+    d[3] = res.U[2 * j - 1];
+    d[4] = res.U[2 * j];
+}
+
+void Epilisi::Element_Local_Displacements(int /*e*/)
+{
+    for (int r = 1; r <= 2; ++r) {
+        double sum = 0.0;
+        for (int mm = 1; mm <= 4; ++mm)
+            sum += T(r, mm) * d[mm];
+        dl[r] = sum;
+    }
+}
+
+void Epilisi::Element_End_Forces(int e)
+{
+    for (int r = 1; r <= 2; ++r) {
+        double sum = 0.0;
+        for (int q = 1; q <= 2; ++q)
+            sum += k(r, q) * dl[q];
+        res.F[e][r] += sum;
+    }
+}
+
+void Epilisi::Element_Global_End_Forces(int e)
+{
+    for (int r = 1; r <= 4; ++r)
+        Fg(e, r) += Tt(r, 1) * res.F[e][1] + Tt(r, 2) * res.F[e][2];
+}
+
+void Epilisi::Node_Reactions()
+{
+    const Model &m = m_ws.model;
+    for (auto &row : res.R)
+        row.fill(0.0);
+    for (int e = 1; e <= m_elements; ++e) {
+        const int i = m.nodeI(e), j = m.nodeJ(e);
+        if (m.nodes[i].cx == 1.0f) res.R[i][1] += Fg(e, 1);
+        if (m.nodes[i].cy == 1.0f) res.R[i][2] += Fg(e, 2);
+        if (m.nodes[j].cx == 1.0f) res.R[j][1] += Fg(e, 3);
+        if (m.nodes[j].cy == 1.0f) res.R[j][2] += Fg(e, 4);
+    }
+    for (int n = 1; n <= m_nodes; ++n) {
+        res.R[n][1] -= m.nodes[n].fx;
+        res.R[n][2] -= m.nodes[n].fy;
+    }
+}
+
+bool Epilisi::Results_Finite() const
+{
+    for (int dof = 1; dof <= 2 * m_nodes; ++dof)
+        if (!std::isfinite(res.U[dof]))
+            return false;
+    for (int e = 1; e <= m_elements; ++e)
+        if (!std::isfinite(res.F[e][1]) || !std::isfinite(res.F[e][2]))
+            return false;
+    for (int n = 1; n <= m_nodes; ++n)
+        if (!std::isfinite(res.R[n][1]) || !std::isfinite(res.R[n][2]))
+            return false;
+    return true;
+}

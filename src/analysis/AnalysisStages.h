@@ -1,0 +1,115 @@
+#pragma once
+// The stages of one analysis run and the work arrays they share. An Epilisi
+// object lives for one run of Run_Analysis (or one test): it reads the model
+// of the Workspace, builds and solves the truss equations in its own arrays,
+// and recovers the displacements, end forces and reactions into its own
+// AnalysisResults. Run_Analysis copies those into the Workspace only when the
+// whole run succeeded, so a failed run leaves the previous results as they
+// were.
+//
+// Each stage is one step of the method and carries its name; the element
+// stages take the element number. They assume a model that passed
+// Check_Model (valid references, lengths above 0, constraint flags exactly 0
+// or 1).
+#include "analysis/AnalysisResults.h"
+#include "analysis/MathMATRIX.h"
+
+#include <QString>
+#include <optional>
+
+class Workspace;
+class MainWindowHooks;
+
+// Keeps the analyse button disabled and the busy pointer on for the length
+// of one run, and gives both back on every way out of it.
+class AnalysisUiGuard {
+public:
+    explicit AnalysisUiGuard(MainWindowHooks &hooks);
+    ~AnalysisUiGuard();
+    AnalysisUiGuard(const AnalysisUiGuard &) = delete;
+    AnalysisUiGuard &operator=(const AnalysisUiGuard &) = delete;
+
+    void busyOn();
+    void busyOff();
+    void enableAnalyse();
+
+private:
+    MainWindowHooks &m_hooks;
+    bool m_busy = false;
+    bool m_disabled = false;
+};
+
+// The text of the failure message of the analysis.
+extern const QString kAnalysisErrorText;
+
+// Ends a run as failed: sets the analysis-failed flag, continues the start
+// line with ", Termination:" and the time, shows the message box (critical
+// icon) and writes the same text on a new red line. The busy pointer (if a
+// guard is given) goes off before the box appears.
+void Report_Analysis_Failure(Workspace &ws, AnalysisUiGuard *ui, const QString &text);
+
+class Epilisi {
+public:
+    // ui may be null (tests calling the stages one by one).
+    explicit Epilisi(Workspace &ws, AnalysisUiGuard *ui = nullptr);
+
+    // Why the model cannot be analysed, naming the item and the problem; or
+    // nothing when every reference, length, E, A, flag, load and spring is
+    // usable.
+    std::optional<QString> Check_Model() const;
+
+    // Assembly.
+    void Element_Geometry(int e);
+    void Element_Local_Stiffness(int e);
+    void Element_Global_Stiffness(int e);
+    void Assemble_Element(int e);
+    void Add_Springs();
+    void Number_DOFs();
+    void Partition_Stiffness();
+    void Build_Load_Vector();
+
+    // Solution of Kff Uf = P. On failure: the analysis-failed flag, the
+    // termination time on the start line, the message box and the red line.
+    void Solve_Equations();
+
+    // Recovery.
+    void Expand_Displacements();
+    void Element_End_Displacements(int e);
+    void Element_Local_Displacements(int e);
+    void Element_End_Forces(int e);
+    void Element_Global_End_Forces(int e);
+    void Node_Reactions();
+
+    // Whether every displacement, end force and reaction is a finite number.
+    bool Results_Finite() const;
+
+    // Report_Analysis_Failure for this run.
+    void Fail(const QString &text);
+
+    // K in DOF-map order. The solution only needs its free-free block, which
+    // Partition_Stiffness takes from K through the DOF map directly, so the
+    // reordered matrix is never stored.
+    double Kr(int p, int q) const;
+    // The DOF map as an index: global DOF at position p.
+    int mapAt(int p) const { return dofIndex[p]; }
+
+    // Work arrays, open to tests.
+    double L = 0, c = 0, s = 0;      // current element
+    Matrix T, Tt, k, Ke;             // 2x4, 4x2, 2x2, 4x4
+    Matrix K;                        // 2N x 2N, by global DOF
+    Vector dofMap;                   // 1..2N: position -> global DOF
+    Matrix Kff;                      // nf x nf, overwritten by the solution
+    Vector P, Uf;                    // 1..nf
+    Vector d, dl;                    // 1..4, 1..2
+    Matrix Fg;                       // M x 4, end forces in global axes
+    int nc = 0, nf = 0;
+    AnalysisResults res;             // U, F, R of this run
+
+private:
+    double elementLength(int e) const;
+
+    Workspace &m_ws;
+    AnalysisUiGuard *m_ui;
+    int m_nodes = 0, m_elements = 0;
+    std::vector<int> dofIndex;       // dofMap as integers
+};

@@ -1,0 +1,228 @@
+#include "reports/ReportText.h"
+
+#include "analysis/Functions_Bres_Megista.h"
+#include "common/NumberForms.h"
+#include "common/Workspace.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The report is built line by line; every line, the last included, ends
+// with CR LF.
+class Lines {
+public:
+    void add(const QString &line = QString())
+    {
+        m_text += line;
+        m_text += QStringLiteral("\r\n");
+    }
+    QString text() const { return m_text; }
+
+private:
+    QString m_text;
+};
+
+// Text left in a field of w: padded with spaces, or cut, to exactly w.
+QString field(const QString &text, int w)
+{
+    return text.leftJustified(w, QLatin1Char(' '), true);
+}
+
+QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
+QString rule(int n) { return QString(n, QLatin1Char('-')); }
+
+QString plainInt(int n) { return QString::number(n); }
+
+// A value that is not a finite number (only data the analysis refuses, or a
+// division by a zero area of a model changed since, can give one) leaves its
+// field empty rather than print "inf" or "nan".
+QString signedD(double v) { return std::isfinite(v) ? nf::reportSignedDouble(v) : QString(); }
+QString plainD(double v) { return std::isfinite(v) ? nf::reportPlainDouble(v) : QString(); }
+QString signedS(float v) { return std::isfinite(v) ? nf::reportSignedSingle(v) : QString(); }
+QString plainS(float v) { return std::isfinite(v) ? nf::reportPlainSingle(v) : QString(); }
+
+// The rows a table may list: the count, kept inside the table's capacity.
+int nodeRows(const Model &m) { return std::clamp<int>(m.nodeCount, 0, kMaxNodes); }
+int elementRows(const Model &m) { return std::clamp<int>(m.elementCount, 0, kMaxElements); }
+int groupRows(const Model &m) { return std::clamp<int>(m.groupCount, 0, kMaxGroups); }
+
+bool constrained(const Node &n) { return n.cx == 1.0f || n.cy == 1.0f; }
+bool loaded(const Node &n) { return n.fx != 0.0f || n.fy != 0.0f; }
+bool sprung(const Spring &s) { return s.kx > 0.0f || s.ky > 0.0f; }
+
+QString constraintCode(const Node &n)
+{
+    if (n.cx != 1.0f && n.cy != 1.0f)
+        return QString();
+    return QString(n.cx == 1.0f ? QLatin1Char('x') : QLatin1Char('o'))
+        + QString(n.cy == 1.0f ? QLatin1Char('x') : QLatin1Char('o'));
+}
+
+} // namespace
+
+QString Report_Model_Data(const Workspace &ws)
+{
+    const Model &m = ws.model;
+    const int nodes = nodeRows(m), elements = elementRows(m), groups = groupRows(m);
+    int nConstrained = 0, nLoaded = 0, nSprung = 0;
+    for (int n = 1; n <= nodes; ++n) {
+        nConstrained += constrained(m.nodes[n]) ? 1 : 0;
+        nLoaded += loaded(m.nodes[n]) ? 1 : 0;
+        nSprung += sprung(m.springs[n]) ? 1 : 0;
+    }
+
+    Lines out;
+    out.add(QStringLiteral("Data"));
+    out.add();
+    out.add(QStringLiteral("General data"));
+    out.add();
+    const struct { const char *label; int count; } counts[] = {
+        {"E,A Element Groups:", m.groupCount},
+        {"Nodes:", m.nodeCount},
+        {"Elements:", m.elementCount},
+        {"Constrained nodes:", nConstrained},
+        {"Nodes with loads on:", nLoaded},
+        {"Nodes with springs on:", nSprung},
+        {"DOFs per node:", 2},
+        {"Degrees Of Freedom:", 2 * m.nodeCount},
+    };
+    for (const auto &c : counts)
+        out.add(field(QString::fromLatin1(c.label), 28) + plainInt(c.count));
+    out.add();
+
+    out.add(QStringLiteral("E,A Element Groups"));
+    out.add();
+    out.add(QStringLiteral("Group") + blanks(4) + field(QStringLiteral("Youngs Modulus E"), 25)
+            + field(QStringLiteral("Section area A"), 25));
+    out.add(rule(85));
+    for (int g = 1; g <= groups; ++g)
+        out.add(field(plainInt(g), 8) + field(signedD(m.groups[g].E), 25)
+                + field(signedD(m.groups[g].A), 25));
+    out.add();
+
+    out.add(QStringLiteral("Nodes"));
+    out.add();
+    QString header;
+    for (const char *h : {"Node", "x", "y", "Constraints", "Kx", "Ky"})
+        header += field(QString::fromLatin1(h), 15);
+    out.add(header);
+    out.add(rule(88));
+    for (int n = 1; n <= nodes; ++n) {
+        const Node &nd = m.nodes[n];
+        const Spring &sp = m.springs[n];
+        out.add(field(plainInt(n), 15) + field(signedS(nd.x), 15) + field(signedS(nd.y), 15)
+                + field(constraintCode(nd), 15)
+                + field(sp.kx > 0.0f ? plainS(sp.kx) : QString(), 15)
+                + field(sp.ky > 0.0f ? plainS(sp.ky) : QString(), 15));
+    }
+    out.add();
+
+    out.add(QStringLiteral("Elements"));
+    out.add();
+    out.add(field(QStringLiteral("Element"), 9) + field(QStringLiteral("Node i"), 8) + blanks(4)
+            + field(QStringLiteral("Node j"), 8) + blanks(5) + field(QStringLiteral("Group"), 8));
+    out.add(rule(64));
+    // The signed form's leading space and the six blanks put each value under
+    // the first letter of its heading.
+    for (int e = 1; e <= elements; ++e) {
+        const Element &el = m.elements[e];
+        out.add(field(plainInt(e), 8) + field(signedS(el.ni), 8) + blanks(4)
+                + field(signedS(el.nj), 8) + blanks(6) + field(plainS(el.group), 8));
+    }
+    out.add();
+
+    out.add(QStringLiteral("Nodal loads"));
+    out.add();
+    out.add(field(QStringLiteral("Node"), 9) + field(QStringLiteral("Force Fx"), 25)
+            + field(QStringLiteral("Force Fy"), 25));
+    out.add(rule(65));
+    for (int n = 1; n <= nodes; ++n) {
+        const Node &nd = m.nodes[n];
+        if (!loaded(nd))
+            continue;
+        out.add(field(plainInt(n), 8) + field(nd.fx != 0.0f ? signedS(nd.fx) : QString(), 25)
+                + field(nd.fy != 0.0f ? signedS(nd.fy) : QString(), 25));
+    }
+    out.add();
+    out.add();
+    return out.text();
+}
+
+QString Report_Node_Displacements(const Workspace &ws)
+{
+    const Model &m = ws.model;
+    const AnalysisResults &r = ws.results;
+    Lines out;
+    out.add(QStringLiteral("Node displacements"));
+    out.add();
+    out.add(QStringLiteral("Node") + blanks(3) + QStringLiteral("x-Displacement") + blanks(11)
+            + QStringLiteral("y-Displacement") + blanks(11) + QStringLiteral("Total Displacement"));
+    out.add(rule(79));
+    for (int n = 1; n <= nodeRows(m); ++n) {
+        const double ux = r.U[2 * n - 1], uy = r.U[2 * n];
+        out.add(field(plainInt(n), 8) + field(signedD(ux), 25) + field(signedD(uy), 25)
+                + field(plainD(std::sqrt(ux * ux + uy * uy)), 25));
+    }
+    out.add();
+    out.add();
+    return out.text();
+}
+
+QString Report_Element_Forces(const Workspace &ws)
+{
+    const Model &m = ws.model;
+    const AnalysisResults &r = ws.results;
+    Lines out;
+    out.add(QStringLiteral("Element forces"));
+    out.add();
+    out.add(field(QStringLiteral("Element"), 8) + field(QStringLiteral("Axial force"), 25)
+            + field(QStringLiteral("Axial stress"), 25) + field(QStringLiteral("Axial strain"), 25));
+    out.add(rule(79));
+    for (int e = 1; e <= elementRows(m); ++e)
+        out.add(field(plainInt(e), 8) + field(signedD(r.F[e][2]), 25)
+                + field(signedD(Element_Stress(m, r, e)), 25)
+                + field(signedD(Element_Strain(m, r, e)), 25));
+    out.add();
+    return out.text();
+}
+
+QString Report_Reactions(const Workspace &ws)
+{
+    const Model &m = ws.model;
+    const AnalysisResults &r = ws.results;
+    Lines out;
+    out.add(QStringLiteral("Constraint-Spring reactions"));
+    out.add();
+    out.add(field(QStringLiteral("Node"), 9) + QStringLiteral("Force Fx") + blanks(16)
+            + QStringLiteral("Force Fy") + blanks(16));
+    out.add(rule(50));
+    for (int n = 1; n <= nodeRows(m); ++n) {
+        const Node &nd = m.nodes[n];
+        const Spring &sp = m.springs[n];
+        if (!constrained(nd) && !sprung(sp))
+            continue;
+        // A spring on a direction replaces the reaction there by the spring
+        // force, which pulls the node back against its displacement.
+        QString x = nd.cx == 1.0f ? signedD(r.R[n][1]) : QString();
+        if (sp.kx > 0.0f)
+            x = signedD(-double(sp.kx) * r.U[2 * n - 1]);
+        QString y = nd.cy == 1.0f ? signedD(r.R[n][2]) : QString();
+        if (sp.ky > 0.0f)
+            y = signedD(-double(sp.ky) * r.U[2 * n]);
+        out.add(field(plainInt(n), 8) + field(x, 25) + field(y, 25));
+    }
+    return out.text();
+}
+
+QString Report_Text(const Workspace &ws, int section)
+{
+    switch (section) {
+    case 1: return Report_Model_Data(ws);
+    case 2: return Report_Node_Displacements(ws);
+    case 3: return Report_Element_Forces(ws);
+    case 4: return Report_Reactions(ws);
+    default: return QString();
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The fixed-width text report of the model data and the results, one section
+// at a time: 1 model data, 2 node displacements, 3 element forces,
+// 4 constraint and spring reactions. Every line ends with CR LF. It reads the
+// model and the results as they are, current or not.
+#include <QString>
+
+class Workspace;
+
+// The text of one section; any other section number gives the empty text.
+QString Report_Text(const Workspace &ws, int section);
+
+// The sections one by one.
+QString Report_Model_Data(const Workspace &ws);
+QString Report_Node_Displacements(const Workspace &ws);
+QString Report_Element_Forces(const Workspace &ws);
+QString Report_Reactions(const Workspace &ws);
