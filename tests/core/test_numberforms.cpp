@@ -1,0 +1,262 @@
+#include "common/NumberForms.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+#include <random>
+
+// Readable failures: gtest would print a QString as its UTF-16 code units.
+static void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+
+namespace {
+
+struct WriteCase {
+    double value;
+    const char *file;
+    const char *reportSigned;
+    const char *reportPlain;
+    const char *general;
+};
+
+// Every writer of one value side by side, so a form that drifts from its
+// siblings shows up in one row.
+TEST(NumberFormsWrite, SingleFormsAgree)
+{
+    const WriteCase cases[] = {
+        {0.5, ".5", " .5", "0.5", "0.5"},
+        {-0.25, "-.25", "-.25", "-0.25", "-0.25"},
+        {2, "2", " 2", "2", "2"},
+        {-0.0, "0", " 0", "0", "0"},
+        {0.0, "0", " 0", "0", "0"},
+        {1e8, "1E+08", " 1E+08", "1E+08", "1E+08"},
+        {2.5e-7, "2.5E-07", " 2.5E-07", "2.5E-07", "2.5E-07"},
+        {1e-5, "1E-05", " 1E-05", "1E-05", "1E-05"},
+        // The float nearest 1E-04 lies just below it: rounding to seven digits
+        // lifts it back into the plain form.
+        {0.0001, ".0001", " .0001", "0.0001", "0.0001"},
+        {1e7, "1E+07", " 1E+07", "1E+07", "1E+07"},
+        {9999999, "9999999", " 9999999", "9999999", "9999999"},
+        {-1234.5, "-1234.5", "-1234.5", "-1234.5", "-1234.5"},
+        {1e38, "1E+38", " 1E+38", "1E+38", "1E+38"},
+        {100, "100", " 100", "100", "100"},
+        {10000, "10000", " 10000", "10000", "10000"},
+        {1.0 / 3, ".3333333", " .3333333", "0.3333333", "0.33333334"},
+        {9.9999e-5, "9.9999E-05", " 9.9999E-05", "9.9999E-05", "9.9999E-05"},
+    };
+    for (const auto &c : cases) {
+        const float f = float(c.value);
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(nf::fileSingle(f), QString::fromLatin1(c.file));
+        EXPECT_EQ(nf::reportSignedSingle(f), QString::fromLatin1(c.reportSigned));
+        EXPECT_EQ(nf::reportPlainSingle(f), QString::fromLatin1(c.reportPlain));
+        EXPECT_EQ(nf::generalSingle(f), QString::fromLatin1(c.general));
+    }
+}
+
+TEST(NumberFormsWrite, DoubleFormsAgree)
+{
+    const WriteCase cases[] = {
+        {0.5, ".5", " .5", "0.5", "0.5"},
+        {-0.25, "-.25", "-.25", "-0.25", "-0.25"},
+        {-0.0, "0", " 0", "0", "0"},
+        {210000000, "210000000", " 210000000", "210000000", "210000000"},
+        {1.0 / 3, ".333333333333333", " .333333333333333", "0.333333333333333",
+         "0.333333333333333"},
+        {0.1 + 0.2, ".3", " .3", "0.3", "0.3"},
+        {1e15, "1E+15", " 1E+15", "1E+15", "1E+15"},
+        // Rounding to fifteen digits carries into the next power of ten.
+        {999999999999999.5, "1E+15", " 1E+15", "1E+15", "1E+15"},
+        {-0.00009999999999999999, "-.0001", "-.0001", "-0.0001", "-0.0001"},
+        {999999999999999, "999999999999999", " 999999999999999", "999999999999999",
+         "999999999999999"},
+        {1234567812345678, "1.23456781234568E+15", " 1.23456781234568E+15",
+         "1.23456781234568E+15", "1.23456781234568E+15"},
+        {1e-300, "1E-300", " 1E-300", "1E-300", "1E-300"},
+        {-2147483634, "-2147483634", "-2147483634", "-2147483634", "-2147483634"},
+        {1.234568e12, "1234568000000", " 1234568000000", "1234568000000", "1234568000000"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        EXPECT_EQ(nf::fileDouble(c.value), QString::fromLatin1(c.file));
+        EXPECT_EQ(nf::reportSignedDouble(c.value), QString::fromLatin1(c.reportSigned));
+        EXPECT_EQ(nf::reportPlainDouble(c.value), QString::fromLatin1(c.reportPlain));
+        EXPECT_EQ(nf::generalDouble(c.value), QString::fromLatin1(c.general));
+    }
+}
+
+TEST(NumberFormsWrite, SevenDigitsForSingleFifteenForDouble)
+{
+    EXPECT_EQ(nf::fileSingle(1.2345678e12f), "1.234568E+12");
+    EXPECT_EQ(nf::fileDouble(1.2345678e12), "1234567800000");
+    EXPECT_EQ(nf::fileSingle(3.14159265f), "3.141593");
+    EXPECT_EQ(nf::fileDouble(3.14159265358979323), "3.14159265358979");
+}
+
+// The general single form must read back to the very same float, which for
+// some values takes eight or nine digits.
+TEST(NumberFormsWrite, GeneralSingleReadsBackExactly)
+{
+    const float cases[] = {0.1f, std::nextafter(0.1f, 1.0f), std::nextafter(0.1f, 0.0f),
+                           16777217.0f, 1.00000012f, 123456.789f, 3.4028235e38f,
+                           1.17549435e-38f, 1.4e-45f, -7.0000005f};
+    for (const float f : cases) {
+        const QString text = nf::generalSingle(f);
+        SCOPED_TRACE(text.toStdString());
+        const auto back = nf::parseNumber(text);
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(float(*back), f);
+    }
+    EXPECT_EQ(nf::generalSingle(std::nextafter(0.1f, 1.0f)), "0.10000001");
+    EXPECT_EQ(nf::generalSingle(1.00000012f), "1.0000001");
+    EXPECT_EQ(nf::generalSingle(0.1f), "0.1");
+}
+
+TEST(NumberFormsRead, LeadingNumber)
+{
+    const struct {
+        const char *text;
+        double value;
+    } cases[] = {
+        {" 12abc", 12},     {"abc", 0},          {"1e3", 1000},      {"-.5", -0.5},
+        {"12.5xyz", 12.5},  {".", 0},            {"1e", 1},          {"1e+", 1},
+        {"1E-2", 0.01},     {"\t 7", 7},         {"+4", 4},          {"", 0},
+        {"-", 0},           {"5.", 5},           {"2.5e-3x", 0.0025}, {"1 2", 1},
+        {"&HE0E0E0", 14737632}, {"&HFF0000", 16711680}, {"&hff", 255},
+        {"&H8000000E", -2147483634.0}, {"&HFFFFFFFF", -1}, {"&H", 0},
+        {"&Hxyz", 0},       {"&H000000000000FF", 255},
+        {"&H100000000", 4294967296.0},
+        {"-2147483634", -2147483634.0}, {"0.0001", 0.0001},
+        {"1e99999999999999999999", DBL_MAX}, {"-1e400", -DBL_MAX}, {"1e-400", 0},
+        {"\xd9\xa1", 0}, // an Arabic-Indic digit is no digit of ours
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(nf::readLeadingNumber(QString::fromUtf8(c.text)), c.value);
+    }
+}
+
+TEST(NumberFormsRead, StrictItem)
+{
+    const struct {
+        const char *text;
+        std::optional<double> value;
+    } cases[] = {
+        {".5", 0.5},          {"-.25", -0.25},     {" 12 ", 12},        {"1E+08", 1e8},
+        {"2.5E-07", 2.5e-7},  {"5.", 5},           {"-0", 0},           {"1e-400", 0},
+        {"", std::nullopt},   {"   ", std::nullopt}, {"abc", std::nullopt},
+        {"12abc", std::nullopt}, {"1e", std::nullopt}, {".", std::nullopt},
+        {"&HFF", std::nullopt}, {"1e400", std::nullopt}, {"-1e400", std::nullopt},
+        {"1,5", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
+        {"1 2", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(nf::parseNumber(QString::fromLatin1(c.text)), c.value);
+    }
+}
+
+TEST(NumberFormsConvert, HalvesToEvenAndOverflow)
+{
+    const struct {
+        double value;
+        std::optional<std::int16_t> i16;
+        std::optional<std::int32_t> i32;
+        std::int16_t i16Clamped;
+    } cases[] = {
+        {0.5, 0, 0, 0},
+        {1.5, 2, 2, 2},
+        {2.5, 2, 2, 2},
+        {-2.5, -2, -2, -2},
+        {12.5, 12, 12, 12},
+        {0.4, 0, 0, 0},
+        {32767.4, 32767, 32767, 32767},
+        {32767.5, std::nullopt, 32768, 32767},
+        {-32768.5, -32768, -32768, -32768},
+        {-32769, std::nullopt, -32769, -32768},
+        {2147483647.5, std::nullopt, std::nullopt, 32767},
+        {-2147483648.5, std::nullopt, -2147483648, -32768},
+        {NAN, std::nullopt, std::nullopt, 0},
+        {INFINITY, std::nullopt, std::nullopt, 32767},
+        {-INFINITY, std::nullopt, std::nullopt, -32768},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_EQ(nf::toInt16(c.value), c.i16);
+        EXPECT_EQ(nf::toInt32(c.value), c.i32);
+        EXPECT_EQ(nf::toInt16Clamped(c.value), c.i16Clamped);
+    }
+    EXPECT_EQ(nf::toInt32Clamped(1e12), 2147483647);
+    EXPECT_EQ(nf::toInt32Clamped(-1e12), -2147483647 - 1);
+    EXPECT_EQ(nf::toInt32Clamped(NAN), 0);
+}
+
+TEST(NumberFormsConvert, RoundTo)
+{
+    const struct {
+        double value;
+        int decimals;
+        double expected;
+    } cases[] = {
+        {1.25, 1, 1.2},
+        {1.35, 1, 1.4},
+        {2.5, 0, 2},
+        {-2.5, 0, -2},
+        {123.456, 2, 123.46},
+        {1234.5, -1, 1230},
+        // The product overflows a 32-bit integer: rounded in double instead.
+        {123456789.125, 2, 123456789.12},
+        {1e300, 3, 1e300},
+        {5e9, 0, 5e9},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.value);
+        EXPECT_DOUBLE_EQ(nf::RoundTo(c.value, c.decimals), c.expected);
+    }
+    EXPECT_TRUE(std::isnan(nf::RoundTo(NAN, 2)));
+    EXPECT_EQ(nf::RoundTo(INFINITY, 2), INFINITY);
+    EXPECT_EQ(nf::RoundTo(1.5, 400), 1.5);
+    EXPECT_EQ(nf::RoundTo(1.5, -400), 1.5);
+}
+
+double referenceRound(double value, int significant)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, value);
+    return std::strtod(buf, nullptr);
+}
+
+// A model file must hold every value to seven (single) or fifteen (double)
+// significant digits, whatever its magnitude.
+TEST(NumberFormsRoundTrip, FileFormKeepsSignificantDigits)
+{
+    std::mt19937_64 rng(20240611);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exp32(-37, 37);
+    std::uniform_int_distribution<int> exp64(-300, 300);
+    std::bernoulli_distribution negative(0.5);
+
+    for (int i = 0; i < 4000; ++i) {
+        const double sign = negative(rng) ? -1 : 1;
+        const float f = float(sign * mantissa(rng) * std::pow(10.0, exp32(rng)));
+        const QString text = nf::fileSingle(f);
+        const auto back = nf::parseNumber(text);
+        ASSERT_TRUE(back.has_value()) << text.toStdString();
+        ASSERT_EQ(*back, referenceRound(f, 7)) << text.toStdString();
+
+        const double d = sign * mantissa(rng) * std::pow(10.0, exp64(rng));
+        const QString dtext = nf::fileDouble(d);
+        const auto dback = nf::parseNumber(dtext);
+        ASSERT_TRUE(dback.has_value()) << dtext.toStdString();
+        ASSERT_EQ(*dback, referenceRound(d, 15)) << dtext.toStdString();
+
+        // The shortest general form gives back the same float.
+        const auto gback = nf::parseNumber(nf::generalSingle(f));
+        ASSERT_TRUE(gback.has_value());
+        ASSERT_EQ(float(*gback), f);
+    }
+}
+
+} // namespace
