@@ -125,11 +125,12 @@ double convert(const DecimalScan &s, Range &range)
 // read as a signed integer, so "&H8000000E" is system colour 14 just as its
 // signed decimal text -2147483634 is. Longer numbers keep their full
 // (positive) value, which no 32-bit field accepts.
-double readHex(QStringView text, qsizetype from)
+std::optional<double> readHex(QStringView text, qsizetype from)
 {
     const qsizetype n = text.size();
     qsizetype i = from;
     while (i < n && text[i] == u'0') ++i;
+    const bool anyZero = i > from;
     std::uint64_t small = 0;
     double large = 0;
     int significant = 0;
@@ -140,6 +141,8 @@ double readHex(QStringView text, qsizetype from)
         if (significant <= 8) small = small * 16 + unsigned(d);
         large = std::fmin(large * 16 + d, DBL_MAX);
     }
+    if (significant == 0 && !anyZero)
+        return std::nullopt;
     if (significant <= 8)
         return static_cast<std::int32_t>(static_cast<std::uint32_t>(small));
     return large;
@@ -295,7 +298,7 @@ Int toIntClamped(double value)
 
 } // namespace
 
-double readLeadingNumber(QStringView text)
+std::optional<double> tryLeadingNumber(QStringView text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
@@ -305,10 +308,12 @@ double readLeadingNumber(QStringView text)
         return readHex(text, i + 2);
     const DecimalScan s = scanDecimal(text, i);
     if (!s.found)
-        return 0.0;
+        return std::nullopt;
     Range range;
     return convert(s, range);
 }
+
+double readLeadingNumber(QStringView text) { return tryLeadingNumber(text).value_or(0.0); }
 
 std::optional<double> parseNumber(QStringView text)
 {
@@ -318,7 +323,10 @@ std::optional<double> parseNumber(QStringView text)
         return std::nullopt;
     Range range;
     const double value = convert(s, range);
-    if (range == Range::Huge)
+    // The largest doubles are written rounded up to fifteen digits
+    // (1.79769313486232E+308); such a text reads back as the largest double
+    // so that a file holding it can be opened again. Beyond that: no number.
+    if (range == Range::Huge && s.magnitude > 308)
         return std::nullopt;
     return value;
 }

@@ -28,6 +28,9 @@ namespace nf {
 // never reads past the text. A number too large for a double reads as
 // +/-DBL_MAX, so no infinity leaves this module.
 double readLeadingNumber(QStringView text);
+// The same, but nothing when the text does not start with a number, for
+// readers that must tell "0" from text that holds no number at all.
+std::optional<double> tryLeadingNumber(QStringView text);
 
 // Strict reading of one item of a model file: after trimming blanks the whole
 // text must be one decimal number (sign, digits, optional point, optional

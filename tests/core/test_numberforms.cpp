@@ -74,6 +74,8 @@ TEST(NumberFormsWrite, DoubleFormsAgree)
          "999999999999999"},
         {1234567812345678, "1.23456781234568E+15", " 1.23456781234568E+15",
          "1.23456781234568E+15", "1.23456781234568E+15"},
+        {DBL_MAX, "1.79769313486232E+308", " 1.79769313486232E+308", "1.79769313486232E+308",
+         "1.79769313486232E+308"},
         {1e-300, "1E-300", " 1E-300", "1E-300", "1E-300"},
         {-2147483634, "-2147483634", "-2147483634", "-2147483634", "-2147483634"},
         {1.234568e12, "1234568000000", " 1234568000000", "1234568000000", "1234568000000"},
@@ -138,6 +140,23 @@ TEST(NumberFormsRead, LeadingNumber)
     }
 }
 
+// Readers that fall back to a default must tell "no number" from zero.
+TEST(NumberFormsRead, NoLeadingNumberIsNotZero)
+{
+    const struct {
+        const char *text;
+        std::optional<double> value;
+    } cases[] = {
+        {"abc", std::nullopt}, {"", std::nullopt},  {" -", std::nullopt}, {".e5", std::nullopt},
+        {"&H", std::nullopt},  {"&Hg", std::nullopt}, {"0", 0},           {"&H0", 0},
+        {" 0x", 0},            {"-.0", 0},          {"12.5xyz", 12.5},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(nf::tryLeadingNumber(QString::fromLatin1(c.text)), c.value);
+    }
+}
+
 TEST(NumberFormsRead, StrictItem)
 {
     const struct {
@@ -150,7 +169,8 @@ TEST(NumberFormsRead, StrictItem)
         {"12abc", std::nullopt}, {"1e", std::nullopt}, {".", std::nullopt},
         {"&HFF", std::nullopt}, {"1e400", std::nullopt}, {"-1e400", std::nullopt},
         {"1,5", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
-        {"1 2", std::nullopt},
+        {"1 2", std::nullopt}, {"1.79769313486232E+308", DBL_MAX},
+        {"-1.8E+308", -DBL_MAX}, {"1E+309", std::nullopt},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
