@@ -52,6 +52,23 @@ std::optional<QString> askSaveName(Workspace &ws)
     return name;
 }
 
+// A buffered QSaveFile can lose a short write (a full disk, a size limit)
+// and still commit a truncated file, so write unbuffered and go on until
+// every byte is taken or the device reports why it is not.
+bool writeAll(QSaveFile &file, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const qint64 n = file.write(data, left);
+        if (n <= 0)
+            return false;
+        data += n;
+        left -= n;
+    }
+    return true;
+}
+
 // Leaves the model empty and untitled after a failed read, with the
 // message in a box and in the log.
 void readFailed(Workspace &ws, const QString &message)
@@ -84,8 +101,8 @@ bool Write_Model_File(Workspace &ws, QString &fileName, bool quiet)
     // failed save never leaves a damaged file where the old one was.
     QSaveFile file(fileName);
     const QByteArray bytes = kelfile::modelFileBytes(ws.model, ws.settings, ws.view);
-    const bool written = file.open(QIODevice::WriteOnly)
-        && file.write(bytes) == bytes.size() && file.commit();
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        && writeAll(file, bytes) && file.commit();
     if (!written) {
         const QString reason = file.errorString();
         file.cancelWriting();

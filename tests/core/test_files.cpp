@@ -1,0 +1,621 @@
+// The .kel model file: what the writer writes byte for byte, what the reader
+// accepts and refuses, and the state both leave behind.
+#include "core/ScriptedPrompts.h"
+
+#include "common/Workspace.h"
+#include "files/Files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+const QString kData = QStringLiteral(KEL2D_TEST_DATA);
+const QString kUntitledCaption = QStringLiteral("Corvane Kel.2D - Untitled.kel");
+const QString kCouldNotBeRead =
+    QStringLiteral("There was an error opening the file. The file could not be read.");
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+struct CaptionHooks : MainWindowHooks {
+    QStringList captions;
+    void setCaption(const QString &c) override { captions << c; }
+};
+
+// The example model of the file format: one group, two nodes, one element
+// and a spring under node 2.
+void buildSmallExample(Model &m)
+{
+    m.groupCount = 1;
+    m.groups[1] = {1000.0, 0.5};
+    m.nodeCount = 2;
+    m.nodes[1] = {0, 0, 1, 1, 0, 0};
+    m.nodes[2] = {2, 0, 0, 0, 0, -10};
+    m.springs[2] = {0, 500};
+    m.elementCount = 1;
+    m.elements[1] = {1, 2, 1};
+}
+
+class FilesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ws.setPrompts(&prompts);
+        ws.setHooks(&hooks);
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    // Writes `bytes` to a file and reads it with the reader.
+    ReadOutcome readText(const QByteArray &bytes, QString *name = nullptr)
+    {
+        QString file = path(QStringLiteral("in.kel"));
+        EXPECT_TRUE(writeBytes(file, bytes));
+        if (name)
+            *name = file;
+        return Read_Model_File(ws, file);
+    }
+
+    QTemporaryDir dir;
+    Workspace ws;
+    ScriptedPrompts prompts;
+    CaptionHooks hooks;
+};
+
+// ------------------------------------------------------------ writing
+
+TEST_F(FilesTest, SmallExampleIsWrittenByteForByte)
+{
+    buildSmallExample(ws.model);
+    QString name = path(QStringLiteral("small.kel"));
+    ASSERT_TRUE(Write_Model_File(ws, name, false));
+    EXPECT_EQ(readBytes(name), readBytes(kData + QStringLiteral("/small_example.kel")));
+
+    EXPECT_EQ(hooks.captions, QStringList{QStringLiteral("Corvane Kel.2D - ") + name});
+    EXPECT_EQ(ws.model.fileName, name);
+    ASSERT_FALSE(ws.log.entries().isEmpty());
+    const LogEntry &last = ws.log.entries().last();
+    EXPECT_EQ(last.text, QStringLiteral("Save file: ") + name);
+    EXPECT_EQ(last.colour, LogBlack);
+    EXPECT_TRUE(last.bold);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(FilesTest, EmptyModelIsWrittenAndReadBack)
+{
+    QString name = path(QStringLiteral("empty.kel"));
+    ASSERT_TRUE(Write_Model_File(ws, name, false));
+    EXPECT_EQ(readBytes(name), readBytes(kData + QStringLiteral("/empty_model.kel")));
+
+    buildSmallExample(ws.model);
+    ASSERT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
+    EXPECT_TRUE(ws.model.sameData(Model{}));
+}
+
+TEST_F(FilesTest, SpringsListOnlySpringSupportedNodesInOrder)
+{
+    Model &m = ws.model;
+    m.nodeCount = 5;
+    m.springs[1] = {0, 0};
+    m.springs[2] = {0, 3.5f};
+    m.springs[4] = {250, 0};
+    m.springs[5] = {0.25f, 1e8f};
+    QString name = path(QStringLiteral("springs.kel"));
+    ASSERT_TRUE(Write_Model_File(ws, name, true));
+
+    const QByteArray text = readBytes(name);
+    const QByteArray expected = "Springs\r\n3\r\n2\r\n0\r\n3.5\r\n4\r\n250\r\n0\r\n"
+                                "5\r\n.25\r\n1E+08\r\nSettings\r\n";
+    EXPECT_TRUE(text.contains(expected)) << text.toStdString();
+
+    Workspace back;
+    ASSERT_EQ(Read_Model_File(back, name), ReadOutcome::Read);
+    EXPECT_TRUE(back.model.sameData(ws.model));
+}
+
+TEST_F(FilesTest, ModelAtTheCapacitiesReadsBackIdentically)
+{
+    Model &m = ws.model;
+    m.groupCount = kMaxGroups;
+    for (int g = 1; g <= kMaxGroups; ++g)
+        m.groups[g] = {2.1e11 + g * 1234.5, g / 64.0};
+    m.nodeCount = kMaxNodes;
+    for (int n = 1; n <= kMaxNodes; ++n) {
+        m.nodes[n] = {n * 0.25f, -n * 1.5f, float(n % 2), float(n % 3 == 0), n % 4 ? 0.f : -1e-5f,
+                      n % 5 ? 0.f : 12345.67f};
+        if (n % 7 == 0)
+            m.springs[n] = {n * 10.f, 0.5f};
+    }
+    m.elementCount = kMaxElements;
+    for (int e = 1; e <= kMaxElements; ++e)
+        m.elements[e] = {float(e % kMaxNodes + 1), float((e * 7) % kMaxNodes + 1),
+                         float(e % kMaxGroups + 1)};
+
+    // Every setting away from its default, so a swapped line shows.
+    Settings &s = ws.settings;
+    s.nai_aksones = false;
+    s.nai_sint_kombon = true;
+    s.nai_graf_stir = false;
+    s.Nai_Apolites_Sint = true;
+    s.Show_FORCE = false;
+    s.Show_STRAIN = true;
+    s.dekadika_N = 5;
+    s.dekadika_strain = 11;
+    s.Ena_cm_posa_FORCE = 250.5f;
+    s.Ena_cm_posa_STRESS = 1.5e6f;
+    s.Ena_cm_posa_STRAIN = 2.5e-7f;
+    s.kannab = 0.25f;
+    s.Ena_cm_posa_m_epi_1000 = 3.75f;
+    s.Animation_Frames = 1000;
+    s.xroma_background = 255;
+    s.xroma_grid = -2147483633.0;
+    s.Xroma_Afortistou = 123456;
+    ws.view.scale = 1234.5f;
+    ws.view.offsetX = -3.14159265358979;
+    ws.view.offsetY = 1e-9;
+    ws.view.historyIndex = 4;
+
+    QString name = path(QStringLiteral("full.kel"));
+    ASSERT_TRUE(Write_Model_File(ws, name, true));
+
+    Workspace back;
+    ASSERT_EQ(Read_Model_File(back, name), ReadOutcome::Read);
+    EXPECT_TRUE(back.model.sameData(ws.model));
+    EXPECT_EQ(back.settings, ws.settings);
+    EXPECT_EQ(back.view.scale, ws.view.scale);
+    EXPECT_EQ(back.view.offsetX, ws.view.offsetX);
+    EXPECT_EQ(back.view.offsetY, ws.view.offsetY);
+    EXPECT_EQ(back.view.historyIndex, 0);
+    EXPECT_EQ(back.view.history[0].scale, 1234.5);
+    EXPECT_EQ(back.view.history[0].offsetX, ws.view.offsetX);
+    EXPECT_EQ(back.view.history[0].offsetY, ws.view.offsetY);
+    EXPECT_EQ(back.model.fileName, name);
+
+    // Written again, the file is the same: nothing drifts on a second save.
+    QString again = path(QStringLiteral("again.kel"));
+    ASSERT_TRUE(Write_Model_File(back, again, true));
+    EXPECT_EQ(readBytes(again), readBytes(name));
+}
+
+TEST_F(FilesTest, QuietSaveChangesNothingVisible)
+{
+    buildSmallExample(ws.model);
+    ws.model.fileName = QStringLiteral("/elsewhere/model.kel");
+    ws.model.modelChanged = true;
+    QString name = path(QStringLiteral("copy.kel"));
+    ASSERT_TRUE(Write_Model_File(ws, name, true));
+    EXPECT_TRUE(QFile::exists(name));
+    EXPECT_TRUE(hooks.captions.isEmpty());
+    EXPECT_TRUE(ws.log.entries().isEmpty());
+    EXPECT_EQ(ws.model.fileName, QStringLiteral("/elsewhere/model.kel"));
+    EXPECT_TRUE(ws.model.modelChanged);
+}
+
+TEST_F(FilesTest, ChosenNamesGetTheExtension)
+{
+    const struct {
+        const char *typed;
+        const char *written;
+    } rows[] = {
+        {"model", "model.kel"},
+        {"model.KEL", "model.KEL.kel"},
+        {"model.kel", "model.kel"},
+        {"model.kel.txt", "model.kel.txt.kel"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.typed);
+        prompts.files.push_back(path(QLatin1String(row.typed)));
+        QString name;
+        ASSERT_TRUE(Write_Model_File(ws, name, false));
+        const QString expected = path(QLatin1String(row.written));
+        EXPECT_EQ(name, expected);
+        EXPECT_EQ(ws.model.fileName, expected);
+        EXPECT_TRUE(QFile::exists(expected));
+        EXPECT_EQ(hooks.captions.last(), QStringLiteral("Corvane Kel.2D - ") + expected);
+    }
+    const ShownPrompt &dialog = prompts.shown.front();
+    EXPECT_EQ(dialog.kind, ShownPrompt::Kind::SaveFile);
+    EXPECT_EQ(dialog.extra, QStringLiteral("Corvane Kel.2D files (*.kel)"));
+}
+
+TEST_F(FilesTest, SaveDialogProposesTheCurrentNameWithoutExtension)
+{
+    const struct {
+        QString current;
+        QString proposed;
+    } rows[] = {
+        {QString(), QDir::current().filePath(QStringLiteral("Untitled"))},
+        {QStringLiteral("/data/bridge.kel"), QStringLiteral("/data/bridge")},
+        {QStringLiteral("/data/roof"), QStringLiteral("/data/roof")},
+    };
+    for (const auto &row : rows) {
+        ws.model.fileName = row.current;
+        QString name;
+        EXPECT_FALSE(Write_Model_File(ws, name, false));   // dialog cancelled
+        EXPECT_EQ(prompts.shown.back().location, row.proposed);
+    }
+}
+
+TEST_F(FilesTest, AddedExtensionDoesNotOverwriteUnasked)
+{
+    const QString existing = path(QStringLiteral("bridge.kel"));
+    ASSERT_TRUE(writeBytes(existing, "precious"));
+    prompts.files.push_back(path(QStringLiteral("bridge")));
+    prompts.answers.push_back(PromptAnswer::No);
+    QString name;
+    EXPECT_FALSE(Write_Model_File(ws, name, false));
+    EXPECT_EQ(readBytes(existing), QByteArray("precious"));
+    EXPECT_TRUE(hooks.captions.isEmpty());
+
+    prompts.files.push_back(path(QStringLiteral("bridge")));
+    prompts.answers.push_back(PromptAnswer::Yes);
+    EXPECT_TRUE(Write_Model_File(ws, name, false));
+    EXPECT_NE(readBytes(existing), QByteArray("precious"));
+}
+
+TEST_F(FilesTest, CancelledSaveDialogChangesNothing)
+{
+    ws.model.fileName = QStringLiteral("/data/model.kel");
+    QString name;
+    EXPECT_FALSE(Write_Model_File(ws, name, false));
+    EXPECT_TRUE(name.isEmpty());
+    EXPECT_EQ(ws.model.fileName, QStringLiteral("/data/model.kel"));
+    EXPECT_TRUE(hooks.captions.isEmpty());
+    EXPECT_TRUE(ws.log.entries().isEmpty());
+    EXPECT_EQ(prompts.messages().size(), 0u);
+}
+
+TEST_F(FilesTest, FailedSaveIsReportedAndChangesNothing)
+{
+    ws.model.fileName = QStringLiteral("/data/model.kel");
+    QString name = path(QStringLiteral("missing-folder/model.kel"));
+    EXPECT_FALSE(Write_Model_File(ws, name, false));
+
+    const auto boxes = prompts.messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("There was an error saving the file: ")));
+    EXPECT_GT(boxes[0].text.size(), 37);   // a description follows
+    EXPECT_EQ(boxes[0].icon, PromptIcon::Critical);
+    EXPECT_EQ(boxes[0].title, QStringLiteral("Corvane Kel.2D"));
+    const LogEntry &last = ws.log.entries().last();
+    EXPECT_EQ(last.text, boxes[0].text);
+    EXPECT_EQ(last.colour, LogRed);
+    EXPECT_TRUE(last.bold);
+    EXPECT_EQ(ws.model.fileName, QStringLiteral("/data/model.kel"));
+    EXPECT_TRUE(hooks.captions.isEmpty());
+}
+
+#ifdef Q_OS_UNIX
+// A save that fails part-way (here: the file size limit of the process, which
+// binds even where permissions would not) leaves the old file as it was and
+// is reported, not committed as a truncated file.
+TEST_F(FilesTest, SaveFailingPartWayLeavesTheOldFileIntact)
+{
+    QString name = path(QStringLiteral("model.kel"));
+    ASSERT_TRUE(Write_Model_File(ws, name, false));
+    const QByteArray before = readBytes(name);
+
+    buildSmallExample(ws.model);
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = Write_Model_File(ws, name, false);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(readBytes(name), before);
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text,
+              QStringLiteral("There was an error saving the file: File too large"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("model.kel")});
+}
+#endif
+
+// ------------------------------------------------------------ reading
+
+TEST_F(FilesTest, SmallExampleReadsIntoTheModel)
+{
+    ws.model.modelChanged = false;
+    QString name = kData + QStringLiteral("/small_example.kel");
+    ASSERT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
+    Model expected;
+    buildSmallExample(expected);
+    EXPECT_TRUE(ws.model.sameData(expected));
+    EXPECT_EQ(ws.settings, Settings{});
+    EXPECT_EQ(ws.model.fileName, name);
+    EXPECT_FALSE(ws.model.modelChanged);   // the open command sets it, not the reader
+    EXPECT_EQ(hooks.captions, QStringList{QStringLiteral("Corvane Kel.2D - ") + name});
+    const LogEntry &last = ws.log.entries().last();
+    EXPECT_EQ(last.text, QStringLiteral("Open file: ") + name);
+    EXPECT_EQ(last.colour, LogBlack);
+    EXPECT_TRUE(last.bold);
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
+TEST_F(FilesTest, OpenDialogIsAskedBeforeTheModelIsTouched)
+{
+    buildSmallExample(ws.model);
+    ws.model.fileName = QStringLiteral("/data/model.kel");
+    QString name;
+    EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Cancelled);
+    Model expected;
+    buildSmallExample(expected);
+    EXPECT_TRUE(ws.model.sameData(expected));
+    EXPECT_EQ(ws.model.fileName, QStringLiteral("/data/model.kel"));
+    EXPECT_TRUE(hooks.captions.isEmpty());
+    EXPECT_TRUE(ws.log.entries().isEmpty());
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, ShownPrompt::Kind::OpenFile);
+    EXPECT_EQ(prompts.shown[0].extra, QStringLiteral("Corvane Kel.2D Input files (*.kel)"));
+    EXPECT_EQ(prompts.shown[0].location, QDir::currentPath());
+
+    // A chosen file is read and its name handed back.
+    prompts.files.push_back(kData + QStringLiteral("/empty_model.kel"));
+    EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
+    EXPECT_EQ(name, kData + QStringLiteral("/empty_model.kel"));
+    EXPECT_EQ(ws.model.nodeCount, 0);
+}
+
+// The small example as lines, for the tables below to damage one at a time.
+// Line numbers: 8 group count, 11 E, 15 node count, 18 x of node 1, 20 its
+// x flag, 34 element count, 42 spring count, 43 spring node, 44 its Kx,
+// 46 "Settings", 47..89 the settings, 68 dekadika_N, 73 scale, 90 END.
+QList<QByteArray> exampleLines()
+{
+    QList<QByteArray> lines = readBytes(kData + QStringLiteral("/small_example.kel")).split('\n');
+    lines.removeLast();   // after the last line end
+    for (QByteArray &l : lines)
+        l.chop(1);        // the CR
+    return lines;
+}
+
+QByteArray joinLines(const QList<QByteArray> &lines, const char *end = "\r\n")
+{
+    QByteArray out;
+    for (const QByteArray &l : lines)
+        out += l + end;
+    return out;
+}
+
+using Edit = std::function<void(QList<QByteArray> &)>;
+
+Edit setLine(int number, QByteArray text)
+{
+    return [=](QList<QByteArray> &l) { l[number - 1] = text; };
+}
+Edit keepLines(int count)
+{
+    return [=](QList<QByteArray> &l) { l = l.mid(0, count); };
+}
+
+TEST_F(FilesTest, DamagedFilesLeaveAnEmptyUntitledModel)
+{
+    const QString error = QStringLiteral("There was an error opening the file: ");
+    const struct {
+        const char *what;
+        Edit edit;
+        QString message;
+    } rows[] = {
+        {"title in other letter case", setLine(2, "*        KEL!2D Input file        *"),
+         kCouldNotBeRead},
+        {"title with other spacing", setLine(2, "*       Kel!2D Input file         *"),
+         kCouldNotBeRead},
+        {"header line with a trailing blank", setLine(5, "*********************************** "),
+         kCouldNotBeRead},
+        {"empty file", keepLines(0), kCouldNotBeRead},
+        {"header only", keepLines(5),
+         error + QStringLiteral("the file ends before its groups are complete.")},
+        {"51 groups", setLine(8, "51"),
+         error + QStringLiteral("line 8: the group count 51 exceeds the limit of 50.")},
+        {"negative group count", setLine(8, "-1"),
+         error + QStringLiteral("line 8: the group count -1 is negative.")},
+        {"count not whole", setLine(8, "1.5"),
+         error + QStringLiteral("line 8: the group count must be a whole number.")},
+        {"101 nodes", setLine(15, "101"),
+         error + QStringLiteral("line 15: the node count 101 exceeds the limit of 100.")},
+        {"count beyond 16 bits", setLine(15, "70000"),
+         error + QStringLiteral("line 15: the node count 70000 exceeds the limit of 100.")},
+        {"201 elements", setLine(34, "201"),
+         error + QStringLiteral("line 34: the element count 201 exceeds the limit of 200.")},
+        {"spring for node 101", setLine(43, "101"),
+         error + QStringLiteral("line 43: the spring node number 101 is outside 1 to 100.")},
+        {"spring for node 0", setLine(43, "0"),
+         error + QStringLiteral("line 43: the spring node number 0 is outside 1 to 100.")},
+        {"101 springs", setLine(42, "101"),
+         error + QStringLiteral("line 42: the spring count 101 exceeds the limit of 100.")},
+        {"negative spring", setLine(44, "-5"),
+         error + QStringLiteral("line 44: a spring constant must not be negative.")},
+        {"text for a coordinate", setLine(18, "abc"),
+         error + QStringLiteral("line 18: a number was expected.")},
+        {"number with trailing text", setLine(18, "1.5m"),
+         error + QStringLiteral("line 18: a number was expected.")},
+        {"empty value line", setLine(11, ""),
+         error + QStringLiteral("line 11: a number was expected.")},
+        {"NaN for E", setLine(11, "nan"),
+         error + QStringLiteral("line 11: a number was expected.")},
+        {"infinite E", setLine(11, "1e400"),
+         error + QStringLiteral("line 11: a number was expected.")},
+        {"coordinate beyond single precision", setLine(18, "1e39"),
+         error + QStringLiteral("line 18: the value 1E+39 is too large for a single-precision field.")},
+        {"constraint flag 2", setLine(20, "2"),
+         error + QStringLiteral("line 20: a constraint flag must be 0 or 1.")},
+        {"constraint flag .5", setLine(20, ".5"),
+         error + QStringLiteral("line 20: a constraint flag must be 0 or 1.")},
+        {"decimal places not whole", setLine(68, "3.5"),
+         error + QStringLiteral("line 68: a whole number from -32768 to 32767 was expected.")},
+        {"a huge line", setLine(18, QByteArray(5000, '1')),
+         error + QStringLiteral("line 18 is too long.")},
+        {"ends in the nodes", keepLines(26),
+         error + QStringLiteral("the file ends before its nodes are complete.")},
+        {"ends in the springs", keepLines(44),
+         error + QStringLiteral("the file ends before its springs are complete.")},
+        {"ends in the settings", keepLines(70),
+         error + QStringLiteral("the file ends before its settings are complete.")},
+        {"ends just before the last setting", keepLines(88),
+         error + QStringLiteral("the file ends before its settings are complete.")},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        prompts.shown.clear();
+        hooks.captions.clear();
+        buildSmallExample(ws.model);
+        ws.model.fileName = QStringLiteral("/data/previous.kel");
+        ws.model.modelChanged = false;
+
+        QList<QByteArray> lines = exampleLines();
+        row.edit(lines);
+        QString name;
+        EXPECT_EQ(readText(joinLines(lines), &name), ReadOutcome::Failed);
+
+        const auto boxes = prompts.messages();
+        ASSERT_EQ(boxes.size(), 1u);
+        EXPECT_EQ(boxes[0].text, row.message);
+        EXPECT_EQ(boxes[0].icon, PromptIcon::Critical);
+        EXPECT_EQ(boxes[0].title, QStringLiteral("Corvane Kel.2D"));
+        const LogEntry &last = ws.log.entries().last();
+        EXPECT_EQ(last.text, row.message);
+        EXPECT_EQ(last.colour, LogRed);
+        EXPECT_TRUE(last.bold);
+
+        EXPECT_TRUE(ws.model.sameData(Model{}));
+        EXPECT_TRUE(ws.model.modelChanged);
+        EXPECT_TRUE(ws.model.fileName.isEmpty());
+        EXPECT_EQ(hooks.captions, QStringList{kUntitledCaption});
+    }
+}
+
+TEST_F(FilesTest, FilesThatCannotBeOpenedAreReported)
+{
+    for (const QString &name : {path(QStringLiteral("none.kel")), dir.path()}) {
+        SCOPED_TRACE(name.toStdString());
+        prompts.shown.clear();
+        buildSmallExample(ws.model);
+        QString n = name;
+        EXPECT_EQ(Read_Model_File(ws, n), ReadOutcome::Failed);
+        ASSERT_EQ(prompts.messages().size(), 1u);
+        const QString text = prompts.messages()[0].text;
+        EXPECT_TRUE(text.startsWith(QStringLiteral("There was an error opening the file: ")));
+        EXPECT_GT(text.size(), 38);
+        EXPECT_TRUE(ws.model.sameData(Model{}));
+        EXPECT_EQ(hooks.captions.last(), kUntitledCaption);
+    }
+}
+
+TEST_F(FilesTest, SettingsReadBeforeAFailureKeepTheirValues)
+{
+    QList<QByteArray> lines = exampleLines();
+    lines[47 - 1] = "0";     // nai_aksones
+    lines[68 - 1] = "9";     // dekadika_N
+    lines = lines.mid(0, 70);
+    EXPECT_EQ(readText(joinLines(lines)), ReadOutcome::Failed);
+    EXPECT_FALSE(ws.settings.nai_aksones);
+    EXPECT_EQ(ws.settings.dekadika_N, 9);
+    EXPECT_EQ(ws.view.scale, 100.0f);   // line 73 was never reached
+}
+
+TEST_F(FilesTest, TolerableVariationsAreRead)
+{
+    using Check = std::function<void(const Workspace &)>;
+    const Check sameModel = [](const Workspace &w) {
+        Model expected;
+        buildSmallExample(expected);
+        EXPECT_TRUE(w.model.sameData(expected));
+    };
+    const struct {
+        const char *what;
+        Edit edit;
+        const char *lineEnd;
+        Check check;
+    } rows[] = {
+        {"last line missing", keepLines(89), "\r\n", sameModel},
+        {"last line altered and more behind it",
+         [](QList<QByteArray> &l) { l.last() = "the end"; l << "junk" << QByteArray(5000, 'x'); },
+         "\r\n", sameModel},
+        {"bare LF line ends", [](QList<QByteArray> &) {}, "\n", sameModel},
+        {"no line end after the last setting", keepLines(89), nullptr, sameModel},
+        {"other keyword lines", [](QList<QByteArray> &l) {
+             l[7 - 1] = "Gruppen"; l[14 - 1] = ""; l[46 - 1] = "whatever"; l[9 - 1] = "x";
+         }, "\r\n", sameModel},
+        {"blanks around numbers and whole counts as decimals", [](QList<QByteArray> &l) {
+             l[8 - 1] = " 1.0 "; l[18 - 1] = "\t2e-1"; l[10 - 1] = "7";
+         }, "\r\n", [](const Workspace &w) {
+             EXPECT_EQ(w.model.groupCount, 1);
+             EXPECT_EQ(w.model.nodes[1].x, 0.2f);
+         }},
+        {"booleans other than 1 are false", [](QList<QByteArray> &l) {
+             l[47 - 1] = "-1"; l[48 - 1] = "yes"; l[49 - 1] = "1.0"; l[52 - 1] = "2";
+         }, "\r\n", [](const Workspace &w) {
+             EXPECT_FALSE(w.settings.nai_aksones);
+             EXPECT_FALSE(w.settings.nai_grid);
+             EXPECT_TRUE(w.settings.nai_komboi);
+             EXPECT_FALSE(w.settings.nai_sint_kombon);
+         }},
+        // Values the program never gives these fields would stall or break
+        // the drawing: each falls back to its default.
+        {"out-of-range display values", [](QList<QByteArray> &l) {
+             l[68 - 1] = "14"; l[69 - 1] = "-1"; l[70 - 1] = "0"; l[73 - 1] = ".5";
+             l[76 - 1] = "-2"; l[78 - 1] = "0";
+         }, "\r\n", [](const Workspace &w) {
+             EXPECT_EQ(w.settings.dekadika_N, 3);
+             EXPECT_EQ(w.settings.dekadika_strain, 7);
+             EXPECT_EQ(w.settings.Ena_cm_posa_FORCE, 100.0f);
+             EXPECT_EQ(w.view.scale, 100.0f);
+             EXPECT_EQ(w.settings.kannab, 1.0f);
+             EXPECT_EQ(w.settings.Animation_Frames, 100);
+         }},
+        {"values at the edges of their ranges", [](QList<QByteArray> &l) {
+             l[68 - 1] = "0"; l[69 - 1] = "13"; l[73 - 1] = "1"; l[78 - 1] = "1000";
+             l[79 - 1] = "-4294967296";
+         }, "\r\n", [](const Workspace &w) {
+             EXPECT_EQ(w.settings.dekadika_N, 0);
+             EXPECT_EQ(w.settings.dekadika_strain, 13);
+             EXPECT_EQ(w.view.scale, 1.0f);
+             EXPECT_EQ(w.settings.Animation_Frames, 1000);
+             EXPECT_EQ(w.settings.xroma_background, -4294967296.0);
+         }},
+        // References are left to the analysis to refuse.
+        {"element referring beyond the model", setLine(37, "57"), "\r\n",
+         [](const Workspace &w) { EXPECT_EQ(w.model.elements[1].ni, 57.0f); }},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        prompts.shown.clear();
+        ws.settings = Settings{};
+        ws.view = ViewTransform{};
+        QList<QByteArray> lines = exampleLines();
+        row.edit(lines);
+        // No line end given: CR LF, but none after the last line.
+        QByteArray text = joinLines(lines, row.lineEnd ? row.lineEnd : "\r\n");
+        if (!row.lineEnd)
+            text.chop(2);
+        EXPECT_EQ(readText(text), ReadOutcome::Read);
+        EXPECT_TRUE(prompts.shown.empty());
+        row.check(ws);
+    }
+}
+
+} // namespace
