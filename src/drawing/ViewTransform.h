@@ -24,6 +24,11 @@ struct ViewTransform {
     double areaWidth = 20.0;  // W, cm
     double areaHeight = 15.0; // H, cm
 
+    // The view at which the drawing last told the log that the grid is too
+    // dense, so that one zoom writes the notice once however often that view
+    // is redrawn afterwards.
+    ViewEntry denseGridNotice{};
+
     // The start-up and New view: scale 100, offsets -2 and 2.
     void resetView() { scale = 100.0f; offsetX = -2.0; offsetY = 2.0; }
     // Index 0, every entry zero, entry 0 = the current view.
@@ -31,6 +36,7 @@ struct ViewTransform {
         history.fill(ViewEntry{});
         historyIndex = 0;
         history[0] = ViewEntry{scale, offsetY, offsetX};
+        denseGridNotice = ViewEntry{};
     }
 
     double ToScreenX(double x) const;

@@ -1,0 +1,137 @@
+// The redraw dispatcher and the layers that do not depend on the model: the
+// grid and the axes symbol; plus the light picture used during view drags.
+#include "drawing/Sxediastika.h"
+
+#include "common/NumberForms.h"
+#include "drawing/DrawingSupport.h"
+
+#include <cmath>
+
+using drawing::lineBy;
+
+namespace {
+
+// The elements of the colour diagram (compression / tension). The diagram
+// comes with the result views; until then the mode shows the grid, the axes
+// and the nodes over an empty frame.
+void DrawColourDiagramElements(Workspace &, Canvas &) {}
+
+double gridStepCm(float kannab, double scale) { return static_cast<double>(kannab) * 100.0 / scale; }
+
+} // namespace
+
+void RedrawDrawingArea(Workspace &ws, Canvas &canvas)
+{
+    switch (ws.drawingMode) {
+    case ModeModel:
+        canvas.clear(colourValue(ws.settings.xroma_background));
+        DrawGrid(ws, canvas);
+        DrawAxes(ws, canvas);
+        DrawElements(ws, canvas);
+        DrawNodalLoads(ws, canvas);
+        DrawNodes(ws, canvas);
+        break;
+    case ModeColourDiagram:
+        canvas.clear(colourValue(ws.settings.xroma_background));
+        DrawGrid(ws, canvas);
+        DrawAxes(ws, canvas);
+        DrawColourDiagramElements(ws, canvas);
+        DrawNodes(ws, canvas);
+        break;
+    case ModeAxialForce:
+    case ModeDeformed:
+    case ModeAnimation:
+        // The result views draw themselves; nothing here yet.
+        break;
+    default:
+        break;
+    }
+}
+
+void DrawGrid(Workspace &ws, Canvas &canvas)
+{
+    const Settings &s = ws.settings;
+    ViewTransform &view = ws.view;
+    if (!s.nai_grid)
+        return;
+    const double W = view.areaWidth;
+    const double H = view.areaHeight;
+    const double p = gridStepCm(s.kannab, view.scale);
+
+    if (p >= 0.1) {
+        const double ex = view.offsetX - std::floor(view.offsetX / p) * p;
+        const double ey = view.offsetY - std::floor(view.offsetY / p) * p;
+        canvas.setForeColour(colourValue(s.xroma_grid));
+        canvas.setLineWidth(1);
+        const int columns = nf::toInt32Clamped(std::floor(W / p)) + 1;
+        for (int i = 1; i <= columns; ++i)
+            lineBy(canvas, i * p - ex, 0.0, 0.0, H);
+        const int rows = nf::toInt32Clamped(H / p);
+        for (int j = 0; j <= rows; ++j)
+            lineBy(canvas, 0.0, H - j * p - ey, W, 0.0);
+        return;
+    }
+    if (p < 0.1) {
+        // Tell the user once, when a zoom has just made the grid too dense:
+        // the view before it still showed the grid, and this view has not
+        // been told about yet.
+        const int index = view.historyIndex;
+        const double previousScale = (index > 0 && index < ViewTransform::kHistorySize)
+            ? view.history[index - 1].scale : view.scale;
+        const ViewEntry current{view.scale, view.offsetY, view.offsetX};
+        const ViewEntry &told = view.denseGridNotice;
+        const bool alreadyTold = static_cast<float>(told.scale) == view.scale
+            && told.offsetX == current.offsetX && told.offsetY == current.offsetY;
+        if (gridStepCm(s.kannab, previousScale) >= 0.1 && !alreadyTold) {
+            ws.log.append(QStringLiteral("Grid to dense to display."), LogRed, false);
+            view.denseGridNotice = current;
+        }
+    }
+}
+
+void DrawAxes(Workspace &ws, Canvas &canvas)
+{
+    const Settings &s = ws.settings;
+    canvas.setFontSize(8);
+    if (s.nai_aksones) {
+        canvas.setForeColour(colourValue(s.xroma_aksonon));
+        canvas.setLineWidth(1);
+        const double ox = ws.view.ToScreenX(0.0);
+        const double oy = ws.view.ToScreenY(0.0);
+
+        // x arrow, head closed by a short vertical stroke
+        lineBy(canvas, ox - 0.2, oy, 1.7, 0.0);
+        const double tipX = ox + 1.8;
+        lineBy(canvas, tipX, oy, -0.3, 0.1);
+        lineBy(canvas, tipX, oy, -0.3, -0.1);
+        lineBy(canvas, tipX - 0.3, oy - 0.1, 0.0, 0.2);
+        canvas.setTextPosition(ox + 1.6, oy + 0.1);
+        canvas.text(QStringLiteral("x"));
+
+        // y arrow, pointing up the screen
+        lineBy(canvas, ox, oy + 0.2, 0.0, -1.7);
+        const double tipY = oy - 1.8;
+        lineBy(canvas, ox, tipY, -0.1, 0.3);
+        lineBy(canvas, ox, tipY, 0.1, 0.3);
+        lineBy(canvas, ox - 0.1, tipY + 0.3, 0.2, 0.0);
+        canvas.setTextPosition(ox - 0.35, oy - 1.8);
+        canvas.text(QStringLiteral("y"));
+    }
+    canvas.setFontSize(7);
+}
+
+void QuickRedraw(Workspace &ws, Canvas &canvas)
+{
+    const Model &m = ws.model;
+    canvas.clear(colourValue(ws.settings.xroma_background));
+    DrawAxes(ws, canvas);
+    canvas.setForeColour(colourValue(ws.settings.xroma_stoixeion));
+    canvas.setLineWidth(1);
+    for (int e = 1; e <= drawing::elementCount(m); ++e) {
+        if (!drawing::drawableElement(m, e))
+            continue;
+        const Node &a = m.nodes[m.nodeI(e)];
+        const Node &b = m.nodes[m.nodeJ(e)];
+        canvas.line(ws.view.ToScreenX(a.x), ws.view.ToScreenY(a.y), ws.view.ToScreenX(b.x), ws.view.ToScreenY(b.y));
+    }
+}
