@@ -1,0 +1,47 @@
+#include "model/ModelChecks.h"
+#include "common/Workspace.h"
+#include "model/Diagrafes.h"
+
+int FirstUnconnectedNode(const Model &model)
+{
+    for (int n = 1; n <= model.nodeCount; ++n) {
+        bool connected = false;
+        for (int e = 1; e <= model.elementCount && !connected; ++e)
+            connected = model.nodeI(e) == n || model.nodeJ(e) == n;
+        if (!connected)
+            return n;
+    }
+    return 0;
+}
+
+bool Check_Unconnected_Nodes(Workspace &ws, const std::function<void()> &redraw)
+{
+    // Each Yes removes one node, so the loop ends after at most node-count
+    // rounds; an emptied model is never analysed.
+    while (ws.model.nodeCount > 0) {
+        const int n = FirstUnconnectedNode(ws.model);
+        if (n == 0)
+            return true;
+
+        const QString line = QStringLiteral("Node #%1 is not connected to other nodes with elements "
+                                             "and could probably cause problems to the solution process.")
+                                 .arg(n);
+        ws.log.append(line, LogRed);
+        const PromptAnswer answer = ws.prompts().message(
+            line + QStringLiteral(" Do you want that node to be deleted before starting the analysis?"),
+            kProgramTitle, PromptIcon::Question, PromptButtons::YesNoCancel);
+
+        switch (answer) {
+        case PromptAnswer::Yes:
+            Diagrafi_Kombou(ws, n);
+            if (redraw)
+                redraw();
+            break;          // and look again from node 1
+        case PromptAnswer::No:
+            return true;
+        default:
+            return false;
+        }
+    }
+    return false;
+}
