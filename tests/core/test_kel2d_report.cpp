@@ -1,0 +1,171 @@
+// kel2d-report run as a user would run it: its standard output must be the
+// program's own report, byte for byte, and its exit status must tell what
+// went wrong.
+#include "analysis/epilisi.h"
+#include "common/Workspace.h"
+#include "files/Files.h"
+#include "reports/ReportText.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kTool = QStringLiteral(KEL2D_REPORT_TOOL);
+const QString kData = QStringLiteral(KEL2D_TEST_DATA);
+
+QString data(const char *name) { return kData + u'/' + QLatin1String(name); }
+
+struct ToolRun {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+ToolRun runTool(const QStringList &args)
+{
+    QProcess p;
+    p.start(kTool, args);
+    ToolRun r;
+    if (!p.waitForStarted(10000) || !p.waitForFinished(60000)) {
+        ADD_FAILURE() << "kel2d-report did not run: " << p.errorString().toStdString();
+        p.kill();
+        return r;
+    }
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    r.exitCode = p.exitCode();
+    r.out = p.readAllStandardOutput();
+    r.err = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
+// The report the program itself builds for the file: read, analysed when it
+// has nodes, sections in the order 1 to 4.
+QByteArray expectedReport(const QString &file, const QString &sections)
+{
+    Workspace ws;
+    QString name = file;
+    if (Read_Model_File(ws, name) != ReadOutcome::Read)
+        return "(unreadable)";
+    if (ws.model.nodeCount > 0)
+        Run_Analysis(ws);
+    QString text;
+    for (int s = 1; s <= 4; ++s)
+        if (sections.contains(QChar(u'0' + s)))
+            text += Report_Text(ws, s);
+    return text.toUtf8();
+}
+
+TEST(Kel2dReport, WritesTheChosenSectionsOfTheReport)
+{
+    const struct {
+        QStringList args;
+        const char *file;
+        const char *sections;
+    } rows[] = {
+        {{}, "small_example.kel", "1234"},
+        {{QStringLiteral("--sections"), QStringLiteral("31")}, "small_example.kel", "13"},
+        {{QStringLiteral("--sections=2")}, "small_example.kel", "2"},
+        {{QStringLiteral("--sections"), QStringLiteral("4321")}, "small_example.kel", "1234"},
+        // No nodes: not analysed, the report of the data as it stands.
+        {{}, "empty_model.kel", "1234"},
+        // The mechanism warning informs; the report is still written.
+        {{QStringLiteral("--sections"), QStringLiteral("2")}, "mechanism.kel", "2"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.file + (u' ' + row.args.join(u' ')).toStdString());
+        const ToolRun r = runTool(row.args + QStringList{data(row.file)});
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        const QByteArray expected = expectedReport(data(row.file), QLatin1String(row.sections));
+        EXPECT_EQ(r.out, expected);
+        EXPECT_FALSE(r.out.isEmpty());
+        // Every line ends in CR LF: nothing translated the line ends.
+        EXPECT_EQ(r.out.count("\r\n"), r.out.count('\n'));
+        EXPECT_TRUE(r.out.endsWith("\r\n"));
+    }
+}
+
+TEST(Kel2dReport, SmallExampleResultsAreThoseOfTheTruss)
+{
+    // Node 2 hangs on the spring of 500 under a load of -10: uy = -0.02, and
+    // the spring pushes back with 10.
+    const ToolRun r = runTool({QStringLiteral("--sections"), QStringLiteral("24"),
+                           data("small_example.kel")});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_TRUE(r.out.startsWith("Node displacements\r\n\r\n"));
+    EXPECT_TRUE(r.out.contains("-.02")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Constraint-Spring reactions\r\n"));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Open file: ") + data("small_example.kel")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("ANALYSIS\nStart:  ")));
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Total time:  ")));
+}
+
+TEST(Kel2dReport, FailuresGiveTheirExitStatusAndMessage)
+{
+    const struct {
+        const char *what;
+        QStringList args;
+        int exitCode;
+        QString err;
+    } rows[] = {
+        {"mechanism warning", {data("mechanism.kel")}, 0,
+         QStringLiteral("The structure is probably a mechanism.\nmax.(u) = u(4) = ")},
+        {"model without nodes", {data("empty_model.kel")}, 0,
+         QStringLiteral("the model has no nodes; it was not analysed.")},
+        {"missing file", {data("no_such_file.kel")}, 1,
+         QStringLiteral("There was an error opening the file: ")},
+        {"not a model file", {data("bad_header.kel")}, 1,
+         QStringLiteral("There was an error opening the file. The file could not be read.")},
+        {"singular system", {data("lone_node.kel")}, 2,
+         QStringLiteral("An error occured during the analysis process.")},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        const ToolRun r = runTool(row.args);
+        EXPECT_EQ(r.exitCode, row.exitCode);
+        EXPECT_TRUE(r.err.contains(row.err)) << r.err.toStdString();
+        if (row.exitCode != 0)
+            EXPECT_TRUE(r.out.isEmpty());
+    }
+    // A failure told in a box and in the log is written once.
+    const ToolRun r = runTool({data("bad_header.kel")});
+    EXPECT_EQ(r.err.count(QStringLiteral("could not be read")), 1) << r.err.toStdString();
+}
+
+TEST(Kel2dReport, CommandLineErrorsShowTheUsage)
+{
+    const QString model = data("small_example.kel");
+    const QString s = QStringLiteral("--sections");
+    const struct {
+        const char *what;
+        QStringList args;
+    } rows[] = {
+        {"no model file", {}},
+        {"two model files", {model, model}},
+        {"empty model name", {QString()}},
+        {"empty digits", {s, QString(), model}},
+        {"empty digits after =", {QStringLiteral("--sections="), model}},
+        {"digit 5", {s, QStringLiteral("125"), model}},
+        {"digit 0", {s, QStringLiteral("0"), model}},
+        {"not digits", {s, QStringLiteral("all"), model}},
+        {"flag repeated", {s, QStringLiteral("1"), s, QStringLiteral("2"), model}},
+        {"flag without value", {model, s}},
+        {"unknown option", {QStringLiteral("--verbose"), model}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        const ToolRun r = runTool(row.args);
+        EXPECT_EQ(r.exitCode, 64);
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("kel2d-report: "))) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Usage: kel2d-report [--sections DIGITS] MODEL.kel")));
+    }
+
+    const ToolRun help = runTool({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.startsWith("Usage: kel2d-report [--sections DIGITS] MODEL.kel\n"));
+    EXPECT_TRUE(help.err.isEmpty());
+}
+
+} // namespace
