@@ -9,7 +9,8 @@
 #include <QString>
 #include <optional>
 
-class SettingsStore {            // section = INI group; keys matched without regard to case
+// Sections are INI groups; sections and keys match without regard to case.
+class SettingsStore {
 public:
     explicit SettingsStore(const QString &iniPath);
     // The user's config folder (XDG), application "Corvane Kel.2D".
@@ -39,8 +40,8 @@ void Load_Settings(Settings &settings, const SettingsStore &store);
 // 1 minimised, 2 maximised. left/top absent: centre the window.
 struct WindowPlacement {
     int state = 2;
-    double width = 10000.0 / 15;   // 10000 x 8000 twips at 15 twips a pixel
-    double height = 8000.0 / 15;
+    double width = 667;    // 10000 x 8000 twips at 15 twips a pixel
+    double height = 533;
     std::optional<double> left, top;
 };
 WindowPlacement Load_Window_Placement(const SettingsStore &store);

@@ -1,0 +1,322 @@
+#include "common/Registry.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+namespace {
+
+class Registry : public ::testing::Test {
+protected:
+    // QSettings caches a file by its size and time within the process, so a
+    // case that rewrites the store takes a file name of its own.
+    QString path() const { return m_dir.filePath(QStringLiteral("store%1.ini").arg(m_file)); }
+    void freshFile() { ++m_file; }
+
+    // The store as a user might have edited it by hand.
+    void writeIni(const QByteArray &text)
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+    }
+    QByteArray iniText() const
+    {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    Settings loadFromIni(const QByteArray &text)
+    {
+        freshFile();
+        writeIni(text);
+        const SettingsStore store(path());
+        Settings s;
+        s.kannab = 99; // proves that every field is replaced
+        Load_Settings(s, store);
+        return s;
+    }
+
+    QTemporaryDir m_dir;
+    int m_file = 0;
+};
+
+TEST_F(Registry, EmptyStoreGivesTheDefaultsAndStaysEmpty)
+{
+    {
+        const SettingsStore store(path());
+        Settings s;
+        s.nai_grid = false;
+        s.Animation_Frames = 5;
+        Load_Settings(s, store);
+        EXPECT_EQ(s, Settings{});
+        EXPECT_EQ(s.xroma_background, -2147483634.0);
+        EXPECT_EQ(s.xroma_grid, 14737632.0);
+        EXPECT_EQ(s.xroma_kombon, 16711680.0);
+        EXPECT_EQ(s.dekadika_N, 3);
+        EXPECT_EQ(s.dekadika_strain, 7);
+        EXPECT_EQ(s.Animation_Frames, 100);
+        EXPECT_TRUE(s.Show_FORCE);
+
+        const WindowPlacement p = Load_Window_Placement(store);
+        EXPECT_EQ(p.state, 2);
+        EXPECT_EQ(p.width, 667);
+        EXPECT_EQ(p.height, 533);
+        EXPECT_FALSE(p.left.has_value());
+        EXPECT_FALSE(p.top.has_value());
+    }
+    EXPECT_FALSE(QFileInfo::exists(path()));
+}
+
+TEST_F(Registry, ReadingNeverWritesToTheStore)
+{
+    const QByteArray text = "[Rithmiseis]\nnai_grid=false\nkannab=2,5\n[Startup]\nfrmM_W=abc\n";
+    writeIni(text);
+    {
+        const SettingsStore store(path());
+        Settings s;
+        Load_Settings(s, store);
+        Load_Window_Placement(store);
+    }
+    EXPECT_EQ(iniText(), text);
+}
+
+TEST_F(Registry, StoredValuesAndTheirFallbacks)
+{
+    const struct {
+        const char *line;
+        Settings expected;
+    } cases[] = {
+        {"NAI_AKSONES=false", [] { Settings s; s.nai_aksones = false; return s; }()},
+        {"nai_grid=FALSE", [] { Settings s; s.nai_grid = false; return s; }()},
+        {"nai_omades=1", [] { Settings s; s.nai_omades = true; return s; }()},
+        {"nai_springs=0", [] { Settings s; s.nai_springs = false; return s; }()},
+        {"nai_springs=maybe", Settings{}},
+        {"kannab=2.5", [] { Settings s; s.kannab = 2.5f; return s; }()},
+        {"kannab=2,5", [] { Settings s; s.kannab = 2; return s; }()},
+        {"kannab=0", Settings{}},
+        {"kannab=-3", Settings{}},
+        {"kannab=1e300", Settings{}},
+        {"ena_cm_posa_force=250units", [] { Settings s; s.Ena_cm_posa_FORCE = 250; return s; }()},
+        {"Ena_cm_posa_FORCE=abc", Settings{}},
+        {"Ena_cm_posa_STRAIN=1e-50", Settings{}},
+        {"Ena_cm_posa_m_epi_1000=0", Settings{}},
+        {"Animation_Frames=12.5xyz", [] { Settings s; s.Animation_Frames = 12; return s; }()},
+        {"Animation_Frames=abc", Settings{}},
+        {"Animation_Frames=0.4", Settings{}},
+        {"Animation_Frames=1000", [] { Settings s; s.Animation_Frames = 1000; return s; }()},
+        {"Animation_Frames=1001", Settings{}},
+        {"dekadika_N=13", [] { Settings s; s.dekadika_N = 13; return s; }()},
+        {"dekadika_N=0", [] { Settings s; s.dekadika_N = 0; return s; }()},
+        {"dekadika_N=14", Settings{}},
+        {"dekadika_N=-1", Settings{}},
+        {"dekadika_strain=x", Settings{}},
+        {"xroma_grid=&HE0E0E0", Settings{}},
+        {"xroma_grid=&HFF0000", [] { Settings s; s.xroma_grid = 16711680; return s; }()},
+        {"xroma_N=-2147483634", [] { Settings s; s.xroma_N = -2147483634.0; return s; }()},
+        {"xroma_N=5e9", Settings{}},
+        {"xroma_N=", Settings{}},
+        {"Show_STRAIN=True", [] { Settings s; s.Show_STRAIN = true; return s; }()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.line);
+        const Settings s = loadFromIni(QByteArray("[Rithmiseis]\n") + c.line + "\n");
+        EXPECT_EQ(s, c.expected);
+    }
+}
+
+TEST_F(Registry, SectionNameInAnotherLetterCase)
+{
+    const Settings s = loadFromIni("[rithmiseis]\nxroma_kombon=255\n");
+    EXPECT_EQ(s.xroma_kombon, 255);
+}
+
+TEST_F(Registry, StoredTextReadsBackUnchanged)
+{
+    const QString texts[] = {
+        QStringLiteral("a,b"),       QStringLiteral("@Variant(x)"), QStringLiteral(" padded "),
+        QStringLiteral("&HE0E0E0"),  QStringLiteral("say \"x\""),   QStringLiteral("semi;colon"),
+        QStringLiteral("1E-05"),     QStringLiteral("-2147483634"), QStringLiteral(""),
+        QStringLiteral("back\\slash"),
+    };
+    {
+        SettingsStore store(path());
+        for (int i = 0; i < int(std::size(texts)); ++i)
+            store.setValue(kSettingsSection, QStringLiteral("k%1").arg(i), texts[i]);
+        ASSERT_TRUE(store.sync());
+    }
+    const SettingsStore store(path());
+    for (int i = 0; i < int(std::size(texts)); ++i) {
+        SCOPED_TRACE(texts[i].toStdString());
+        EXPECT_EQ(store.value(kSettingsSection, QStringLiteral("K%1").arg(i)), texts[i]);
+    }
+    EXPECT_FALSE(store.value(kSettingsSection, QStringLiteral("absent")).has_value());
+    EXPECT_FALSE(store.value(kStartupSection, QStringLiteral("k0")).has_value());
+}
+
+TEST_F(Registry, WritingAKeyReplacesItsOtherSpellings)
+{
+    writeIni("[Rithmiseis]\nEna_cm_posa_STRESS=10000\n");
+    {
+        SettingsStore store(path());
+        store.setValue(kSettingsSection, QStringLiteral("Ena_cm_posa_Stress"), QStringLiteral("20000"));
+        ASSERT_TRUE(store.sync());
+    }
+    EXPECT_FALSE(iniText().contains("STRESS"));
+    const SettingsStore store(path());
+    EXPECT_EQ(store.value(kSettingsSection, QStringLiteral("Ena_cm_posa_STRESS")), "20000");
+}
+
+TEST_F(Registry, WindowPlacementRoundTrip)
+{
+    const struct {
+        WindowPlacement saved;
+        WindowPlacement loaded;
+    } cases[] = {
+        {{2, 800.5, 600, 10, -20}, {2, 800.5, 600, 10, -20}},
+        {{0, 1024, 768, 0, 0}, {0, 1024, 768, 0, 0}},
+        // A window that closes minimised reopens normal.
+        {{1, 640, 480, 5, 6}, {0, 640, 480, 5, 6}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.saved.state);
+        freshFile();
+        {
+            SettingsStore store(path());
+            Save_Window_State(store, c.saved);
+        }
+        const WindowPlacement p = Load_Window_Placement(SettingsStore(path()));
+        EXPECT_EQ(p.state, c.loaded.state);
+        EXPECT_EQ(p.width, c.loaded.width);
+        EXPECT_EQ(p.height, c.loaded.height);
+        EXPECT_EQ(p.left, c.loaded.left);
+        EXPECT_EQ(p.top, c.loaded.top);
+    }
+    const SettingsStore store(path());
+    EXPECT_EQ(store.value(kStartupSection, QStringLiteral("WindowState")), "0");
+    EXPECT_EQ(store.value(kStartupSection, QStringLiteral("frmM_W")), "640");
+}
+
+TEST_F(Registry, DamagedPlacementFallsBack)
+{
+    writeIni("[Startup]\nWindowState=7\nfrmM_W=abc\nfrmM_H=-5\nfrmM_L=x\nfrmM_T=12.5\n");
+    const WindowPlacement p = Load_Window_Placement(SettingsStore(path()));
+    EXPECT_EQ(p.state, 2);
+    EXPECT_EQ(p.width, 667);
+    EXPECT_EQ(p.height, 533);
+    EXPECT_FALSE(p.left.has_value());
+    EXPECT_EQ(p.top, 12.5);
+}
+
+TEST_F(Registry, DefaultButtonWritesForms)
+{
+    DefaultSettingsInput in;
+    in.Ena_cm_posa_STRAIN = QStringLiteral("0.00001");
+    in.Ena_cm_posa_STRESS = QStringLiteral(" 20000 units");
+    in.Animation_Frames = QStringLiteral("0.4");
+    in.nai_graf_stir = false;
+    in.xroma_background = 2147483662.0; // system colour 14 held unsigned
+    in.Xroma_Thlipsis = 65280;
+    {
+        SettingsStore store(path());
+        ViewOptionsCheck failed = ViewOptionsCheck::GridSpacing;
+        ASSERT_TRUE(Write_Default_Settings(store, in, &failed));
+        EXPECT_EQ(failed, ViewOptionsCheck::Ok);
+    }
+    const QByteArray ini = iniText();
+    const char *lines[] = {
+        "Ena_cm_posa_Strain=1E-05", "Ena_cm_posa_Stress=20000", "Ena_cm_posa_FORCE=100",
+        "Animation_Frames=0.4",     "nai_graf_stir=False",      "nai_aksones=True",
+        "xroma_background=-2147483634", "xroma_grid=14737632",  "Xroma_Thlipsis=65280",
+        "dekadika_N=3",             "kannab=1",                 "Show_STRESS=False",
+    };
+    for (const char *line : lines)
+        EXPECT_TRUE(ini.contains(line)) << line << "\n" << ini.toStdString();
+
+    // What the button wrote is what the next start-up loads, with the one
+    // value the program cannot use (0.4 frames) falling back.
+    Settings s;
+    Load_Settings(s, SettingsStore(path()));
+    Settings expected;
+    expected.Ena_cm_posa_STRAIN = 1e-5f;
+    expected.Ena_cm_posa_STRESS = 20000;
+    expected.nai_graf_stir = false;
+    expected.xroma_background = -2147483634.0;
+    expected.Xroma_Thlipsis = 65280;
+    EXPECT_EQ(s, expected);
+}
+
+TEST_F(Registry, DefaultButtonRoundTripsTheDialogValues)
+{
+    Settings shown;
+    shown.nai_miki = true;
+    shown.kannab = 0.25f;
+    shown.Ena_cm_posa_FORCE = 123.4567f;
+    shown.dekadika_strain = 13;
+    shown.Animation_Frames = 1000;
+    shown.xroma_N = 255;
+    shown.Show_FORCE = false;
+    shown.Show_STRAIN = true;
+    shown.N_sin_Ina = false;
+    {
+        SettingsStore store(path());
+        ASSERT_TRUE(Write_Default_Settings(store, DefaultSettingsInput::fromSettings(shown)));
+    }
+    Settings loaded;
+    Load_Settings(loaded, SettingsStore(path()));
+    EXPECT_EQ(loaded, shown);
+}
+
+TEST_F(Registry, RejectedValuesWriteNothing)
+{
+    const struct {
+        QString DefaultSettingsInput::*field;
+        const char *text;
+        ViewOptionsCheck check;
+    } cases[] = {
+        {&DefaultSettingsInput::Ena_cm_posa_FORCE, "0", ViewOptionsCheck::ForceScale},
+        {&DefaultSettingsInput::Ena_cm_posa_STRESS, "abc", ViewOptionsCheck::StressScale},
+        {&DefaultSettingsInput::Ena_cm_posa_STRAIN, "-1", ViewOptionsCheck::StrainScale},
+        {&DefaultSettingsInput::Ena_cm_posa_m_epi_1000, "", ViewOptionsCheck::DeformationScale},
+        {&DefaultSettingsInput::Animation_Frames, "1001", ViewOptionsCheck::AnimationFrames},
+        {&DefaultSettingsInput::Animation_Frames, "0", ViewOptionsCheck::AnimationFrames},
+        {&DefaultSettingsInput::dekadika_N, "2.5", ViewOptionsCheck::DecimalsNNotWhole},
+        {&DefaultSettingsInput::dekadika_N, "-1", ViewOptionsCheck::DecimalsNNotWhole},
+        {&DefaultSettingsInput::dekadika_N, "14", ViewOptionsCheck::DecimalsNTooMany},
+        {&DefaultSettingsInput::dekadika_strain, "0.5", ViewOptionsCheck::DecimalsStrainNotWhole},
+        {&DefaultSettingsInput::dekadika_strain, "99", ViewOptionsCheck::DecimalsStrainTooMany},
+        {&DefaultSettingsInput::kannab, "0", ViewOptionsCheck::GridSpacing},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        freshFile();
+        DefaultSettingsInput in;
+        in.*c.field = QString::fromLatin1(c.text);
+        SettingsStore store(path());
+        ViewOptionsCheck failed = ViewOptionsCheck::Ok;
+        EXPECT_FALSE(Write_Default_Settings(store, in, &failed));
+        EXPECT_EQ(failed, c.check);
+        EXPECT_EQ(Check_View_Options(in), c.check);
+        store.sync();
+        EXPECT_TRUE(iniText().isEmpty());
+    }
+
+    // The checks run in order: the first failing field is the one reported.
+    DefaultSettingsInput both;
+    both.kannab = QStringLiteral("0");
+    both.dekadika_N = QStringLiteral("14");
+    EXPECT_EQ(Check_View_Options(both), ViewOptionsCheck::DecimalsNTooMany);
+    both.Ena_cm_posa_FORCE = QStringLiteral("x");
+    EXPECT_EQ(Check_View_Options(both), ViewOptionsCheck::ForceScale);
+
+    // Boundary values the dialog accepts.
+    DefaultSettingsInput edge;
+    edge.Animation_Frames = QStringLiteral("1000");
+    edge.dekadika_N = QStringLiteral("13");
+    edge.dekadika_strain = QStringLiteral("0");
+    edge.Ena_cm_posa_FORCE = QStringLiteral("1e-30");
+    EXPECT_EQ(Check_View_Options(edge), ViewOptionsCheck::Ok);
+}
+
+} // namespace
