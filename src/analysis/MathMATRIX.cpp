@@ -60,7 +60,8 @@ bool Gauss_Upper(Matrix &A, Vector &b, Vector &x, int n)
         for (int j = i + 1; j <= n; ++j)
             s += rowI[j - 1] * x[j];
         const double d = rowI[i - 1];
-        if (d == 0.0)
+        // An infinite stiffness would quietly give a zero displacement.
+        if (d == 0.0 || !std::isfinite(d))
             return false;
         const double xi = (b[i] - s) / d;
         if (!std::isfinite(xi))

@@ -1,0 +1,334 @@
+// Results of whole analyses against answers worked out by hand, and the
+// assembly stages on their own.
+#include "analysis/AnalysisStages.h"
+#include "analysis/epilisi.h"
+#include "test_analysis_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+using namespace truss;
+
+struct Expect {
+    int index;     // DOF for U, element for N, node for R
+    int dir;       // R only: 1 x, 2 y
+    double value;
+};
+
+struct TrussCase {
+    const char *name;
+    std::function<void(Model &)> build;
+    std::vector<Expect> U;
+    std::vector<Expect> N;
+    std::vector<Expect> R;
+};
+
+const double r2 = std::sqrt(2.0);
+
+// Node 1 (0,0) held, node 2 (0,1) held in x, pushed down by 10.
+void singleBar(Model &m)
+{
+    group(m, 2, 3);
+    node(m, 0, 0, 1, 1);
+    node(m, 0, 1, 1, 0, 0, -10);
+    element(m, 1, 2);
+}
+
+// Two supports at (0,0) and (2,0), apex (1,1) loaded by -10 in y; E = A = 1.
+void twoBarApex(Model &m)
+{
+    group(m, 1, 1);
+    node(m, 0, 0, 1, 1);
+    node(m, 2, 0, 1, 1);
+    node(m, 1, 1, 0, 0, 0, -10);
+    element(m, 1, 3);
+    element(m, 2, 3);
+}
+
+// A two-panel Pratt truss, pinned at node 1 and on a roller at node 3, with
+// 12 hanging from the middle bottom node. By the method of joints: bottom
+// chords +8, diagonals -10, the post +12; reactions 6 up at each support.
+// By virtual work the loaded node sinks sum(N^2 L)/(12 EA) = 1944/12/1000.
+void prattTruss(Model &m)
+{
+    group(m, 1000, 1);
+    node(m, 0, 0, 1, 1);
+    node(m, 4, 0, 0, 0, 0, -12);
+    node(m, 8, 0, 0, 1);
+    node(m, 4, 3);
+    element(m, 1, 2);
+    element(m, 2, 3);
+    element(m, 1, 4);
+    element(m, 4, 3);
+    element(m, 2, 4);
+}
+
+// A bar of stiffness EA/L = 500 and a spring of 500 hold node 2 side by side:
+// the 10 pulling node 2 splits evenly, u = 10 / 1000.
+void barWithSpring(Model &m)
+{
+    group(m, 1000, 1);
+    node(m, 0, 0, 1, 1);
+    node(m, 2, 0, 0, 1, 10, 0);
+    element(m, 1, 2);
+    spring(m, 2, 500, 0);
+}
+
+// Two bars in a line (EA/L = 100 each, 50 in series) beside a spring of 50
+// at the loaded end: the 20 splits evenly, the bars carry 10, u3 = 0.2 and
+// the middle node moves half as far.
+void seriesChain(Model &m)
+{
+    group(m, 100, 1);
+    node(m, 0, 0, 1, 1);
+    node(m, 1, 0, 0, 1);
+    node(m, 2, 0, 0, 1, 20, 0);
+    element(m, 1, 2);
+    element(m, 2, 3);
+    spring(m, 3, 50, 0);
+}
+
+TEST(AnalysisResults, TrussesSolvedByHand)
+{
+    const TrussCase cases[] = {
+        {"single bar", singleBar,
+         {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, -10.0 / 6}},
+         {{1, 0, -10}},
+         {{1, 1, 0}, {1, 2, 10}, {2, 1, 0}}},
+        {"two bars under an apex load", twoBarApex,
+         {{5, 0, 0}, {6, 0, -10 * r2}},
+         {{1, 0, -5 * r2}, {2, 0, -5 * r2}},
+         {{1, 1, 5}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
+        {"apex truss with element 1 reversed",
+         [](Model &m) {
+             twoBarApex(m);
+             m.elements[1] = Element{3, 1, 1};
+         },
+         {{5, 0, 0}, {6, 0, -10 * r2}},
+         {{1, 0, -5 * r2}, {2, 0, -5 * r2}},
+         {{1, 1, 5}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
+        // A load on a held DOF moves nothing and only lowers that reaction.
+        {"load on a fixed DOF",
+         [](Model &m) {
+             twoBarApex(m);
+             m.nodes[1].fx = 7;
+         },
+         {{5, 0, 0}, {6, 0, -10 * r2}},
+         {{1, 0, -5 * r2}, {2, 0, -5 * r2}},
+         {{1, 1, 5 - 7}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
+        // Nothing is free: nothing moves, the reactions only balance the loads.
+        {"every DOF fixed",
+         [](Model &m) {
+             twoBarApex(m);
+             m.nodes[3].cx = m.nodes[3].cy = 1;
+             m.nodes[2].fx = 4;
+         },
+         {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 0}, {6, 0, 0}},
+         {{1, 0, 0}, {2, 0, 0}},
+         {{1, 1, 0}, {1, 2, 0}, {2, 1, -4}, {2, 2, 0}, {3, 1, 0}, {3, 2, 10}}},
+        // A bar between two held nodes carries nothing.
+        {"element between fixed nodes",
+         [](Model &m) {
+             twoBarApex(m);
+             element(m, 1, 2);
+         },
+         {{6, 0, -10 * r2}},
+         {{1, 0, -5 * r2}, {2, 0, -5 * r2}, {3, 0, 0}},
+         {{1, 1, 5}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
+        {"Pratt truss by the method of joints", prattTruss,
+         {{1, 0, 0}, {2, 0, 0}, {4, 0, -1944.0 / 12 / 1000}, {6, 0, 0}},
+         {{1, 0, 8}, {2, 0, 8}, {3, 0, -10}, {4, 0, -10}, {5, 0, 12}},
+         {{1, 1, 0}, {1, 2, 6}, {3, 2, 6}}},
+        {"bar beside a spring", barWithSpring,
+         {{3, 0, 0.01}, {4, 0, 0}},
+         {{1, 0, 5}},
+         // The spring's share is not a reaction: only the bar pushes node 1.
+         {{1, 1, -5}, {1, 2, 0}, {2, 2, 0}}},
+        {"chain of bars beside a spring", seriesChain,
+         {{3, 0, 0.1}, {5, 0, 0.2}},
+         {{1, 0, 10}, {2, 0, 10}},
+         {{1, 1, -10}}},
+    };
+    for (const TrussCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        Workspace ws;
+        c.build(ws.model);
+        ws.model.modelChanged = true;
+        ASSERT_TRUE(Run_Analysis(ws));
+        EXPECT_FALSE(ws.model.analysisFailed);
+        EXPECT_FALSE(ws.model.modelChanged);
+        const AnalysisResults &r = ws.results;
+        for (const Expect &x : c.U)
+            EXPECT_NEAR(r.U[x.index], x.value, 1e-9 * (1 + std::abs(x.value))) << "U(" << x.index << ")";
+        for (const Expect &x : c.N) {
+            EXPECT_NEAR(r.F[x.index][2], x.value, 1e-9 * (1 + std::abs(x.value))) << "N of " << x.index;
+            EXPECT_EQ(r.F[x.index][1], -r.F[x.index][2]);
+        }
+        for (const Expect &x : c.R)
+            EXPECT_NEAR(r.R[x.index][x.dir], x.value, 1e-9 * (1 + std::abs(x.value)))
+                << "R(" << x.index << ", " << x.dir << ")";
+    }
+}
+
+// Held DOFs hold exactly 0, not a round-off residue.
+TEST(AnalysisResults, FixedDisplacementsAreExactlyZero)
+{
+    Workspace ws;
+    prattTruss(ws.model);
+    ASSERT_TRUE(Run_Analysis(ws));
+    EXPECT_EQ(ws.results.U[1], 0.0);
+    EXPECT_EQ(ws.results.U[2], 0.0);
+    EXPECT_EQ(ws.results.U[6], 0.0);
+}
+
+// ---------------------------------------------------------------------------
+// Stages
+
+TEST(AssemblyStages, HorizontalElementStiffness)
+{
+    Workspace ws;
+    Model &m = ws.model;
+    group(m, 1, 1);
+    node(m, 0, 0);
+    node(m, 4, 0);
+    element(m, 1, 2);
+    Epilisi run(ws);
+    run.Element_Geometry(1);
+    run.Element_Local_Stiffness(1);
+    run.Element_Global_Stiffness(1);
+    run.Assemble_Element(1);
+    const double expected[4][4] = {
+        {0.25, 0, -0.25, 0}, {0, 0, 0, 0}, {-0.25, 0, 0.25, 0}, {0, 0, 0, 0}};
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 4; ++c)
+            EXPECT_EQ(run.K(r, c), expected[r - 1][c - 1]) << r << "," << c;
+}
+
+// Swapping the ends flips c and s and leaves Ke as it was.
+TEST(AssemblyStages, ReversedElementGivesTheSameKe)
+{
+    Workspace ws;
+    Model &m = ws.model;
+    group(m, 3, 2);
+    node(m, 1, 2);
+    node(m, 4, 6);
+    element(m, 1, 2);
+    element(m, 2, 1);
+    Epilisi run(ws);
+    Matrix Ke[2];
+    double cs[2][2];
+    for (int e = 1; e <= 2; ++e) {
+        run.Element_Geometry(e);
+        run.Element_Local_Stiffness(e);
+        run.Element_Global_Stiffness(e);
+        Ke[e - 1] = run.Ke;
+        cs[e - 1][0] = run.c;
+        cs[e - 1][1] = run.s;
+    }
+    EXPECT_DOUBLE_EQ(cs[0][0], 0.6);
+    EXPECT_DOUBLE_EQ(cs[0][1], 0.8);
+    EXPECT_EQ(cs[1][0], -cs[0][0]);
+    EXPECT_EQ(cs[1][1], -cs[0][1]);
+    // ka = 6 / 5: the (1,1) entry is ka c^2, (1,2) ka c s.
+    EXPECT_NEAR(Ke[0](1, 1), 1.2 * 0.36, 1e-15);
+    EXPECT_NEAR(Ke[0](1, 2), 1.2 * 0.48, 1e-15);
+    EXPECT_NEAR(Ke[0](1, 4), -1.2 * 0.48, 1e-15);
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 4; ++c) {
+            EXPECT_NEAR(Ke[1](r, c), Ke[0](r, c), 1e-15);
+            EXPECT_EQ(Ke[0](r, c), Ke[0](c, r));
+        }
+}
+
+TEST(AssemblyStages, DofMapAndPartition)
+{
+    struct Case {
+        const char *name;
+        std::vector<std::pair<float, float>> flags;  // per node
+        std::vector<int> map;
+        int nf;
+    };
+    const Case cases[] = {
+        {"no support: identity", {{0, 0}, {0, 0}}, {1, 2, 3, 4}, 4},
+        {"held node goes to the end", {{1, 1}, {0, 0}, {0, 0}}, {3, 4, 5, 6, 1, 2}, 4},
+        {"free and fixed keep their order", {{0, 1}, {1, 0}, {0, 1}}, {1, 4, 5, 2, 3, 6}, 3},
+        {"everything held", {{1, 1}}, {1, 2}, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Workspace ws;
+        Model &m = ws.model;
+        group(m, 1, 1);
+        float x = 0;
+        for (auto [cx, cy] : c.flags) {
+            node(m, x, x * x, cx, cy, 10 * x + 1, 10 * x + 2);
+            x += 1;
+        }
+        for (int n = 2; n <= m.nodeCount; ++n)
+            element(m, n - 1, n);
+        Epilisi run(ws);
+        for (int e = 1; e <= m.elementCount; ++e) {
+            run.Element_Geometry(e);
+            run.Element_Local_Stiffness(e);
+            run.Element_Global_Stiffness(e);
+            run.Assemble_Element(e);
+        }
+        run.Number_DOFs();
+        run.Partition_Stiffness();
+        run.Build_Load_Vector();
+        EXPECT_EQ(run.nf, c.nf);
+        EXPECT_EQ(run.nc, int(c.map.size()) - c.nf);
+        for (int p = 1; p <= int(c.map.size()); ++p) {
+            EXPECT_EQ(run.dofMap[p], c.map[p - 1]) << "position " << p;
+            for (int q = 1; q <= int(c.map.size()); ++q)
+                EXPECT_EQ(run.Kr(p, q), run.K(c.map[p - 1], c.map[q - 1]));
+        }
+        ASSERT_EQ(run.Kff.rows, c.nf);
+        for (int p = 1; p <= c.nf; ++p) {
+            for (int q = 1; q <= c.nf; ++q)
+                EXPECT_EQ(run.Kff(p, q), run.Kr(p, q));
+            // The loads of the free DOFs only, in map order.
+            const int dof = c.map[p - 1];
+            const Node &nd = m.nodes[(dof - 1) / 2 + 1];
+            EXPECT_EQ(run.P[p], dof % 2 ? nd.fx : nd.fy);
+        }
+    }
+}
+
+// A spring adds exactly its constant to its DOF's diagonal; on a held DOF it
+// changes no result at all.
+TEST(AssemblyStages, Springs)
+{
+    Workspace ws;
+    Model &m = ws.model;
+    twoBarApex(m);
+    Epilisi plain(ws);
+    for (int e = 1; e <= 2; ++e) {
+        plain.Element_Geometry(e);
+        plain.Element_Local_Stiffness(e);
+        plain.Element_Global_Stiffness(e);
+        plain.Assemble_Element(e);
+    }
+    spring(m, 3, 0.5f, 0);
+    Epilisi sprung(ws);
+    sprung.K = plain.K;
+    sprung.Add_Springs();
+    EXPECT_EQ(sprung.K(5, 5), plain.K(5, 5) + 0.5);
+    EXPECT_EQ(sprung.K(6, 6), plain.K(6, 6));
+
+    Workspace a, b;
+    twoBarApex(a.model);
+    twoBarApex(b.model);
+    spring(b.model, 1, 1000, 2000);
+    ASSERT_TRUE(Run_Analysis(a));
+    ASSERT_TRUE(Run_Analysis(b));
+    EXPECT_EQ(a.results.U, b.results.U);
+    EXPECT_EQ(a.results.F, b.results.F);
+    EXPECT_EQ(a.results.R, b.results.R);
+}
+
+} // namespace
