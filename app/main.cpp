@@ -1,2 +1,27 @@
+// The program kel2d: the main window, opened on the model named on the
+// command line (all arguments taken together as one file name).
+#include "ui/frmMain.h"
+
 #include <QApplication>
-int main(int argc, char **argv) { QApplication app(argc, argv); return 0; }
+#include <QStringList>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    // The settings store and the desktop's folders are found by these names.
+    QApplication::setOrganizationName(QStringLiteral("Corvane Kel.2D"));
+    QApplication::setApplicationName(QStringLiteral("Corvane Kel.2D"));
+    QApplication::setApplicationVersion(frmMain::versionString());
+    QApplication::setDesktopFileName(QStringLiteral("kel2d"));
+
+    QStringList arguments = QApplication::arguments();
+    if (!arguments.isEmpty())
+        arguments.removeFirst();
+
+    frmMainOptions options;
+    options.commandLine = arguments.join(QLatin1Char(' '));
+    options.helpFallbackDir = QStringLiteral(KEL2D_HELP_SOURCE_DIR);
+    frmMain window(options);
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,103 @@
+#include "ui/QtPrompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(PromptIcon icon)
+{
+    switch (icon) {
+    case PromptIcon::Information: return QMessageBox::Information;
+    case PromptIcon::Exclamation: return QMessageBox::Warning;
+    case PromptIcon::Question: return QMessageBox::Question;
+    case PromptIcon::Critical: return QMessageBox::Critical;
+    case PromptIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// A box without a title of its own carries the application's name.
+QString boxTitle(const QString &title)
+{
+    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+}
+
+} // namespace
+
+PromptAnswer QtPrompts::message(const QString &text, const QString &title, PromptIcon icon,
+                                PromptButtons buttons)
+{
+    QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::NoButton, m_parent);
+    switch (buttons) {
+    case PromptButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case PromptButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case PromptButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case PromptButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return PromptAnswer::Ok;
+    case QMessageBox::Yes: return PromptAnswer::Yes;
+    case QMessageBox::No: return PromptAnswer::No;
+    default: break;
+    }
+    // Closing the box with its close button or Escape is the cautious
+    // answer: Cancel where there is one, otherwise No, otherwise OK.
+    switch (buttons) {
+    case PromptButtons::Ok: return PromptAnswer::Ok;
+    case PromptButtons::YesNo: return PromptAnswer::No;
+    default: return PromptAnswer::Cancel;
+    }
+}
+
+std::optional<QString> QtPrompts::input(const QString &prompt, const QString &title,
+                                        const QString &initial)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(m_parent, boxTitle(title), prompt,
+                                               QLineEdit::Normal, initial, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> QtPrompts::openFile(const QString &title, const QString &filter,
+                                           const QString &directory)
+{
+    const QString name = QFileDialog::getOpenFileName(m_parent, title, directory, filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<QString> QtPrompts::saveFile(const QString &title, const QString &filter,
+                                           const QString &proposedPath)
+{
+    // QFileDialog asks before an existing file is overwritten.
+    const QString name = QFileDialog::getSaveFileName(m_parent, title, proposedPath, filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return name;
+}
+
+std::optional<unsigned> QtPrompts::colour(unsigned start)
+{
+    // The program's colours are 0x00BBGGRR: red in the lowest byte.
+    const QColor initial(start & 0xFF, (start >> 8) & 0xFF, (start >> 16) & 0xFF);
+    const QColor chosen = QColorDialog::getColor(initial, m_parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return static_cast<unsigned>(chosen.red()) | (static_cast<unsigned>(chosen.green()) << 8)
+        | (static_cast<unsigned>(chosen.blue()) << 16);
+}
