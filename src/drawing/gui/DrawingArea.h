@@ -8,6 +8,8 @@
 #include <cstdint>
 
 class Canvas;
+class PainterCanvas;
+struct ViewTransform;
 
 class DrawingArea : public QWidget {
     Q_OBJECT
@@ -20,6 +22,11 @@ public:
     double widthCm() const;
     double heightCm() const;
     void setBackgroundColour(std::uint32_t colour);
+    // The view whose area width and height (cm) follow this widget's size;
+    // renewed at once and on every resize. Not owned; null detaches.
+    void attachView(ViewTransform *view);
+    // The picture itself, for saving or copying it.
+    PainterCanvas &painterCanvas();
 
     // Zoom-window rubber rectangle between two points in cm; hide with an
     // empty rectangle.

@@ -1,0 +1,143 @@
+#include "drawing/gui/DrawingArea.h"
+
+#include "drawing/ViewTransform.h"
+#include "drawing/gui/Colours.h"
+#include "drawing/gui/PainterCanvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include <cmath>
+
+struct DrawingArea::Private {
+    PainterCanvas canvas;
+    QRectF rubberCm;
+    std::uint32_t background = 0x8000000Eu;
+    ViewTransform *view = nullptr;
+    bool renewQueued = false;
+};
+
+namespace {
+qreal screenDpi(const QWidget *w)
+{
+    const QScreen *s = w->screen();
+    const qreal dpi = s ? s->logicalDotsPerInch() : 96.0;
+    return dpi > 0 ? dpi : 96.0;
+}
+} // namespace
+
+DrawingArea::DrawingArea(QWidget *parent)
+    : QWidget(parent), d(std::make_unique<Private>())
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    d->canvas.resize(size(), devicePixelRatioF(), screenDpi(this));
+    d->canvas.setPalette(palette());
+    d->canvas.clear(d->background);
+}
+
+DrawingArea::~DrawingArea() = default;
+
+Canvas &DrawingArea::canvas() { return d->canvas; }
+PainterCanvas &DrawingArea::painterCanvas() { return d->canvas; }
+double DrawingArea::widthCm() const { return d->canvas.widthCm(); }
+double DrawingArea::heightCm() const { return d->canvas.heightCm(); }
+
+void DrawingArea::setBackgroundColour(std::uint32_t colour)
+{
+    d->background = colour;
+    update();
+}
+
+void DrawingArea::attachView(ViewTransform *view)
+{
+    d->view = view;
+    if (view) {
+        view->areaWidth = widthCm();
+        view->areaHeight = heightCm();
+    }
+}
+
+void DrawingArea::setRubberRectangle(const QRectF &cm)
+{
+    d->rubberCm = cm.normalized();
+    update();
+}
+
+void DrawingArea::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    d->canvas.resize(size(), devicePixelRatioF(), screenDpi(this));
+    d->canvas.setPalette(palette());
+    d->canvas.clear(d->background);
+    if (d->view) {
+        d->view->areaWidth = widthCm();
+        d->view->areaHeight = heightCm();
+    }
+    emit resized();
+}
+
+void DrawingArea::paintEvent(QPaintEvent *)
+{
+    // Moved to a screen of another pixel ratio or resolution: renew the
+    // picture after this paint, and let the owner redraw it.
+    if (!d->renewQueued && (d->canvas.devicePixelRatio() != devicePixelRatioF() || d->canvas.dpi() != screenDpi(this))) {
+        d->renewQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            d->renewQueued = false;
+            QResizeEvent e(size(), size());
+            resizeEvent(&e);
+            update();
+        });
+    }
+
+    QPainter p(this);
+    const QImage &picture = d->canvas.image();
+    p.drawImage(QPointF(0, 0), picture);
+    const QSizeF shown = QSizeF(picture.size()) / picture.devicePixelRatio();
+    const QColor background = resolveColour(d->background, palette());
+    if (shown.width() < width())
+        p.fillRect(QRectF(shown.width(), 0, width() - shown.width(), height()), background);
+    if (shown.height() < height())
+        p.fillRect(QRectF(0, shown.height(), width(), height() - shown.height()), background);
+
+    if (!d->rubberCm.isNull()) {
+        // Dashed outline in the colour that stands out from the background.
+        const double k = d->canvas.pixelsPerCm();
+        const int x0 = int(std::floor(d->rubberCm.left() * k)), y0 = int(std::floor(d->rubberCm.top() * k));
+        const int x1 = int(std::floor(d->rubberCm.right() * k)), y1 = int(std::floor(d->rubberCm.bottom() * k));
+        QPen pen(background.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DashLine);
+        pen.setCosmetic(true);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        // On pixel centres, so the outline is one sharp pixel wide.
+        p.drawRect(QRectF(x0 + 0.5, y0 + 0.5, x1 - x0, y1 - y0));
+    }
+}
+
+void DrawingArea::mousePressEvent(QMouseEvent *event)
+{
+    const double k = d->canvas.pixelsPerCm();
+    emit mousePressed(event->button(), event->position().x() / k, event->position().y() / k);
+}
+
+void DrawingArea::mouseMoveEvent(QMouseEvent *event)
+{
+    const double k = d->canvas.pixelsPerCm();
+    emit mouseMoved(event->buttons(), event->position().x() / k, event->position().y() / k);
+}
+
+void DrawingArea::mouseReleaseEvent(QMouseEvent *event)
+{
+    const double k = d->canvas.pixelsPerCm();
+    emit mouseReleased(event->button(), event->position().x() / k, event->position().y() / k);
+}
+
+void DrawingArea::mouseDoubleClickEvent(QMouseEvent *)
+{
+    emit doubleClicked();
+}

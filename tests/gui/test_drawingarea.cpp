@@ -1,0 +1,151 @@
+// The drawing-area widget: size in centimetres kept in the attached view,
+// the picture renewed and anchored to the lower-left corner, mouse events in
+// centimetres, the rubber rectangle overlay.
+#include "common/Workspace.h"
+#include "drawing/Sxediastika.h"
+#include "drawing/gui/Colours.h"
+#include "drawing/gui/DrawingArea.h"
+#include "drawing/gui/PainterCanvas.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kPxPerCm = 96 / 2.54;   // the offscreen screen's logical DPI
+
+struct DrawingAreaTest : testing::Test {
+    Workspace ws;
+    DrawingArea area;
+
+    void SetUp() override
+    {
+        ws.view.resetHistory();
+        area.attachView(&ws.view);
+        QObject::connect(&area, &DrawingArea::resized, [this] {
+            RedrawDrawingArea(ws, area.canvas());
+            area.update();
+        });
+        area.resize(400, 300);
+        area.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+    }
+
+    // Row of the lowest pixel of a colour in a column of the shown widget.
+    static int lowestRowOf(const QImage &img, int column, const QColor &colour)
+    {
+        for (int y = img.height() - 1; y >= 0; --y)
+            if (img.pixelColor(column, y) == colour)
+                return y;
+        return -1;
+    }
+};
+
+} // namespace
+
+TEST_F(DrawingAreaTest, SizeInCentimetresFollowsTheWidget)
+{
+    QSignalSpy spy(&area, &DrawingArea::resized);
+    area.resize(500, 250);
+    EXPECT_GE(spy.count(), 1);
+    EXPECT_NEAR(area.widthCm(), 500 / kPxPerCm, 1e-9);
+    EXPECT_NEAR(area.heightCm(), 250 / kPxPerCm, 1e-9);
+    EXPECT_DOUBLE_EQ(ws.view.areaWidth, area.widthCm());
+    EXPECT_DOUBLE_EQ(ws.view.areaHeight, area.heightCm());
+    EXPECT_EQ(area.painterCanvas().image().size(), QSize(500, 250));
+}
+
+// A model point keeps its distance from the bottom edge when the area
+// changes height.
+TEST_F(DrawingAreaTest, PictureStaysAnchoredToTheLowerLeftCorner)
+{
+    ws.settings.nai_grid = false;
+    ws.settings.nai_aksones = false;
+    ws.settings.xroma_background = 0xFFFFFF;
+    ws.settings.nai_arithmisi_stoixeion = false;
+    ws.model.nodeCount = 2;
+    ws.model.nodes[1] = Node{0, 0, 0, 0, 0, 0};
+    ws.model.nodes[2] = Node{4, 0, 0, 0, 0, 0};
+    ws.model.elementCount = 1;
+    ws.model.elements[1] = Element{1, 2, 1};
+    const int column = int(4 * kPxPerCm);   // on the element, model x = 2
+
+    int fromBottom[2] = {};
+    int i = 0;
+    for (int h : {320, 420}) {
+        area.resize(400, h);
+        const QImage shown = area.grab().toImage();
+        const int row = lowestRowOf(shown, column, Qt::black);
+        ASSERT_GE(row, 0) << h;
+        fromBottom[i++] = h - row;
+    }
+    EXPECT_EQ(fromBottom[0], fromBottom[1]);
+    EXPECT_NEAR(fromBottom[0], 2 * kPxPerCm, 1.5);
+}
+
+TEST_F(DrawingAreaTest, BackgroundResolvesSystemColours)
+{
+    area.setBackgroundColour(0x8000000Eu);
+    area.resize(420, 300);   // renewed blank in the background
+    ws.drawingMode = 9;      // draws nothing over it
+    const QImage shown = area.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(200, 150), resolveColour(0x8000000Eu, area.palette()));
+}
+
+TEST_F(DrawingAreaTest, MouseEventsArriveInCentimetres)
+{
+    QSignalSpy pressed(&area, &DrawingArea::mousePressed);
+    QSignalSpy moved(&area, &DrawingArea::mouseMoved);
+    QSignalSpy released(&area, &DrawingArea::mouseReleased);
+    QSignalSpy doubled(&area, &DrawingArea::doubleClicked);
+
+    QTest::mousePress(&area, Qt::LeftButton, {}, QPoint(96, 48));
+    ASSERT_EQ(pressed.count(), 1);
+    EXPECT_EQ(pressed[0][0].value<Qt::MouseButton>(), Qt::LeftButton);
+    EXPECT_NEAR(pressed[0][1].toDouble(), 2.54, 1e-9);
+    EXPECT_NEAR(pressed[0][2].toDouble(), 1.27, 1e-9);
+
+    QTest::mouseMove(&area, QPoint(192, 96));
+    ASSERT_GE(moved.count(), 1);
+    EXPECT_NEAR(moved.last()[1].toDouble(), 5.08, 1e-9);
+    EXPECT_NEAR(moved.last()[2].toDouble(), 2.54, 1e-9);
+
+    QTest::mouseRelease(&area, Qt::RightButton, {}, QPoint(192, 96));
+    ASSERT_EQ(released.count(), 1);
+    EXPECT_EQ(released[0][0].value<Qt::MouseButton>(), Qt::RightButton);
+
+    QTest::mouseDClick(&area, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(doubled.count(), 1);
+}
+
+TEST_F(DrawingAreaTest, RubberRectangleIsAnOverlay)
+{
+    ws.settings.xroma_background = 0xFFFFFF;
+    ws.settings.nai_grid = false;
+    RedrawDrawingArea(ws, area.canvas());
+    const QImage before = area.painterCanvas().image().copy();
+
+    area.setRubberRectangle(QRectF(QPointF(5, 4), QPointF(1, 1)));   // corners in any order
+    QImage shown = area.grab().toImage();
+    const int left = int(1 * kPxPerCm), right = int(5 * kPxPerCm);
+    const int top = int(1 * kPxPerCm), bottom = int(4 * kPxPerCm);
+    int outline = 0, gaps = 0;
+    for (int x = left + 2; x < right - 2; ++x) {
+        const bool dark = shown.pixelColor(x, top).lightness() < 100;
+        outline += dark;
+        gaps += !dark;
+    }
+    EXPECT_GT(outline, 10);
+    EXPECT_GT(gaps, 10);   // dashed, not solid
+    EXPECT_EQ(shown.pixelColor((left + right) / 2, (top + bottom) / 2), QColor(255, 255, 255));
+    // The picture itself is untouched.
+    EXPECT_EQ(area.painterCanvas().image(), before);
+
+    area.setRubberRectangle(QRectF());
+    shown = area.grab().toImage();
+    for (int x = left + 2; x < right - 2; ++x)
+        ASSERT_EQ(shown.pixelColor(x, top), QColor(255, 255, 255)) << x;
+}
