@@ -50,21 +50,4 @@ TEST(MessageLog, ColourCodes)
     }
 }
 
-TEST(MessageLog, ListenerSeesEveryEntryAsGiven)
-{
-    MessageLog log;
-    std::vector<LogEntry> seen;
-    log.setListener([&](const LogEntry &e) { seen.push_back(e); });
-    log.append(QStringLiteral("Open file:"), LogBlack, true, false);
-    log.append(QStringLiteral("/tmp/a.kel"), LogDarkBlue, false, true);
-
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].text, "Open file:");
-    EXPECT_TRUE(seen[0].bold);
-    EXPECT_FALSE(seen[0].stayOnLine);
-    EXPECT_EQ(seen[1].colour, LogDarkBlue);
-    EXPECT_TRUE(seen[1].stayOnLine);
-    EXPECT_EQ(log.lastLine(), " Open file: /tmp/a.kel");
-}
-
 } // namespace

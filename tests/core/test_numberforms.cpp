@@ -42,7 +42,8 @@ TEST(NumberFormsWrite, SingleFormsAgree)
         {-1234.5, "-1234.5", "-1234.5", "-1234.5", "-1234.5"},
         {1e38, "1E+38", " 1E+38", "1E+38", "1E+38"},
         {100, "100", " 100", "100", "100"},
-        {10000, "10000", " 10000", "10000", "10000"},
+        {3.14159265, "3.141593", " 3.141593", "3.141593", "3.1415927"},
+        {1.2345678e12, "1.234568E+12", " 1.234568E+12", "1.234568E+12", "1.2345678E+12"},
         {1.0 / 3, ".3333333", " .3333333", "0.3333333", "0.33333334"},
         {9.9999e-5, "9.9999E-05", " 9.9999E-05", "9.9999E-05", "9.9999E-05"},
     };
@@ -87,14 +88,6 @@ TEST(NumberFormsWrite, DoubleFormsAgree)
         EXPECT_EQ(nf::reportPlainDouble(c.value), QString::fromLatin1(c.reportPlain));
         EXPECT_EQ(nf::generalDouble(c.value), QString::fromLatin1(c.general));
     }
-}
-
-TEST(NumberFormsWrite, SevenDigitsForSingleFifteenForDouble)
-{
-    EXPECT_EQ(nf::fileSingle(1.2345678e12f), "1.234568E+12");
-    EXPECT_EQ(nf::fileDouble(1.2345678e12), "1234567800000");
-    EXPECT_EQ(nf::fileSingle(3.14159265f), "3.141593");
-    EXPECT_EQ(nf::fileDouble(3.14159265358979323), "3.14159265358979");
 }
 
 // The general single form must read back to the very same float, which for
