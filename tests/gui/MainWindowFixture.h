@@ -1,0 +1,100 @@
+#pragma once
+// A main window for tests: its own settings store in a temporary folder,
+// scripted message boxes and a desktop that launches nothing.
+#include "common/NumberForms.h"
+#include "common/PlatformServices.h"
+#include "common/Registry.h"
+#include "core/ScriptedPrompts.h"
+#include "drawing/gui/DrawingArea.h"
+#include "files/Files.h"
+#include "ui/StatusPanel.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+struct RecordingServices : PlatformServices {
+    QStringList urls, files;
+    int calculatorStarts = 0;
+    bool succeed = true;
+    bool calculatorFound = true;
+    bool openUrl(const QString &url) override { urls << url; return succeed; }
+    bool openLocalFile(const QString &path) override { files << path; return succeed; }
+    bool startCalculator() override { ++calculatorStarts; return calculatorFound; }
+};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(dir.isValid());
+    }
+    void TearDown() override
+    {
+        // Destroying the window does not run the closing step, so no box
+        // is left waiting.
+        window.reset();
+        QApplication::processEvents();
+    }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QString storePath() const { return path(QStringLiteral("store.ini")); }
+
+    void writeStore(const QByteArray &ini)
+    {
+        QFile f(storePath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(ini);
+    }
+
+    frmMain &start(const QString &commandLine = {})
+    {
+        frmMainOptions options;
+        options.settingsPath = storePath();
+        options.prompts = &prompts;
+        options.services = &services;
+        options.commandLine = commandLine;
+        options.helpFallbackDir = QStringLiteral(KEL2D_SOURCE_DIR "/resources/help");
+        window = std::make_unique<frmMain>(options);
+        window->show();
+        QApplication::processEvents();
+        return *window;
+    }
+
+    Workspace &ws() { return window->workspace(); }
+    DrawingArea *area() { return window->drawingArea(); }
+
+    // A small analysable truss written to `name` with a separate workspace.
+    QString writeModel(const QString &name, float scale = 100.0f)
+    {
+        Workspace other;
+        Model &m = other.model;
+        m.groups[1] = ElementGroup{1000, 0.5};
+        m.groupCount = 1;
+        m.nodes[1] = Node{0, 0, 1, 1, 0, 0};
+        m.nodes[2] = Node{2, 0, 0, 1, 0, 0};
+        m.nodes[3] = Node{1, 1, 0, 0, 0, -10};
+        m.nodeCount = 3;
+        m.elements[1] = Element{1, 2, 1};
+        m.elements[2] = Element{2, 3, 1};
+        m.elements[3] = Element{3, 1, 1};
+        m.elementCount = 3;
+        other.view.scale = scale;
+        QString file = path(name);
+        EXPECT_TRUE(Write_Model_File(other, file, true));
+        return file;
+    }
+
+    // Pixels of the drawing area for a length in centimetres.
+    double pxPerCm() { return area()->width() / area()->widthCm(); }
+
+    QTemporaryDir dir;
+    ScriptedPrompts prompts;
+    RecordingServices services;
+    std::unique_ptr<frmMain> window;
+};

@@ -1,0 +1,246 @@
+// The command set of the main window: tool bar, menus, status panels, the
+// LABELS menu, the log button and the help commands.
+#include "MainWindowFixture.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolButton>
+#include <QToolBar>
+#include "ui/LogView.h"
+
+namespace {
+
+struct ToolButtonCase {
+    const char *key;
+    const char *toolTip;
+    bool availableNow;   // the rest come with their dialogs and views
+};
+
+TEST_F(MainWindowTest, ToolBarHasEveryKeyedButton)
+{
+    static const ToolButtonCase buttons[] = {
+        {"New", "New file", true}, {"Open", "Open file", true}, {"Save", "Save file", true},
+        {"Xeraki", "Move drawing", true}, {"Zoom", "Zoom", true}, {"Zoom_Window", "Zoom Window", true},
+        {"Zoom_Previous", "Zoom Previous", true}, {"ZoomBestFit", "Zoom Extents", true},
+        {"EA", "E,A Element Groups", false}, {"Komboi", "Nodes", false},
+        {"Stoixeia", "Elements", false}, {"Epikombia", "Nodal Loads", false},
+        {"Foreas", "Draw model", true}, {"N", "Draw [N] Diagram", false},
+        {"CT", "Draw Color Diagram", false}, {"Deform", "Draw deformed model", false},
+        {"Animate", "Deformation Animation", false}, {"Rithmiseis", "View options", false},
+        {"Epilisi", "Analyze", true}, {"Apotelesmata", "Data - Results", false},
+    };
+    frmMain &w = start();
+    auto *toolBar = w.findChild<QToolBar *>(QStringLiteral("toolBar"));
+    ASSERT_NE(toolBar, nullptr);
+    QStringList order;
+    for (QAction *a : toolBar->actions())
+        if (!a->isSeparator())
+            order << a->property("toolKey").toString();
+    QStringList expectedOrder;
+    for (const ToolButtonCase &b : buttons) {
+        SCOPED_TRACE(b.key);
+        QAction *a = w.toolAction(QString::fromLatin1(b.key));
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->toolTip(), QString::fromLatin1(b.toolTip));
+        EXPECT_EQ(a->isEnabled(), b.availableNow);
+        EXPECT_FALSE(a->icon().isNull());
+        expectedOrder << QString::fromLatin1(b.key);
+    }
+    EXPECT_EQ(order, expectedOrder);
+}
+
+QStringList menuItems(QMenu *menu)
+{
+    QStringList items;
+    for (QAction *a : menu->actions()) {
+        if (a->isSeparator())
+            continue;
+        items << (a->menu() ? a->text() + QStringLiteral(" >") : a->text());
+        if (a->menu())
+            for (const QString &sub : menuItems(a->menu()))
+                items << QStringLiteral("  ") + sub;
+    }
+    return items;
+}
+
+TEST_F(MainWindowTest, MenusHoldTheProgramsCommands)
+{
+    frmMain &w = start();
+    QStringList titles;
+    QHash<QString, QStringList> items;
+    for (QAction *a : w.menuBar()->actions()) {
+        const QString title = a->text().remove(QLatin1Char('&'));
+        titles << title;
+        items.insert(title, menuItems(a->menu()));
+    }
+    EXPECT_EQ(titles, (QStringList{"File", "Model", "Tools", "View", "Help"}));
+    EXPECT_EQ(items["File"], (QStringList{"New", "Open", "Save", "Save As...", "Export... >",
+                                          "  Picture to Clipboard as bitmap", "  Picture as .bmp file",
+                                          "  Drawing as DXF file", "Exit"}));
+    EXPECT_EQ(items["Model"], (QStringList{"E,A Element Groups", "Nodes", "Elements", "Nodal Loads"}));
+    EXPECT_EQ(items["Tools"], (QStringList{"Move nodes", "Merge nodes", "Check >", "  Coincident nodes",
+                                           "  Coincident elements", "Analyze", "Calculator"}));
+    const QStringList view = items["View"];
+    ASSERT_GE(view.size(), 5);
+    EXPECT_EQ(view.mid(0, 5), (QStringList{"Model", "[N] Diagram", "Deformation",
+                                           "Deformation Animation", "View options"}));
+    EXPECT_EQ(items["Help"], (QStringList{"Contents", "Corvane Kel.2D on the web", "About Corvane Kel.2D"}));
+
+    const std::pair<const char *, const char *> shortcuts[] = {
+        {"mnuNEWitem", "Ctrl+N"}, {"mnuOPENitem", "Ctrl+O"}, {"mnuSAVEitem", "Ctrl+S"},
+        {"mnuSAVEASitem", "Ctrl+Shift+S"}, {"mnuEXITitem", "Ctrl+Q"}, {"mnuCONTENTSitem", "F1"}};
+    for (const auto &[id, keys] : shortcuts)
+        EXPECT_EQ(w.action(QString::fromLatin1(id))->shortcut(), QKeySequence(QString::fromLatin1(keys))) << id;
+}
+
+struct PresetCase {
+    const char *name;
+    std::vector<const char *> clicks;            // LABELS menu items, in order
+    std::array<bool, 7> expected;                // numbers, coords, elements, groups, lengths, loads, [N]
+};
+
+class LabelsMenu : public MainWindowTest, public ::testing::WithParamInterface<PresetCase> {};
+
+TEST_P(LabelsMenu, PresetsAndFlags)
+{
+    const PresetCase &c = GetParam();
+    frmMain &w = start();
+    for (const char *caption : c.clicks) {
+        QAction *item = nullptr;
+        for (QAction *a : w.labelsMenu()->actions())
+            if (a->text() == QString::fromLatin1(caption))
+                item = a;
+        ASSERT_NE(item, nullptr) << caption;
+        item->trigger();
+    }
+    const Settings &s = ws().settings;
+    const std::array<bool, 7> got{s.nai_arithmisi_kombon, s.nai_sint_kombon, s.nai_arithmisi_stoixeion,
+                                  s.nai_omades, s.nai_miki, s.nai_times_fortiseon_si, s.nai_times_N};
+    EXPECT_EQ(got, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LabelsMenu,
+    ::testing::Values(
+        PresetCase{"All", {"All labels"}, {true, true, true, true, true, true, true}},
+        PresetCase{"Basic", {"All labels", "Basic labels"}, {true, false, true, false, false, true, true}},
+        PresetCase{"None", {"No labels"}, {false, false, false, false, false, false, false}},
+        PresetCase{"BasicThenNodeNumbers", {"Basic labels", "Nodes numbering"},
+                   {false, false, true, false, false, true, true}},
+        PresetCase{"NoneThenLengths", {"No labels", "Element lengths"},
+                   {false, false, false, false, true, false, false}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, LabelsMenuChecksFollowTheSettings)
+{
+    frmMain &w = start();
+    w.applyLabelPreset(frmMain::LabelPreset::None);
+    ws().settings.nai_miki = true;
+    QTest::mouseClick(w.statusPanel(QStringLiteral("Times")), Qt::LeftButton);
+    ASSERT_TRUE(w.labelsMenu()->isVisible());
+    for (QAction *a : w.labelsMenu()->actions())
+        if (a->isCheckable())
+            EXPECT_EQ(a->isChecked(), a->text() == QStringLiteral("Element lengths")) << qPrintable(a->text());
+    w.labelsMenu()->hide();
+}
+
+TEST_F(MainWindowTest, AxesAndGridPanelsToggleTheirOptions)
+{
+    frmMain &w = start();
+    StatusPanel *axes = w.statusPanel(QStringLiteral("Aksones"));
+    StatusPanel *grid = w.statusPanel(QStringLiteral("Kannabos"));
+    EXPECT_EQ(axes->text(), QStringLiteral("AXES"));
+    EXPECT_EQ(grid->text(), QStringLiteral("GRID"));
+    EXPECT_EQ(axes->toolTip(), QStringLiteral("Axes on/off"));
+
+    QTest::mouseClick(axes, Qt::LeftButton);
+    EXPECT_FALSE(ws().settings.nai_aksones);
+    EXPECT_FALSE(axes->isLit());
+    QTest::mouseClick(axes, Qt::LeftButton);   // a dimmed panel still takes clicks
+    EXPECT_TRUE(ws().settings.nai_aksones);
+    EXPECT_TRUE(axes->isLit());
+
+    QTest::mouseClick(grid, Qt::LeftButton);
+    EXPECT_FALSE(ws().settings.nai_grid);
+    EXPECT_FALSE(grid->isLit());
+}
+
+TEST_F(MainWindowTest, HidingAndShowingTheLogTwiceRestoresTheDrawingArea)
+{
+    frmMain &w = start();
+    QApplication::processEvents();
+    const int shownHeight = area()->height();
+    EXPECT_EQ(w.infoButton()->text(), QStringLiteral("x"));
+
+    for (int round = 0; round < 2; ++round) {
+        QTest::mouseClick(w.infoButton(), Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_EQ(w.infoButton()->text(), QStringLiteral("<"));
+        EXPECT_FALSE(w.isLogShown());
+        EXPECT_GT(area()->height(), shownHeight);
+
+        QTest::mouseClick(w.infoButton(), Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_EQ(w.infoButton()->text(), QStringLiteral("x"));
+        EXPECT_EQ(area()->height(), shownHeight);
+    }
+    // A hidden log still receives entries.
+    w.setLogShown(false);
+    ws().log.append(QStringLiteral("while hidden"));
+    EXPECT_TRUE(w.logView()->toPlainText().endsWith(QStringLiteral("while hidden")));
+}
+
+TEST_F(MainWindowTest, HelpCommandsUseTheDesktop)
+{
+    frmMain &w = start();
+    w.action(QStringLiteral("mnuCONTENTSitem"))->trigger();
+    ASSERT_EQ(services.files.size(), 1);
+    EXPECT_TRUE(services.files[0].endsWith(QStringLiteral("/resources/help/index.html")));
+    EXPECT_TRUE(QFile::exists(services.files[0]));
+
+    w.action(QStringLiteral("mnuWEBitem"))->trigger();
+    EXPECT_EQ(services.urls, QStringList{QStringLiteral("https://www.corvane.example/kel2d")});
+
+    w.action(QStringLiteral("mnuABOUTitem"))->trigger();
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_TRUE(prompts.messages()[0].text.startsWith(QStringLiteral("Corvane Kel.2D v1.0")));
+    EXPECT_EQ(prompts.messages()[0].title, kProgramTitle);
+    EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Information);
+}
+
+TEST_F(MainWindowTest, FailuresOfTheDesktopAreToldAndLogged)
+{
+    frmMain &w = start();
+    services.calculatorFound = false;
+    services.succeed = false;
+
+    w.action(QStringLiteral("mnuCALCULATORitem"))->trigger();
+    w.action(QStringLiteral("mnuWEBitem"))->trigger();
+
+    const auto boxes = prompts.messages();
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(services.calculatorStarts, 1);
+    EXPECT_EQ(boxes[0].icon, PromptIcon::Exclamation);
+    EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("gnome-calculator")));
+    EXPECT_EQ(boxes[1].icon, PromptIcon::Critical);
+    EXPECT_EQ(ws().log.entries().last().colour, LogRed);
+    EXPECT_EQ(ws().log.entries().last().text, boxes[1].text);
+}
+
+TEST_F(MainWindowTest, HelpBookMissingIsReported)
+{
+    frmMainOptions options;
+    options.settingsPath = storePath();
+    options.prompts = &prompts;
+    options.services = &services;
+    options.helpFallbackDir = path(QStringLiteral("nowhere"));
+    window = std::make_unique<frmMain>(options);
+
+    window->Help_Contents();
+    EXPECT_TRUE(services.files.isEmpty());
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);
+}
+
+} // namespace

@@ -1,0 +1,288 @@
+// The file commands through the main window: when the save question comes,
+// and what New, Open and closing leave behind.
+#include "MainWindowFixture.h"
+
+#include <QAction>
+
+namespace {
+
+QString namedQuestion(const QString &file)
+{
+    return QStringLiteral("Do you want to save the changes you made to file: '") + file
+        + QStringLiteral("'?");
+}
+const QString kUntitledQuestion =
+    QStringLiteral("Do you want to save the changes you made to file: 'Untitled.kel'?");
+
+TEST_F(MainWindowTest, OpenedAndUnchangedClosesWithoutAQuestion)
+{
+    frmMain &w = start(writeModel(QStringLiteral("m.kel")));
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(prompts.shown.size(), 0u);
+}
+
+TEST_F(MainWindowTest, ZoomedViewCountsAsAChangeAtClosing)
+{
+    const QString file = writeModel(QStringLiteral("m.kel"));
+    frmMain &w = start(file);
+    w.action(QStringLiteral("mnuZOOMEXTENTSitem"))->trigger();
+    prompts.answers = {PromptAnswer::No};
+
+    EXPECT_TRUE(w.close());
+    const auto boxes = prompts.messages();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, namedQuestion(file));
+    EXPECT_EQ(boxes[0].icon, PromptIcon::Exclamation);
+    EXPECT_EQ(boxes[0].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(boxes[0].title, kProgramTitle);
+}
+
+TEST_F(MainWindowTest, CancelAtClosingKeepsTheWindowOpen)
+{
+    frmMain &w = start();
+    ws().model.groups[1] = ElementGroup{1, 1};
+    ws().model.groupCount = 1;
+    prompts.answers = {PromptAnswer::Cancel};
+
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text, kUntitledQuestion);
+    // The placement was stored before the question.
+    EXPECT_TRUE(SettingsStore(storePath()).value(kStartupSection, QStringLiteral("WindowState")).has_value());
+}
+
+TEST_F(MainWindowTest, YesAtClosingSavesTheModelFirst)
+{
+    const QString file = writeModel(QStringLiteral("m.kel"));
+    frmMain &w = start(file);
+    ws().model.nodes[3].fy = -20;
+    prompts.answers = {PromptAnswer::Yes};
+
+    EXPECT_TRUE(w.close());
+    Workspace check;
+    QString name = file;
+    ASSERT_EQ(Read_Model_File(check, name), ReadOutcome::Read);
+    EXPECT_EQ(check.model.nodes[3].fy, -20.0f);
+}
+
+struct NewCase {
+    const char *name;
+    bool fileDeleted;     // a named model whose file has gone
+    bool oneGroup;        // an untitled model with one group
+    bool expectQuestion;
+};
+
+class NewModelQuestion : public MainWindowTest, public ::testing::WithParamInterface<NewCase> {};
+
+TEST_P(NewModelQuestion, AsksOnlyWhenWorkWouldBeLost)
+{
+    const NewCase &c = GetParam();
+    QString file;
+    if (c.fileDeleted) {
+        file = writeModel(QStringLiteral("m.kel"));
+        start(file);
+        ASSERT_TRUE(QFile::remove(file));
+    } else {
+        start();
+        if (c.oneGroup) {
+            ws().model.groups[1] = ElementGroup{1, 1};
+            ws().model.groupCount = 1;
+        }
+    }
+    prompts.answers = {PromptAnswer::No};
+
+    window->action(QStringLiteral("mnuNEWitem"))->trigger();
+
+    const auto boxes = prompts.messages();
+    ASSERT_EQ(boxes.size(), c.expectQuestion ? 1u : 0u);
+    if (c.expectQuestion) {
+        EXPECT_EQ(boxes[0].text, c.fileDeleted ? namedQuestion(file) : kUntitledQuestion);
+        EXPECT_EQ(boxes[0].icon, PromptIcon::None);
+    }
+    EXPECT_EQ(ws().model.nodeCount, 0);
+    EXPECT_EQ(ws().model.groupCount, 0);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Corvane Kel.2D - Untitled.kel"));
+    EXPECT_EQ(ws().log.entries().last().text, QStringLiteral("New file"));
+    EXPECT_TRUE(ws().log.entries().last().bold);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, NewModelQuestion,
+                         ::testing::Values(NewCase{"EmptyUntitled", false, false, false},
+                                           NewCase{"UntitledWithOneGroup", false, true, true},
+                                           NewCase{"ModelFileDeletedOnDisk", true, false, true}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, UntitledModelWithOneGroupIsAskedAboutAtOpen)
+{
+    start();
+    ws().model.groups[1] = ElementGroup{1, 1};
+    ws().model.groupCount = 1;
+    prompts.answers = {PromptAnswer::Cancel};
+
+    window->action(QStringLiteral("mnuOPENitem"))->trigger();
+
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text, kUntitledQuestion);
+    // Cancel stops before the open dialog and keeps the group.
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(ws().model.groupCount, 1);
+}
+
+TEST_F(MainWindowTest, AfterNewEverySettingIsTheStoredDefault)
+{
+    writeStore("[Rithmiseis]\nnai_grid=False\nnai_omades=True\nkannab=0.5\n");
+    // The model file carries other settings than the store.
+    frmMain &w = start(writeModel(QStringLiteral("m.kel")));
+    ws().settings.nai_miki = true;
+    ws().settings.nai_aksones = false;
+    w.Button_Zoom();
+    prompts.answers = {PromptAnswer::No};
+
+    w.action(QStringLiteral("mnuNEWitem"))->trigger();
+
+    Settings expected;
+    SettingsStore store(storePath());
+    Load_Settings(expected, store);
+    EXPECT_EQ(ws().settings, expected);
+    EXPECT_FALSE(ws().settings.nai_grid);
+    EXPECT_TRUE(ws().settings.nai_omades);
+    EXPECT_FALSE(w.statusPanel(QStringLiteral("Kannabos"))->isLit());
+    EXPECT_TRUE(w.statusPanel(QStringLiteral("Aksones"))->isLit());
+    EXPECT_FALSE(w.zoomMode());
+    EXPECT_EQ(ws().view.scale, 100.0f);
+    EXPECT_EQ(ws().view.historyIndex, 0);
+    EXPECT_TRUE(ws().model.modelChanged);
+}
+
+TEST_F(MainWindowTest, OpenReplacesTheModelAndReturnsToTheModelView)
+{
+    const QString file = writeModel(QStringLiteral("m.kel"), 80.0f);
+    frmMain &w = start();
+    w.Button_Xeraki();
+    prompts.files = {file};
+
+    w.action(QStringLiteral("mnuOPENitem"))->trigger();
+
+    EXPECT_EQ(ws().model.nodeCount, 3);
+    EXPECT_EQ(ws().view.scale, 80.0f);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Corvane Kel.2D - ") + file);
+    EXPECT_TRUE(ws().model.modelChanged);
+    EXPECT_FALSE(w.panMode());
+    EXPECT_EQ(w.statusPanel(QStringLiteral("mode"))->text(), QStringLiteral(" Model"));
+}
+
+TEST_F(MainWindowTest, SaveAsThenReopenGivesTheSameModel)
+{
+    frmMain &w = start(writeModel(QStringLiteral("m.kel")));
+    const QString copy = path(QStringLiteral("copy"));
+    prompts.files = {copy};
+
+    w.action(QStringLiteral("mnuSAVEASitem"))->trigger();
+
+    EXPECT_EQ(ws().model.fileName, copy + QStringLiteral(".kel"));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Corvane Kel.2D - ") + copy + QStringLiteral(".kel"));
+    Workspace check;
+    QString name = copy + QStringLiteral(".kel");
+    ASSERT_EQ(Read_Model_File(check, name), ReadOutcome::Read);
+    EXPECT_TRUE(check.model.sameData(ws().model));
+    EXPECT_TRUE(w.close());   // just saved: no question
+    EXPECT_EQ(prompts.messages().size(), 0u);
+}
+
+// ------------------------------------------------------------- analysis
+
+int analysisRuns(const Workspace &ws)
+{
+    int runs = 0;
+    for (const LogEntry &e : ws.log.entries())
+        runs += e.text == QStringLiteral("ANALYSIS");
+    return runs;
+}
+
+TEST_F(MainWindowTest, AnalyseRunsAndLeavesTheButtonAndPointerAsTheyWere)
+{
+    frmMain &w = start(writeModel(QStringLiteral("m.kel")));
+    w.toolAction(QStringLiteral("Epilisi"))->trigger();
+
+    EXPECT_EQ(analysisRuns(ws()), 1);
+    EXPECT_FALSE(ws().model.modelChanged);
+    EXPECT_NE(ws().results.U[6], 0.0);   // node 3 moves down
+    EXPECT_TRUE(w.toolAction(QStringLiteral("Epilisi"))->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(MainWindowTest, ReanalyseAnsweredNoKeepsTheOldResults)
+{
+    frmMain &w = start(writeModel(QStringLiteral("m.kel")));
+    w.Button_Epilisi();
+    const AnalysisResults before = ws().results;
+    ws().model.nodes[3].fy = -50;
+    ws().model.modelChanged = true;
+    prompts.answers = {PromptAnswer::No};
+
+    w.Ask_Reanalyse();
+
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(analysisRuns(ws()), 1);
+    EXPECT_EQ(ws().results.U, before.U);
+    EXPECT_EQ(ws().results.F, before.F);
+
+    prompts.answers = {PromptAnswer::Yes};
+    w.Ask_Reanalyse();
+    EXPECT_EQ(analysisRuns(ws()), 2);
+    EXPECT_NE(ws().results.U, before.U);
+}
+
+struct UnconnectedCase {
+    const char *name;
+    int lonelyNodes;                  // nodes without elements added after the truss
+    std::vector<PromptAnswer> answers;
+    int analyses;
+    int nodesLeft;
+};
+
+class AnalyseUnconnected : public MainWindowTest, public ::testing::WithParamInterface<UnconnectedCase> {};
+
+TEST_P(AnalyseUnconnected, AsksAboutEachNodeWithoutElements)
+{
+    const UnconnectedCase &c = GetParam();
+    frmMain &w = start(writeModel(QStringLiteral("m.kel")));
+    for (int k = 0; k < c.lonelyNodes; ++k) {
+        // Held in place, so that keeping them still gives a solvable system.
+        const int n = ++ws().model.nodeCount;
+        ws().model.nodes[n] = Node{float(5 + k), 5, 1, 1, 0, 0};
+    }
+    prompts.answers.assign(c.answers.begin(), c.answers.end());
+
+    w.toolAction(QStringLiteral("Epilisi"))->trigger();
+
+    EXPECT_EQ(prompts.messages().size(), c.answers.size());
+    EXPECT_EQ(prompts.unscripted, 0);
+    EXPECT_EQ(analysisRuns(ws()), c.analyses);
+    EXPECT_EQ(ws().model.nodeCount, c.nodesLeft);
+}
+
+using A = PromptAnswer;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AnalyseUnconnected,
+    ::testing::Values(UnconnectedCase{"YesDeletesAndChecksAgain", 2, {A::Yes, A::Yes}, 1, 3},
+                      UnconnectedCase{"NoAnalysesAtOnce", 2, {A::No}, 1, 5},
+                      UnconnectedCase{"CancelStops", 1, {A::Cancel}, 0, 4}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(MainWindowTest, LoneNodeDeletedLeavesNothingToAnalyse)
+{
+    frmMain &w = start();
+    ws().model.nodes[1] = Node{1, 1, 0, 0, 0, 0};
+    ws().model.nodeCount = 1;
+    prompts.answers = {PromptAnswer::Yes};
+
+    w.Button_Epilisi();
+
+    EXPECT_EQ(ws().model.nodeCount, 0);
+    EXPECT_EQ(analysisRuns(ws()), 0);
+    EXPECT_EQ(ws().log.entries().last().text, QStringLiteral("Node deleted: #1."));
+}
+
+} // namespace
