@@ -647,6 +647,8 @@ void frmMain::onMousePressed(Qt::MouseButton button, double x, double y)
     if (button == Qt::LeftButton) {
         m_buttonHeld = true;
         m_drag = BeginDrag(m_ws.view, x, y);
+        if (m_panMode)
+            m_area->setCursor(Qt::ClosedHandCursor);   // the hand grips the drawing
     }
     if (!anyViewMode() && m_ws.drawingMode == ModeModel && m_mouseTool)
         m_mouseTool->pressed(button, x, y);
@@ -683,6 +685,7 @@ void frmMain::onMouseReleased(Qt::MouseButton button, double x, double y)
             }
             PushView(m_ws.view);
             RedrawDrawingArea();
+            updateModeLook();
         } else if (button == Qt::RightButton) {
             m_zoomMenu->popup(QCursor::pos());
         }
