@@ -93,6 +93,15 @@ TEST_F(DrawingAreaTest, BackgroundResolvesSystemColours)
     ws.drawingMode = 9;      // draws nothing over it
     const QImage shown = area.grab().toImage();
     EXPECT_EQ(shown.pixelColor(200, 150), resolveColour(0x8000000Eu, area.palette()));
+
+    // New desktop colours renew the picture in them.
+    QPalette pal = area.palette();
+    pal.setColor(QPalette::HighlightedText, QColor(10, 200, 30));
+    QSignalSpy spy(&area, &DrawingArea::resized);
+    area.setPalette(pal);
+    area.grab();
+    ASSERT_TRUE(spy.wait(1000));
+    EXPECT_EQ(area.grab().toImage().pixelColor(200, 150), QColor(10, 200, 30));
 }
 
 TEST_F(DrawingAreaTest, MouseEventsArriveInCentimetres)

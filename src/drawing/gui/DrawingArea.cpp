@@ -18,6 +18,7 @@ struct DrawingArea::Private {
     std::uint32_t background = 0x8000000Eu;
     ViewTransform *view = nullptr;
     bool renewQueued = false;
+    qint64 paletteKey = 0;
 };
 
 namespace {
@@ -37,6 +38,7 @@ DrawingArea::DrawingArea(QWidget *parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     d->canvas.resize(size(), devicePixelRatioF(), screenDpi(this));
     d->canvas.setPalette(palette());
+    d->paletteKey = palette().cacheKey();
     d->canvas.clear(d->background);
 }
 
@@ -73,6 +75,7 @@ void DrawingArea::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     d->canvas.resize(size(), devicePixelRatioF(), screenDpi(this));
     d->canvas.setPalette(palette());
+    d->paletteKey = palette().cacheKey();
     d->canvas.clear(d->background);
     if (d->view) {
         d->view->areaWidth = widthCm();
@@ -83,9 +86,12 @@ void DrawingArea::resizeEvent(QResizeEvent *event)
 
 void DrawingArea::paintEvent(QPaintEvent *)
 {
-    // Moved to a screen of another pixel ratio or resolution: renew the
-    // picture after this paint, and let the owner redraw it.
-    if (!d->renewQueued && (d->canvas.devicePixelRatio() != devicePixelRatioF() || d->canvas.dpi() != screenDpi(this))) {
+    // Moved to a screen of another pixel ratio or resolution, or the desktop
+    // changed its colours (system colours in the picture): renew the picture
+    // after this paint, and let the owner redraw it.
+    const bool stale = d->canvas.devicePixelRatio() != devicePixelRatioF()
+        || d->canvas.dpi() != screenDpi(this) || d->paletteKey != palette().cacheKey();
+    if (!d->renewQueued && stale) {
         d->renewQueued = true;
         QTimer::singleShot(0, this, [this] {
             d->renewQueued = false;
