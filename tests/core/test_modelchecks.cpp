@@ -101,16 +101,4 @@ TEST(UnconnectedNodes, WritesTheWarningInRedAndTheDeletionInGreen)
     EXPECT_TRUE(ws.model.modelChanged);
 }
 
-TEST(UnconnectedNodes, FirstUnconnectedNodeSeesBothEnds)
-{
-    Model m;
-    m.nodeCount = 3;
-    m.elements[1] = Element{3, 2, 1};   // node 1 is used by no element
-    m.elementCount = 1;
-    EXPECT_EQ(FirstUnconnectedNode(m), 1);
-    m.elements[2] = Element{1, 2, 1};
-    m.elementCount = 2;
-    EXPECT_EQ(FirstUnconnectedNode(m), 0);
-}
-
 } // namespace

@@ -234,43 +234,6 @@ TEST_F(MainWindowTest, ReanalyseAnsweredNoKeepsTheOldResults)
     EXPECT_NE(ws().results.U, before.U);
 }
 
-struct UnconnectedCase {
-    const char *name;
-    int lonelyNodes;                  // nodes without elements added after the truss
-    std::vector<PromptAnswer> answers;
-    int analyses;
-    int nodesLeft;
-};
-
-class AnalyseUnconnected : public MainWindowTest, public ::testing::WithParamInterface<UnconnectedCase> {};
-
-TEST_P(AnalyseUnconnected, AsksAboutEachNodeWithoutElements)
-{
-    const UnconnectedCase &c = GetParam();
-    frmMain &w = start(writeModel(QStringLiteral("m.kel")));
-    for (int k = 0; k < c.lonelyNodes; ++k) {
-        // Held in place, so that keeping them still gives a solvable system.
-        const int n = ++ws().model.nodeCount;
-        ws().model.nodes[n] = Node{float(5 + k), 5, 1, 1, 0, 0};
-    }
-    prompts.answers.assign(c.answers.begin(), c.answers.end());
-
-    w.toolAction(QStringLiteral("Epilisi"))->trigger();
-
-    EXPECT_EQ(prompts.messages().size(), c.answers.size());
-    EXPECT_EQ(prompts.unscripted, 0);
-    EXPECT_EQ(analysisRuns(ws()), c.analyses);
-    EXPECT_EQ(ws().model.nodeCount, c.nodesLeft);
-}
-
-using A = PromptAnswer;
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AnalyseUnconnected,
-    ::testing::Values(UnconnectedCase{"YesDeletesAndChecksAgain", 2, {A::Yes, A::Yes}, 1, 3},
-                      UnconnectedCase{"NoAnalysesAtOnce", 2, {A::No}, 1, 5},
-                      UnconnectedCase{"CancelStops", 1, {A::Cancel}, 0, 4}),
-    [](const auto &info) { return std::string(info.param.name); });
-
 TEST_F(MainWindowTest, LoneNodeDeletedLeavesNothingToAnalyse)
 {
     frmMain &w = start();
