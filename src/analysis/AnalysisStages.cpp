@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 const QString kAnalysisErrorText = QStringLiteral(
     "An error occured during the analysis process. Make sure that the structure is well "
@@ -84,7 +85,7 @@ std::optional<QString> Epilisi::Check_Model() const
 
     for (int e = 1; e <= m.elementCount; ++e) {
         const Element &el = m.elements[e];
-        const int i = m.nodeI(e), j = m.nodeJ(e), g = m.groupOf(e);
+        const int i = m_refs[e].rawI, j = m_refs[e].rawJ, g = m_refs[e].rawG;
         if (!std::isfinite(el.ni) || i < 1 || i > m.nodeCount)
             return QStringLiteral("Element #%1 refers to node #%2 as its node i, but the model "
                                   "has nodes #1 to #%3 only.")
@@ -117,7 +118,7 @@ std::optional<QString> Epilisi::Check_Model() const
         const struct { double value; const char *name; } fields[] = {
             {gr.E, "Young's modulus E"}, {gr.A, "section area A"}};
         for (const auto &f : fields) {
-            const QString name = QString::fromLatin1(f.name);
+            const QLatin1StringView name(f.name);
             if (!std::isfinite(f.value))
                 return QStringLiteral("E,A group #%1 has a %2 that is not a finite number.")
                            .arg(num(g), name) + kCannotAnalyse;
@@ -136,7 +137,7 @@ std::optional<QString> Epilisi::Check_Model() const
             if (f.flag != 0.0f && f.flag != 1.0f)
                 return QStringLiteral("Node #%1 has the %2 flag %3, which is neither 0 (free) "
                                       "nor 1 (fixed).")
-                           .arg(num(n), QString::fromLatin1(f.name), nf::generalSingle(f.flag))
+                           .arg(num(n), QLatin1StringView(f.name), nf::generalSingle(f.flag))
                        + kCannotAnalyse;
         if (!std::isfinite(nd.fx) || !std::isfinite(nd.fy))
             return QStringLiteral("Node #%1 has a nodal load that is not a finite number.")
@@ -144,7 +145,7 @@ std::optional<QString> Epilisi::Check_Model() const
         const struct { float value; const char *name; } springs[] = {
             {sp.kx, "Kx"}, {sp.ky, "Ky"}};
         for (const auto &f : springs) {
-            const QString name = QString::fromLatin1(f.name);
+            const QLatin1StringView name(f.name);
             if (!std::isfinite(f.value))
                 return QStringLiteral("Node #%1 has a spring constant %2 that is not a finite "
                                       "number.").arg(num(n), name) + kCannotAnalyse;
@@ -176,28 +177,37 @@ Epilisi::Epilisi(Workspace &ws, AnalysisUiGuard *ui) : m_ws(ws), m_ui(ui)
     d.assign(5, 0.0);
     dl.assign(3, 0.0);
     Fg = New_Matrix(m_elements, 4);
+    // The element references as indices, converted once for the run. The
+    // model check refuses any that lie outside the model; until then they
+    // are kept inside the tables so that no stage reads past them.
+    m_refs.assign(m_elements + 1, ElementRefs{});
+    for (int e = 1; e <= m_elements; ++e) {
+        ElementRefs &r = m_refs[e];
+        r.rawI = m.nodeI(e);
+        r.rawJ = m.nodeJ(e);
+        r.rawG = m.groupOf(e);
+        r.i = std::clamp(r.rawI, 0, kMaxNodes);
+        r.j = std::clamp(r.rawJ, 0, kMaxNodes);
+        r.g = std::clamp(r.rawG, 0, kMaxGroups);
+        // Both passes over the elements need every length twice.
+        const Node &ni = m.nodes[r.i];
+        const Node &nj = m.nodes[r.j];
+        // The differences are taken in the precision of the stored coordinates.
+        const float dx = nj.x - ni.x;
+        const float dy = nj.y - ni.y;
+        const double ddx = dx, ddy = dy;
+        r.length = std::sqrt(ddx * ddx + ddy * ddy);
+    }
 }
 
-double Epilisi::elementLength(int e) const
-{
-    const Model &m = m_ws.model;
-    const Node &ni = m.nodes[m.nodeI(e)];
-    const Node &nj = m.nodes[m.nodeJ(e)];
-    // The differences are taken in the precision of the stored coordinates.
-    const float dx = nj.x - ni.x;
-    const float dy = nj.y - ni.y;
-    const double ddx = dx, ddy = dy;
-    return std::sqrt(ddx * ddx + ddy * ddy);
-}
 
 void Epilisi::Element_Geometry(int e)
 {
-    // Refilled in place rather than reallocated: this runs twice per element.
-    T.fillZero();
-    Tt.fillZero();
+    // T and T' are refilled in place rather than made anew (this runs twice
+    // per element); every entry is written below.
     const Model &m = m_ws.model;
-    const Node &ni = m.nodes[m.nodeI(e)];
-    const Node &nj = m.nodes[m.nodeJ(e)];
+    const Node &ni = m.nodes[m_refs[e].i];
+    const Node &nj = m.nodes[m_refs[e].j];
     const float dx = nj.x - ni.x;
     const float dy = nj.y - ni.y;
     L = elementLength(e);
@@ -213,7 +223,7 @@ void Epilisi::Element_Local_Stiffness(int e)
 {
     const Model &m = m_ws.model;
     const double len = elementLength(e);
-    const ElementGroup &g = m.groups[m.groupOf(e)];
+    const ElementGroup &g = m.groups[m_refs[e].g];
     const double ka = (g.E * g.A) / len;
     k(1, 1) = ka;
     k(2, 1) = -ka;
@@ -223,7 +233,7 @@ void Epilisi::Element_Local_Stiffness(int e)
 
 void Epilisi::Element_Global_Stiffness(int /*e*/)
 {
-    Ke.fillZero();
+    // Every entry of Ke is written below, so it needs no emptying first.
     double W[5][3] = {};
     for (int r = 1; r <= 4; ++r)
         for (int q = 1; q <= 2; ++q)
@@ -238,8 +248,7 @@ void Epilisi::Element_Global_Stiffness(int /*e*/)
 
 void Epilisi::Assemble_Element(int e)
 {
-    const Model &m = m_ws.model;
-    const int i = m.nodeI(e), j = m.nodeJ(e);
+    const int i = m_refs[e].i, j = m_refs[e].j;
     for (int a = 1; a <= 2; ++a) {
         for (int b = 1; b <= 2; ++b) {
             K(2 * i - 2 + a, 2 * i - 2 + b) += Ke(a, b);
@@ -291,13 +300,35 @@ double Epilisi::Kr(int p, int q) const
 
 void Epilisi::Partition_Stiffness()
 {
-    Kff = New_Matrix(nf);
-    for (int p = 1; p <= nf; ++p) {
-        const double *src = K.row(dofIndex[p]);
-        double *dst = Kff.row(p);
-        for (int q = 1; q <= nf; ++q)
-            dst[q - 1] = src[dofIndex[q] - 1];
+    // Kff is gathered into K's own storage: the free DOFs keep their order
+    // in the map (dofIndex[p] >= p), so every entry moves to the same place
+    // or an earlier one, and row by row no entry is overwritten before it
+    // has been read. K is not needed after this, and one run then touches a
+    // single 2N x 2N block instead of two.
+    // The free DOFs come in runs of consecutive numbers (a support breaks a
+    // run), so each row is moved run by run.
+    struct Run {
+        int from, to, length;   // first position, its DOF, how many
+    };
+    std::vector<Run> runs;
+    for (int q = 1; q <= nf; ++q) {
+        if (!runs.empty() && dofIndex[q] == dofIndex[q - 1] + 1)
+            ++runs.back().length;
+        else
+            runs.push_back(Run{q, dofIndex[q], 1});
     }
+    const std::size_t dofs = std::size_t(K.cols);
+    double *a = K.data.data();
+    for (int p = 1; p <= nf; ++p) {
+        const double *src = a + std::size_t(dofIndex[p] - 1) * dofs;
+        double *dst = a + std::size_t(p - 1) * std::size_t(nf);
+        for (const Run &r : runs)
+            std::memmove(dst + (r.from - 1), src + (r.to - 1), sizeof(double) * std::size_t(r.length));
+    }
+    Kff.data = std::move(K.data);
+    Kff.data.resize(std::size_t(nf) * std::size_t(nf));
+    Kff.rows = Kff.cols = nf;
+    K = Matrix{};
 }
 
 void Epilisi::Build_Load_Vector()
@@ -353,8 +384,7 @@ void Epilisi::Expand_Displacements()
 
 void Epilisi::Element_End_Displacements(int e)
 {
-    const Model &m = m_ws.model;
-    const int i = m.nodeI(e), j = m.nodeJ(e);
+    const int i = m_refs[e].i, j = m_refs[e].j;
     d[1] = res.U[2 * i - 1];
     d[2] = res.U[2 * i];
     d[3] = res.U[2 * j - 1];
@@ -393,7 +423,7 @@ void Epilisi::Node_Reactions()
     for (auto &row : res.R)
         row.fill(0.0);
     for (int e = 1; e <= m_elements; ++e) {
-        const int i = m.nodeI(e), j = m.nodeJ(e);
+        const int i = m_refs[e].i, j = m_refs[e].j;
         if (m.nodes[i].cx == 1.0f) res.R[i][1] += Fg(e, 1);
         if (m.nodes[i].cy == 1.0f) res.R[i][2] += Fg(e, 2);
         if (m.nodes[j].cx == 1.0f) res.R[j][1] += Fg(e, 3);

@@ -10,7 +10,7 @@
 // Each stage is one step of the method and carries its name; the element
 // stages take the element number. They assume a model that passed
 // Check_Model (valid references, lengths above 0, constraint flags exactly 0
-// or 1).
+// or 1). Element references and lengths are taken when the object is made.
 #include "analysis/AnalysisResults.h"
 #include "analysis/MathMATRIX.h"
 
@@ -86,9 +86,9 @@ public:
     // Report_Analysis_Failure for this run.
     void Fail(const QString &text);
 
-    // K in DOF-map order. The solution only needs its free-free block, which
-    // Partition_Stiffness takes from K through the DOF map directly, so the
-    // reordered matrix is never stored.
+    // K in DOF-map order (until Partition_Stiffness). The solution only
+    // needs its free-free block, which Partition_Stiffness gathers from K
+    // through the DOF map directly, so the reordered matrix is never stored.
     double Kr(int p, int q) const;
     // The DOF map as an index: global DOF at position p.
     int mapAt(int p) const { return dofIndex[p]; }
@@ -96,7 +96,8 @@ public:
     // Work arrays, open to tests.
     double L = 0, c = 0, s = 0;      // current element
     Matrix T, Tt, k, Ke;             // 2x4, 4x2, 2x2, 4x4
-    Matrix K;                        // 2N x 2N, by global DOF
+    Matrix K;                        // 2N x 2N, by global DOF; its storage
+                                     // becomes Kff in Partition_Stiffness
     Vector dofMap;                   // 1..2N: position -> global DOF
     Matrix Kff;                      // nf x nf, overwritten by the solution
     Vector P, Uf;                    // 1..nf
@@ -106,10 +107,20 @@ public:
     AnalysisResults res;             // U, F, R of this run
 
 private:
-    double elementLength(int e) const;
+    double elementLength(int e) const { return m_refs[e].length; }
 
     Workspace &m_ws;
     AnalysisUiGuard *m_ui;
     int m_nodes = 0, m_elements = 0;
     std::vector<int> dofIndex;       // dofMap as integers
+    // Node i, node j and group of each element as read from the model
+    // (raw, for the check) and kept inside the tables (for indexing), with
+    // the element's length. Taken once, when the run is made: a run reads
+    // the model as it was then.
+    struct ElementRefs {
+        int rawI = 0, rawJ = 0, rawG = 0;
+        int i = 0, j = 0, g = 0;
+        double length = 0;
+    };
+    std::vector<ElementRefs> m_refs;
 };

@@ -48,7 +48,12 @@ double overElements(const Model &m, Seek seek, Quantity q)
 
 const ElementGroup *groupOf(const Model &m, int e)
 {
-    const int g = m.groupOf(e);
+    // Stored references are whole numbers; only other values need the
+    // rounding conversion.
+    const float stored = m.elements[e].group;
+    const int g = stored >= 1.0f && stored <= float(kMaxGroups) && stored == float(int(stored))
+        ? int(stored)
+        : m.groupOf(e);
     if (g < 1 || g > std::min<int>(m.groupCount, kMaxGroups))
         return nullptr;
     return &m.groups[g];
