@@ -1,6 +1,7 @@
 // Run_Analysis as the user meets it: the log, the boxes, the analyse button
 // and pointer, the flags, and what a refused or failed run leaves behind.
 #include "analysis/AnalysisStages.h"
+#include "analysis/TimeOfDay.h"
 #include "analysis/epilisi.h"
 #include "ScriptedPrompts.h"
 #include "test_analysis_helpers.h"
@@ -320,6 +321,16 @@ TEST(RunAnalysis, MechanismWarning)
         // The box comes after the window is usable again.
         EXPECT_EQ(f.hooks.calls, kBalancedRun);
     }
+}
+
+// The log's times always show the seconds (a run takes less than one) and
+// never the time zone.
+TEST(TimeOfDay, ShowsSecondsWithoutZone)
+{
+    const QString text = Time_Of_Day(QTime(14, 5, 9));
+    EXPECT_TRUE(text.contains(QStringLiteral(":05:09"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("UTC")));
+    EXPECT_EQ(text, text.trimmed());
 }
 
 } // namespace

@@ -38,18 +38,6 @@ System makeSystem(std::initializer_list<std::initializer_list<double>> rows,
     return s;
 }
 
-TEST(MathMatrix, NewMatrixIsZeroAndSquareOnMinusOne)
-{
-    const Matrix m = New_Matrix(3, -1);
-    EXPECT_EQ(m.rows, 3);
-    EXPECT_EQ(m.cols, 3);
-    const Matrix r = New_Matrix(2, 4);
-    EXPECT_EQ(r.rows, 2);
-    EXPECT_EQ(r.cols, 4);
-    for (double v : r.data)
-        EXPECT_EQ(v, 0.0);
-}
-
 // Systems the solver must get through, compared with their exact solutions.
 TEST(GaussUpper, SolvesWellDefinedSystems)
 {
@@ -160,20 +148,6 @@ TEST(SolveEquations, FailureIsLoggedAndShown)
     EXPECT_EQ(prompts.shown[0].title, "Corvane Kel.2D");
     EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Critical);
     EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::Ok);
-}
-
-TEST(SolveEquations, SuccessClearsTheFlag)
-{
-    Workspace ws;
-    ws.model.analysisFailed = true;
-    Epilisi run(ws);
-    run.nf = 1;
-    run.Kff = New_Matrix(1);
-    run.Kff(1, 1) = 2;
-    run.P = {0.0, 5.0};
-    run.Solve_Equations();
-    EXPECT_FALSE(ws.model.analysisFailed);
-    EXPECT_EQ(run.Uf[1], 2.5);
 }
 
 } // namespace
