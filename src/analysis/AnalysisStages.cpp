@@ -305,6 +305,11 @@ void Epilisi::Partition_Stiffness()
     // or an earlier one, and row by row no entry is overwritten before it
     // has been read. K is not needed after this, and one run then touches a
     // single 2N x 2N block instead of two.
+    //
+    // Only the diagonal and the entries to its right are gathered: they are
+    // all the solution reads or writes of this symmetric block. The entries
+    // below the diagonal keep whatever K held there.
+    //
     // The free DOFs come in runs of consecutive numbers (a support breaks a
     // run), so each row is moved run by run.
     struct Run {
@@ -322,8 +327,14 @@ void Epilisi::Partition_Stiffness()
     for (int p = 1; p <= nf; ++p) {
         const double *src = a + std::size_t(dofIndex[p] - 1) * dofs;
         double *dst = a + std::size_t(p - 1) * std::size_t(nf);
-        for (const Run &r : runs)
-            std::memmove(dst + (r.from - 1), src + (r.to - 1), sizeof(double) * std::size_t(r.length));
+        for (const Run &r : runs) {
+            const int last = r.from + r.length - 1;
+            if (last < p)
+                continue;
+            const int skip = std::max(0, p - r.from);
+            std::memmove(dst + (r.from - 1 + skip), src + (r.to - 1 + skip),
+                         sizeof(double) * std::size_t(r.length - skip));
+        }
     }
     Kff.data = std::move(K.data);
     Kff.data.resize(std::size_t(nf) * std::size_t(nf));

@@ -99,7 +99,8 @@ public:
     Matrix K;                        // 2N x 2N, by global DOF; its storage
                                      // becomes Kff in Partition_Stiffness
     Vector dofMap;                   // 1..2N: position -> global DOF
-    Matrix Kff;                      // nf x nf, overwritten by the solution
+    Matrix Kff;                      // nf x nf, upper triangle with the
+                                     // diagonal; overwritten by the solution
     Vector P, Uf;                    // 1..nf
     Vector d, dl;                    // 1..4, 1..2
     Matrix Fg;                       // M x 4, end forces in global axes
