@@ -200,7 +200,6 @@ Epilisi::Epilisi(Workspace &ws, AnalysisUiGuard *ui) : m_ws(ws), m_ui(ui)
     }
 }
 
-
 void Epilisi::Element_Geometry(int e)
 {
     // T and T' are refilled in place rather than made anew (this runs twice
