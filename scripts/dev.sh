@@ -62,7 +62,7 @@ fuzz)
     seconds="${1:-40}"
     build fuzz
     for target in build/fuzz/fuzz/fuzz_*; do
-        [ -x "$target" ] || continue
+        [ -f "$target" ] && [ -x "$target" ] || continue
         name="$(basename "$target")"
         corpus="$here/fuzz/corpus/${name#fuzz_}"
         work="$(mktemp -d)"
