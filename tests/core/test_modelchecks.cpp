@@ -52,8 +52,6 @@ TEST_P(UnconnectedNodes, AsksDeletesAndDecides)
     ASSERT_EQ(boxes.size(), c.askedAbout.size());
     for (size_t k = 0; k < boxes.size(); ++k) {
         EXPECT_EQ(boxes[k].text, unconnectedQuestion(c.askedAbout[k]));
-        EXPECT_EQ(boxes[k].title, kProgramTitle);
-        EXPECT_EQ(boxes[k].icon, PromptIcon::Question);
         EXPECT_EQ(boxes[k].buttons, PromptButtons::YesNoCancel);
     }
     EXPECT_EQ(prompts.unscripted, 0);
@@ -93,7 +91,6 @@ TEST(UnconnectedNodes, WritesTheWarningInRedAndTheDeletionInGreen)
     EXPECT_EQ(entries[0].text, QStringLiteral("Node #2 is not connected to other nodes with elements "
                                               "and could probably cause problems to the solution process."));
     EXPECT_EQ(entries[0].colour, LogRed);
-    EXPECT_FALSE(entries[0].bold);
     EXPECT_EQ(entries[1].text, QStringLiteral("Node deleted: #2. Nodes renumbered: #3."));
     EXPECT_EQ(entries[1].colour, LogGreen);
     // The element that used old node 3 now uses node 2.

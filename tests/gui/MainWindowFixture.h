@@ -67,6 +67,13 @@ protected:
     }
 
     Workspace &ws() { return window->workspace(); }
+    void trigger(const char *name) { window->action(QString::fromLatin1(name))->trigger(); }
+    // An untitled model holding only one E,A group: work the user could lose.
+    void addGroup()
+    {
+        ws().model.groups[1] = ElementGroup{1, 1};
+        ws().model.groupCount = 1;
+    }
     DrawingArea *area() { return window->drawingArea(); }
 
     // A small analysable truss written to `name` with a separate workspace.
