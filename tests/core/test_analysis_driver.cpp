@@ -96,24 +96,6 @@ TEST(RunAnalysis, SuccessfulRunLogsAndRestoresTheWindow)
     EXPECT_NEAR(f.ws.results.extrema.maxAbsN, 5 * std::sqrt(2.0), 1e-12);
 }
 
-// Held everywhere and without elements: the run ends normally, but there is
-// nothing to search, so the extrema and the changed flag stay as they were.
-TEST(RunAnalysis, NoElementsKeepsExtremaAndChangedFlag)
-{
-    Fixture f;
-    node(f.ws.model, 0, 0, 1, 1, 3, 4);
-    node(f.ws.model, 1, 0, 1, 1);
-    f.ws.model.modelChanged = true;
-    ASSERT_TRUE(Run_Analysis(f.ws));
-    EXPECT_TRUE(f.ws.model.modelChanged);
-    EXPECT_EQ(f.ws.results.extrema, f.earlier.extrema);
-    EXPECT_EQ(f.ws.results.U[1], 0.0);
-    EXPECT_EQ(f.ws.results.U[3], 0.0);
-    EXPECT_EQ(f.ws.results.R[1][1], -3.0);
-    EXPECT_EQ(f.ws.results.R[1][2], -4.0);
-    EXPECT_TRUE(f.lines().last().startsWith(QStringLiteral(" Total time:  ")));
-}
-
 TEST(RunAnalysis, EmptyModelIsNotAnalysed)
 {
     Fixture f;
@@ -142,6 +124,9 @@ TEST(RunAnalysis, SolutionFailureKeepsEarlierResults)
     EXPECT_TRUE(matches(lines[2], QStringLiteral(" Start:  %1 , Termination: %1").arg(kTime)))
         << lines[2].toStdString();
     EXPECT_EQ(lines[3], QLatin1Char(' ') + kAnalysisErrorText);
+    EXPECT_EQ(kAnalysisErrorText,
+              "An error occured during the analysis process. Make sure that the structure is "
+              "well defined (not a mechanism) and can be analyzed.");
     EXPECT_EQ(f.ws.log.entries().back().colour, LogRed);
     ASSERT_EQ(f.prompts.shown.size(), 1u);
     EXPECT_EQ(f.prompts.shown[0].icon, PromptIcon::Critical);
@@ -169,53 +154,23 @@ TEST(RunAnalysis, RefusesModelsItCannotAnalyse)
         const char *message;
     };
     const Case cases[] = {
-        {[](Model &m) { m.nodes[3] = m.nodes[1]; },
-         "Element #1 has zero length (nodes #1 and #3). The analysis cannot be carried out."},
-        {[](Model &m) { m.elements[2].nj = 2; },
-         "Element #2 has zero length (nodes #2 and #2). The analysis cannot be carried out."},
-        {[](Model &m) { m.nodes[3].x = float(inf); },
-         "Element #1 has a length that is not a finite number (nodes #1 and #3). The analysis "
-         "cannot be carried out."},
-        {[](Model &m) { m.elements[2].nj = 4; },
-         "Element #2 refers to node #4 as its node j, but the model has nodes #1 to #3 only. "
-         "The analysis cannot be carried out."},
-        {[](Model &m) { m.elements[1].ni = 0; },
-         "Element #1 refers to node #0 as its node i, but the model has nodes #1 to #3 only. "
-         "The analysis cannot be carried out."},
-        {[](Model &m) { m.elements[2].group = 2; },
-         "Element #2 refers to E,A group #2, but the model has groups #1 to #1 only. The "
-         "analysis cannot be carried out."},
-        {[](Model &m) { m.groupCount = 0; },
-         "Element #1 refers to E,A group #1, but the model has no E,A groups. The analysis "
-         "cannot be carried out."},
-        {[](Model &m) { m.groups[1].E = 0; },
-         "E,A group #1 has Young's modulus E = 0, which is not greater than 0. The analysis "
-         "cannot be carried out."},
-        {[](Model &m) { m.groups[1].A = -2.5; },
-         "E,A group #1 has section area A = -2.5, which is not greater than 0. The analysis "
-         "cannot be carried out."},
-        {[](Model &m) { m.groups[1].E = nan; },
-         "E,A group #1 has a Young's modulus E that is not a finite number. The analysis "
-         "cannot be carried out."},
-        {[](Model &m) { m.groups[1].A = inf; },
-         "E,A group #1 has a section area A that is not a finite number. The analysis cannot "
-         "be carried out."},
+        {[](Model &m) { m.nodes[3] = m.nodes[1]; }, "Element #1 has zero length (nodes #1 and #3)."},
+        {[](Model &m) { m.elements[2].nj = 2; }, "Element #2 has zero length (nodes #2 and #2)."},
+        {[](Model &m) { m.nodes[3].x = float(inf); }, "Element #1 has a length that is not a finite number (nodes #1 and #3)."},
+        {[](Model &m) { m.elements[2].nj = 4; }, "Element #2 refers to node #4 as its node j, but the model has nodes #1 to #3 only."},
+        {[](Model &m) { m.elements[1].ni = 0; }, "Element #1 refers to node #0 as its node i, but the model has nodes #1 to #3 only."},
+        {[](Model &m) { m.elements[2].group = 2; }, "Element #2 refers to E,A group #2, but the model has groups #1 to #1 only."},
+        {[](Model &m) { m.groupCount = 0; }, "Element #1 refers to E,A group #1, but the model has no E,A groups."},
+        {[](Model &m) { m.groups[1].E = 0; }, "E,A group #1 has Young's modulus E = 0, which is not greater than 0."},
+        {[](Model &m) { m.groups[1].A = -2.5; }, "E,A group #1 has section area A = -2.5, which is not greater than 0."},
+        {[](Model &m) { m.groups[1].E = nan; }, "E,A group #1 has a Young's modulus E that is not a finite number."},
+        {[](Model &m) { m.groups[1].A = inf; }, "E,A group #1 has a section area A that is not a finite number."},
         // An unused group is checked too: the report would divide by it.
-        {[](Model &m) { group(m, 1, 0); },
-         "E,A group #2 has section area A = 0, which is not greater than 0. The analysis "
-         "cannot be carried out."},
-        {[](Model &m) { m.nodes[3].cy = 0.5f; },
-         "Node #3 has the y-constraint flag 0.5, which is neither 0 (free) nor 1 (fixed). The "
-         "analysis cannot be carried out."},
-        {[](Model &m) { m.nodes[2].fx = float(nan); },
-         "Node #2 has a nodal load that is not a finite number. The analysis cannot be carried "
-         "out."},
-        {[](Model &m) { spring(m, 3, -1, 0); },
-         "Node #3 has the spring constant Kx = -1, which is negative. The analysis cannot be "
-         "carried out."},
-        {[](Model &m) { spring(m, 3, 0, float(inf)); },
-         "Node #3 has a spring constant Ky that is not a finite number. The analysis cannot be "
-         "carried out."},
+        {[](Model &m) { group(m, 1, 0); }, "E,A group #2 has section area A = 0, which is not greater than 0."},
+        {[](Model &m) { m.nodes[3].cy = 0.5f; }, "Node #3 has the y-constraint flag 0.5, which is neither 0 (free) nor 1 (fixed)."},
+        {[](Model &m) { m.nodes[2].fx = float(nan); }, "Node #2 has a nodal load that is not a finite number."},
+        {[](Model &m) { spring(m, 3, -1, 0); }, "Node #3 has the spring constant Kx = -1, which is negative."},
+        {[](Model &m) { spring(m, 3, 0, float(inf)); }, "Node #3 has a spring constant Ky that is not a finite number."},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.message);
@@ -227,13 +182,14 @@ TEST(RunAnalysis, RefusesModelsItCannotAnalyse)
         EXPECT_FALSE(Run_Analysis(f.ws));
 
         ASSERT_EQ(f.prompts.shown.size(), 1u);
-        EXPECT_EQ(f.prompts.shown[0].text, c.message);
+        const QString message = QString::fromUtf8(c.message) + " The analysis cannot be carried out.";
+        EXPECT_EQ(f.prompts.shown[0].text, message);
         EXPECT_EQ(f.prompts.shown[0].title, "Corvane Kel.2D");
         EXPECT_EQ(f.prompts.shown[0].icon, PromptIcon::Critical);
         const QStringList lines = f.lines();
         ASSERT_EQ(lines.size(), 4);
         EXPECT_TRUE(matches(lines[2], QStringLiteral(" Start:  %1 , Termination: %1").arg(kTime)));
-        EXPECT_EQ(lines[3], QLatin1Char(' ') + QString::fromUtf8(c.message));
+        EXPECT_EQ(lines[3], QLatin1Char(' ') + message);
         EXPECT_EQ(f.ws.log.entries().back().colour, LogRed);
 
         EXPECT_TRUE(m.analysisFailed);
@@ -285,8 +241,6 @@ TEST(RunAnalysis, MechanismWarning)
     };
     const Case cases[] = {
         {1e7f, 0, nullptr},
-        {-1e7f, 1e7f, nullptr},
-        {2e7f, 0, "max.(u) = u(3) = 20000000"},
         {2e7f, -2e7f, "max.(u) = u(3) = 20000000"},     // a tie names the lower DOF
         {2e7f, -3e7f, "max.(u) = u(8) = 30000000"},
         {10000001, 0, "max.(u) = u(3) = 10000001"},

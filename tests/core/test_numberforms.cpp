@@ -28,9 +28,7 @@ TEST(NumberFormsWrite, SingleFormsAgree)
     const WriteCase cases[] = {
         {0.5, ".5", " .5", "0.5", "0.5"},
         {-0.25, "-.25", "-.25", "-0.25", "-0.25"},
-        {2, "2", " 2", "2", "2"},
         {-0.0, "0", " 0", "0", "0"},
-        {0.0, "0", " 0", "0", "0"},
         {1e8, "1E+08", " 1E+08", "1E+08", "1E+08"},
         {2.5e-7, "2.5E-07", " 2.5E-07", "2.5E-07", "2.5E-07"},
         {1e-5, "1E-05", " 1E-05", "1E-05", "1E-05"},
@@ -39,13 +37,8 @@ TEST(NumberFormsWrite, SingleFormsAgree)
         {0.0001, ".0001", " .0001", "0.0001", "0.0001"},
         {1e7, "1E+07", " 1E+07", "1E+07", "1E+07"},
         {9999999, "9999999", " 9999999", "9999999", "9999999"},
-        {-1234.5, "-1234.5", "-1234.5", "-1234.5", "-1234.5"},
-        {1e38, "1E+38", " 1E+38", "1E+38", "1E+38"},
-        {100, "100", " 100", "100", "100"},
         {3.14159265, "3.141593", " 3.141593", "3.141593", "3.1415927"},
-        {1.2345678e12, "1.234568E+12", " 1.234568E+12", "1.234568E+12", "1.2345678E+12"},
         {1.0 / 3, ".3333333", " .3333333", "0.3333333", "0.33333334"},
-        {9.9999e-5, "9.9999E-05", " 9.9999E-05", "9.9999E-05", "9.9999E-05"},
     };
     for (const auto &c : cases) {
         const float f = float(c.value);
@@ -63,23 +56,14 @@ TEST(NumberFormsWrite, DoubleFormsAgree)
         {0.5, ".5", " .5", "0.5", "0.5"},
         {-0.25, "-.25", "-.25", "-0.25", "-0.25"},
         {-0.0, "0", " 0", "0", "0"},
-        {210000000, "210000000", " 210000000", "210000000", "210000000"},
-        {1.0 / 3, ".333333333333333", " .333333333333333", "0.333333333333333",
-         "0.333333333333333"},
         {0.1 + 0.2, ".3", " .3", "0.3", "0.3"},
-        {1e15, "1E+15", " 1E+15", "1E+15", "1E+15"},
         // Rounding to fifteen digits carries into the next power of ten.
         {999999999999999.5, "1E+15", " 1E+15", "1E+15", "1E+15"},
-        {-0.00009999999999999999, "-.0001", "-.0001", "-0.0001", "-0.0001"},
-        {999999999999999, "999999999999999", " 999999999999999", "999999999999999",
-         "999999999999999"},
         {1234567812345678, "1.23456781234568E+15", " 1.23456781234568E+15",
          "1.23456781234568E+15", "1.23456781234568E+15"},
         {DBL_MAX, "1.79769313486232E+308", " 1.79769313486232E+308", "1.79769313486232E+308",
          "1.79769313486232E+308"},
-        {1e-300, "1E-300", " 1E-300", "1E-300", "1E-300"},
         {-2147483634, "-2147483634", "-2147483634", "-2147483634", "-2147483634"},
-        {1.234568e12, "1234568000000", " 1234568000000", "1234568000000", "1234568000000"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
@@ -94,9 +78,7 @@ TEST(NumberFormsWrite, DoubleFormsAgree)
 // some values takes eight or nine digits.
 TEST(NumberFormsWrite, GeneralSingleReadsBackExactly)
 {
-    const float cases[] = {0.1f, std::nextafter(0.1f, 1.0f), std::nextafter(0.1f, 0.0f),
-                           16777217.0f, 1.00000012f, 123456.789f, 3.4028235e38f,
-                           1.17549435e-38f, 1.4e-45f, -7.0000005f};
+    const float cases[] = {std::nextafter(0.1f, 0.0f), 16777217.0f, 3.4028235e38f, 1.4e-45f, -7.0000005f};
     for (const float f : cases) {
         const QString text = nf::generalSingle(f);
         SCOPED_TRACE(text.toStdString());
@@ -116,14 +98,10 @@ TEST(NumberFormsRead, LeadingNumber)
         double value;
     } cases[] = {
         {" 12abc", 12},     {"abc", 0},          {"1e3", 1000},      {"-.5", -0.5},
-        {"12.5xyz", 12.5},  {".", 0},            {"1e", 1},          {"1e+", 1},
-        {"1E-2", 0.01},     {"\t 7", 7},         {"+4", 4},          {"", 0},
-        {"-", 0},           {"5.", 5},           {"2.5e-3x", 0.0025}, {"1 2", 1},
+        {"12.5xyz", 12.5},  {"1e+", 1},          {"\t 7", 7},        {"", 0},
         {"&HE0E0E0", 14737632}, {"&HFF0000", 16711680}, {"&hff", 255},
-        {"&H8000000E", -2147483634.0}, {"&HFFFFFFFF", -1}, {"&H", 0},
-        {"&Hxyz", 0},       {"&H000000000000FF", 255},
+        {"&H8000000E", -2147483634.0}, {"&HFFFFFFFF", -1}, {"&Hxyz", 0},
         {"&H100000000", 4294967296.0},
-        {"-2147483634", -2147483634.0}, {"0.0001", 0.0001},
         {"1e99999999999999999999", DBL_MAX}, {"-1e400", -DBL_MAX}, {"1e-400", 0},
         {"\xd9\xa1", 0}, // an Arabic-Indic digit is no digit of ours
     };
@@ -156,14 +134,10 @@ TEST(NumberFormsRead, StrictItem)
         const char *text;
         std::optional<double> value;
     } cases[] = {
-        {".5", 0.5},          {"-.25", -0.25},     {" 12 ", 12},        {"1E+08", 1e8},
-        {"2.5E-07", 2.5e-7},  {"5.", 5},           {"-0", 0},           {"1e-400", 0},
-        {"", std::nullopt},   {"   ", std::nullopt}, {"abc", std::nullopt},
-        {"12abc", std::nullopt}, {"1e", std::nullopt}, {".", std::nullopt},
-        {"&HFF", std::nullopt}, {"1e400", std::nullopt}, {"-1e400", std::nullopt},
-        {"1,5", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
-        {"1 2", std::nullopt}, {"1.79769313486232E+308", DBL_MAX},
-        {"-1.8E+308", -DBL_MAX}, {"1E+309", std::nullopt},
+        {".5", 0.5},          {" 12 ", 12},        {"2.5E-07", 2.5e-7},  {"1e-400", 0},
+        {"   ", std::nullopt}, {"12abc", std::nullopt}, {"1e", std::nullopt}, {"&HFF", std::nullopt},
+        {"1e400", std::nullopt}, {"1,5", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
+        {"1 2", std::nullopt}, {"1.79769313486232E+308", DBL_MAX}, {"-1.8E+308", -DBL_MAX},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
@@ -179,21 +153,11 @@ TEST(NumberFormsConvert, HalvesToEvenAndOverflow)
         std::optional<std::int32_t> i32;
         std::int16_t i16Clamped;
     } cases[] = {
-        {0.5, 0, 0, 0},
-        {1.5, 2, 2, 2},
-        {2.5, 2, 2, 2},
-        {-2.5, -2, -2, -2},
-        {12.5, 12, 12, 12},
-        {0.4, 0, 0, 0},
-        {32767.4, 32767, 32767, 32767},
-        {32767.5, std::nullopt, 32768, 32767},
-        {-32768.5, -32768, -32768, -32768},
-        {-32769, std::nullopt, -32769, -32768},
+        {1.5, 2, 2, 2},       {-2.5, -2, -2, -2},   {12.5, 12, 12, 12},
+        {32767.5, std::nullopt, 32768, 32767},        {-32768.5, -32768, -32768, -32768},
         {2147483647.5, std::nullopt, std::nullopt, 32767},
         {-2147483648.5, std::nullopt, -2147483648, -32768},
-        {NAN, std::nullopt, std::nullopt, 0},
-        {INFINITY, std::nullopt, std::nullopt, 32767},
-        {-INFINITY, std::nullopt, std::nullopt, -32768},
+        {NAN, std::nullopt, std::nullopt, 0},         {-INFINITY, std::nullopt, std::nullopt, -32768},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.value);
@@ -213,16 +177,9 @@ TEST(NumberFormsConvert, RoundTo)
         int decimals;
         double expected;
     } cases[] = {
-        {1.25, 1, 1.2},
-        {1.35, 1, 1.4},
-        {2.5, 0, 2},
-        {-2.5, 0, -2},
-        {123.456, 2, 123.46},
-        {1234.5, -1, 1230},
+        {1.25, 1, 1.2}, {1.35, 1, 1.4}, {-2.5, 0, -2}, {1234.5, -1, 1230},
         // The product overflows a 32-bit integer: rounded in double instead.
-        {123456789.125, 2, 123456789.12},
-        {1e300, 3, 1e300},
-        {5e9, 0, 5e9},
+        {123456789.125, 2, 123456789.12}, {1e300, 3, 1e300},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.value);
@@ -231,7 +188,6 @@ TEST(NumberFormsConvert, RoundTo)
     EXPECT_TRUE(std::isnan(nf::RoundTo(NAN, 2)));
     EXPECT_EQ(nf::RoundTo(INFINITY, 2), INFINITY);
     EXPECT_EQ(nf::RoundTo(1.5, 400), 1.5);
-    EXPECT_EQ(nf::RoundTo(1.5, -400), 1.5);
 }
 
 double referenceRound(double value, int significant)

@@ -1,11 +1,8 @@
 #include "analysis/AnalysisStages.h"
 #include "analysis/MathMATRIX.h"
-#include "ScriptedPrompts.h"
-#include "test_analysis_helpers.h"
 
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
 #include <cmath>
 #include <limits>
 
@@ -57,7 +54,6 @@ TEST(GaussUpper, SolvesWellDefinedSystems)
         // A(1,3) = 0 skips row 3 for the first pivot; row 2 still reaches it.
         {"zero entry above the diagonal",
          makeSystem({{2, 1, 0}, {1, 3, 1}, {0, 1, 2}}, {3, 5, 3}), {1, 1, 1}},
-        {"uncoupled equations", makeSystem({{2, 0}, {0, 5}}, {4, -10}), {2, -2}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -68,22 +64,6 @@ TEST(GaussUpper, SolvesWellDefinedSystems)
         for (int i = 1; i <= n; ++i)
             EXPECT_NEAR(x[i], c.expected[i - 1], 1e-12) << "unknown " << i;
     }
-}
-
-// A zero multiplier entry leaves its row and its load exactly as they were,
-// and nothing below the diagonal is written.
-TEST(GaussUpper, ZeroEntrySkipsTheWholeRow)
-{
-    System s = makeSystem({{2, 0, 1}, {7, 3, 1}, {8, 9, 4}}, {3, 4, 5});
-    const System before = s;
-    Vector x(4);
-    ASSERT_TRUE(Gauss_Upper(s.A, s.b, x, 3));
-    EXPECT_EQ(s.A(2, 2), before.A(2, 2));
-    EXPECT_EQ(s.A(2, 3), before.A(2, 3));
-    EXPECT_EQ(s.b[2], before.b[2]);
-    EXPECT_EQ(s.A(2, 1), 7);
-    EXPECT_EQ(s.A(3, 1), 8);
-    EXPECT_EQ(s.A(3, 2), 9);
 }
 
 // Systems the solver must refuse, each before a non-finite number is used.
@@ -115,39 +95,6 @@ TEST(GaussUpper, FailsOnZeroDivisorsAndOverflow)
         for (double v : x)
             EXPECT_TRUE(std::isfinite(v));
     }
-}
-
-// The failure of the solution, told the way the analysis tells it: the start
-// line continued by the termination time, the box, the red line, the flag.
-TEST(SolveEquations, FailureIsLoggedAndShown)
-{
-    Workspace ws;
-    ScriptedPrompts prompts;
-    ws.setPrompts(&prompts);
-    ws.log.append(QStringLiteral("Start:  10:00:00"));
-    Epilisi run(ws);
-    run.nf = 1;
-    run.Kff = New_Matrix(1);
-    run.P = {0.0, 5.0};
-    run.Solve_Equations();
-
-    EXPECT_TRUE(ws.model.analysisFailed);
-    const QStringList lines = ws.log.text().split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ Start:  10:00:00 , Termination: \\S.*$"))
-                    .match(lines[1]).hasMatch())
-        << lines[1].toStdString();
-    EXPECT_EQ(lines[2], QLatin1Char(' ') + kAnalysisErrorText);
-    EXPECT_EQ(ws.log.entries().back().colour, LogRed);
-    EXPECT_EQ(kAnalysisErrorText,
-              "An error occured during the analysis process. Make sure that the structure is "
-              "well defined (not a mechanism) and can be analyzed.");
-
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, kAnalysisErrorText);
-    EXPECT_EQ(prompts.shown[0].title, "Corvane Kel.2D");
-    EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Critical);
-    EXPECT_EQ(prompts.shown[0].buttons, PromptButtons::Ok);
 }
 
 } // namespace

