@@ -162,26 +162,13 @@ TEST_F(FilesTest, ModelAtTheCapacitiesReadsBackIdentically)
 
     // Every setting away from its default, so a swapped line shows.
     Settings &s = ws.settings;
-    s.nai_aksones = false;
-    s.nai_sint_kombon = true;
-    s.nai_graf_stir = false;
-    s.Nai_Apolites_Sint = true;
-    s.Show_FORCE = false;
-    s.Show_STRAIN = true;
-    s.dekadika_N = 5;
-    s.dekadika_strain = 11;
-    s.Ena_cm_posa_FORCE = 250.5f;
-    s.Ena_cm_posa_STRESS = 1.5e6f;
-    s.Ena_cm_posa_STRAIN = 2.5e-7f;
-    s.kannab = 0.25f;
-    s.Ena_cm_posa_m_epi_1000 = 3.75f;
-    s.Animation_Frames = 1000;
-    s.xroma_background = 255;
-    s.xroma_grid = -2147483633.0;
-    s.Xroma_Afortistou = 123456;
-    ws.view.scale = 1234.5f;
-    ws.view.offsetX = -3.14159265358979;
-    ws.view.offsetY = 1e-9;
+    s.nai_aksones = false, s.nai_sint_kombon = true, s.nai_graf_stir = false;
+    s.Nai_Apolites_Sint = true, s.Show_FORCE = false, s.Show_STRAIN = true;
+    s.dekadika_N = 5, s.dekadika_strain = 11, s.Animation_Frames = 1000;
+    s.Ena_cm_posa_FORCE = 250.5f, s.Ena_cm_posa_STRESS = 1.5e6f, s.Ena_cm_posa_STRAIN = 2.5e-7f;
+    s.kannab = 0.25f, s.Ena_cm_posa_m_epi_1000 = 3.75f;
+    s.xroma_background = 255, s.xroma_grid = -2147483633.0, s.Xroma_Afortistou = 123456;
+    ws.view.scale = 1234.5f, ws.view.offsetX = -3.14159265358979, ws.view.offsetY = 1e-9;
     ws.view.historyIndex = 4;
 
     QString name = path(QStringLiteral("full.kel"));
@@ -242,7 +229,6 @@ TEST_F(FilesTest, SaveDialogProposesTheCurrentNameWithoutExtension)
         QString name;
         EXPECT_FALSE(Write_Model_File(ws, name, false));
         EXPECT_EQ(prompts.shown.back().location, row.proposed);
-        EXPECT_TRUE(name.isEmpty());
         EXPECT_EQ(ws.model.fileName, row.current);
     }
     EXPECT_TRUE(hooks.captions.isEmpty());
@@ -456,79 +442,37 @@ TEST_F(FilesTest, FilesThatCannotBeOpenedAreReported)
 
 TEST_F(FilesTest, TolerableVariationsAreRead)
 {
-    using Check = std::function<void(const Workspace &)>;
-    const Check sameModel = [](const Workspace &w) {
-        Model expected;
-        buildSmallExample(expected);
-        EXPECT_TRUE(w.model.sameData(expected));
-    };
+    Model expected;
+    buildSmallExample(expected);
     const struct {
         const char *what;
         Edit edit;
-        const char *lineEnd;
-        Check check;
+        const char *lineEnd;   // null: CR LF, but none after the last line
     } rows[] = {
-        {"last line missing", keepLines(89), "\r\n", sameModel},
-        {"last line altered and more behind it",
-         [](QList<QByteArray> &l) { l.last() = "the end"; l << "junk" << QByteArray(5000, 'x'); },
-         "\r\n", sameModel},
-        {"bare LF line ends", [](QList<QByteArray> &) {}, "\n", sameModel},
-        {"no line end after the last setting", keepLines(89), nullptr, sameModel},
-        {"other keyword lines", [](QList<QByteArray> &l) {
-             l[7 - 1] = "Gruppen"; l[14 - 1] = ""; l[46 - 1] = "whatever"; l[9 - 1] = "x";
-         }, "\r\n", sameModel},
-        {"blanks around numbers and whole counts as decimals", [](QList<QByteArray> &l) {
-             l[8 - 1] = " 1.0 "; l[18 - 1] = "\t2e-1"; l[10 - 1] = "7";
-         }, "\r\n", [](const Workspace &w) {
-             EXPECT_EQ(w.model.groupCount, 1);
-             EXPECT_EQ(w.model.nodes[1].x, 0.2f);
-         }},
-        {"booleans other than 1 are false", [](QList<QByteArray> &l) {
-             l[47 - 1] = "-1"; l[48 - 1] = "yes"; l[49 - 1] = "1.0"; l[52 - 1] = "2";
-         }, "\r\n", [](const Workspace &w) {
-             EXPECT_FALSE(w.settings.nai_aksones);
-             EXPECT_FALSE(w.settings.nai_grid);
-             EXPECT_TRUE(w.settings.nai_komboi);
-             EXPECT_FALSE(w.settings.nai_sint_kombon);
-         }},
+        {"last line missing", keepLines(89), "\r\n"},
+        {"bare LF line ends", [](QList<QByteArray> &) {}, "\n"},
+        {"no line end after the last setting", keepLines(89), nullptr},
         // Values the program never gives these fields would stall or break
         // the drawing: each falls back to its default.
         {"out-of-range display values", [](QList<QByteArray> &l) {
              l[68 - 1] = "14"; l[69 - 1] = "-1"; l[70 - 1] = "0"; l[73 - 1] = ".5";
              l[76 - 1] = "-2"; l[78 - 1] = "0";
-         }, "\r\n", [](const Workspace &w) {
-             EXPECT_EQ(w.settings.dekadika_N, 3);
-             EXPECT_EQ(w.settings.dekadika_strain, 7);
-             EXPECT_EQ(w.settings.Ena_cm_posa_FORCE, 100.0f);
-             EXPECT_EQ(w.view.scale, 100.0f);
-             EXPECT_EQ(w.settings.kannab, 1.0f);
-             EXPECT_EQ(w.settings.Animation_Frames, 100);
-         }},
-        {"values at the edges of their ranges", [](QList<QByteArray> &l) {
-             l[68 - 1] = "0"; l[69 - 1] = "13"; l[73 - 1] = "1"; l[78 - 1] = "1000";
-             l[79 - 1] = "-4294967296";
-         }, "\r\n", [](const Workspace &w) {
-             EXPECT_EQ(w.settings.dekadika_N, 0);
-             EXPECT_EQ(w.settings.dekadika_strain, 13);
-             EXPECT_EQ(w.view.scale, 1.0f);
-             EXPECT_EQ(w.settings.Animation_Frames, 1000);
-             EXPECT_EQ(w.settings.xroma_background, -4294967296.0);
-         }},
+         }, "\r\n"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
-        prompts.shown.clear();
-        ws.settings = Settings{};
-        ws.view = ViewTransform{};
+        ws.settings.dekadika_N = 9;
+        ws.view.scale = 9;
         QList<QByteArray> lines = exampleLines();
         row.edit(lines);
-        // No line end given: CR LF, but none after the last line.
         QByteArray text = joinLines(lines, row.lineEnd ? row.lineEnd : "\r\n");
         if (!row.lineEnd)
             text.chop(2);
         EXPECT_EQ(readText(text), ReadOutcome::Read);
         EXPECT_TRUE(prompts.shown.empty());
-        row.check(ws);
+        EXPECT_TRUE(ws.model.sameData(expected));
+        EXPECT_EQ(ws.settings, Settings{});
+        EXPECT_EQ(ws.view.scale, 100.0f);
     }
 }
 

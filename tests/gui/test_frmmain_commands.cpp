@@ -11,50 +11,6 @@
 
 namespace {
 
-QStringList menuItems(QMenu *menu)
-{
-    QStringList items;
-    for (QAction *a : menu->actions()) {
-        if (a->isSeparator())
-            continue;
-        items << (a->menu() ? a->text() + QStringLiteral(" >") : a->text());
-        if (a->menu())
-            for (const QString &sub : menuItems(a->menu()))
-                items << QStringLiteral("  ") + sub;
-    }
-    return items;
-}
-
-TEST_F(MainWindowTest, MenusHoldTheProgramsCommands)
-{
-    frmMain &w = start();
-    QStringList titles;
-    QHash<QString, QStringList> items;
-    for (QAction *a : w.menuBar()->actions()) {
-        const QString title = a->text().remove(QLatin1Char('&'));
-        titles << title;
-        items.insert(title, menuItems(a->menu()));
-    }
-    EXPECT_EQ(titles, (QStringList{"File", "Model", "Tools", "View", "Help"}));
-    EXPECT_EQ(items["File"], (QStringList{"New", "Open", "Save", "Save As...", "Export... >",
-                                          "  Picture to Clipboard as bitmap", "  Picture as .bmp file",
-                                          "  Drawing as DXF file", "Exit"}));
-    EXPECT_EQ(items["Model"], (QStringList{"E,A Element Groups", "Nodes", "Elements", "Nodal Loads"}));
-    EXPECT_EQ(items["Tools"], (QStringList{"Move nodes", "Merge nodes", "Check >", "  Coincident nodes",
-                                           "  Coincident elements", "Analyze", "Calculator"}));
-    const QStringList view = items["View"];
-    ASSERT_GE(view.size(), 5);
-    EXPECT_EQ(view.mid(0, 5), (QStringList{"Model", "[N] Diagram", "Deformation",
-                                           "Deformation Animation", "View options"}));
-    EXPECT_EQ(items["Help"], (QStringList{"Contents", "Corvane Kel.2D on the web", "About Corvane Kel.2D"}));
-
-    const std::pair<const char *, const char *> shortcuts[] = {
-        {"mnuNEWitem", "Ctrl+N"}, {"mnuOPENitem", "Ctrl+O"}, {"mnuSAVEitem", "Ctrl+S"},
-        {"mnuSAVEASitem", "Ctrl+Shift+S"}, {"mnuEXITitem", "Ctrl+Q"}, {"mnuCONTENTSitem", "F1"}};
-    for (const auto &[id, keys] : shortcuts)
-        EXPECT_EQ(w.action(QString::fromLatin1(id))->shortcut(), QKeySequence(QString::fromLatin1(keys))) << id;
-}
-
 struct PresetCase {
     const char *name;
     std::vector<const char *> clicks;            // LABELS menu items, in order

@@ -51,20 +51,6 @@ TEST_F(MainWindowTest, CancelAtClosingKeepsTheWindowOpen)
     EXPECT_TRUE(SettingsStore(storePath()).value(kStartupSection, QStringLiteral("WindowState")).has_value());
 }
 
-TEST_F(MainWindowTest, YesAtClosingSavesTheModelFirst)
-{
-    const QString file = writeModel(QStringLiteral("m.kel"));
-    frmMain &w = start(file);
-    ws().model.nodes[3].fy = -20;
-    prompts.answers = {PromptAnswer::Yes};
-
-    EXPECT_TRUE(w.close());
-    Workspace check;
-    QString name = file;
-    ASSERT_EQ(Read_Model_File(check, name), ReadOutcome::Read);
-    EXPECT_EQ(check.model.nodes[3].fy, -20.0f);
-}
-
 struct NewCase {
     const char *name;
     bool fileDeleted;     // a named model whose file has gone
@@ -162,21 +148,16 @@ int analysisRuns(const Workspace &ws)
     return runs;
 }
 
-TEST_F(MainWindowTest, AnalyseRunsAndLeavesTheButtonAndPointerAsTheyWere)
+TEST_F(MainWindowTest, AnalyseThenReanalyseAnsweredNoKeepsTheOldResults)
 {
     frmMain &w = start(writeModel(QStringLiteral("m.kel")));
     w.toolAction(QStringLiteral("Epilisi"))->trigger();
-
     EXPECT_EQ(analysisRuns(ws()), 1);
     EXPECT_FALSE(ws().model.modelChanged);
+    // The button and the pointer are left as they were.
     EXPECT_TRUE(w.toolAction(QStringLiteral("Epilisi"))->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
 
-TEST_F(MainWindowTest, ReanalyseAnsweredNoKeepsTheOldResults)
-{
-    frmMain &w = start(writeModel(QStringLiteral("m.kel")));
-    w.Button_Epilisi();
     const AnalysisResults before = ws().results;
     ws().model.nodes[3].fy = -50;
     ws().model.modelChanged = true;
