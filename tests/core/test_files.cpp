@@ -355,52 +355,36 @@ Edit keepLines(int count)
 
 TEST_F(FilesTest, DamagedFilesLeaveAnEmptyUntitledModel)
 {
-    const QString error = QStringLiteral("There was an error opening the file: ");
+    const auto error = [](const char *what) {
+        return QStringLiteral("There was an error opening the file: ") + QLatin1String(what);
+    };
     const struct {
-        const char *what;
         Edit edit;
         QString message;
     } rows[] = {
-        {"title in other letter case", setLine(2, "*        KEL!2D Input file        *"),
-         kCouldNotBeRead},
-        {"title with other spacing", setLine(2, "*       Kel!2D Input file         *"),
-         kCouldNotBeRead},
-        {"empty file", keepLines(0), kCouldNotBeRead},
-        {"51 groups", setLine(8, "51"),
-         error + QStringLiteral("line 8: the group count 51 exceeds the limit of 50.")},
-        {"negative group count", setLine(8, "-1"),
-         error + QStringLiteral("line 8: the group count -1 is negative.")},
-        {"count not whole", setLine(8, "1.5"),
-         error + QStringLiteral("line 8: the group count must be a whole number.")},
-        {"101 nodes", setLine(15, "101"),
-         error + QStringLiteral("line 15: the node count 101 exceeds the limit of 100.")},
-        {"201 elements", setLine(34, "201"),
-         error + QStringLiteral("line 34: the element count 201 exceeds the limit of 200.")},
-        {"spring for node 101", setLine(43, "101"),
-         error + QStringLiteral("line 43: the spring node number 101 is outside 1 to 100.")},
-        {"negative spring", setLine(44, "-5"),
-         error + QStringLiteral("line 44: a spring constant must not be negative.")},
-        {"text for a coordinate", setLine(18, "abc"),
-         error + QStringLiteral("line 18: a number was expected.")},
-        {"NaN for E", setLine(11, "nan"),
-         error + QStringLiteral("line 11: a number was expected.")},
-        {"infinite E", setLine(11, "1e400"),
-         error + QStringLiteral("line 11: a number was expected.")},
-        {"coordinate beyond single precision", setLine(18, "1e39"),
-         error + QStringLiteral("line 18: the value 1E+39 is too large for a single-precision field.")},
-        {"constraint flag 2", setLine(20, "2"),
-         error + QStringLiteral("line 20: a constraint flag must be 0 or 1.")},
-        {"decimal places not whole", setLine(68, "3.5"),
-         error + QStringLiteral("line 68: a whole number from -32768 to 32767 was expected.")},
-        {"a huge line", setLine(18, QByteArray(5000, '1')),
-         error + QStringLiteral("line 18 is too long.")},
-        {"ends in the springs", keepLines(44),
-         error + QStringLiteral("the file ends before its springs are complete.")},
-        {"ends in the settings", keepLines(70),
-         error + QStringLiteral("the file ends before its settings are complete.")},
+        {setLine(2, "*        KEL!2D Input file        *"), kCouldNotBeRead},   // letter case
+        {setLine(2, "*       Kel!2D Input file         *"), kCouldNotBeRead},   // spacing
+        {keepLines(0), kCouldNotBeRead},
+        {setLine(8, "51"), error("line 8: the group count 51 exceeds the limit of 50.")},
+        {setLine(8, "-1"), error("line 8: the group count -1 is negative.")},
+        {setLine(8, "1.5"), error("line 8: the group count must be a whole number.")},
+        {setLine(15, "101"), error("line 15: the node count 101 exceeds the limit of 100.")},
+        {setLine(34, "201"), error("line 34: the element count 201 exceeds the limit of 200.")},
+        {setLine(43, "101"), error("line 43: the spring node number 101 is outside 1 to 100.")},
+        {setLine(44, "-5"), error("line 44: a spring constant must not be negative.")},
+        {setLine(18, "abc"), error("line 18: a number was expected.")},
+        {setLine(11, "nan"), error("line 11: a number was expected.")},
+        {setLine(11, "1e400"), error("line 11: a number was expected.")},
+        {setLine(18, "1e39"),
+         error("line 18: the value 1E+39 is too large for a single-precision field.")},
+        {setLine(20, "2"), error("line 20: a constraint flag must be 0 or 1.")},
+        {setLine(68, "3.5"), error("line 68: a whole number from -32768 to 32767 was expected.")},
+        {setLine(18, QByteArray(5000, '1')), error("line 18 is too long.")},
+        {keepLines(44), error("the file ends before its springs are complete.")},
+        {keepLines(70), error("the file ends before its settings are complete.")},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.what);
+        SCOPED_TRACE(row.message.toStdString());
         prompts.shown.clear();
         hooks.captions.clear();
         buildSmallExample(ws.model);

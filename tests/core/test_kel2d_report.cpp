@@ -96,14 +96,11 @@ TEST(Kel2dReport, FailuresGiveTheirExitStatusAndMessage)
          QStringLiteral("Open file: ") + data("small_example.kel") + QStringLiteral("\nANALYSIS\nStart:  ")},
         {"mechanism warning", {data("mechanism.kel")}, 0,
          QStringLiteral("The structure is probably a mechanism.\nmax.(u) = u(4) = ")},
-        {"model without nodes", {data("empty_model.kel")}, 0,
-         QStringLiteral("the model has no nodes; it was not analysed.")},
-        {"missing file", {data("no_such_file.kel")}, 1,
-         QStringLiteral("There was an error opening the file: ")},
+        {"no nodes", {data("empty_model.kel")}, 0, "the model has no nodes; it was not analysed."},
+        {"missing file", {data("no_such_file.kel")}, 1, "There was an error opening the file: "},
         {"not a model file", {data("bad_header.kel")}, 1,
          QStringLiteral("There was an error opening the file. The file could not be read.")},
-        {"singular system", {data("lone_node.kel")}, 2,
-         QStringLiteral("An error occured during the analysis process.")},
+        {"singular", {data("lone_node.kel")}, 2, "An error occured during the analysis process."},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);

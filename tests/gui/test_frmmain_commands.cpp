@@ -65,19 +65,17 @@ TEST_F(MainWindowTest, LabelsMenuChecksFollowTheSettings)
 TEST_F(MainWindowTest, AxesAndGridPanelsToggleTheirOptions)
 {
     frmMain &w = start();
-    StatusPanel *axes = w.statusPanel(QStringLiteral("Aksones"));
-    StatusPanel *grid = w.statusPanel(QStringLiteral("Kannabos"));
-
-    QTest::mouseClick(axes, Qt::LeftButton);
-    EXPECT_FALSE(ws().settings.nai_aksones);
-    EXPECT_FALSE(axes->isLit());
-    QTest::mouseClick(axes, Qt::LeftButton);   // a dimmed panel still takes clicks
-    EXPECT_TRUE(ws().settings.nai_aksones);
-    EXPECT_TRUE(axes->isLit());
-
-    QTest::mouseClick(grid, Qt::LeftButton);
-    EXPECT_FALSE(ws().settings.nai_grid);
-    EXPECT_FALSE(grid->isLit());
+    for (const auto &[name, flag] : {std::pair{"Aksones", &Settings::nai_aksones},
+                                     std::pair{"Kannabos", &Settings::nai_grid}}) {
+        SCOPED_TRACE(name);
+        StatusPanel *panel = w.statusPanel(QString::fromLatin1(name));
+        QTest::mouseClick(panel, Qt::LeftButton);
+        EXPECT_FALSE(ws().settings.*flag);
+        EXPECT_FALSE(panel->isLit());
+        QTest::mouseClick(panel, Qt::LeftButton);   // a dimmed panel still takes clicks
+        EXPECT_TRUE(ws().settings.*flag);
+        EXPECT_TRUE(panel->isLit());
+    }
 }
 
 TEST_F(MainWindowTest, HidingAndShowingTheLogTwiceRestoresTheDrawingArea)

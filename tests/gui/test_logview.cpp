@@ -66,11 +66,6 @@ TEST(LogView, TextIsTheLogsText)
     log.append(QStringLiteral("/tmp/a.kel"), LogBlack, false, true);
     log.append(QStringLiteral("two\r\nlines"), LogRed, false, false);
     EXPECT_EQ(boxText(view), log.text());
-
-    MessageLog fresh;
-    LogView first(fresh, nullptr);
-    fresh.append(QStringLiteral("first"), LogBlack, false, false);
-    EXPECT_EQ(boxText(first), fresh.text()); // starts with a line break
 }
 
 TEST(LogView, NewestLineStaysInView)
