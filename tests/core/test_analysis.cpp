@@ -1,5 +1,4 @@
-// Results of whole analyses against answers worked out by hand, and the
-// assembly stages on their own.
+// Results of whole analyses against answers worked out by hand.
 #include "analysis/AnalysisStages.h"
 #include "analysis/epilisi.h"
 #include "test_analysis_helpers.h"
@@ -162,64 +161,6 @@ TEST(AnalysisResults, TrussesSolvedByHand)
         for (const Expect &x : c.R)
             EXPECT_NEAR(r.R[x.index][x.dir], x.value, 1e-9 * (1 + std::abs(x.value)))
                 << "R(" << x.index << ", " << x.dir << ")";
-    }
-}
-
-TEST(AssemblyStages, DofMapAndPartition)
-{
-    struct Case {
-        const char *name;
-        std::vector<std::pair<float, float>> flags;  // per node
-        std::vector<int> map;
-        int nf;
-    };
-    const Case cases[] = {
-        {"held node goes to the end", {{1, 1}, {0, 0}, {0, 0}}, {3, 4, 5, 6, 1, 2}, 4},
-        {"free and fixed keep their order", {{0, 1}, {1, 0}, {0, 1}}, {1, 4, 5, 2, 3, 6}, 3},
-        {"several runs of free DOFs", {{0, 0}, {1, 0}, {0, 0}, {0, 1}, {1, 1}, {0, 0}},
-         {1, 2, 4, 5, 6, 7, 11, 12, 3, 8, 9, 10}, 8},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        Workspace ws;
-        Model &m = ws.model;
-        group(m, 1, 1);
-        float x = 0;
-        for (auto [cx, cy] : c.flags) {
-            node(m, x, x * x, cx, cy, 10 * x + 1, 10 * x + 2);
-            x += 1;
-        }
-        for (int n = 2; n <= m.nodeCount; ++n)
-            element(m, n - 1, n);
-        Epilisi run(ws);
-        for (int e = 1; e <= m.elementCount; ++e) {
-            run.Element_Geometry(e);
-            run.Element_Local_Stiffness(e);
-            run.Element_Global_Stiffness(e);
-            run.Assemble_Element(e);
-        }
-        run.Number_DOFs();
-        EXPECT_EQ(run.nf, c.nf);
-        EXPECT_EQ(run.nc, int(c.map.size()) - c.nf);
-        const Matrix K = run.K;
-        for (int p = 1; p <= int(c.map.size()); ++p) {
-            EXPECT_EQ(run.dofMap[p], c.map[p - 1]) << "position " << p;
-            for (int q = 1; q <= int(c.map.size()); ++q)
-                EXPECT_EQ(run.Kr(p, q), K(c.map[p - 1], c.map[q - 1]));
-        }
-        run.Partition_Stiffness();
-        run.Build_Load_Vector();
-        ASSERT_EQ(run.Kff.rows, c.nf);
-        ASSERT_EQ(run.Kff.cols, c.nf);
-        for (int p = 1; p <= c.nf; ++p) {
-            // The solution reads the diagonal and what lies right of it.
-            for (int q = p; q <= c.nf; ++q)
-                EXPECT_EQ(run.Kff(p, q), K(c.map[p - 1], c.map[q - 1])) << p << "," << q;
-            // The loads of the free DOFs only, in map order.
-            const int dof = c.map[p - 1];
-            const Node &nd = m.nodes[(dof - 1) / 2 + 1];
-            EXPECT_EQ(run.P[p], dof % 2 ? nd.fx : nd.fy);
-        }
     }
 }
 

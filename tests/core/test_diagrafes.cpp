@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 // Five nodes, each row distinct so that any row that lands in the wrong
@@ -34,12 +36,10 @@ TEST(Diagrafes, DeletingAMiddleNodeRenumbersEverythingBehindIt)
 
     const Model &m = ws.model;
     EXPECT_EQ(m.nodeCount, 4);
-    EXPECT_EQ(m.nodes[1], before.nodes[1]);
-    EXPECT_EQ(m.nodes[2], before.nodes[2]);
-    EXPECT_EQ(m.nodes[3], before.nodes[4]);
-    EXPECT_EQ(m.nodes[4], before.nodes[5]);
-    EXPECT_EQ(m.springs[3], before.springs[4]);
-    EXPECT_EQ(m.springs[4], before.springs[5]);
+    for (const auto &[now, was] : {std::pair{1, 1}, {2, 2}, {3, 4}, {4, 5}}) {
+        EXPECT_EQ(m.nodes[now], before.nodes[was]) << now;
+        EXPECT_EQ(m.springs[now], before.springs[was]) << now;
+    }
     EXPECT_EQ(m.nodes[5], Node{});
     EXPECT_EQ(m.springs[5], Spring{});
     EXPECT_EQ(m.elements[1], (Element{1, 2, 1}));
@@ -48,9 +48,8 @@ TEST(Diagrafes, DeletingAMiddleNodeRenumbersEverythingBehindIt)
     EXPECT_TRUE(m.modelChanged);
 
     ASSERT_EQ(ws.log.entries().size(), 1);
-    const LogEntry &line = ws.log.entries().back();
-    EXPECT_EQ(line.text, "Node deleted: #3. Nodes renumbered: #4 to #5.");
-    EXPECT_EQ(line.colour, LogGreen);
+    EXPECT_EQ(ws.log.entries()[0].text, "Node deleted: #3. Nodes renumbered: #4 to #5.");
+    EXPECT_EQ(ws.log.entries()[0].colour, LogGreen);
 }
 
 TEST(Diagrafes, LogLineNamesTheRenumberedItems)

@@ -162,30 +162,6 @@ TEST(ReportText, SectionsLineByLine)
     }
 }
 
-TEST(ReportText, OtherSectionNumbersGiveNothing)
-{
-    Workspace ws;
-    build(ws);
-    for (int section : {0, 5})
-        EXPECT_TRUE(Report_Text(ws, section).isEmpty()) << section;
-}
-
-// An empty model still gives every heading and rule, with no rows.
-TEST(ReportText, EmptyModel)
-{
-    Workspace ws;
-    const QStringList lines = Report_Text(ws, 1).split(QStringLiteral("\r\n"));
-    EXPECT_EQ(lines[4], "E,A Element Groups:         0");
-    EXPECT_EQ(lines[11], "Degrees Of Freedom:         0");
-    EXPECT_EQ(lines[16], QString(85, QLatin1Char('-')));
-    EXPECT_EQ(lines[17], "");
-    EXPECT_EQ(lines.size(), 35);  // 34 lines, each ended by CR LF
-    EXPECT_EQ(Report_Text(ws, 4),
-              "Constraint-Spring reactions\r\n\r\n"
-              "Node     Force Fx                Force Fy                \r\n"
-              + QString(50, QLatin1Char('-')) + "\r\n");
-}
-
 // A number longer than its field is cut to the field; a value that is not a
 // finite number (a group changed to a zero area after the analysis) leaves
 // its field empty instead of printing an infinity.

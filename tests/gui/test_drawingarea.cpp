@@ -46,13 +46,6 @@ struct DrawingAreaTest : testing::Test {
 
 } // namespace
 
-TEST_F(DrawingAreaTest, SizeInCentimetresFollowsTheWidget)
-{
-    area.resize(500, 250);
-    EXPECT_NEAR(ws.view.areaWidth, 500 / kPxPerCm, 1e-9);
-    EXPECT_NEAR(ws.view.areaHeight, 250 / kPxPerCm, 1e-9);
-}
-
 // A model point keeps its distance from the bottom edge when the area
 // changes height.
 TEST_F(DrawingAreaTest, PictureStaysAnchoredToTheLowerLeftCorner)

@@ -1,5 +1,5 @@
-// The QPainter canvas: colour resolution, centimetre geometry, crisp 1-pixel
-// lines at any pixel ratio, text metrics, and a small model drawn through it.
+// The QPainter canvas: colour resolution, crisp 1-pixel lines at any pixel
+// ratio, and a small model drawn through it.
 #include "common/Workspace.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/gui/Colours.h"
@@ -106,30 +106,6 @@ TEST(PainterCanvas, CrispLinesAtEveryPixelRatio)
             fullColumns += img.pixelColor(x, row) == QColor(255, 0, 0);
         EXPECT_EQ(fullColumns, expectedWidth);
     }
-}
-
-TEST(PainterCanvas, TextMovesToTheNextLine)
-{
-    PainterCanvas c(QSize(300, 200), 1.0, 96);
-    c.clear(0xFFFFFF);
-    c.setForeColour(0x000000);
-    c.setFontSize(7);
-    const double w7 = c.textWidth("Grid 123");
-    const double h7 = c.textHeight("Grid 123");
-
-    c.setTextPosition(1.0, 2.0);
-    c.text("Grid 123");
-    EXPECT_DOUBLE_EQ(c.textX(), 0.0);
-    EXPECT_NEAR(c.textY(), 2.0 + h7, 1e-9);
-    // The text lies below and right of its position.
-    EXPECT_TRUE(colourNear(c, 1.0 + w7 / 2, 2.0 + h7 / 2, h7 / 2, Qt::black, 80));
-    EXPECT_FALSE(colourNear(c, 1.0 + w7 / 2, 2.0 - 0.3, 0.1, Qt::black, 80));
-
-    // An empty text writes nothing but still ends the line.
-    c.setTextPosition(3, 1);
-    c.text(QString());
-    EXPECT_DOUBLE_EQ(c.textX(), 0.0);
-    EXPECT_GT(c.textY(), 1.0);
 }
 
 // The model through the real canvas: the colours of nodes, elements, loads,
