@@ -99,40 +99,57 @@ TEST(RunAnalysis, EmptyModelIsNotAnalysed)
     EXPECT_TRUE(sameResults(f.ws.results, f.earlier));
 }
 
-// A structure the solver cannot get through: the start line is continued by
-// the termination time, then the box and the red line; nothing else changes.
+// A structure the solver cannot get through, or results that overflow after
+// a solution that went through (no infinity may reach the results, the report
+// or the drawing): the start line is continued by the termination time, then
+// the box and the red line; nothing else changes.
 TEST(RunAnalysis, SolutionFailureKeepsEarlierResults)
 {
-    Fixture f;
-    Model &m = f.ws.model;
-    group(m, 1, 1);
-    node(m, 0, 0, 1, 1);
-    node(m, 0, 1, 0, 1, 5, 0);   // x held by nothing
-    element(m, 1, 2);
-    m.modelChanged = true;
-    EXPECT_FALSE(Run_Analysis(f.ws));
+    struct Case {
+        const char *name;
+        double E, A;
+        bool mechanism;
+    };
+    const Case cases[] = {
+        {"node 3 held in x by nothing", 1, 1, true},
+        {"stiffness E A overflows", 1e300, 1e300, false},
+        // E A = 1 and N = 10 are harmless, but the stress N / A is not.
+        {"stress overflows", 1e308, 1e-308, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        Fixture f;
+        Model &m = f.ws.model;
+        apexTruss(m);
+        m.groups[1] = ElementGroup{c.E, c.A};
+        if (c.mechanism)
+            m.elements[2] = Element{1, 3, 1};
+        m.modelChanged = true;
+        EXPECT_FALSE(Run_Analysis(f.ws));
 
-    const QStringList lines = f.lines();
-    ASSERT_EQ(lines.size(), 4);
-    EXPECT_EQ(lines[1], " ANALYSIS");
-    EXPECT_TRUE(matches(lines[2], QStringLiteral(" Start:  %1 , Termination: %1").arg(kTime)))
-        << lines[2].toStdString();
-    EXPECT_EQ(lines[3], QLatin1Char(' ') + kAnalysisErrorText);
+        const QStringList lines = f.lines();
+        ASSERT_EQ(lines.size(), 4);
+        EXPECT_EQ(lines[1], " ANALYSIS");
+        EXPECT_TRUE(matches(lines[2], QStringLiteral(" Start:  %1 , Termination: %1").arg(kTime)))
+            << lines[2].toStdString();
+        EXPECT_EQ(lines[3], QLatin1Char(' ') + kAnalysisErrorText);
+        EXPECT_EQ(f.ws.log.entries().back().colour, LogRed);
+        ASSERT_EQ(f.prompts.shown.size(), 1u);
+        EXPECT_EQ(f.prompts.shown[0].text, kAnalysisErrorText);
+        EXPECT_EQ(f.hooks.calls, kBalancedRun);
+        EXPECT_TRUE(m.analysisFailed);
+        EXPECT_TRUE(m.modelChanged);
+        EXPECT_TRUE(sameResults(f.ws.results, f.earlier));
+
+        // The next run starts with a clean flag.
+        m = Model{};
+        apexTruss(m);
+        EXPECT_TRUE(Run_Analysis(f.ws));
+        EXPECT_FALSE(m.analysisFailed);
+    }
     EXPECT_EQ(kAnalysisErrorText,
               "An error occured during the analysis process. Make sure that the structure is "
               "well defined (not a mechanism) and can be analyzed.");
-    EXPECT_EQ(f.ws.log.entries().back().colour, LogRed);
-    ASSERT_EQ(f.prompts.shown.size(), 1u);
-    EXPECT_EQ(f.prompts.shown[0].text, kAnalysisErrorText);
-    EXPECT_EQ(f.hooks.calls, kBalancedRun);
-    EXPECT_TRUE(m.analysisFailed);
-    EXPECT_TRUE(m.modelChanged);
-    EXPECT_TRUE(sameResults(f.ws.results, f.earlier));
-
-    // The next run starts with a clean flag.
-    m.nodes[2].cx = 1;
-    EXPECT_TRUE(Run_Analysis(f.ws));
-    EXPECT_FALSE(m.analysisFailed);
 }
 
 // Models the analysis must refuse before it assembles, each with a message
@@ -184,34 +201,6 @@ TEST(RunAnalysis, RefusesModelsItCannotAnalyse)
         EXPECT_TRUE(m.analysisFailed);
         EXPECT_TRUE(m.modelChanged);
         EXPECT_TRUE(sameResults(f.ws.results, f.earlier));
-        EXPECT_EQ(f.hooks.calls, kBalancedRun);
-    }
-}
-
-// Results that overflow after a solution that went through are a failure
-// too: no infinity may reach the results, the report or the drawing.
-TEST(RunAnalysis, OverflowInRecoveryIsAFailure)
-{
-    struct Case {
-        const char *name;
-        double E, A;
-    };
-    const Case cases[] = {
-        {"stiffness E A overflows", 1e300, 1e300},
-        // E A = 1 and N = 10 are harmless, but the stress N / A is not.
-        {"stress overflows", 1e308, 1e-308},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        Fixture f;
-        Model &m = f.ws.model;
-        apexTruss(m);
-        m.groups[1] = ElementGroup{c.E, c.A};
-        EXPECT_FALSE(Run_Analysis(f.ws));
-        EXPECT_TRUE(m.analysisFailed);
-        EXPECT_TRUE(sameResults(f.ws.results, f.earlier));
-        ASSERT_EQ(f.prompts.shown.size(), 1u);
-        EXPECT_EQ(f.prompts.shown[0].text, kAnalysisErrorText);
         EXPECT_EQ(f.hooks.calls, kBalancedRun);
     }
 }
