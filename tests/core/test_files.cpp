@@ -190,49 +190,42 @@ TEST_F(FilesTest, ModelAtTheCapacitiesReadsBackIdentically)
     EXPECT_EQ(readBytes(again), readBytes(name));
 }
 
-TEST_F(FilesTest, ChosenNamesGetTheExtension)
+// The dialog proposes the current name without its extension; a chosen name
+// gets the extension unless it already ends in it; a cancelled dialog writes
+// and changes nothing.
+TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
 {
     const struct {
-        const char *typed;
+        QString current;
+        QString proposed;
+        const char *typed;     // null: cancelled
         const char *written;
     } rows[] = {
-        {"model", "model.kel"},
-        {"model.KEL", "model.KEL.kel"},
-        {"model.kel", "model.kel"},
+        {QString(), QDir::current().filePath(QStringLiteral("Untitled")), nullptr, nullptr},
+        {QStringLiteral("/data/bridge.kel"), QStringLiteral("/data/bridge"), "model", "model.kel"},
+        {QStringLiteral("/data/roof"), QStringLiteral("/data/roof"), "model.KEL", "model.KEL.kel"},
+        {QStringLiteral("/data/roof"), QStringLiteral("/data/roof"), "model.kel", "model.kel"},
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.typed);
-        prompts.files.push_back(path(QLatin1String(row.typed)));
+        SCOPED_TRACE(row.proposed.toStdString());
+        ws.model.fileName = row.current;
+        prompts.files.push_back(row.typed ? std::optional(path(QLatin1String(row.typed)))
+                                          : std::nullopt);
         QString name;
-        ASSERT_TRUE(Write_Model_File(ws, name, false));
+        EXPECT_EQ(Write_Model_File(ws, name, false), row.typed != nullptr);
+        EXPECT_EQ(prompts.shown.back().location, row.proposed);
+        if (!row.typed) {
+            EXPECT_EQ(ws.model.fileName, row.current);
+            EXPECT_TRUE(hooks.captions.isEmpty());
+            EXPECT_TRUE(QDir(dir.path()).isEmpty());
+            continue;
+        }
         const QString expected = path(QLatin1String(row.written));
         EXPECT_EQ(name, expected);
         EXPECT_EQ(ws.model.fileName, expected);
         EXPECT_TRUE(QFile::exists(expected));
     }
     EXPECT_EQ(prompts.shown.front().extra, QStringLiteral("Corvane Kel.2D files (*.kel)"));
-}
-
-// The dialog is cancelled each time: nothing is written or changed.
-TEST_F(FilesTest, SaveDialogProposesTheCurrentNameWithoutExtension)
-{
-    const struct {
-        QString current;
-        QString proposed;
-    } rows[] = {
-        {QString(), QDir::current().filePath(QStringLiteral("Untitled"))},
-        {QStringLiteral("/data/bridge.kel"), QStringLiteral("/data/bridge")},
-        {QStringLiteral("/data/roof"), QStringLiteral("/data/roof")},
-    };
-    for (const auto &row : rows) {
-        ws.model.fileName = row.current;
-        QString name;
-        EXPECT_FALSE(Write_Model_File(ws, name, false));
-        EXPECT_EQ(prompts.shown.back().location, row.proposed);
-        EXPECT_EQ(ws.model.fileName, row.current);
-    }
-    EXPECT_TRUE(hooks.captions.isEmpty());
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 TEST_F(FilesTest, AddedExtensionDoesNotOverwriteUnasked)
@@ -304,11 +297,10 @@ TEST_F(FilesTest, OpenDialogIsAskedBeforeTheModelIsTouched)
 {
     buildSmallExample(ws.model);
     ws.model.fileName = QStringLiteral("/data/model.kel");
+    const Model before = ws.model;
     QString name;
     EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Cancelled);
-    Model expected;
-    buildSmallExample(expected);
-    EXPECT_TRUE(ws.model.sameData(expected));
+    EXPECT_TRUE(ws.model.sameData(before));
     EXPECT_EQ(ws.model.fileName, QStringLiteral("/data/model.kel"));
     EXPECT_TRUE(hooks.captions.isEmpty());
     ASSERT_EQ(prompts.shown.size(), 1u);

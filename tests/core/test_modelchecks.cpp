@@ -17,62 +17,56 @@ QString unconnectedQuestion(int n)
         .arg(n);
 }
 
-struct UnconnectedCase {
-    const char *name;
-    int nodes;
-    std::vector<std::pair<int, int>> elements;
-    std::vector<PromptAnswer> answers;
-    bool analyse;                       // expected outcome
-    std::vector<int> askedAbout;        // node numbers named by the questions, in order
-    int nodesLeft;
-    int redraws;                        // one per deleted node
-};
-
-class UnconnectedNodes : public ::testing::TestWithParam<UnconnectedCase> {};
-
-TEST_P(UnconnectedNodes, AsksDeletesAndDecides)
+TEST(UnconnectedNodes, AsksDeletesAndDecides)
 {
-    const UnconnectedCase &c = GetParam();
-    Workspace ws;
-    ScriptedPrompts prompts;
-    ws.setPrompts(&prompts);
-    for (int n = 1; n <= c.nodes; ++n)
-        ws.model.nodes[n] = Node{float(n), 0, 0, 0, 0, 0};
-    ws.model.nodeCount = std::int16_t(c.nodes);
-    int e = 0;
-    for (const auto &[i, j] : c.elements)
-        ws.model.elements[++e] = Element{float(i), float(j), 1};
-    ws.model.elementCount = std::int16_t(e);
-    prompts.answers.assign(c.answers.begin(), c.answers.end());
-
-    int redraws = 0;
-    EXPECT_EQ(Check_Unconnected_Nodes(ws, [&] { ++redraws; }), c.analyse);
-
-    const auto boxes = prompts.messages();
-    ASSERT_EQ(boxes.size(), c.askedAbout.size());
-    for (size_t k = 0; k < boxes.size(); ++k) {
-        EXPECT_EQ(boxes[k].text, unconnectedQuestion(c.askedAbout[k]));
-        EXPECT_EQ(boxes[k].buttons, PromptButtons::YesNoCancel);
-    }
-    EXPECT_EQ(prompts.unscripted, 0);
-    EXPECT_EQ(ws.model.nodeCount, c.nodesLeft);
-    EXPECT_EQ(redraws, c.redraws);
-}
-
-using A = PromptAnswer;
-INSTANTIATE_TEST_SUITE_P(
-    Cases, UnconnectedNodes,
-    ::testing::Values(
-        UnconnectedCase{"EmptyModelIsNeverAnalysed", 0, {}, {}, false, {}, 0, 0},
-        UnconnectedCase{"AllConnected", 3, {{1, 2}, {2, 3}}, {}, true, {}, 3, 0},
-        UnconnectedCase{"YesDeletesThenAnalyses", 4, {{1, 2}, {2, 3}}, {A::Yes}, true, {4}, 3, 1},
-        UnconnectedCase{"NoAnalysesAtOnceWithoutLookingFurther", 4, {{2, 3}}, {A::No}, true, {1}, 4, 0},
-        UnconnectedCase{"CancelStops", 3, {{1, 2}}, {A::Cancel}, false, {3}, 3, 0},
+    using A = PromptAnswer;
+    const struct {
+        const char *name;
+        int nodes;
+        std::vector<std::pair<int, int>> elements;
+        std::vector<PromptAnswer> answers;
+        bool analyse;                   // expected outcome
+        std::vector<int> askedAbout;    // node numbers named by the questions, in order
+        int nodesLeft;
+        int redraws;                    // one per deleted node
+    } rows[] = {
+        {"empty model is never analysed", 0, {}, {}, false, {}, 0, 0},
+        {"all connected", 3, {{1, 2}, {2, 3}}, {}, true, {}, 3, 0},
+        {"Yes deletes, then analyses", 4, {{1, 2}, {2, 3}}, {A::Yes}, true, {4}, 3, 1},
+        {"No analyses at once without looking further", 4, {{2, 3}}, {A::No}, true, {1}, 4, 0},
+        {"Cancel stops", 3, {{1, 2}}, {A::Cancel}, false, {3}, 3, 0},
         // After node 1 goes, old node 4 is node 3: the second question names it so.
-        UnconnectedCase{"ChecksAgainFromTheStartAfterRenumbering", 4, {{2, 3}}, {A::Yes, A::Yes},
-                        true, {1, 3}, 2, 2},
-        UnconnectedCase{"LoneNodeDeletedLeavesNothingToAnalyse", 1, {}, {A::Yes}, false, {1}, 0, 1}),
-    [](const auto &info) { return std::string(info.param.name); });
+        {"checks again after renumbering", 4, {{2, 3}}, {A::Yes, A::Yes}, true, {1, 3}, 2, 2},
+        {"lone node deleted leaves nothing to analyse", 1, {}, {A::Yes}, false, {1}, 0, 1},
+    };
+    for (const auto &c : rows) {
+        SCOPED_TRACE(c.name);
+        Workspace ws;
+        ScriptedPrompts prompts;
+        ws.setPrompts(&prompts);
+        for (int n = 1; n <= c.nodes; ++n)
+            ws.model.nodes[n] = Node{float(n), 0, 0, 0, 0, 0};
+        ws.model.nodeCount = std::int16_t(c.nodes);
+        int e = 0;
+        for (const auto &[i, j] : c.elements)
+            ws.model.elements[++e] = Element{float(i), float(j), 1};
+        ws.model.elementCount = std::int16_t(e);
+        prompts.answers.assign(c.answers.begin(), c.answers.end());
+
+        int redraws = 0;
+        EXPECT_EQ(Check_Unconnected_Nodes(ws, [&] { ++redraws; }), c.analyse);
+
+        const auto boxes = prompts.messages();
+        ASSERT_EQ(boxes.size(), c.askedAbout.size());
+        for (size_t k = 0; k < boxes.size(); ++k) {
+            EXPECT_EQ(boxes[k].text, unconnectedQuestion(c.askedAbout[k]));
+            EXPECT_EQ(boxes[k].buttons, PromptButtons::YesNoCancel);
+        }
+        EXPECT_EQ(prompts.unscripted, 0);
+        EXPECT_EQ(ws.model.nodeCount, c.nodesLeft);
+        EXPECT_EQ(redraws, c.redraws);
+    }
+}
 
 TEST(UnconnectedNodes, WritesTheWarningInRedAndTheDeletionInGreen)
 {

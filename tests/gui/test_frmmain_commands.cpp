@@ -11,43 +11,36 @@
 
 namespace {
 
-struct PresetCase {
-    const char *name;
-    std::vector<const char *> clicks;            // LABELS menu items, in order
-    std::array<bool, 7> expected;                // numbers, coords, elements, groups, lengths, loads, [N]
-};
-
-class LabelsMenu : public MainWindowTest, public ::testing::WithParamInterface<PresetCase> {};
-
-TEST_P(LabelsMenu, PresetsAndFlags)
+TEST_F(MainWindowTest, LabelsPresetsAndFlags)
 {
-    const PresetCase &c = GetParam();
-    frmMain &w = start();
-    for (const char *caption : c.clicks) {
-        QAction *item = nullptr;
-        for (QAction *a : w.labelsMenu()->actions())
-            if (a->text() == QString::fromLatin1(caption))
-                item = a;
-        ASSERT_NE(item, nullptr) << caption;
-        item->trigger();
+    const struct {
+        std::vector<const char *> clicks;   // LABELS menu items, in order
+        std::array<bool, 7> expected;       // numbers, coords, elements, groups, lengths, loads, [N]
+    } rows[] = {
+        {{"All labels"}, {true, true, true, true, true, true, true}},
+        {{"All labels", "Basic labels"}, {true, false, true, false, false, true, true}},
+        {{"No labels"}, {false, false, false, false, false, false, false}},
+        {{"Basic labels", "Nodes numbering"}, {false, false, true, false, false, true, true}},
+        {{"No labels", "Element lengths"}, {false, false, false, false, true, false, false}},
+    };
+    for (const auto &c : rows) {
+        SCOPED_TRACE(c.clicks.back());
+        frmMain &w = start();
+        for (const char *caption : c.clicks) {
+            QAction *item = nullptr;
+            for (QAction *a : w.labelsMenu()->actions())
+                if (a->text() == QString::fromLatin1(caption))
+                    item = a;
+            ASSERT_NE(item, nullptr) << caption;
+            item->trigger();
+        }
+        const Settings &s = ws().settings;
+        EXPECT_EQ((std::array<bool, 7>{s.nai_arithmisi_kombon, s.nai_sint_kombon,
+                                       s.nai_arithmisi_stoixeion, s.nai_omades, s.nai_miki,
+                                       s.nai_times_fortiseon_si, s.nai_times_N}),
+                  c.expected);
     }
-    const Settings &s = ws().settings;
-    const std::array<bool, 7> got{s.nai_arithmisi_kombon, s.nai_sint_kombon, s.nai_arithmisi_stoixeion,
-                                  s.nai_omades, s.nai_miki, s.nai_times_fortiseon_si, s.nai_times_N};
-    EXPECT_EQ(got, c.expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LabelsMenu,
-    ::testing::Values(
-        PresetCase{"All", {"All labels"}, {true, true, true, true, true, true, true}},
-        PresetCase{"Basic", {"All labels", "Basic labels"}, {true, false, true, false, false, true, true}},
-        PresetCase{"None", {"No labels"}, {false, false, false, false, false, false, false}},
-        PresetCase{"BasicThenNodeNumbers", {"Basic labels", "Nodes numbering"},
-                   {false, false, true, false, false, true, true}},
-        PresetCase{"NoneThenLengths", {"No labels", "Element lengths"},
-                   {false, false, false, false, true, false, false}}),
-    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, LabelsMenuChecksFollowTheSettings)
 {
