@@ -77,20 +77,6 @@ void barWithSpring(Model &m)
     spring(m, 2, 500, 0);
 }
 
-// Two bars in a line (EA/L = 100 each, 50 in series) beside a spring of 50
-// at the loaded end: the 20 splits evenly, the bars carry 10, u3 = 0.2 and
-// the middle node moves half as far.
-void seriesChain(Model &m)
-{
-    group(m, 100, 1);
-    node(m, 0, 0, 1, 1);
-    node(m, 1, 0, 0, 1);
-    node(m, 2, 0, 0, 1, 20, 0);
-    element(m, 1, 2);
-    element(m, 2, 3);
-    spring(m, 3, 50, 0);
-}
-
 TEST(AnalysisResults, TrussesSolvedByHand)
 {
     const TrussCase cases[] = {
@@ -138,10 +124,6 @@ TEST(AnalysisResults, TrussesSolvedByHand)
          {{1, 0, 5}},
          // The spring's share is not a reaction: only the bar pushes node 1.
          {{1, 1, -5}, {1, 2, 0}, {2, 2, 0}}},
-        {"chain of bars beside a spring", seriesChain,
-         {{3, 0, 0.1}, {5, 0, 0.2}},
-         {{1, 0, 10}, {2, 0, 10}},
-         {{1, 1, -10}}},
     };
     for (const TrussCase &c : cases) {
         SCOPED_TRACE(c.name);

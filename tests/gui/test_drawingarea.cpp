@@ -1,6 +1,6 @@
 // The drawing-area widget: size in centimetres kept in the attached view,
-// the picture renewed and anchored to the lower-left corner, mouse events in
-// centimetres, the rubber rectangle overlay.
+// the picture renewed and anchored to the lower-left corner, the rubber
+// rectangle overlay.
 #include "common/Workspace.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/gui/Colours.h"
@@ -90,27 +90,6 @@ TEST_F(DrawingAreaTest, BackgroundResolvesSystemColours)
     area.grab();
     ASSERT_TRUE(spy.wait(1000));
     EXPECT_EQ(area.grab().toImage().pixelColor(200, 150), QColor(10, 200, 30));
-}
-
-TEST_F(DrawingAreaTest, MouseEventsArriveInCentimetres)
-{
-    QSignalSpy pressed(&area, &DrawingArea::mousePressed);
-    QSignalSpy moved(&area, &DrawingArea::mouseMoved);
-    QSignalSpy released(&area, &DrawingArea::mouseReleased);
-
-    QTest::mousePress(&area, Qt::LeftButton, {}, QPoint(96, 48));
-    ASSERT_EQ(pressed.count(), 1);
-    EXPECT_EQ(pressed[0][0].value<Qt::MouseButton>(), Qt::LeftButton);
-    EXPECT_NEAR(pressed[0][1].toDouble(), 2.54, 1e-9);
-    EXPECT_NEAR(pressed[0][2].toDouble(), 1.27, 1e-9);
-
-    QTest::mouseMove(&area, QPoint(192, 96));
-    ASSERT_GE(moved.count(), 1);
-    EXPECT_NEAR(moved.last()[1].toDouble(), 5.08, 1e-9);
-
-    QTest::mouseRelease(&area, Qt::RightButton, {}, QPoint(192, 96));
-    ASSERT_EQ(released.count(), 1);
-    EXPECT_EQ(released[0][0].value<Qt::MouseButton>(), Qt::RightButton);
 }
 
 TEST_F(DrawingAreaTest, RubberRectangleIsAnOverlay)
