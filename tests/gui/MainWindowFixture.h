@@ -52,14 +52,15 @@ protected:
         f.write(ini);
     }
 
-    frmMain &start(const QString &commandLine = {})
+    frmMain &start(const QString &commandLine = {},
+                   const QString &helpDir = QStringLiteral(KEL2D_SOURCE_DIR "/resources/help"))
     {
         frmMainOptions options;
         options.settingsPath = storePath();
         options.prompts = &prompts;
         options.services = &services;
         options.commandLine = commandLine;
-        options.helpFallbackDir = QStringLiteral(KEL2D_SOURCE_DIR "/resources/help");
+        options.helpFallbackDir = helpDir;
         window = std::make_unique<frmMain>(options);
         window->show();
         QApplication::processEvents();

@@ -128,14 +128,7 @@ TEST_F(MainWindowTest, FailuresOfTheDesktopAreToldAndLogged)
 
 TEST_F(MainWindowTest, HelpBookMissingIsReported)
 {
-    frmMainOptions options;
-    options.settingsPath = storePath();
-    options.prompts = &prompts;
-    options.services = &services;
-    options.helpFallbackDir = path(QStringLiteral("nowhere"));
-    window = std::make_unique<frmMain>(options);
-
-    window->Help_Contents();
+    start({}, path(QStringLiteral("nowhere"))).Help_Contents();
     EXPECT_TRUE(services.files.isEmpty());
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);

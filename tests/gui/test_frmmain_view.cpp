@@ -114,11 +114,6 @@ TEST_F(ViewGestures, StatusBarShowsThePointerInModelUnits)
     EXPECT_EQ(x->text(), QStringLiteral("x = 3"));
     EXPECT_EQ(y->text(), QStringLiteral("y = 2"));
 
-    ws().settings.nai_grid = false;
-    QTest::mouseMove(area(), p + QPoint(1, 0));
-    const double wx = nf::RoundTo(ws().view.ToWorldX((p.x() + 1) / k), 5);
-    EXPECT_EQ(x->text(), QStringLiteral("x = ") + nf::generalDouble(wx));
-
     // COORDS switches the read-out off and on.
     QTest::mouseClick(window->statusPanel(QStringLiteral("sint")), Qt::LeftButton);
     EXPECT_FALSE(window->statusPanel(QStringLiteral("sint"))->isLit());
