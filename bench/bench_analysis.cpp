@@ -71,16 +71,7 @@ void BM_EliminationKernel(benchmark::State &state)
     Workspace ws;
     buildStrip(ws.model);
     Epilisi run(ws);
-    for (int e = 1; e <= ws.model.elementCount; ++e) {
-        run.Element_Geometry(e);
-        run.Element_Local_Stiffness(e);
-        run.Element_Global_Stiffness(e);
-        run.Assemble_Element(e);
-    }
-    run.Add_Springs();
-    run.Number_DOFs();
-    run.Partition_Stiffness();
-    run.Build_Load_Vector();
+    run.Build_System();
     const int n = run.nf;
     Matrix A;
     Vector b, x(n + 1);

@@ -258,6 +258,20 @@ void Epilisi::Assemble_Element(int e)
     }
 }
 
+void Epilisi::Build_System()
+{
+    for (int e = 1; e <= m_ws.model.elementCount; ++e) {
+        Element_Geometry(e);
+        Element_Local_Stiffness(e);
+        Element_Global_Stiffness(e);
+        Assemble_Element(e);
+    }
+    Add_Springs();
+    Number_DOFs();
+    Partition_Stiffness();
+    Build_Load_Vector();
+}
+
 void Epilisi::Add_Springs()
 {
     const Model &m = m_ws.model;

@@ -67,6 +67,9 @@ public:
     void Number_DOFs();
     void Partition_Stiffness();
     void Build_Load_Vector();
+    // The whole system Kff Uf = P from an empty K: every element stage in
+    // element order, the springs, the numbering, the partition and the loads.
+    void Build_System();
 
     // Solution of Kff Uf = P. On failure: the analysis-failed flag, the
     // termination time on the start line, the message box and the red line.

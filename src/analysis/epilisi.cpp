@@ -51,16 +51,7 @@ bool Compute(Epilisi &run, const Model &m)
     }
 
     // K starts empty: the run object has just been made.
-    for (int e = 1; e <= m.elementCount; ++e) {
-        run.Element_Geometry(e);
-        run.Element_Local_Stiffness(e);
-        run.Element_Global_Stiffness(e);
-        run.Assemble_Element(e);
-    }
-    run.Add_Springs();
-    run.Number_DOFs();
-    run.Partition_Stiffness();
-    run.Build_Load_Vector();
+    run.Build_System();
 
     if (run.nf > 0) {
         run.Solve_Equations();

@@ -125,8 +125,9 @@ TEST_F(DrawingTest, SupportSymbolsStayAwayFromTheElements)
             EXPECT_EQ(l.colour, 16711680u);
             EXPECT_EQ(l.width, 1);
         }
-        if (c.roller)
+        if (c.roller) {
             EXPECT_TRUE(canvas.findCircle((*c.roller)[0], (*c.roller)[1], 0.1, 1e-9));
+        }
         EXPECT_EQ(canvas.circles().size(), c.roller ? 2 : 1);   // and the node itself
         expectTextAt("1", c.labelX, 10);
     }

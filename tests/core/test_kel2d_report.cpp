@@ -107,8 +107,9 @@ TEST(Kel2dReport, FailuresGiveTheirExitStatusAndMessage)
         const ToolRun r = runTool(row.args);
         EXPECT_EQ(r.exitCode, row.exitCode);
         EXPECT_TRUE(r.err.contains(row.err)) << r.err.toStdString();
-        if (row.exitCode != 0)
+        if (row.exitCode != 0) {
             EXPECT_TRUE(r.out.isEmpty());
+        }
     }
     // A failure told in a box and in the log is written once.
     const ToolRun r = runTool({data("bad_header.kel")});

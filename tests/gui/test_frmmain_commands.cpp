@@ -49,9 +49,11 @@ TEST_F(MainWindowTest, LabelsMenuChecksFollowTheSettings)
     ws().settings.nai_miki = true;
     QTest::mouseClick(w.statusPanel(QStringLiteral("Times")), Qt::LeftButton);
     ASSERT_TRUE(w.labelsMenu()->isVisible());
-    for (QAction *a : w.labelsMenu()->actions())
-        if (a->isCheckable())
+    for (QAction *a : w.labelsMenu()->actions()) {
+        if (a->isCheckable()) {
             EXPECT_EQ(a->isChecked(), a->text() == QStringLiteral("Element lengths")) << qPrintable(a->text());
+        }
+    }
     w.labelsMenu()->hide();
 }
 
