@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 void Matrix::fillZero()
 {
@@ -42,9 +43,26 @@ namespace {
 
 // The end of row i: the column of its last entry from the diagonal on that
 // is not zero (a NaN is not zero), or the diagonal when there is none.
+// Most of a well-numbered row is zeros, and finding the ends reads every
+// entry of the upper triangle, so the zeros are passed a block at a time,
+// two words per vector: a zero of either sign has no bit set but the sign.
+using TwoWords = std::uint64_t __attribute__((vector_size(16)));
+
 int rowEnd(const double *row, int i, int n)
 {
+    constexpr int kBlock = 16;
     int j = n;
+    while (j - kBlock >= i) {
+        TwoWords bits = {};
+        for (int t = 0; t < kBlock; t += 2) {
+            TwoWords w;
+            std::memcpy(&w, row + (j - kBlock + t), sizeof w);
+            bits |= w;
+        }
+        if (((bits[0] | bits[1]) << 1) != 0)
+            break;
+        j -= kBlock;
+    }
     while (j > i && row[j - 1] == 0.0)
         --j;
     return j;

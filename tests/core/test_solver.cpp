@@ -331,7 +331,7 @@ TEST(GaussUpper, GivesTheBitsOfTheFullRowEliminationOnRandomSystems)
     std::mt19937_64 rng(7);
     int outcomes[3] = {};
     for (int t = 0; t < 3000; ++t) {
-        const int n = 1 + int(rng() % 24);
+        const int n = 1 + int(rng() % 40);
         const int band = int(rng() % std::uint64_t(n));
         const int specials = t % 3 == 0 ? 0 : 10 + int(rng() % 200);
         System sys = randomSystem(rng, n, band, specials, t % 2 == 0);
