@@ -227,15 +227,15 @@ System trussStrip(int panels, bool alongTheStrip)
 // A symmetric system with a random profile: row i holds entries up to a
 // random end at most `band` columns right of its diagonal, with holes of
 // either zero; past the end it holds zeros of either sign, below the
-// diagonal garbage. With `specials`, one entry in about `specials` is
+// diagonal garbage. With `oddOneIn` above 0, one entry in about that many is
 // replaced by a tiny, huge, infinite or NaN value.
-System randomSystem(std::mt19937_64 &rng, int n, int band, int specials, bool dominant)
+System randomSystem(std::mt19937_64 &rng, int n, int band, int oddOneIn, bool dominant)
 {
     auto uniform = [&](double lo, double hi) {
         return std::uniform_real_distribution<double>(lo, hi)(rng);
     };
     auto chance = [&](int oneIn) { return oneIn > 0 && rng() % std::uint64_t(oneIn) == 0; };
-    auto special = [&]() {
+    auto oddValue = [&]() {
         constexpr double kValues[] = {1e-300, -1e-300, 1e200, -1e300, 4.9e-324,
                                       std::numeric_limits<double>::infinity(),
                                       -std::numeric_limits<double>::infinity(),
@@ -250,17 +250,17 @@ System randomSystem(std::mt19937_64 &rng, int n, int band, int specials, bool do
         double rowSum = 0.0;
         for (int j = i + 1; j <= n; ++j) {
             double v = j <= end && !chance(3) ? uniform(-10.0, 10.0) : signedZero();
-            if (j <= end && chance(specials))
-                v = special();
+            if (j <= end && chance(oddOneIn))
+                v = oddValue();
             s.A(i, j) = v;
             rowSum += std::abs(v);
         }
         s.A(i, i) = dominant ? 1.0 + rowSum + uniform(0.0, 1.0) : uniform(-10.0, 10.0);
-        if (chance(specials))
-            s.A(i, i) = chance(2) ? signedZero() : special();
+        if (chance(oddOneIn))
+            s.A(i, i) = chance(2) ? signedZero() : oddValue();
         for (int j = 1; j < i; ++j)
             s.A(i, j) = chance(2) ? std::numeric_limits<double>::quiet_NaN() : uniform(-1e300, 1e300);
-        s.b[i] = chance(specials) ? special() : chance(4) ? signedZero() : uniform(-100.0, 100.0);
+        s.b[i] = chance(oddOneIn) ? oddValue() : chance(4) ? signedZero() : uniform(-100.0, 100.0);
     }
     return s;
 }
@@ -333,8 +333,8 @@ TEST(GaussUpper, GivesTheBitsOfTheFullRowEliminationOnRandomSystems)
     for (int t = 0; t < 3000; ++t) {
         const int n = 1 + int(rng() % 40);
         const int band = int(rng() % std::uint64_t(n));
-        const int specials = t % 3 == 0 ? 0 : 10 + int(rng() % 200);
-        System sys = randomSystem(rng, n, band, specials, t % 2 == 0);
+        const int oddOneIn = t % 3 == 0 ? 0 : 10 + int(rng() % 200);
+        System sys = randomSystem(rng, n, band, oddOneIn, t % 2 == 0);
         // A free unknown held by nothing: its row and column are zeros.
         if (t % 5 == 1) {
             const int r = 1 + int(rng() % std::uint64_t(n));
