@@ -7,8 +7,6 @@
 #include "files/ModelFileFormat.h"
 #include "model/Model.h"
 
-#include <QBuffer>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -30,10 +28,7 @@ struct State {
 
 bool parse(const QByteArray &bytes, State &s)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    return !kelfile::parseModelFile(buffer, s.model, s.settings, s.view).has_value();
+    return !kelfile::parseModelFile(QByteArrayView(bytes), s.model, s.settings, s.view).has_value();
 }
 
 void checkAccepted(const State &s)

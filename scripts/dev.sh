@@ -13,6 +13,7 @@ cd "$here"
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 fuzz_packages=(clang libclang-rt-14-dev)
+bench_packages=(liblapack-dev)   # the reference solver of the benchmarks only
 
 install_missing() {
     local missing=()
@@ -75,7 +76,7 @@ fuzz)
     done
     ;;
 bench)
-    install_missing "${packages[@]}"
+    install_missing "${packages[@]}" "${bench_packages[@]}"
     build bench kel2d_bench
     QT_QPA_PLATFORM=offscreen "$here/build/bench/bench/kel2d_bench" "$@"
     ;;

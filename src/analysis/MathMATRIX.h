@@ -38,6 +38,13 @@ using Vector = std::vector<double>;
 // never read. A and b are overwritten; x (sized n + 1 at least) receives the
 // solution.
 //
+// Each row is worked on only up to its last entry that is not zero (its end,
+// which grows as the elimination fills the row in): a banded system costs
+// its band, not n^3 / 6. Every entry that is not zero goes through the same
+// operations in the same order as with the full rows, so the solution and
+// the failures are exactly the same; only the sign of zeros past a row's end
+// in the overwritten A may differ.
+//
 // Returns false as soon as a divisor is zero or a result is not a finite
 // number (overflow, or a non-finite entry in A or b), before the failed value
 // is used further; x is then incomplete.

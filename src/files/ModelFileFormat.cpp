@@ -13,6 +13,7 @@
 #include <array>
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <variant>
 
@@ -215,10 +216,12 @@ struct Failure {
 }
 
 // Hands out the file's lines without their line ends (CR LF or LF), with
-// their line numbers, refusing a line longer than kMaxLineLength.
+// their line numbers, refusing a line longer than kMaxLineLength. The lines
+// come from a device or straight from the bytes of a text in memory.
 class LineSource {
 public:
-    explicit LineSource(QIODevice &in) : m_in(in) {}
+    explicit LineSource(QIODevice &in) : m_in(&in) {}
+    explicit LineSource(QByteArrayView bytes) : m_bytes(bytes) {}
 
     enum class Status { Line, End, TooLong };
 
@@ -228,10 +231,10 @@ public:
         // LF, one for a CR before it, one to tell an overlong line.
         constexpr qint64 bufferSize = kMaxLineLength + 4;
         char buffer[bufferSize];
-        const qint64 got = m_in.readLine(buffer, bufferSize);
+        const qint64 got = m_in ? m_in->readLine(buffer, bufferSize) : readBytes(buffer, bufferSize);
         if (got <= 0) {
             // -1 is both "end of data" and "read error": tell them apart.
-            const auto *file = qobject_cast<const QFileDevice *>(&m_in);
+            const auto *file = qobject_cast<const QFileDevice *>(m_in);
             if (file && file->error() != QFileDevice::NoError)
                 fail(file->errorString());
             return Status::End;
@@ -252,14 +255,29 @@ public:
     int lineNumber() const { return m_lineNumber; }
 
 private:
-    QIODevice &m_in;
+    // What QIODevice::readLine(buffer, size) gives for the same bytes: up to
+    // size - 1 bytes, through the first LF; -1 at the end.
+    qint64 readBytes(char *buffer, qint64 size)
+    {
+        if (m_bytes.isEmpty())
+            return -1;
+        const QByteArrayView chunk = m_bytes.first(std::min(qsizetype(size - 1), m_bytes.size()));
+        const qsizetype lf = chunk.indexOf('\n');
+        const qsizetype got = lf < 0 ? chunk.size() : lf + 1;
+        std::memcpy(buffer, chunk.data(), std::size_t(got));
+        m_bytes = m_bytes.sliced(got);
+        return got;
+    }
+
+    QIODevice *m_in = nullptr;
+    QByteArrayView m_bytes;
     int m_lineNumber = 0;
 };
 
 class Parser {
 public:
-    Parser(QIODevice &in, Model &m, Settings &s, ViewTransform &v)
-        : m_lines(in), m_model(m), m_settings(s), m_view(v)
+    Parser(LineSource lines, Model &m, Settings &s, ViewTransform &v)
+        : m_lines(lines), m_model(m), m_settings(s), m_view(v)
     {
     }
 
@@ -469,17 +487,29 @@ private:
     const char *m_section = "header is";
 };
 
+std::optional<ParseFailure> parse(LineSource lines, Model &model, Settings &settings,
+                                  ViewTransform &view)
+{
+    try {
+        Parser(lines, model, settings, view).run();
+    } catch (const Failure &f) {
+        return f.f;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<ParseFailure> parseModelFile(QIODevice &in, Model &model, Settings &settings,
                                            ViewTransform &view)
 {
-    try {
-        Parser(in, model, settings, view).run();
-    } catch (const Failure &f) {
-        return f.f;
-    }
-    return std::nullopt;
+    return parse(LineSource(in), model, settings, view);
+}
+
+std::optional<ParseFailure> parseModelFile(QByteArrayView text, Model &model, Settings &settings,
+                                           ViewTransform &view)
+{
+    return parse(LineSource(text), model, settings, view);
 }
 
 } // namespace kelfile

@@ -1,8 +1,10 @@
 #pragma once
 // The text of a .kel model file, apart from any file on disk: the writer
-// builds the bytes in memory and the reader parses any QIODevice, so the
-// file commands, the batch tool, the tests and the fuzzer share one parser.
+// builds the bytes in memory and the reader parses any QIODevice or the bytes
+// themselves, so the file commands, the batch tool, the tests and the fuzzer
+// share one parser.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -36,6 +38,9 @@ struct ParseFailure {
 // be cleared beforehand: rows that the file does not list are not touched.
 // Returns nothing on success.
 std::optional<ParseFailure> parseModelFile(QIODevice &in, Model &model, Settings &settings,
+                                           ViewTransform &view);
+// The same for the whole text of a file held in memory.
+std::optional<ParseFailure> parseModelFile(QByteArrayView text, Model &model, Settings &settings,
                                            ViewTransform &view);
 
 } // namespace kelfile
