@@ -13,12 +13,16 @@
 MainStatusBar::MainStatusBar(QStatusBar *bar, Workspace &ws) : QObject(bar), m_ws(ws)
 {
     bar->setSizeGripEnabled(true);
+    // The read-outs give way on a narrow window (the coordinates down to an
+    // ellipsis, the mode to the width of its shortest name), so that the
+    // switches keep their room and nothing is drawn over anything.
+    const QString ellipsis(QChar(0x2026));
     m_x = new StatusPanel(QStringLiteral("x"), QStringLiteral("Pointer x"),
-                          QStringLiteral("x = -0000.00000"), QStringLiteral("x = -0.0"), bar);
+                          QStringLiteral("x = -0000.00000"), ellipsis, bar);
     m_y = new StatusPanel(QStringLiteral("y"), QStringLiteral("Pointer y"),
-                          QStringLiteral("y = -0000.00000"), QStringLiteral("y = -0.0"), bar);
-    m_mode = new StatusPanel(QStringLiteral("mode"), QStringLiteral("Drawing mode"),
-                             QString(), QStringLiteral(" Model"), bar);
+                          QStringLiteral("y = -0000.00000"), ellipsis, bar);
+    m_mode = new StatusPanel(QStringLiteral("mode"), QStringLiteral("Drawing mode"), QString(),
+                             QStringLiteral(" Model"), bar);
     bar->addWidget(m_x);
     bar->addWidget(m_y);
     bar->addWidget(m_mode, 1);

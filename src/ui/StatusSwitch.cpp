@@ -20,6 +20,8 @@ StatusSwitch::StatusSwitch(const QString &key, const QString &text, const QStrin
     setAccessibleDescription(toolTip);
     setCheckable(checkable);
     setFocusPolicy(Qt::StrongFocus);
+    // As tall as the bar lets it be, like the read-out panels beside it.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     setCursor(Qt::PointingHandCursor);
 }
 
@@ -32,8 +34,12 @@ QSize StatusSwitch::sizeHint() const
 void StatusSwitch::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    // The read-out panels' frame, placed as their margins place it: its
+    // sides show 3 pixels in from the edges, its top and bottom fall just
+    // outside.
     QStyleOptionFrame frame;
     frame.initFrom(this);
+    frame.rect = rect().adjusted(kMargin - 1, -1, 1 - kMargin, 1);
     frame.frameShape = QFrame::StyledPanel;
     frame.state |= QStyle::State_Sunken;
     frame.lineWidth = 1;

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -203,6 +204,9 @@ void frmMain::writeGreeting()
 void frmMain::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // Narrower, the status bar would draw its switches over each other. Its
+    // size is known once it is laid out with the style's fonts and grip.
+    setMinimumWidth(statusBar()->minimumSizeHint().width());
     if (!m_commandLineModel.isEmpty()) {
         QTimer::singleShot(0, this, [this, name = std::exchange(m_commandLineModel, {})] {
             QString file = QFileInfo(name).absoluteFilePath();

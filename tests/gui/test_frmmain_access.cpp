@@ -5,6 +5,7 @@
 #include "ui/LogView.h"
 
 #include <QAccessible>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -86,6 +87,29 @@ TEST_F(MainWindowTest, WholeToolBarFitsTheDefaultNormalWindow)
     EXPECT_EQ(buttons, 20);
     for (QToolButton *more : bar->findChildren<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
         EXPECT_FALSE(more->isVisible());
+}
+
+
+TEST_F(MainWindowTest, StatusPanelsNeverOverlapHoweverNarrowTheWindow)
+{
+    writeStore("[Startup]\nWindowState=0\nfrmM_W=320\n");   // the narrowest placement
+    frmMain &w = start();
+    for (int width : {1, 400, 667}) {
+        SCOPED_TRACE(width);
+        w.resize(width, 400);
+        QApplication::processEvents();
+        std::vector<QWidget *> items;
+        for (const char *key : {"x", "y", "mode"})
+            items.push_back(panel(key));
+        for (const char *key : {"sint", "Aksones", "Kannabos", "Times"})
+            items.push_back(statusSwitch(key));
+        for (std::size_t k = 0; k < items.size(); ++k) {
+            EXPECT_GE(items[k]->width(), items[k]->minimumSizeHint().width()) << k;
+            if (k > 0) {
+                EXPECT_LT(items[k - 1]->geometry().right(), items[k]->geometry().left()) << k;
+            }
+        }
+    }
 }
 
 } // namespace
