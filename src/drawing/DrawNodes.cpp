@@ -93,6 +93,40 @@ void drawSpring(Canvas &c, double sx, double sy, bool vertical)
     }
 }
 
+// The support symbol of a node fixed in x, in y or in both. Returns how far
+// the node's label moves right (cm) to keep clear of the symbol.
+double drawSupport(Canvas &canvas, const Model &m, int n, double sx, double sy, bool fixedX, bool fixedY)
+{
+    const Direction d = elementDirection(m, n);
+    if (fixedX && !fixedY) {
+        const double side = d.ux > 0.0 ? -1.0 : 1.0;
+        drawXRoller(canvas, sx, sy, side);
+        return side > 0 ? -0.3 : 0.0;
+    }
+    const double t = d.uy >= 0.0 ? 1.0 : -1.0;
+    if (fixedY && !fixedX)
+        drawYRoller(canvas, sx, sy, t);
+    else
+        drawPin(canvas, sx, sy, t);
+    return t > 0 ? 0.15 : 0.0;
+}
+
+// The node's number and, on the line below, its coordinates.
+void writeNodeText(Canvas &canvas, double sx, double sy, double shiftX, const QString &label,
+                   const QString &coordinates)
+{
+    // The coordinates go on the line below the label's place, also when there
+    // is no label to write: the text position would otherwise be wherever the
+    // previous text left it.
+    canvas.setTextPosition(sx + shiftX, sy);
+    if (!label.isEmpty())
+        canvas.text(label);
+    else
+        canvas.setTextPosition(sx, sy + canvas.textHeight(QStringLiteral(" ")));
+    canvas.setTextPosition(sx, canvas.textY());
+    canvas.text(coordinates);
+}
+
 } // namespace
 
 void DrawNodes(Workspace &ws, Canvas &canvas)
@@ -133,24 +167,8 @@ void DrawNode(Workspace &ws, Canvas &canvas, int n)
     }
 
     double shiftX = 0.0;
-    const double shiftY = 0.0;
-    if (s.nai_desmefseis && s.nai_graf_stir && (fixedX || fixedY)) {
-        const Direction d = elementDirection(m, n);
-        if (fixedX && !fixedY) {
-            const double side = d.ux > 0.0 ? -1.0 : 1.0;
-            drawXRoller(canvas, sx, sy, side);
-            if (side > 0)
-                shiftX = -0.3;
-        } else {
-            const double t = d.uy >= 0.0 ? 1.0 : -1.0;
-            if (fixedY && !fixedX)
-                drawYRoller(canvas, sx, sy, t);
-            else
-                drawPin(canvas, sx, sy, t);
-            if (t > 0)
-                shiftX = 0.15;
-        }
-    }
+    if (s.nai_desmefseis && s.nai_graf_stir && (fixedX || fixedY))
+        shiftX = drawSupport(canvas, m, n, sx, sy, fixedX, fixedY);
 
     if (s.nai_springs) {
         if (spring.kx > 0.0f)
@@ -167,14 +185,5 @@ void DrawNode(Workspace &ws, Canvas &canvas, int n)
         coordinates = QStringLiteral(" (") + nf::generalSingle(node.x) + QStringLiteral(", ")
             + nf::generalSingle(node.y) + QLatin1Char(')');
 
-    // The coordinates go on the line below the label's place, also when there
-    // is no label to write: the text position would otherwise be wherever the
-    // previous text left it.
-    canvas.setTextPosition(sx + shiftX, sy + shiftY);
-    if (!label.isEmpty())
-        canvas.text(label);
-    else
-        canvas.setTextPosition(sx, sy + shiftY + canvas.textHeight(QStringLiteral(" ")));
-    canvas.setTextPosition(sx, canvas.textY());
-    canvas.text(coordinates);
+    writeNodeText(canvas, sx, sy, shiftX, label, coordinates);
 }

@@ -60,22 +60,16 @@ QString constraintCode(const Node &n)
         + QString(n.cy == 1.0f ? QLatin1Char('x') : QLatin1Char('o'));
 }
 
-} // namespace
-
-QString Report_Model_Data(const Workspace &ws)
+// The data part of the report, one table at a time.
+void addGeneralData(Lines &out, const Model &m)
 {
-    const Model &m = ws.model;
-    const int nodes = nodeRows(m), elements = elementRows(m), groups = groupRows(m);
+    const int nodes = nodeRows(m);
     int nConstrained = 0, nLoaded = 0, nSprung = 0;
     for (int n = 1; n <= nodes; ++n) {
         nConstrained += constrained(m.nodes[n]) ? 1 : 0;
         nLoaded += loaded(m.nodes[n]) ? 1 : 0;
         nSprung += sprung(m.springs[n]) ? 1 : 0;
     }
-
-    Lines out;
-    out.add(QStringLiteral("Data"));
-    out.add();
     out.add(QStringLiteral("General data"));
     out.add();
     const struct { const char *label; int count; } counts[] = {
@@ -91,17 +85,23 @@ QString Report_Model_Data(const Workspace &ws)
     for (const auto &c : counts)
         out.add(field(QString::fromLatin1(c.label), 28) + plainInt(c.count));
     out.add();
+}
 
+void addGroups(Lines &out, const Model &m)
+{
     out.add(QStringLiteral("E,A Element Groups"));
     out.add();
     out.add(QStringLiteral("Group") + blanks(4) + field(QStringLiteral("Youngs Modulus E"), 25)
             + field(QStringLiteral("Section area A"), 25));
     out.add(rule(85));
-    for (int g = 1; g <= groups; ++g)
+    for (int g = 1; g <= groupRows(m); ++g)
         out.add(field(plainInt(g), 8) + field(signedD(m.groups[g].E), 25)
                 + field(signedD(m.groups[g].A), 25));
     out.add();
+}
 
+void addNodes(Lines &out, const Model &m)
+{
     out.add(QStringLiteral("Nodes"));
     out.add();
     QString header;
@@ -109,7 +109,7 @@ QString Report_Model_Data(const Workspace &ws)
         header += field(QString::fromLatin1(h), 15);
     out.add(header);
     out.add(rule(88));
-    for (int n = 1; n <= nodes; ++n) {
+    for (int n = 1; n <= nodeRows(m); ++n) {
         const Node &nd = m.nodes[n];
         const Spring &sp = m.springs[n];
         out.add(field(plainInt(n), 15) + field(signedS(nd.x), 15) + field(signedS(nd.y), 15)
@@ -118,7 +118,10 @@ QString Report_Model_Data(const Workspace &ws)
                 + field(sp.ky > 0.0f ? plainS(sp.ky) : QString(), 15));
     }
     out.add();
+}
 
+void addElements(Lines &out, const Model &m)
+{
     out.add(QStringLiteral("Elements"));
     out.add();
     out.add(field(QStringLiteral("Element"), 9) + field(QStringLiteral("Node i"), 8) + blanks(4)
@@ -126,19 +129,22 @@ QString Report_Model_Data(const Workspace &ws)
     out.add(rule(64));
     // The signed form's leading space and the six blanks put each value under
     // the first letter of its heading.
-    for (int e = 1; e <= elements; ++e) {
+    for (int e = 1; e <= elementRows(m); ++e) {
         const Element &el = m.elements[e];
         out.add(field(plainInt(e), 8) + field(signedS(el.ni), 8) + blanks(4)
                 + field(signedS(el.nj), 8) + blanks(6) + field(plainS(el.group), 8));
     }
     out.add();
+}
 
+void addNodalLoads(Lines &out, const Model &m)
+{
     out.add(QStringLiteral("Nodal loads"));
     out.add();
     out.add(field(QStringLiteral("Node"), 9) + field(QStringLiteral("Force Fx"), 25)
             + field(QStringLiteral("Force Fy"), 25));
     out.add(rule(65));
-    for (int n = 1; n <= nodes; ++n) {
+    for (int n = 1; n <= nodeRows(m); ++n) {
         const Node &nd = m.nodes[n];
         if (!loaded(nd))
             continue;
@@ -146,6 +152,20 @@ QString Report_Model_Data(const Workspace &ws)
                 + field(nd.fy != 0.0f ? signedS(nd.fy) : QString(), 25));
     }
     out.add();
+}
+
+} // namespace
+
+QString Report_Model_Data(const Workspace &ws)
+{
+    Lines out;
+    out.add(QStringLiteral("Data"));
+    out.add();
+    addGeneralData(out, ws.model);
+    addGroups(out, ws.model);
+    addNodes(out, ws.model);
+    addElements(out, ws.model);
+    addNodalLoads(out, ws.model);
     out.add();
     return out.text();
 }

@@ -1,175 +1,211 @@
 #include "ui/Commands.h"
 #include "ui/frmMain.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-QString icon(const char *name) { return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(name)); }
+using M = frmMain;
 
-std::vector<CommandDef> makeTable()
-{
-    using M = frmMain;
-    std::vector<CommandDef> t;
-    auto add = [&t](CommandDef d) { t.push_back(std::move(d)); };
+const char *const kMenus[] = {"File", "File/Export...", "Model", "Tools", "Tools/Check", "View", "Help"};
 
+const CommandRow kCommands[] = {
     // File
-    add({"mnuNEWitem", "File", "New", "New", 1, "New file", icon("new"),
-         QKeySequence(QKeySequence::New), &M::Button_Neo_arxeio});
-    add({"mnuOPENitem", "File", "Open", "Open", 2, "Open file", icon("open"),
-         QKeySequence(QKeySequence::Open), &M::Button_Anagnosi_Arxeiou});
-    add({"mnuSAVEitem", "File", "Save", "Save", 3, "Save file", icon("save"),
-         QKeySequence(QKeySequence::Save), &M::Button_Apothikefsi_Arxeiou});
-    add({"mnuSAVEASitem", "File", "Save As...", "", 0, "Save the model under a new name",
-         icon("save_as"), QKeySequence(QStringLiteral("Ctrl+Shift+S")), &M::Save_As});
-    add({"mnuEXPORTCLIPBOARDitem", "File/Export...", "Picture to Clipboard as bitmap", "", 0, "",
-         icon("export")});
-    add({"mnuEXPORTBMPitem", "File/Export...", "Picture as .bmp file", "", 0, "", ""});
-    add({"mnuEXPORTDXFitem", "File/Export...", "Drawing as DXF file", "", 0, "", ""});
-    CommandDef exit{"mnuEXITitem", "File", "Exit", "", 0, "Close the program", icon("exit"),
-                    QKeySequence(QStringLiteral("Ctrl+Q")), &M::Exit};
-    exit.menuSeparatorBefore = true;
-    add(exit);
+    {.id = "mnuNEWitem", .menu = "File", .caption = "New", .toolKey = "New", .toolPlace = 1,
+     .toolTip = "New file", .icon = "new", .standardKey = QKeySequence::New,
+     .handler = &M::Button_Neo_arxeio},
+    {.id = "mnuOPENitem", .menu = "File", .caption = "Open", .toolKey = "Open", .toolPlace = 2,
+     .toolTip = "Open file", .icon = "open", .standardKey = QKeySequence::Open,
+     .handler = &M::Button_Anagnosi_Arxeiou},
+    {.id = "mnuSAVEitem", .menu = "File", .caption = "Save", .toolKey = "Save", .toolPlace = 3,
+     .toolTip = "Save file", .icon = "save", .standardKey = QKeySequence::Save,
+     .handler = &M::Button_Apothikefsi_Arxeiou},
+    {.id = "mnuSAVEASitem", .menu = "File", .caption = "Save As...",
+     .toolTip = "Save the model under a new name", .icon = "save_as", .keys = "Ctrl+Shift+S",
+     .handler = &M::Save_As},
+    {.id = "mnuEXPORTCLIPBOARDitem", .menu = "File/Export...",
+     .caption = "Picture to Clipboard as bitmap", .icon = "export"},
+    {.id = "mnuEXPORTBMPitem", .menu = "File/Export...", .caption = "Picture as .bmp file"},
+    {.id = "mnuEXPORTDXFitem", .menu = "File/Export...", .caption = "Drawing as DXF file"},
+    {.id = "mnuEXITitem", .menu = "File", .caption = "Exit", .toolTip = "Close the program",
+     .icon = "exit", .keys = "Ctrl+Q", .handler = &M::Exit, .menuSeparatorBefore = true},
 
     // Model
-    CommandDef ea{"mnuEAitem", "Model", "E,A Element Groups", "EA", 9, "E,A Element Groups",
-                  icon("groups")};
-    ea.toolSeparatorBefore = true;
-    add(ea);
-    add({"mnuKOMBOIitem", "Model", "Nodes", "Komboi", 10, "Nodes", icon("nodes")});
-    add({"mnuSTOIXEIAitem", "Model", "Elements", "Stoixeia", 11, "Elements", icon("elements")});
-    add({"mnuEPIKOMBIAitem", "Model", "Nodal Loads", "Epikombia", 12, "Nodal Loads", icon("loads")});
+    {.id = "mnuEAitem", .menu = "Model", .caption = "E,A Element Groups", .toolKey = "EA",
+     .toolPlace = 9, .toolTip = "E,A Element Groups", .icon = "groups", .toolSeparatorBefore = true},
+    {.id = "mnuKOMBOIitem", .menu = "Model", .caption = "Nodes", .toolKey = "Komboi",
+     .toolPlace = 10, .toolTip = "Nodes", .icon = "nodes"},
+    {.id = "mnuSTOIXEIAitem", .menu = "Model", .caption = "Elements", .toolKey = "Stoixeia",
+     .toolPlace = 11, .toolTip = "Elements", .icon = "elements"},
+    {.id = "mnuEPIKOMBIAitem", .menu = "Model", .caption = "Nodal Loads", .toolKey = "Epikombia",
+     .toolPlace = 12, .toolTip = "Nodal Loads", .icon = "loads"},
 
     // Tools
-    add({"mnuMETAKINISIitem", "Tools", "Move nodes", "", 0, "", icon("move_nodes")});
-    add({"mnuSIGXONEFSIitem", "Tools", "Merge nodes", "", 0, "", icon("merge_nodes")});
-    add({"mnuCOINCNODESitem", "Tools/Check", "Coincident nodes", "", 0, "", ""});
-    add({"mnuCOINCELEMENTSitem", "Tools/Check", "Coincident elements", "", 0, "", ""});
-    CommandDef analyse{"mnuEPILISIitem", "Tools", "Analyze", "Epilisi", 19, "Analyze",
-                       icon("analyse"), {}, &M::Button_Epilisi};
-    analyse.menuSeparatorBefore = true;
-    analyse.toolSeparatorBefore = true;
-    add(analyse);
-    add({"mnuCALCULATORitem", "Tools", "Calculator", "", 0, "Start a calculator",
-         icon("calculator"), {}, &M::Start_Calculator});
+    {.id = "mnuMETAKINISIitem", .menu = "Tools", .caption = "Move nodes", .icon = "move_nodes"},
+    {.id = "mnuSIGXONEFSIitem", .menu = "Tools", .caption = "Merge nodes", .icon = "merge_nodes"},
+    {.id = "mnuCOINCNODESitem", .menu = "Tools/Check", .caption = "Coincident nodes"},
+    {.id = "mnuCOINCELEMENTSitem", .menu = "Tools/Check", .caption = "Coincident elements"},
+    {.id = "mnuEPILISIitem", .menu = "Tools", .caption = "Analyze", .toolKey = "Epilisi",
+     .toolPlace = 19, .toolTip = "Analyze", .icon = "analyse", .handler = &M::Button_Epilisi,
+     .menuSeparatorBefore = true, .toolSeparatorBefore = true},
+    {.id = "mnuCALCULATORitem", .menu = "Tools", .caption = "Calculator",
+     .toolTip = "Start a calculator", .icon = "calculator", .handler = &M::Start_Calculator},
 
     // View
-    CommandDef model{"mnuFOREASitem", "View", "Model", "Foreas", 13, "Draw model", icon("model"),
-                     {}, &M::Button_Foreas};
-    model.toolSeparatorBefore = true;
-    add(model);
-    add({"mnuNitem", "View", "[N] Diagram", "N", 14, "Draw [N] Diagram", icon("n_diagram")});
-    add({"tbCTitem", "", "", "CT", 15, "Draw Color Diagram", icon("colour_diagram")});
-    add({"mnuDEFORMitem", "View", "Deformation", "Deform", 16, "Draw deformed model",
-         icon("deformed")});
-    add({"mnuANIMATEitem", "View", "Deformation Animation", "Animate", 17, "Deformation Animation",
-         icon("animate")});
-    CommandDef options{"mnuRITHMISEISitem", "View", "View options", "Rithmiseis", 18,
-                       "View options", icon("options")};
-    options.toolSeparatorBefore = true;
-    add(options);
-    CommandDef pan{"mnuXERAKIitem", "View", "Move drawing", "Xeraki", 4, "Move drawing", icon("pan"),
-                   {}, &M::Button_Xeraki, true};
-    pan.menuSeparatorBefore = true;
-    pan.toolSeparatorBefore = true;
-    add(pan);
-    add({"mnuZOOMitem", "View", "Zoom", "Zoom", 5, "Zoom", icon("zoom"), {}, &M::Button_Zoom, true});
-    add({"mnuZOOMWINDOWitem", "View", "Zoom Window", "Zoom_Window", 6, "Zoom Window",
-         icon("zoom_window"), {}, &M::Button_Zoom_Window, true});
-    add({"mnuZOOMPREVIOUSitem", "View", "Zoom Previous", "Zoom_Previous", 7, "Zoom Previous",
-         icon("zoom_previous"), {}, &M::Button_Zoom_Previous});
-    add({"mnuZOOMEXTENTSitem", "View", "Zoom Extents", "ZoomBestFit", 8, "Zoom Extents",
-         icon("zoom_extents"), {}, &M::Button_Zoom_Best_Fit});
-    add({"tbAPOTELESMATAitem", "", "", "Apotelesmata", 20, "Data - Results", icon("results")});
+    {.id = "mnuFOREASitem", .menu = "View", .caption = "Model", .toolKey = "Foreas",
+     .toolPlace = 13, .toolTip = "Draw model", .icon = "model", .handler = &M::Button_Foreas,
+     .toolSeparatorBefore = true},
+    {.id = "mnuNitem", .menu = "View", .caption = "[N] Diagram", .toolKey = "N", .toolPlace = 14,
+     .toolTip = "Draw [N] Diagram", .icon = "n_diagram"},
+    {.id = "tbCTitem", .toolKey = "CT", .toolPlace = 15, .toolTip = "Draw Color Diagram",
+     .icon = "colour_diagram"},
+    {.id = "mnuDEFORMitem", .menu = "View", .caption = "Deformation", .toolKey = "Deform",
+     .toolPlace = 16, .toolTip = "Draw deformed model", .icon = "deformed"},
+    {.id = "mnuANIMATEitem", .menu = "View", .caption = "Deformation Animation",
+     .toolKey = "Animate", .toolPlace = 17, .toolTip = "Deformation Animation", .icon = "animate"},
+    {.id = "mnuRITHMISEISitem", .menu = "View", .caption = "View options", .toolKey = "Rithmiseis",
+     .toolPlace = 18, .toolTip = "View options", .icon = "options", .toolSeparatorBefore = true},
+    {.id = "mnuXERAKIitem", .menu = "View", .caption = "Move drawing", .toolKey = "Xeraki",
+     .toolPlace = 4, .toolTip = "Move drawing", .icon = "pan", .viewMode = ViewMode::Pan,
+     .menuSeparatorBefore = true, .toolSeparatorBefore = true},
+    {.id = "mnuZOOMitem", .menu = "View", .caption = "Zoom", .toolKey = "Zoom", .toolPlace = 5,
+     .toolTip = "Zoom", .icon = "zoom", .viewMode = ViewMode::Zoom},
+    {.id = "mnuZOOMWINDOWitem", .menu = "View", .caption = "Zoom Window", .toolKey = "Zoom_Window",
+     .toolPlace = 6, .toolTip = "Zoom Window", .icon = "zoom_window",
+     .viewMode = ViewMode::ZoomWindow},
+    {.id = "mnuZOOMPREVIOUSitem", .menu = "View", .caption = "Zoom Previous",
+     .toolKey = "Zoom_Previous", .toolPlace = 7, .toolTip = "Zoom Previous",
+     .icon = "zoom_previous", .handler = &M::Button_Zoom_Previous},
+    {.id = "mnuZOOMEXTENTSitem", .menu = "View", .caption = "Zoom Extents",
+     .toolKey = "ZoomBestFit", .toolPlace = 8, .toolTip = "Zoom Extents", .icon = "zoom_extents",
+     .handler = &M::Button_Zoom_Best_Fit},
+    {.id = "tbAPOTELESMATAitem", .toolKey = "Apotelesmata", .toolPlace = 20,
+     .toolTip = "Data - Results", .icon = "results"},
 
     // Help
-    add({"mnuCONTENTSitem", "Help", "Contents", "", 0, "Open the help book", icon("help"),
-         QKeySequence(QKeySequence::HelpContents), &M::Help_Contents});
-    add({"mnuWEBitem", "Help", "Corvane Kel.2D on the web", "", 0, "", icon("web"), {},
-         &M::Help_Web});
-    CommandDef about{"mnuABOUTitem", "Help", "About Corvane Kel.2D", "", 0, "", icon("about"), {},
-                     &M::Help_About};
-    about.menuSeparatorBefore = true;
-    add(about);
-    return t;
+    {.id = "mnuCONTENTSitem", .menu = "Help", .caption = "Contents",
+     .toolTip = "Open the help book", .icon = "help", .standardKey = QKeySequence::HelpContents,
+     .handler = &M::Help_Contents},
+    {.id = "mnuWEBitem", .menu = "Help", .caption = "Corvane Kel.2D on the web", .icon = "web",
+     .handler = &M::Help_Web},
+    {.id = "mnuABOUTitem", .menu = "Help", .caption = "About Corvane Kel.2D", .icon = "about",
+     .handler = &M::Help_About, .menuSeparatorBefore = true},
+};
+
+// The menu bar's menus, in its order; a sub-menu is made where its first
+// item comes, so it sits among its menu's items in table order.
+QHash<QString, QMenu *> buildMenuBar(QMenuBar *bar)
+{
+    QHash<QString, QMenu *> menus;
+    for (const char *path : kMenus) {
+        const QString p = QString::fromLatin1(path);
+        if (p.contains(QLatin1Char('/')))
+            continue;
+        QMenu *menu = bar->addMenu(QLatin1Char('&') + p);
+        menu->setObjectName(QStringLiteral("menu_") + p);
+        menus.insert(p, menu);
+    }
+    return menus;
 }
 
-QMenu *menuFor(QMenuBar *bar, QHash<QString, QMenu *> &menus, const QString &path)
+QMenu *menuFor(QHash<QString, QMenu *> &menus, const QString &path)
 {
-    if (auto it = menus.find(path); it != menus.end())
-        return *it;
+    if (QMenu *menu = menus.value(path))
+        return menu;
     const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
-    QMenu *menu = nullptr;
-    if (slash < 0) {
-        menu = bar->addMenu(QLatin1Char('&') + path);
-    } else {
-        menu = menuFor(bar, menus, path.left(slash))->addMenu(path.mid(slash + 1));
-    }
+    const bool known = std::any_of(std::begin(kMenus), std::end(kMenus),
+                                   [&](const char *m) { return path == QLatin1String(m); });
+    QMenu *parent = known && slash > 0 ? menuFor(menus, path.left(slash)) : nullptr;
+    if (!parent)
+        return nullptr;
+    QMenu *menu = parent->addMenu(path.mid(slash + 1));
     menu->setObjectName(QStringLiteral("menu_") + path);
     menus.insert(path, menu);
     return menu;
 }
 
+QAction *makeAction(frmMain &window, const CommandRow &row)
+{
+    const QString caption = QString::fromLatin1(*row.caption ? row.caption : row.toolTip);
+    auto *action = new QAction(caption, &window);
+    action->setObjectName(QString::fromLatin1(row.id));
+    if (*row.toolTip)
+        action->setToolTip(QString::fromLatin1(row.toolTip));
+    if (*row.icon)
+        action->setIcon(QIcon(iconPath(row)));
+    if (row.standardKey != QKeySequence::UnknownKey)
+        action->setShortcut(row.standardKey);
+    else if (*row.keys)
+        action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
+    if (row.viewMode != ViewMode::None) {
+        action->setCheckable(true);
+        const ViewMode mode = row.viewMode;
+        QObject::connect(action, &QAction::toggled, &window,
+                         [&window, mode](bool on) { window.viewModeToggled(mode, on); });
+    } else if (row.handler) {
+        const auto handler = row.handler;
+        QObject::connect(action, &QAction::triggered, &window,
+                         [&window, handler] { window.runCommand(handler); });
+    } else {
+        action->setEnabled(false);
+    }
+    return action;
+}
+
+void addToToolBar(QToolBar *toolBar, const CommandRow &row, QAction *action)
+{
+    if (row.toolSeparatorBefore)
+        toolBar->addSeparator();
+    toolBar->addAction(action);
+    QWidget *button = toolBar->widgetForAction(action);
+    // The menu caption alone can mislead on the tool bar ("Model" draws the
+    // model there); the tool-tip says what the button does.
+    button->setAccessibleName(QString::fromLatin1(row.toolTip));
+    // A checkable button can be toggled without a click (the Toggle action
+    // of a screen reader); the action follows it so the mode starts or ends.
+    if (auto *b = qobject_cast<QAbstractButton *>(button); b && action->isCheckable())
+        QObject::connect(b, &QAbstractButton::toggled, action, &QAction::setChecked);
+}
+
 } // namespace
 
-const std::vector<CommandDef> &commandTable()
+std::span<const CommandRow> commandTable() { return kCommands; }
+std::span<const char *const> knownMenus() { return kMenus; }
+
+QString iconPath(const CommandRow &row)
 {
-    static const std::vector<CommandDef> table = makeTable();
-    return table;
+    return QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.icon));
 }
 
 CommandActions buildCommands(frmMain &window, QMenuBar *menuBar, QToolBar *toolBar)
 {
     CommandActions out;
-    QHash<QString, QMenu *> menus;
-    // The menu bar keeps the program's menu order even when a later menu's
-    // first item comes earlier in the table.
-    for (const char *top : {"File", "Model", "Tools", "View", "Help"})
-        menuFor(menuBar, menus, QString::fromLatin1(top));
-
-    std::vector<const CommandDef *> onToolBar;
-    for (const CommandDef &def : commandTable()) {
-        auto *action = new QAction(def.caption.isEmpty() ? def.toolTip : def.caption, &window);
-        action->setObjectName(def.id);
-        if (!def.toolTip.isEmpty())
-            action->setToolTip(def.toolTip);
-        if (!def.icon.isEmpty())
-            action->setIcon(QIcon(def.icon));
-        if (!def.shortcut.isEmpty())
-            action->setShortcut(def.shortcut);
-        action->setCheckable(def.checkable);
-        action->setEnabled(def.handler != nullptr);
-        if (def.handler) {
-            const auto handler = def.handler;
-            QObject::connect(action, &QAction::triggered, &window, [&window, handler] {
-                window.runCommand(handler);
-            });
-        }
-        if (!def.menuPath.isEmpty()) {
-            QMenu *menu = menuFor(menuBar, menus, def.menuPath);
-            if (def.menuSeparatorBefore && !menu->actions().isEmpty())
+    QHash<QString, QMenu *> menus = buildMenuBar(menuBar);
+    std::vector<const CommandRow *> onToolBar;
+    for (const CommandRow &row : kCommands) {
+        QAction *action = makeAction(window, row);
+        if (QMenu *menu = menuFor(menus, QString::fromLatin1(row.menu))) {
+            if (row.menuSeparatorBefore && !menu->actions().isEmpty())
                 menu->addSeparator();
             menu->addAction(action);
         }
-        out.byId.insert(def.id, action);
-        if (!def.toolKey.isEmpty()) {
-            action->setProperty("toolKey", def.toolKey);
-            out.byToolKey.insert(def.toolKey, action);
-            onToolBar.push_back(&def);
+        out.byId.insert(action->objectName(), action);
+        if (*row.toolKey) {
+            action->setProperty("toolKey", QString::fromLatin1(row.toolKey));
+            out.byToolKey.insert(QString::fromLatin1(row.toolKey), action);
+            onToolBar.push_back(&row);
         }
     }
-
     std::sort(onToolBar.begin(), onToolBar.end(),
-              [](const CommandDef *a, const CommandDef *b) { return a->toolOrder < b->toolOrder; });
-    for (const CommandDef *def : onToolBar) {
-        if (def->toolSeparatorBefore)
-            toolBar->addSeparator();
-        toolBar->addAction(out.byId.value(def->id));
-    }
+              [](const CommandRow *a, const CommandRow *b) { return a->toolPlace < b->toolPlace; });
+    for (const CommandRow *row : onToolBar)
+        addToToolBar(toolBar, *row, out.byId.value(QString::fromLatin1(row->id)));
     return out;
 }

@@ -1,42 +1,40 @@
 #include "ui/StatusPanel.h"
 
-#include <QApplication>
-#include <QMouseEvent>
+#include <QPainter>
 
-StatusPanel::StatusPanel(const QString &key, const QString &text, const QString &toolTip,
-                         QWidget *parent)
-    : QLabel(text, parent), m_key(key)
+StatusPanel::StatusPanel(const QString &key, const QString &accessibleName,
+                         const QString &usualText, const QString &shortestText, QWidget *parent)
+    : QLabel(parent), m_key(key), m_usualText(usualText), m_shortestText(shortestText)
 {
     setObjectName(QStringLiteral("panel_") + key);
-    setToolTip(toolTip);
+    setAccessibleName(accessibleName);
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
     setContentsMargins(4, 0, 4, 0);
-    applyLook();
 }
 
-void StatusPanel::setLit(bool lit)
+int StatusPanel::widthFor(const QString &text) const
 {
-    if (m_lit == lit)
-        return;
-    m_lit = lit;
-    applyLook();
+    const QMargins m = contentsMargins();
+    return fontMetrics().horizontalAdvance(text) + m.left() + m.right() + 2 * frameWidth();
 }
 
-void StatusPanel::mousePressEvent(QMouseEvent *event)
+QSize StatusPanel::sizeHint() const
 {
-    if (event->button() == Qt::LeftButton)
-        emit clicked();
-    QLabel::mousePressEvent(event);
+    const QSize label = QLabel::sizeHint();
+    return QSize(std::max(label.width(), widthFor(m_usualText)), label.height());
 }
 
-void StatusPanel::applyLook()
+QSize StatusPanel::minimumSizeHint() const
 {
-    // The dimmed look borrows the theme's colour for disabled text, so it
-    // reads right on light and dark themes alike.
-    const QPalette base = QApplication::palette(this);
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, m_lit ? base.color(QPalette::Active, QPalette::WindowText)
-                                           : base.color(QPalette::Disabled, QPalette::WindowText));
-    setPalette(p);
+    return QSize(widthFor(m_shortestText), QLabel::minimumSizeHint().height());
+}
+
+void StatusPanel::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);   // the sunken frame
+    QPainter p(this);
+    p.setPen(palette().color(foregroundRole()));
+    const QRect box = contentsRect();
+    p.drawText(box, int(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, box.width()));
 }

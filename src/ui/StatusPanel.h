@@ -1,29 +1,28 @@
 #pragma once
-// A panel of the main window's status bar. It can be clicked, and its option
-// panels show with a lit or dimmed text whether their option is on; a dimmed
-// panel still takes clicks, so the option can be switched on again.
+// A read-out panel of the main window's status bar (pointer coordinates,
+// drawing mode). It asks for room for its usual text but gives way on a
+// narrow window down to a few characters, eliding the rest, so the panels
+// never draw over each other; the full text stays its accessible text.
 #include <QLabel>
 
 class StatusPanel : public QLabel {
     Q_OBJECT
-    Q_PROPERTY(bool lit READ isLit WRITE setLit)
 public:
-    StatusPanel(const QString &key, const QString &text, const QString &toolTip,
-                QWidget *parent = nullptr);
+    // `usualText` sizes the panel; `shortestText` is what it keeps when narrow.
+    StatusPanel(const QString &key, const QString &accessibleName, const QString &usualText,
+                const QString &shortestText, QWidget *parent = nullptr);
 
     QString key() const { return m_key; }
-    bool isLit() const { return m_lit; }
-    void setLit(bool lit);
-
-signals:
-    void clicked();
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    void applyLook();
+    int widthFor(const QString &text) const;
 
     QString m_key;
-    bool m_lit = true;
+    QString m_usualText;
+    QString m_shortestText;
 };

@@ -1,25 +1,27 @@
 #pragma once
 // The main window: menus, tool bar, drawing area, message log and status
 // bar. It owns the Workspace for the whole run and carries out the program's
-// commands; the computations live in the core and are called from here.
+// commands; the computations live in the core and are called from here. The
+// command handlers are defined by menu in src/ui/commands/.
 #include "common/MainWindowHooks.h"
 #include "common/Workspace.h"
-#include "drawing/ViewOps.h"
+#include "drawing/ViewGestures.h"
 #include "ui/Commands.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class DrawingArea;
 class LogView;
+class MainStatusBar;
 class ModelMouseTool;
 class PlatformServices;
 class QMenu;
 class QToolBar;
 class QToolButton;
 class SettingsStore;
-class StatusPanel;
 class UserPrompts;
 
 struct frmMainOptions {
@@ -37,23 +39,28 @@ public:
     ~frmMain() override;
 
     static QString versionString();      // "1.0"
+    static QString description();        // what the program is, for the greeting and About
     static QString webAddress();
 
     // The public operations behind the commands.
+    // File (commands/FileMenu.cpp)
     void Button_Neo_arxeio();
     void Button_Anagnosi_Arxeiou();
     void Button_Apothikefsi_Arxeiou();
     void Save_As();
     void Exit();
+    // View (commands/ViewMenu.cpp)
     void Button_Xeraki();
     void Button_Zoom();
     void Button_Zoom_Window();
     void Button_Zoom_Previous();
     void Button_Zoom_Best_Fit();
     void Button_Foreas();
-    void Button_Epilisi();
     void Reset_Pointer();
+    // Tools (commands/ToolsMenu.cpp)
+    void Button_Epilisi();
     void Start_Calculator();
+    // Help (commands/HelpMenu.cpp)
     void Help_Contents();
     void Help_Web();
     void Help_About();
@@ -65,13 +72,14 @@ public:
 
     // Runs a command the way the menus and the tool bar do.
     void runCommand(void (frmMain::*handler)());
+    // A view mode's tool-bar button, menu item or zoom-menu item was
+    // checked or unchecked.
+    void viewModeToggled(ViewMode mode, bool on);
+    void setViewMode(ViewMode mode);
+    ViewMode viewMode() const { return m_gestures.mode(); }
 
     // The model definition with the mouse, when it is built; not owned.
     void setModelMouseTool(ModelMouseTool *tool) { m_mouseTool = tool; }
-
-    // Label flags and presets of the LABELS pop-up menu.
-    enum class LabelPreset { All, Basic, None };
-    void applyLabelPreset(LabelPreset preset);
 
     void setLogShown(bool shown);
     bool isLogShown() const;
@@ -81,18 +89,16 @@ public:
     DrawingArea *drawingArea() const { return m_area; }
     LogView *logView() const { return m_log; }
     QToolButton *infoButton() const { return m_infoButton; }
+    QToolBar *toolBar() const { return m_toolBar; }
     QAction *action(const QString &id) const { return m_commands.byId.value(id); }
     QAction *toolAction(const QString &key) const { return m_commands.byToolKey.value(key); }
-    StatusPanel *statusPanel(const QString &key) const;
-    QMenu *labelsMenu() const { return m_labelsMenu; }
+    MainStatusBar *statusPanels() const { return m_status; }
     QMenu *zoomMenu() const { return m_zoomMenu; }
-    bool panMode() const { return m_panMode; }
-    bool zoomMode() const { return m_zoomMode; }
-    bool zoomWindowMode() const { return m_zoomWindowMode; }
     QString helpBookPath() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     // MainWindowHooks
@@ -102,26 +108,22 @@ private:
     void repaintLog() override;
 
     void buildWindow();
-    void buildStatusBar();
-    void buildPopupMenus();
+    QLayout *buildLogRow(QWidget *central);
+    void buildZoomMenu();
     void writeGreeting();
-    void applyPlacement();
-    void saveWindowState();
+    void openCommandLineModel();
 
     void returnToModelMode();
-    void setModePanel(const QString &name);
-    void updateOptionPanels();
-    void toggleViewMode(bool &flag);
     void updateModeLook();
-    bool anyViewMode() const { return m_panMode || m_zoomMode || m_zoomWindowMode; }
     void hideHoverMarkers();
     void syncAreaSize();
 
+    // The drawing area's mouse (commands/DrawingAreaMouse.cpp).
     void onMousePressed(Qt::MouseButton button, double x, double y);
     void onMouseMoved(Qt::MouseButtons buttons, double x, double y);
     void onMouseReleased(Qt::MouseButton button, double x, double y);
     void onDoubleClicked();
-    void showPointerCoordinates(double x, double y);
+    void carryOut(GestureSteps steps);
 
     Workspace m_ws;
     std::unique_ptr<SettingsStore> m_store;
@@ -129,29 +131,20 @@ private:
     std::unique_ptr<PlatformServices> m_ownServices;
     PlatformServices *m_services = nullptr;
     QString m_helpFallbackDir;
+    QString m_commandLineModel;   // read once the window is on screen
 
     DrawingArea *m_area = nullptr;
     LogView *m_log = nullptr;
     QToolButton *m_infoButton = nullptr;
     QToolBar *m_toolBar = nullptr;
     CommandActions m_commands;
-    StatusPanel *m_panelX = nullptr;
-    StatusPanel *m_panelY = nullptr;
-    StatusPanel *m_panelMode = nullptr;
-    StatusPanel *m_panelCoords = nullptr;
-    StatusPanel *m_panelAxes = nullptr;
-    StatusPanel *m_panelGrid = nullptr;
-    StatusPanel *m_panelLabels = nullptr;
-    QMenu *m_labelsMenu = nullptr;
+    MainStatusBar *m_status = nullptr;
     QMenu *m_zoomMenu = nullptr;
+    // The view modes' actions: tool bar and View menu, and the zoom menu.
+    std::vector<std::pair<QAction *, ViewMode>> m_modeActions;
     ModelMouseTool *m_mouseTool = nullptr;
 
-    bool m_panMode = false;
-    bool m_zoomMode = false;
-    bool m_zoomWindowMode = false;
-    bool m_buttonHeld = false;
-    bool m_showCoordinates = true;
+    ViewGestures m_gestures;
     bool m_animationRunning = false;   // the deformation animation, when it comes
     int m_busyDepth = 0;
-    DragState m_drag;
 };

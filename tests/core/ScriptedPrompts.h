@@ -19,6 +19,7 @@
 #include <QString>
 #include <deque>
 #include <optional>
+#include <utility>
 #include <vector>
 
 struct ShownPrompt {
@@ -137,8 +138,14 @@ private:
             ++unscripted;
             return std::nullopt;
         }
-        std::optional<T> v = queue.front();
+        // Taken apart rather than copied whole: GCC 12 warns wrongly about
+        // a copied optional<QString> being used uninitialised.
+        if (!queue.front()) {
+            queue.pop_front();
+            return std::nullopt;
+        }
+        T value = std::move(*queue.front());
         queue.pop_front();
-        return v;
+        return value;
     }
 };

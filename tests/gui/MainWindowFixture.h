@@ -7,7 +7,9 @@
 #include "core/ScriptedPrompts.h"
 #include "drawing/gui/DrawingArea.h"
 #include "files/Files.h"
+#include "ui/MainStatusBar.h"
 #include "ui/StatusPanel.h"
+#include "ui/StatusSwitch.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -52,8 +54,9 @@ protected:
         f.write(ini);
     }
 
-    frmMain &start(const QString &commandLine = {},
-                   const QString &helpDir = QStringLiteral(KEL2D_SOURCE_DIR "/resources/help"))
+    // The window as the program makes it, not yet shown.
+    frmMain &create(const QString &commandLine = {},
+                    const QString &helpDir = QStringLiteral(KEL2D_SOURCE_DIR "/resources/help"))
     {
         frmMainOptions options;
         options.settingsPath = storePath();
@@ -62,7 +65,13 @@ protected:
         options.commandLine = commandLine;
         options.helpFallbackDir = helpDir;
         window = std::make_unique<frmMain>(options);
-        window->show();
+        return *window;
+    }
+    // Made, shown and settled (the model on the command line read).
+    frmMain &start(const QString &commandLine = {},
+                   const QString &helpDir = QStringLiteral(KEL2D_SOURCE_DIR "/resources/help"))
+    {
+        create(commandLine, helpDir).show();
         QApplication::processEvents();
         return *window;
     }
@@ -76,6 +85,11 @@ protected:
         ws().model.groupCount = 1;
     }
     DrawingArea *area() { return window->drawingArea(); }
+    StatusPanel *panel(const char *key) { return window->statusPanels()->panel(QString::fromLatin1(key)); }
+    StatusSwitch *statusSwitch(const char *key)
+    {
+        return window->statusPanels()->switchButton(QString::fromLatin1(key));
+    }
 
     // A small analysable truss written to `name` with a separate workspace.
     QString writeModel(const QString &name, float scale = 100.0f)

@@ -1,9 +1,12 @@
-// The command set of the main window: tool bar, menus, status panels, the
-// LABELS menu, the log button and the help commands.
+// The command set of the main window: the command table, the status-bar
+// switches and the LABELS menu, the log button and the help commands.
 #include "MainWindowFixture.h"
+#include "common/LabelPresets.h"
+#include "ui/Commands.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 #include <QToolBar>
@@ -11,65 +14,81 @@
 
 namespace {
 
-TEST_F(MainWindowTest, LabelsPresetsAndFlags)
+TEST(CommandTable, RowsAreConsistent)
 {
-    const struct {
-        std::vector<const char *> clicks;   // LABELS menu items, in order
-        std::array<bool, 7> expected;       // numbers, coords, elements, groups, lengths, loads, [N]
-    } rows[] = {
-        {{"All labels"}, {true, true, true, true, true, true, true}},
-        {{"All labels", "Basic labels"}, {true, false, true, false, false, true, true}},
-        {{"No labels"}, {false, false, false, false, false, false, false}},
-        {{"Basic labels", "Nodes numbering"}, {false, false, true, false, false, true, true}},
-        {{"No labels", "Element lengths"}, {false, false, false, false, true, false, false}},
-    };
-    for (const auto &c : rows) {
-        SCOPED_TRACE(c.clicks.back());
-        frmMain &w = start();
-        for (const char *caption : c.clicks) {
-            QAction *item = nullptr;
-            for (QAction *a : w.labelsMenu()->actions())
-                if (a->text() == QString::fromLatin1(caption))
-                    item = a;
-            ASSERT_NE(item, nullptr) << caption;
-            item->trigger();
+    QSet<QString> ids, toolKeys;
+    QSet<int> places;
+    const auto menus = knownMenus();
+    for (const CommandRow &row : commandTable()) {
+        SCOPED_TRACE(row.id);
+        EXPECT_FALSE(ids.contains(QLatin1String(row.id)));
+        ids.insert(QLatin1String(row.id));
+        if (*row.icon) {
+            EXPECT_TRUE(QFile::exists(iconPath(row))) << qPrintable(iconPath(row));
         }
-        const Settings &s = ws().settings;
-        EXPECT_EQ((std::array<bool, 7>{s.nai_arithmisi_kombon, s.nai_sint_kombon,
-                                       s.nai_arithmisi_stoixeion, s.nai_omades, s.nai_miki,
-                                       s.nai_times_fortiseon_si, s.nai_times_N}),
-                  c.expected);
+        if (*row.menu) {
+            EXPECT_NE(std::find_if(menus.begin(), menus.end(),
+                                   [&](const char *m) { return qstrcmp(m, row.menu) == 0; }),
+                      menus.end())
+                << row.menu;
+            EXPECT_TRUE(*row.caption);
+        }
+        // A view mode's switch runs on its checked state, not on a handler.
+        EXPECT_FALSE(row.viewMode != ViewMode::None && row.handler);
+        if (!*row.toolKey) {
+            EXPECT_TRUE(*row.menu);   // reachable somewhere
+            continue;
+        }
+        EXPECT_FALSE(toolKeys.contains(QLatin1String(row.toolKey)));
+        toolKeys.insert(QLatin1String(row.toolKey));
+        EXPECT_GT(row.toolPlace, 0);
+        EXPECT_FALSE(places.contains(row.toolPlace));
+        places.insert(row.toolPlace);
+        EXPECT_TRUE(*row.icon && *row.toolTip);
     }
+    EXPECT_EQ(places.size(), 20);
 }
 
-TEST_F(MainWindowTest, LabelsMenuChecksFollowTheSettings)
+TEST_F(MainWindowTest, LabelsButtonOpensTheMenuWhoseItemsFollowTheSettings)
 {
-    frmMain &w = start();
-    w.applyLabelPreset(frmMain::LabelPreset::None);
+    start();
+    applyLabelPreset(ws().settings, LabelPreset::None);
     ws().settings.nai_miki = true;
-    QTest::mouseClick(w.statusPanel(QStringLiteral("Times")), Qt::LeftButton);
-    ASSERT_TRUE(w.labelsMenu()->isVisible());
-    for (QAction *a : w.labelsMenu()->actions()) {
+    QMenu *menu = statusSwitch("Times")->findChild<QMenu *>(QStringLiteral("labelsMenu"));
+    ASSERT_NE(menu, nullptr);
+
+    QTest::mouseClick(statusSwitch("Times"), Qt::LeftButton);
+    ASSERT_TRUE(menu->isVisible());
+    for (QAction *a : menu->actions()) {
         if (a->isCheckable()) {
             EXPECT_EQ(a->isChecked(), a->text() == QStringLiteral("Element lengths")) << qPrintable(a->text());
         }
     }
-    w.labelsMenu()->hide();
+    menu->hide();
+
+    for (const char *item : {"Basic labels", "Nodes numbering"})
+        for (QAction *a : menu->actions())
+            if (a->text() == QLatin1String(item))
+                a->trigger();
+    EXPECT_FALSE(ws().settings.nai_arithmisi_kombon);
+    EXPECT_TRUE(ws().settings.nai_arithmisi_stoixeion);
+    EXPECT_FALSE(ws().settings.nai_miki);
 }
 
-TEST_F(MainWindowTest, AxesAndGridPanelsToggleTheirOptions)
+TEST_F(MainWindowTest, AxesAndGridSwitchesToggleTheirOptionsByMouseAndKeyboard)
 {
-    frmMain &w = start();
+    start();
     for (const auto &[name, flag] : {std::pair{"Aksones", &Settings::nai_aksones},
                                      std::pair{"Kannabos", &Settings::nai_grid}}) {
         SCOPED_TRACE(name);
-        StatusPanel *panel = w.statusPanel(QString::fromLatin1(name));
-        QTest::mouseClick(panel, Qt::LeftButton);
+        StatusSwitch *s = statusSwitch(name);
+        QTest::mouseClick(s, Qt::LeftButton);
         EXPECT_FALSE(ws().settings.*flag);
-        EXPECT_FALSE(panel->isLit());
-        QTest::mouseClick(panel, Qt::LeftButton);   // a dimmed panel still takes clicks
+        EXPECT_FALSE(s->isChecked());
+        s->setFocus();
+        QTest::keyClick(s, Qt::Key_Space);   // a switch that is off still takes the key
         EXPECT_TRUE(ws().settings.*flag);
-        EXPECT_TRUE(panel->isLit());
+        EXPECT_TRUE(s->isChecked());
     }
 }
 
@@ -77,18 +96,23 @@ TEST_F(MainWindowTest, HidingAndShowingTheLogTwiceRestoresTheDrawingArea)
 {
     frmMain &w = start();
     const int shownHeight = area()->height();
+    const int rightEdge = w.infoButton()->geometry().right();
     EXPECT_EQ(w.infoButton()->text(), QStringLiteral("x"));
 
     for (int round = 0; round < 2; ++round) {
         QTest::mouseClick(w.infoButton(), Qt::LeftButton);
         QApplication::processEvents();
         EXPECT_EQ(w.infoButton()->text(), QStringLiteral("<"));
+        EXPECT_EQ(w.infoButton()->accessibleName(), QStringLiteral("Show messages"));
         EXPECT_FALSE(w.isLogShown());
         EXPECT_GT(area()->height(), shownHeight);
+        // The button stays at the right edge, where the "x" was.
+        EXPECT_EQ(w.infoButton()->geometry().right(), rightEdge);
 
         QTest::mouseClick(w.infoButton(), Qt::LeftButton);
         QApplication::processEvents();
         EXPECT_EQ(w.infoButton()->text(), QStringLiteral("x"));
+        EXPECT_EQ(w.infoButton()->accessibleName(), QStringLiteral("Hide messages"));
         EXPECT_EQ(area()->height(), shownHeight);
     }
     // A hidden log still receives entries.

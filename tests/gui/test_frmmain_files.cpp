@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include <QAction>
+#include <QTest>
 
 namespace {
 
@@ -113,9 +114,9 @@ TEST_F(MainWindowTest, AfterNewEverySettingIsTheStoredDefault)
     EXPECT_EQ(ws().settings, expected);
     EXPECT_FALSE(ws().settings.nai_grid);
     EXPECT_TRUE(ws().settings.nai_omades);
-    EXPECT_FALSE(w.statusPanel(QStringLiteral("Kannabos"))->isLit());
-    EXPECT_TRUE(w.statusPanel(QStringLiteral("Aksones"))->isLit());
-    EXPECT_FALSE(w.zoomMode());
+    EXPECT_FALSE(statusSwitch("Kannabos")->isChecked());
+    EXPECT_TRUE(statusSwitch("Aksones")->isChecked());
+    EXPECT_EQ(w.viewMode(), ViewMode::None);
     EXPECT_EQ(ws().view.scale, 100.0f);
     EXPECT_EQ(ws().view.offsetX, -2.0);
     EXPECT_EQ(ws().view.offsetY, 2.0);
@@ -128,14 +129,20 @@ TEST_F(MainWindowTest, OpenReplacesTheModelAndReturnsToTheModelView)
     const QString file = writeModel(QStringLiteral("m.kel"), 80.0f);
     frmMain &w = start();
     w.Button_Xeraki();
+    QTest::mouseMove(area(), QPoint(40, 40));
+    ASSERT_FALSE(panel("x")->text().isEmpty());
     prompts.files = {file};
 
     trigger("mnuOPENitem");
 
     EXPECT_EQ(ws().view.scale, 80.0f);
     EXPECT_TRUE(ws().model.modelChanged);
-    EXPECT_FALSE(w.panMode());
-    EXPECT_EQ(w.statusPanel(QStringLiteral("mode"))->text(), QStringLiteral(" Model"));
+    EXPECT_EQ(w.viewMode(), ViewMode::None);
+    EXPECT_FALSE(w.toolAction(QStringLiteral("Xeraki"))->isChecked());
+    EXPECT_EQ(panel("mode")->text(), QStringLiteral(" Model"));
+    // The pointer's coordinates in the old model's view are gone.
+    EXPECT_EQ(panel("x")->text(), QString());
+    EXPECT_EQ(panel("y")->text(), QString());
 }
 
 // ------------------------------------------------------------- analysis

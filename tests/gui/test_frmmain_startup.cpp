@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, StartsUntitledWithTheGreetingAndTheInitialView)
     EXPECT_EQ(ws().view.offsetY, 2.0);
     EXPECT_EQ(ws().view.history[0].scale, 100.0);
     EXPECT_EQ(ws().settings, Settings{});
-    EXPECT_EQ(w.statusPanel(QStringLiteral("mode"))->text(), QStringLiteral(" Model"));
+    EXPECT_EQ(panel("mode")->text(), QStringLiteral(" Model"));
     EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);   // no stored placement
 
     // Starting writes nothing: an empty store stays absent.
@@ -72,9 +72,14 @@ TEST_F(MainWindowTest, StartsWithTheModelNamedOnTheCommandLine)
     EXPECT_EQ(prompts.shown.size(), 0u);
 }
 
-TEST_F(MainWindowTest, UnreadableModelOnTheCommandLineLeavesAnEmptyUntitledModel)
+TEST_F(MainWindowTest, UnreadableModelOnTheCommandLineIsToldOverTheShownWindow)
 {
-    frmMain &w = start(path(QStringLiteral("no such file.kel")));
+    frmMain &w = create(path(QStringLiteral("no such file.kel")));
+    // Read only once the window is on screen, so the box has a window to sit on.
+    EXPECT_TRUE(prompts.shown.empty());
+    w.show();
+    QApplication::processEvents();
+
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Corvane Kel.2D - Untitled.kel"));
     EXPECT_EQ(ws().model.nodeCount, 0);
     ASSERT_EQ(prompts.messages().size(), 1u);

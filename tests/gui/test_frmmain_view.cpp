@@ -1,14 +1,19 @@
-// The view gestures on the drawing area, driven by simulated mouse events,
-// and the status bar's coordinates.
+// The view modes on the main window: every way of switching them keeps the
+// tool bar, the menus and the mode in step, the drawing area's mouse reaches
+// the gestures, and the status bar shows the pointer's coordinates.
 #include "MainWindowFixture.h"
 #include "drawing/ViewOps.h"
+#include "ui/ModeCursors.h"
 
+#include <QAbstractButton>
 #include <QMenu>
 #include <QTest>
+#include <QToolBar>
+#include <functional>
 
 namespace {
 
-class ViewGestures : public MainWindowTest {
+class ViewModes : public MainWindowTest {
 protected:
     void SetUp() override
     {
@@ -16,112 +21,113 @@ protected:
         start(writeModel(QStringLiteral("m.kel")));
     }
     QPointF cm(QPoint px) { return QPointF(px) / pxPerCm(); }
-    void drag(QPoint from, QPoint to)
+    QAbstractButton *toolButton(const char *key)
     {
-        QTest::mousePress(area(), Qt::LeftButton, Qt::NoModifier, from);
-        QTest::mouseMove(area(), (from + to) / 2);
-        QTest::mouseMove(area(), to);
-        QTest::mouseRelease(area(), Qt::LeftButton, Qt::NoModifier, to);
+        return qobject_cast<QAbstractButton *>(
+            window->toolBar()->widgetForAction(window->toolAction(QString::fromLatin1(key))));
+    }
+    QAction *zoomMenuItem(const char *caption)
+    {
+        for (QAction *a : window->zoomMenu()->actions())
+            if (a->text() == QLatin1String(caption))
+                return a;
+        return nullptr;
     }
 };
 
-TEST_F(ViewGestures, PanKeepsTheModelPointUnderThePointer)
+TEST_F(ViewModes, EveryWayOfSwitchingKeepsButtonsMenusAndModeInStep)
 {
-    window->toolAction(QStringLiteral("Xeraki"))->trigger();
-    ASSERT_TRUE(window->panMode());
-    const QPoint from(100, 120), to(160, 90);
-    const double worldX = ws().view.ToWorldX(cm(from).x());
-    const double worldY = ws().view.ToWorldY(cm(from).y());
-
-    drag(from, to);
-
-    EXPECT_NEAR(ws().view.ToWorldX(cm(to).x()), worldX, 1e-4);
-    EXPECT_NEAR(ws().view.ToWorldY(cm(to).y()), worldY, 1e-4);
-    EXPECT_EQ(ws().view.scale, 100.0f);
-    // The finished gesture is one step of the zoom history.
-    EXPECT_EQ(ws().view.historyIndex, 1);
-    window->Button_Zoom_Previous();
-    EXPECT_EQ(ws().view.offsetX, -2.0);
-    EXPECT_EQ(ws().view.offsetY, 2.0);
-    EXPECT_EQ(ws().view.historyIndex, 0);
-    window->Button_Zoom_Previous();   // nothing older
-    EXPECT_EQ(ws().view.historyIndex, 0);
+    const struct {
+        const char *way;
+        std::function<void()> press;   // presses the Zoom switch once
+    } ways[] = {
+        {"tool-bar click", [this] { QTest::mouseClick(toolButton("Zoom"), Qt::LeftButton); }},
+        {"keyboard on the button", [this] {
+             toolButton("Zoom")->setFocus();
+             QTest::keyClick(toolButton("Zoom"), Qt::Key_Space);
+         }},
+        // What the Toggle action of assistive technology does.
+        {"button toggled", [this] { toolButton("Zoom")->toggle(); }},
+        {"View menu", [this] { trigger("mnuZOOMitem"); }},
+        {"zoom menu", [this] { zoomMenuItem("Zoom")->trigger(); }},
+        {"operation", [this] { window->Button_Zoom(); }},
+    };
+    for (const auto &w : ways) {
+        SCOPED_TRACE(w.way);
+        window->Button_Xeraki();   // another mode on first: switching replaces it
+        for (bool on : {true, false}) {
+            w.press();
+            EXPECT_EQ(window->viewMode(), on ? ViewMode::Zoom : ViewMode::None);
+            EXPECT_EQ(toolButton("Zoom")->isChecked(), on);
+            EXPECT_EQ(window->action(QStringLiteral("mnuZOOMitem"))->isChecked(), on);
+            EXPECT_EQ(zoomMenuItem("Zoom")->isChecked(), on);
+            EXPECT_FALSE(toolButton("Xeraki")->isChecked());
+            EXPECT_FALSE(zoomMenuItem("Move")->isChecked());
+        }
+    }
 }
 
-TEST_F(ViewGestures, DraggingUpZoomsInAndDownZoomsOut)
+TEST_F(ViewModes, MouseDragReachesTheGestureAndRightClickTheZoomMenu)
 {
-    window->Button_Xeraki();
-    window->toolAction(QStringLiteral("Zoom"))->trigger();
-    ASSERT_TRUE(window->zoomMode());
-    EXPECT_FALSE(window->panMode());   // the view modes exclude each other
-    const int oneCm = qRound(pxPerCm());
+    QTest::mouseClick(area(), Qt::RightButton, Qt::NoModifier, QPoint(80, 80));
+    EXPECT_FALSE(window->zoomMenu()->isVisible());   // no view mode: no zoom menu
 
-    drag(QPoint(200, 200), QPoint(200, 200 - oneCm));
-    EXPECT_LT(ws().view.scale, 100.0f);    // a smaller scale shows more detail
-    const float zoomedIn = ws().view.scale;
-    EXPECT_EQ(ws().view.historyIndex, 1);
-
-    drag(QPoint(200, 200), QPoint(200, 200 + 2 * oneCm));
-    EXPECT_GT(ws().view.scale, zoomedIn);
-    EXPECT_EQ(ws().view.historyIndex, 2);
-}
-
-TEST_F(ViewGestures, ZoomWindowFitsTheDraggedRectangle)
-{
     window->toolAction(QStringLiteral("Zoom_Window"))->trigger();
-    ASSERT_TRUE(window->zoomWindowMode());
     const QPoint from(300, 220), to(120, 80);
     ViewTransform expected = ws().view;
     FitViewToRectangle(expected, cm(to).x(), cm(to).y(), cm(from).x(), cm(from).y());
     ASSERT_NE(expected.scale, ws().view.scale);
 
-    drag(from, to);
+    QTest::mousePress(area(), Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(area(), to);
+    QTest::mouseRelease(area(), Qt::LeftButton, Qt::NoModifier, to);
 
     EXPECT_FLOAT_EQ(ws().view.scale, expected.scale);
     EXPECT_NEAR(ws().view.offsetX, expected.offsetX, 1e-9);
-    EXPECT_NEAR(ws().view.offsetY, expected.offsetY, 1e-9);
     EXPECT_EQ(ws().view.historyIndex, 1);
 
-    // A click without a drag changes nothing and adds no step.
-    QTest::mouseClick(area(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
-    EXPECT_EQ(ws().view.historyIndex, 1);
-}
-
-TEST_F(ViewGestures, RightClickInAViewModeOpensTheZoomMenuWhoseExitLeavesTheMode)
-{
-    QTest::mouseClick(area(), Qt::RightButton, Qt::NoModifier, QPoint(80, 80));
-    EXPECT_FALSE(window->zoomMenu()->isVisible());   // no view mode: no zoom menu
-
-    window->Button_Zoom_Window();
     QTest::mouseClick(area(), Qt::RightButton, Qt::NoModifier, QPoint(80, 80));
     ASSERT_TRUE(window->zoomMenu()->isVisible());
-    ASSERT_EQ(window->zoomMenu()->actions().first()->text(), QStringLiteral("Exit"));
-    window->zoomMenu()->actions().first()->trigger();
+    EXPECT_TRUE(zoomMenuItem("Zoom Window")->isChecked());
+    zoomMenuItem("Exit")->trigger();
     window->zoomMenu()->hide();
-    EXPECT_FALSE(window->zoomWindowMode());
+    EXPECT_EQ(window->viewMode(), ViewMode::None);
+    EXPECT_FALSE(toolButton("Zoom_Window")->isChecked());
 }
 
-TEST_F(ViewGestures, StatusBarShowsThePointerInModelUnits)
+TEST_F(ViewModes, StatusBarShowsThePointerInModelUnits)
 {
-    StatusPanel *x = window->statusPanel(QStringLiteral("x"));
-    StatusPanel *y = window->statusPanel(QStringLiteral("y"));
     // At scale 100 one centimetre is one unit; the origin is 2 cm in from the
     // left and 2 cm up from the bottom, and the grid (step 1) snaps.
     const double k = pxPerCm();
     const double H = area()->heightCm();
     const QPoint p(qRound((2 + 3.2) * k), qRound((H - 2 - 1.7) * k));
     QTest::mouseMove(area(), p);
-    EXPECT_EQ(x->text(), QStringLiteral("x = 3"));
-    EXPECT_EQ(y->text(), QStringLiteral("y = 2"));
+    EXPECT_EQ(panel("x")->text(), QStringLiteral("x = 3"));
+    EXPECT_EQ(panel("y")->text(), QStringLiteral("y = 2"));
 
-    // COORDS switches the read-out off and on.
-    QTest::mouseClick(window->statusPanel(QStringLiteral("sint")), Qt::LeftButton);
-    EXPECT_FALSE(window->statusPanel(QStringLiteral("sint"))->isLit());
+    // COORDS switches the read-out off and on, from the mouse or the keyboard.
+    QTest::mouseClick(statusSwitch("sint"), Qt::LeftButton);
+    EXPECT_FALSE(statusSwitch("sint")->isChecked());
     QTest::mouseMove(area(), p);
-    EXPECT_TRUE(x->text().isEmpty());
-    QTest::mouseClick(window->statusPanel(QStringLiteral("sint")), Qt::LeftButton);
+    EXPECT_TRUE(panel("x")->text().isEmpty());
+    statusSwitch("sint")->setFocus();
+    QTest::keyClick(statusSwitch("sint"), Qt::Key_Space);
+    EXPECT_TRUE(statusSwitch("sint")->isChecked());
     QTest::mouseMove(area(), p + QPoint(2, 0));
-    EXPECT_TRUE(x->text().startsWith(QStringLiteral("x = ")));
+    EXPECT_TRUE(panel("x")->text().startsWith(QStringLiteral("x = ")));
+}
+
+TEST(ModeCursors, PicturesHaveTheScreensPixelRatio)
+{
+    for (qreal ratio : {1.0, 1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        for (const QCursor &c : {ModeCursors::zoom(ratio), ModeCursors::zoomWindow(ratio)}) {
+            EXPECT_EQ(c.pixmap().devicePixelRatio(), ratio);
+            EXPECT_EQ(c.pixmap().width(), qCeil(32 * ratio));
+            EXPECT_LT(c.hotSpot().x(), 32);   // in logical pixels
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+// The Tools menu's commands.
+#include "ui/frmMain.h"
+
+#include "analysis/epilisi.h"
+#include "common/PlatformServices.h"
+#include "model/ModelChecks.h"
+
+void frmMain::Button_Epilisi()
+{
+    m_animationRunning = false;
+    if (m_ws.model.nodeCount == 0)
+        return;
+    if (!Check_Unconnected_Nodes(m_ws, [this] { RedrawDrawingArea(); }))
+        return;
+    Run_Analysis(m_ws);
+}
+
+void frmMain::Start_Calculator()
+{
+    if (!m_services->startCalculator())
+        m_ws.reportWarning(QStringLiteral("No calculator program was found. Install one of "
+                                          "gnome-calculator, kcalc, galculator, mate-calc or xcalc."));
+}

@@ -1,0 +1,115 @@
+// What assistive technology and a small window see of the main window: the
+// controls' names and states as the accessibility bridge reads them, and a
+// tool bar that fits the default normal window.
+#include "MainWindowFixture.h"
+#include "ui/LogView.h"
+
+#include <QAccessible>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+QAccessibleInterface *accessible(QWidget *w)
+{
+    return QAccessible::queryAccessibleInterface(w);
+}
+
+TEST_F(MainWindowTest, ControlsAreNamedAndSwitchesExposeTheirState)
+{
+    writeStore("[Rithmiseis]\nnai_grid=False\n");
+    frmMain &w = start();
+    const auto toolButton = [&](const char *key) {
+        return w.toolBar()->widgetForAction(w.toolAction(QString::fromLatin1(key)));
+    };
+    const struct {
+        QWidget *widget;
+        const char *name;
+        QAccessible::Role role;
+    } rows[] = {
+        {area(), "Drawing", QAccessible::Client},
+        {w.logView(), "Messages", QAccessible::EditableText},
+        {w.infoButton(), "Hide messages", QAccessible::Button},
+        {panel("x"), "Pointer x", QAccessible::StaticText},
+        {panel("y"), "Pointer y", QAccessible::StaticText},
+        {panel("mode"), "Drawing mode", QAccessible::StaticText},
+        // On the tool bar the tool-tip names the button: "Model" draws it.
+        {toolButton("Foreas"), "Draw model", QAccessible::Button},
+        {toolButton("Apotelesmata"), "Data - Results", QAccessible::Button},
+        {toolButton("Xeraki"), "Move drawing", QAccessible::CheckBox},
+        {statusSwitch("sint"), "COORDS", QAccessible::CheckBox},
+        {statusSwitch("Aksones"), "AXES", QAccessible::CheckBox},
+        {statusSwitch("Kannabos"), "GRID", QAccessible::CheckBox},
+        {statusSwitch("Times"), "LABELS", QAccessible::Button},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        QAccessibleInterface *a = accessible(r.widget);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Name), QLatin1String(r.name));
+        EXPECT_EQ(a->role() == QAccessible::PushButton ? QAccessible::Button : a->role(), r.role);
+    }
+
+    const struct {
+        const char *key;
+        bool checked;
+    } switches[] = {{"sint", true}, {"Aksones", true}, {"Kannabos", false}};
+    for (const auto &s : switches) {
+        SCOPED_TRACE(s.key);
+        const QAccessible::State state = accessible(statusSwitch(s.key))->state();
+        EXPECT_TRUE(state.checkable && state.focusable);
+        EXPECT_EQ(bool(state.checked), s.checked);
+    }
+    // The Toggle action of assistive technology works the switch.
+    accessible(statusSwitch("Kannabos"))->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(ws().settings.nai_grid);
+    EXPECT_TRUE(accessible(statusSwitch("Kannabos"))->state().checked);
+}
+
+TEST_F(MainWindowTest, WholeToolBarFitsTheDefaultNormalWindow)
+{
+    writeStore("[Startup]\nWindowState=0\n");   // the default size, not maximised
+    frmMain &w = start();
+    ASSERT_EQ(w.size(), QSize(667, 533));
+    QToolBar *bar = w.toolBar();
+    int buttons = 0;
+    for (QAction *a : bar->actions()) {
+        if (a->isSeparator())
+            continue;
+        SCOPED_TRACE(qPrintable(a->toolTip()));
+        QWidget *button = bar->widgetForAction(a);
+        ASSERT_NE(button, nullptr);
+        EXPECT_TRUE(button->isVisible());
+        EXPECT_TRUE(bar->rect().contains(button->geometry()));
+        ++buttons;
+    }
+    EXPECT_EQ(buttons, 20);
+    for (QToolButton *more : bar->findChildren<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        EXPECT_FALSE(more->isVisible());
+}
+
+
+TEST_F(MainWindowTest, StatusPanelsNeverOverlapHoweverNarrowTheWindow)
+{
+    writeStore("[Startup]\nWindowState=0\nfrmM_W=320\n");   // the narrowest placement
+    frmMain &w = start();
+    for (int width : {1, 400, 667}) {
+        SCOPED_TRACE(width);
+        w.resize(width, 400);
+        QApplication::processEvents();
+        std::vector<QWidget *> items;
+        for (const char *key : {"x", "y", "mode"})
+            items.push_back(panel(key));
+        for (const char *key : {"sint", "Aksones", "Kannabos", "Times"})
+            items.push_back(statusSwitch(key));
+        for (std::size_t k = 0; k < items.size(); ++k) {
+            EXPECT_GE(items[k]->width(), items[k]->minimumSizeHint().width()) << k;
+            if (k > 0) {
+                EXPECT_LT(items[k - 1]->geometry().right(), items[k]->geometry().left()) << k;
+            }
+        }
+    }
+}
+
+} // namespace
