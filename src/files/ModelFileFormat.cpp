@@ -1,7 +1,7 @@
 #include "files/ModelFileFormat.h"
 
 #include "common/NumberForms.h"
-#include "common/Settings.h"
+#include "common/SettingsTable.h"
 #include "drawing/ViewTransform.h"
 #include "model/Model.h"
 
@@ -28,83 +28,32 @@ const std::array<const char *, 5> kHeader = {
 };
 const char *const kEndLine = "END of Kel!2D Input File";
 
-// One line of the settings block: the field it holds and, for numbers, the
-// range the program itself ever gives that field. A value outside that range
-// (a zero grid step, a scale below 1, -1 decimal places) cannot come from the
-// program; it would stall or break the drawing, so the field keeps its
-// program default instead.
-using SettingField = std::variant<bool Settings::*, std::int16_t Settings::*, float Settings::*,
-                                  double Settings::*, float ViewTransform::*,
-                                  double ViewTransform::*>;
+// One line of the settings block: a display setting, or the view's scale or
+// one of its offsets.
+using BlockLine = std::variant<const SettingRow *, float ViewTransform::*, double ViewTransform::*>;
+constexpr int kSettingsBlockLines = 43;
 
-struct SettingLine {
-    SettingField field;
-    double min = -std::numeric_limits<double>::infinity();
-    double max = std::numeric_limits<double>::infinity();
-    bool minExclusive = false;
-
-    bool inRange(double v) const
-    {
-        return (minExclusive ? v > min : v >= min) && v <= max;
-    }
-};
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
-SettingLine positive(SettingField f) { return {f, 0.0, kInf, true}; }
-SettingLine between(SettingField f, double lo, double hi) { return {f, lo, hi, false}; }
-
-const std::array<SettingLine, 43> &settingsBlock()
+// The display settings sit at the lines their rows name; the view fills
+// lines 27 to 29.
+const std::array<BlockLine, kSettingsBlockLines> &settingsBlock()
 {
-    using S = Settings;
-    using V = ViewTransform;
-    static const std::array<SettingLine, 43> block = {{
-        {&S::nai_aksones},
-        {&S::nai_grid},
-        {&S::nai_komboi},
-        {&S::nai_arithmisi_kombon},
-        {&S::nai_desmefseis},
-        {&S::nai_sint_kombon},
-        {&S::nai_stoixeia},
-        {&S::nai_arithmisi_stoixeion},
-        {&S::nai_omades},
-        {&S::nai_miki},
-        {&S::nai_fortiseis_si},
-        {&S::nai_times_fortiseon_si},
-        {&S::nai_times_N},
-        {&S::N_sin_Ina},
-        {&S::nai_graf_stir},
-        {&S::Nai_Apolites_Sint},
-        {&S::Nai_Sxetikes_Sint},
-        {&S::nai_springs},
-        {&S::Show_FORCE},
-        {&S::Show_STRESS},
-        {&S::Show_STRAIN},
-        between(&S::dekadika_N, 0, 13),
-        between(&S::dekadika_strain, 0, 13),
-        positive(&S::Ena_cm_posa_FORCE),
-        positive(&S::Ena_cm_posa_STRESS),
-        positive(&S::Ena_cm_posa_STRAIN),
-        between(&V::scale, 1, kInf),
-        {&V::offsetX},
-        {&V::offsetY},
-        positive(&S::kannab),
-        positive(&S::Ena_cm_posa_m_epi_1000),
-        between(&S::Animation_Frames, 1, 1000),
-        {&S::xroma_background},
-        {&S::xroma_aksonon},
-        {&S::xroma_grid},
-        {&S::xroma_stoixeion},
-        {&S::xroma_kombon},
-        {&S::xroma_sigkentromenon},
-        {&S::xroma_N},
-        {&S::xroma_paramorfosis},
-        {&S::Xroma_Efelkismou},
-        {&S::Xroma_Thlipsis},
-        {&S::Xroma_Afortistou},
-    }};
+    static const auto block = [] {
+        std::array<BlockLine, kSettingsBlockLines> lines{};
+        lines[27 - 1] = &ViewTransform::scale;
+        lines[28 - 1] = &ViewTransform::offsetX;
+        lines[29 - 1] = &ViewTransform::offsetY;
+        for (const SettingRow &row : settingRows()) {
+            if (row.fileLine > 0)
+                lines[size_t(row.fileLine - 1)] = &row;
+        }
+        return lines;
+    }();
     return block;
 }
+
+// The view scale the program never lets fall below; a file with a smaller
+// one gets the default view scale.
+constexpr float kMinViewScale = 1.0f;
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
@@ -120,6 +69,16 @@ public:
     void single(float value) { line(nf::fileSingle(value)); }
     void dbl(double value) { line(nf::fileDouble(value)); }
     void boolean(bool value) { line(value ? "1" : "0"); }
+    void setting(const SettingRow &row, const Settings &settings)
+    {
+        const double v = row.value(settings);
+        switch (row.kind()) {
+        case SettingKind::Boolean: boolean(v != 0); break;
+        case SettingKind::Single: single(static_cast<float>(v)); break;
+        case SettingKind::Int16: integer(static_cast<int>(v)); break;
+        case SettingKind::Colour: dbl(v); break;
+        }
+    }
     QByteArray take() { return std::move(m_bytes); }
 
 private:
@@ -185,16 +144,13 @@ QByteArray modelFileBytes(const Model &m, const Settings &settings, const ViewTr
     }
 
     w.line("Settings");
-    for (const SettingLine &s : settingsBlock()) {
+    for (const BlockLine &line : settingsBlock()) {
         std::visit(Overloaded{
-                       [&](bool Settings::*p) { w.boolean(settings.*p); },
-                       [&](std::int16_t Settings::*p) { w.integer(settings.*p); },
-                       [&](float Settings::*p) { w.single(settings.*p); },
-                       [&](double Settings::*p) { w.dbl(settings.*p); },
+                       [&](const SettingRow *row) { w.setting(*row, settings); },
                        [&](float ViewTransform::*p) { w.single(view.*p); },
                        [&](double ViewTransform::*p) { w.dbl(view.*p); },
                    },
-                   s.field);
+                   line);
     }
     w.line(kEndLine);
     return w.take();
@@ -322,8 +278,8 @@ public:
 
         m_section = "settings are";
         skip();              // "Settings"
-        for (const SettingLine &s : settingsBlock())
-            readSetting(s);
+        for (const BlockLine &line : settingsBlock())
+            readBlockLine(line);
         // The closing line and anything after it are not read.
     }
 
@@ -436,30 +392,34 @@ private:
         return static_cast<std::int16_t>(v);
     }
 
-    void readSetting(const SettingLine &s)
+    void readBlockLine(const BlockLine &line)
     {
         std::visit(Overloaded{
-                       [&](bool Settings::*p) {
-                           // Only the number 1 is true; -1, 2 or text are false.
-                           const QByteArray line = nextLine();
-                           m_settings.*p = nf::parseNumber(QString::fromLatin1(line)) == 1.0;
-                       },
-                       [&](std::int16_t Settings::*p) {
-                           const std::int16_t v = int16();
-                           m_settings.*p = s.inRange(v) ? v : Settings{}.*p;
-                       },
-                       [&](float Settings::*p) {
-                           const float v = single();
-                           m_settings.*p = s.inRange(v) ? v : Settings{}.*p;
-                       },
-                       [&](double Settings::*p) { m_settings.*p = number(); },
+                       [&](const SettingRow *row) { readSetting(*row); },
                        [&](float ViewTransform::*p) {
                            const float v = single();
-                           m_view.*p = s.inRange(v) ? v : ViewTransform{}.*p;
+                           m_view.*p = v >= kMinViewScale ? v : ViewTransform{}.*p;
                        },
                        [&](double ViewTransform::*p) { m_view.*p = number(); },
                    },
-                   s.field);
+                   line);
+    }
+
+    // A display value outside the range the program gives the field falls
+    // back to its default: it would stall or break the drawing.
+    void readSetting(const SettingRow &row)
+    {
+        double v = 0;
+        switch (row.kind()) {
+        case SettingKind::Boolean:
+            // Only the number 1 is true; -1, 2 or text are false.
+            v = nf::parseNumber(QString::fromLatin1(nextLine())) == 1.0 ? 1 : 0;
+            break;
+        case SettingKind::Single: v = single(); break;
+        case SettingKind::Int16: v = int16(); break;
+        case SettingKind::Colour: v = number(); break;
+        }
+        row.setValue(m_settings, row.range.contains(v) ? v : row.factory);
     }
 
     LineSource m_lines;
