@@ -246,8 +246,10 @@ public:
             number();
             node.x = single();
             node.y = single();
-            node.cx = constraintFlag();
-            node.cy = constraintFlag();
+            // A hand-edited flag other than 0 or 1 is kept, so the file can
+            // be opened and mended; the analysis refuses it, naming the node.
+            node.cx = single();
+            node.cy = single();
             node.fx = single();
             node.fy = single();
             skip();
@@ -272,8 +274,8 @@ public:
         const int springs = count("spring", kMaxNodes);
         for (int i = 0; i < springs; ++i) {
             const int n = springNode();
-            m_model.springs[n].kx = springConstant();
-            m_model.springs[n].ky = springConstant();
+            m_model.springs[n].kx = single();   // a negative one is the analysis's to refuse
+            m_model.springs[n].ky = single();
         }
 
         m_section = "settings are";
@@ -353,26 +355,6 @@ private:
     }
 
     float single() { return toSingle(number()); }
-
-    // The analysis knows only fixed (1) and free (0); any other value would
-    // leave a degree of freedom neither, and the program never writes one.
-    float constraintFlag()
-    {
-        const float v = single();
-        if (v != 0.0f && v != 1.0f)
-            fail(where() + QStringLiteral("a constraint flag must be 0 or 1."));
-        return v;
-    }
-
-    // A negative spring would quietly weaken the structure; the program
-    // never stores one.
-    float springConstant()
-    {
-        const float v = single();
-        if (v < 0.0f)
-            fail(where() + QStringLiteral("a spring constant must not be negative."));
-        return v;
-    }
 
     int springNode()
     {

@@ -2,6 +2,7 @@
 // accepts and refuses, and the state both leave behind.
 #include "core/ScriptedPrompts.h"
 
+#include "analysis/epilisi.h"
 #include "common/Workspace.h"
 #include "files/Files.h"
 
@@ -363,13 +364,11 @@ TEST_F(FilesTest, DamagedFilesLeaveAnEmptyUntitledModel)
         {setLine(15, "101"), error("line 15: the node count 101 exceeds the limit of 100.")},
         {setLine(34, "201"), error("line 34: the element count 201 exceeds the limit of 200.")},
         {setLine(43, "101"), error("line 43: the spring node number 101 is outside 1 to 100.")},
-        {setLine(44, "-5"), error("line 44: a spring constant must not be negative.")},
         {setLine(18, "abc"), error("line 18: a number was expected.")},
         {setLine(11, "nan"), error("line 11: a number was expected.")},
         {setLine(11, "1e400"), error("line 11: a number was expected.")},
         {setLine(18, "1e39"),
          error("line 18: the value 1E+39 is too large for a single-precision field.")},
-        {setLine(20, "2"), error("line 20: a constraint flag must be 0 or 1.")},
         {setLine(68, "3.5"), error("line 68: a whole number from -32768 to 32767 was expected.")},
         {setLine(18, QByteArray(5000, '1')), error("line 18 is too long.")},
         {keepLines(44), error("the file ends before its springs are complete.")},
@@ -449,6 +448,35 @@ TEST_F(FilesTest, TolerableVariationsAreRead)
         EXPECT_TRUE(ws.model.sameData(expected));
         EXPECT_EQ(ws.settings, Settings{});
         EXPECT_EQ(ws.view.scale, 100.0f);
+    }
+}
+
+// A hand-edited file may hold values the program never writes; it opens, so
+// they can be mended, and the analysis refuses them with the node's number.
+TEST_F(FilesTest, UnusualConstraintsAndSpringsOpenAndTheAnalysisRefusesThem)
+{
+    const struct {
+        int line;
+        const char *value;
+        const char *refusal;
+    } rows[] = {
+        {20, "2", "Node #1 has the x-constraint flag 2, which is neither 0 (free) nor 1 (fixed)."},
+        {29, "-.5", "Node #2 has the y-constraint flag -0.5, which is neither 0 (free) nor 1 "
+                    "(fixed)."},
+        {44, "-5", "Node #2 has the spring constant Kx = -5, which is negative."},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.line);
+        prompts.shown.clear();
+        QList<QByteArray> lines = exampleLines();
+        lines[row.line - 1] = row.value;
+        ASSERT_EQ(readText(joinLines(lines)), ReadOutcome::Read);
+        EXPECT_TRUE(prompts.shown.empty());
+
+        EXPECT_FALSE(Run_Analysis(ws));
+        ASSERT_EQ(prompts.messages().size(), 1u);
+        EXPECT_EQ(prompts.messages()[0].text,
+                  QLatin1String(row.refusal) + QStringLiteral(" The analysis cannot be carried out."));
     }
 }
 
