@@ -325,22 +325,28 @@ private:
         fail(where() + QStringLiteral("a number was expected."));
     }
 
-    bool isWhole(double v) const { return std::floor(v) == v; }
+    // Counts, spring node numbers and 16-bit settings are 16-bit integers:
+    // a fraction rounds to the nearest, halves to even. Nothing when the
+    // rounded value does not fit.
+    std::optional<int> wholeNumber(double v) const
+    {
+        const auto whole = nf::toInt16(v);
+        return whole ? std::optional<int>(*whole) : std::nullopt;
+    }
 
     int count(const char *what, int limit)
     {
         const double v = number();
         const QString name = QLatin1String(what);
-        if (!isWhole(v))
-            fail(where() + QStringLiteral("the %1 count must be a whole number.").arg(name));
-        if (v < 0)
+        const auto whole = wholeNumber(v);
+        if (whole ? *whole < 0 : v < 0)
             fail(where() + QStringLiteral("the %1 count %2 is negative.")
                                .arg(name, nf::generalDouble(v)));
-        if (v > limit)
+        if (!whole || *whole > limit)
             fail(where() + QStringLiteral("the %1 count %2 exceeds the limit of %3.")
                                .arg(name, nf::generalDouble(v))
                                .arg(limit));
-        return static_cast<int>(v);
+        return *whole;
     }
 
     // Narrowing to a float: values that round to the largest float are
@@ -359,19 +365,20 @@ private:
     int springNode()
     {
         const double v = number();
-        if (!isWhole(v) || v < 1 || v > kMaxNodes)
+        const auto n = wholeNumber(v);
+        if (!n || *n < 1 || *n > kMaxNodes)
             fail(where() + QStringLiteral("the spring node number %1 is outside 1 to %2.")
                                .arg(nf::generalDouble(v))
                                .arg(kMaxNodes));
-        return static_cast<int>(v);
+        return *n;
     }
 
     std::int16_t int16()
     {
-        const double v = number();
-        if (!isWhole(v) || v < -32768 || v > 32767)
+        const auto v = wholeNumber(number());
+        if (!v)
             fail(where() + QStringLiteral("a whole number from -32768 to 32767 was expected."));
-        return static_cast<std::int16_t>(v);
+        return static_cast<std::int16_t>(*v);
     }
 
     void readBlockLine(const BlockLine &line)
