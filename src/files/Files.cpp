@@ -9,22 +9,25 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSaveFilter = QStringLiteral("Corvane Kel.2D files (*.kel)");
 const QString kOpenFilter = QStringLiteral("Corvane Kel.2D Input files (*.kel)");
 const QString kExtension = QStringLiteral(".kel");
 
-// The name the save dialog proposes: the current file without its
-// extension, or "Untitled", in the current working directory (an absolute
-// current name keeps its own folder).
+// The name the save dialog proposes: the current file name without its last
+// four characters (".kel", or whatever else ends it), or "Untitled", in the
+// current working directory (an absolute current name keeps its own folder).
+// A name shorter than four characters loses only itself, never its folder.
 QString proposedSavePath(const QString &current)
 {
+    if (current.isEmpty())
+        return QDir::current().filePath(QStringLiteral("Untitled"));
+    const qsizetype nameLength = current.size() - (current.lastIndexOf(QLatin1Char('/')) + 1);
     QString base = current;
-    if (base.endsWith(kExtension, Qt::CaseInsensitive))
-        base.chop(kExtension.size());
-    if (base.isEmpty())
-        base = QStringLiteral("Untitled");
+    base.chop(std::min<qsizetype>(4, nameLength));
     return QDir::current().filePath(base);
 }
 

@@ -191,9 +191,9 @@ TEST_F(FilesTest, ModelAtTheCapacitiesReadsBackIdentically)
     EXPECT_EQ(readBytes(again), readBytes(name));
 }
 
-// The dialog proposes the current name without its extension; a chosen name
-// gets the extension unless it already ends in it; a cancelled dialog writes
-// and changes nothing.
+// The dialog proposes the current name without its last four characters
+// (never cutting into its folder); a chosen name gets the extension unless it
+// already ends in it; a cancelled dialog writes and changes nothing.
 TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
 {
     const struct {
@@ -204,8 +204,9 @@ TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
     } rows[] = {
         {QString(), QDir::current().filePath(QStringLiteral("Untitled")), nullptr, nullptr},
         {QStringLiteral("/data/bridge.kel"), QStringLiteral("/data/bridge"), "model", "model.kel"},
-        {QStringLiteral("/data/roof"), QStringLiteral("/data/roof"), "model.KEL", "model.KEL.kel"},
-        {QStringLiteral("/data/roof"), QStringLiteral("/data/roof"), "model.kel", "model.kel"},
+        {QStringLiteral("/data/bridge.dat"), QStringLiteral("/data/bridge"), "model.KEL",
+         "model.KEL.kel"},
+        {QStringLiteral("/data/x"), QStringLiteral("/data/"), "model.kel", "model.kel"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.proposed.toStdString());
