@@ -56,8 +56,9 @@ std::optional<QString> askSaveName(Workspace &ws)
 }
 
 // A buffered QSaveFile can lose a short write (a full disk, a size limit)
-// and still commit a truncated file, so write unbuffered and go on until
-// every byte is taken or the device reports why it is not.
+// and still commit a truncated file, and a file written in place commits
+// whatever happened, so write unbuffered and go on until every byte is taken
+// or the device reports why it is not.
 bool writeAll(QSaveFile &file, const QByteArray &bytes)
 {
     const char *data = bytes.constData();
@@ -101,8 +102,12 @@ bool Write_Model_File(Workspace &ws, QString &fileName, bool quiet)
     }
 
     // Written beside the target and renamed over it only when complete, so a
-    // failed save never leaves a damaged file where the old one was.
+    // failed save never leaves a damaged file where the old one was. Where
+    // the folder lets no new file be made but the file itself may be written
+    // (a shared folder, the user's file in someone else's folder), it is
+    // written in place instead: the save works, without that guarantee.
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true);
     const QByteArray bytes = kelfile::modelFileBytes(ws.model, ws.settings, ws.view);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
         && writeAll(file, bytes) && file.commit();

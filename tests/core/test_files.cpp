@@ -15,8 +15,15 @@
 #include <functional>
 
 #ifdef Q_OS_UNIX
+#include <QScopeGuard>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
 #endif
 
 namespace {
@@ -56,6 +63,68 @@ void buildSmallExample(Model &m)
     m.elementCount = 1;
     m.elements[1] = {1, 2, 1};
 }
+
+#ifdef Q_OS_UNIX
+// The process's file-size limit for the life of the object. The signal a
+// write beyond it raises is ignored, as the programs ignore it, so the write
+// fails with "File too large".
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    bool set() const { return m_set; }
+
+private:
+    rlimit m_old{};
+    void (*m_previousHandler)(int) = nullptr;
+    bool m_set = false;
+};
+#endif
+
+#ifdef Q_OS_LINUX
+// Root passes every permission check through two capabilities. Without them
+// in its effective set (for the life of the object) it meets file
+// permissions as any user does, so a test can give it a folder it may not
+// create files in. Another user has nothing to drop.
+class PermissionsApply {
+public:
+    PermissionsApply() : m_dropped(geteuid() == 0 && setOverride(false)) {}
+    ~PermissionsApply()
+    {
+        if (m_dropped)
+            setOverride(true);
+    }
+    bool apply() const { return m_dropped || geteuid() != 0; }
+
+private:
+    static bool setOverride(bool on)
+    {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2]{};
+        if (syscall(SYS_capget, &header, data) != 0)
+            return false;
+        for (unsigned cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
+            const unsigned bit = 1u << (cap % 32);
+            data[cap / 32].effective = on ? data[cap / 32].effective | bit
+                                          : data[cap / 32].effective & ~bit;
+        }
+        return syscall(SYS_capset, &header, data) == 0;
+    }
+
+    bool m_dropped;
+};
+#endif
 
 class FilesTest : public ::testing::Test {
 protected:
@@ -274,15 +343,12 @@ TEST_F(FilesTest, SaveFailingPartWayLeavesTheOldFileIntact)
     const QByteArray before = readBytes(name);
 
     buildSmallExample(ws.model);
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 100;
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = Write_Model_File(ws, name, false);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
+    bool written = true;
+    {
+        FileSizeLimit limit(100);
+        ASSERT_TRUE(limit.set());
+        written = Write_Model_File(ws, name, false);
+    }
 
     EXPECT_FALSE(written);
     EXPECT_EQ(readBytes(name), before);
@@ -290,6 +356,42 @@ TEST_F(FilesTest, SaveFailingPartWayLeavesTheOldFileIntact)
     EXPECT_EQ(prompts.messages()[0].text,
               QStringLiteral("There was an error saving the file: File too large"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("model.kel")});
+}
+#endif
+
+#ifdef Q_OS_LINUX
+// A folder that takes no new file but holds a file the user may write (a
+// shared folder): the save cannot be atomic there, so it writes the file in
+// place; a failed write in place is reported like any failed save.
+TEST_F(FilesTest, FolderThatTakesNoNewFileIsSavedInPlace)
+{
+    const QString folder = path(QStringLiteral("shared"));
+    const QString name = folder + QStringLiteral("/model.kel");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(writeBytes(name, "old"));
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    const auto restore = qScopeGuard([&] { chmod(QFile::encodeName(folder).constData(), 0755); });
+    const PermissionsApply permissions;
+    if (!permissions.apply())
+        GTEST_SKIP() << "root cannot give up its file-permission override here";
+    ASSERT_FALSE(QFile(folder + QStringLiteral("/new")).open(QIODevice::WriteOnly));
+
+    buildSmallExample(ws.model);
+    QString target = name;
+    ASSERT_TRUE(Write_Model_File(ws, target, false));
+    EXPECT_EQ(readBytes(name), readBytes(kData + QStringLiteral("/small_example.kel")));
+    EXPECT_EQ(ws.model.fileName, name);
+    EXPECT_TRUE(prompts.shown.empty());
+
+    {
+        FileSizeLimit limit(100);
+        ASSERT_TRUE(limit.set());
+        EXPECT_FALSE(Write_Model_File(ws, target, false));
+    }
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text,
+              QStringLiteral("There was an error saving the file: File too large"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("model.kel")});
 }
 #endif
 
