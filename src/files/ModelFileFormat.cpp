@@ -89,13 +89,10 @@ bool hasSpring(const Spring &s) { return s.kx > 0 || s.ky > 0; }
 
 } // namespace
 
-QByteArray modelFileBytes(const Model &m, const Settings &settings, const ViewTransform &view)
-{
-    Writer w;
-    for (const char *h : kHeader)
-        w.line(h);
-    w.line("");
+namespace {
 
+void writeModel(Writer &w, const Model &m)
+{
     w.line("Groups");
     w.integer(m.groupCount);
     w.line("");
@@ -128,7 +125,10 @@ QByteArray modelFileBytes(const Model &m, const Settings &settings, const ViewTr
         w.single(el.group);
         w.line("");
     }
+}
 
+void writeSprings(Writer &w, const Model &m)
+{
     // Only spring-supported nodes are listed, so count them first.
     int springCount = 0;
     for (int n = 1; n <= m.nodeCount; ++n)
@@ -142,6 +142,18 @@ QByteArray modelFileBytes(const Model &m, const Settings &settings, const ViewTr
         w.single(m.springs[n].kx);
         w.single(m.springs[n].ky);
     }
+}
+
+} // namespace
+
+QByteArray modelFileBytes(const Model &m, const Settings &settings, const ViewTransform &view)
+{
+    Writer w;
+    for (const char *h : kHeader)
+        w.line(h);
+    w.line("");
+    writeModel(w, m);
+    writeSprings(w, m);
 
     w.line("Settings");
     for (const BlockLine &line : settingsBlock()) {
@@ -222,7 +234,19 @@ public:
     void run()
     {
         readHeader();
+        readGroupsAndNodes();
+        readElementsAndSprings();
 
+        m_section = "settings are";
+        skip();              // "Settings"
+        for (const BlockLine &line : settingsBlock())
+            readBlockLine(line);
+        // The closing line and anything after it are not read.
+    }
+
+private:
+    void readGroupsAndNodes()
+    {
         m_section = "groups are";
         skip();              // empty line after the header
         skip();              // "Groups"
@@ -254,7 +278,10 @@ public:
             node.fy = single();
             skip();
         }
+    }
 
+    void readElementsAndSprings()
+    {
         m_section = "elements are";
         skip();              // "Elements"
         const int elements = count("element", kMaxElements);
@@ -277,15 +304,8 @@ public:
             m_model.springs[n].kx = single();   // a negative one is the analysis's to refuse
             m_model.springs[n].ky = single();
         }
-
-        m_section = "settings are";
-        skip();              // "Settings"
-        for (const BlockLine &line : settingsBlock())
-            readBlockLine(line);
-        // The closing line and anything after it are not read.
     }
 
-private:
     void readHeader()
     {
         // Anything but the five header lines means this is not a model file,
