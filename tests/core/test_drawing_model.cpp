@@ -354,4 +354,9 @@ TEST_F(DrawingTest, UnusualConstraintsAndSpringsDrawAtFinitePlaces)
         for (const auto &t : canvas.texts())
             EXPECT_TRUE(std::isfinite(t.x) && std::isfinite(t.y)) << t.text.toStdString();
     }
+    // Marked symbolically, only a flag of exactly 1 is fixed (node 7: 2 and 1;
+    // node 44: 1 and -1).
+    EXPECT_TRUE(canvas.findText(QStringLiteral("7 ox")));
+    EXPECT_TRUE(canvas.findText(QStringLiteral("44 xo")));
+    EXPECT_FALSE(canvas.findText(QStringLiteral("1 xx")));
 }
