@@ -137,7 +137,8 @@ private:
             ++unscripted;
             return std::nullopt;
         }
-        std::optional<T> v = queue.front();
+        std::optional<T> v;
+        v.swap(queue.front());
         queue.pop_front();
         return v;
     }
