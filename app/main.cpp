@@ -5,8 +5,16 @@
 #include <QApplication>
 #include <QStringList>
 
+#include <csignal>
+
 int main(int argc, char **argv)
 {
+#ifdef SIGXFSZ
+    // A save beyond the file-size limit of the process fails with "File too
+    // large" and its message, like any failed save, instead of ending the
+    // program with the session's work.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QApplication app(argc, argv);
     // The settings store and the desktop's folders are found by these names.
     QApplication::setOrganizationName(QStringLiteral("Corvane Kel.2D"));

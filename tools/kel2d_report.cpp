@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -211,6 +212,11 @@ bool writeStdout(const QByteArray &bytes)
 
 int main(int argc, char *argv[])
 {
+#ifdef SIGXFSZ
+    // A report beyond the file-size limit of the process is a failed write
+    // (exit status 74 with the reason), not a silent end by the signal.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);

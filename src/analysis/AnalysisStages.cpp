@@ -5,6 +5,7 @@
 #include "common/Workspace.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 
@@ -69,10 +70,10 @@ QString refText(float stored)
 
 } // namespace
 
-std::optional<QString> Epilisi::Check_Model() const
-{
-    const Model &m = m_ws.model;
+namespace {
 
+std::optional<QString> checkCounts(const Model &m)
+{
     if (m.nodeCount < 0 || m.nodeCount > kMaxNodes)
         return QStringLiteral("The model holds %1 nodes, but at most %2 can be analysed.")
                    .arg(m.nodeCount).arg(kMaxNodes) + kCannotAnalyse;
@@ -82,78 +83,114 @@ std::optional<QString> Epilisi::Check_Model() const
     if (m.groupCount < 0 || m.groupCount > kMaxGroups)
         return QStringLiteral("The model holds %1 E,A element groups, but at most %2 can be "
                               "analysed.").arg(m.groupCount).arg(kMaxGroups) + kCannotAnalyse;
+    return std::nullopt;
+}
 
-    for (int e = 1; e <= m.elementCount; ++e) {
-        const Element &el = m.elements[e];
-        const int i = m_refs[e].rawI, j = m_refs[e].rawJ, g = m_refs[e].rawG;
-        if (!std::isfinite(el.ni) || i < 1 || i > m.nodeCount)
-            return QStringLiteral("Element #%1 refers to node #%2 as its node i, but the model "
-                                  "has nodes #1 to #%3 only.")
-                       .arg(num(e), refText(el.ni), num(m.nodeCount)) + kCannotAnalyse;
-        if (!std::isfinite(el.nj) || j < 1 || j > m.nodeCount)
-            return QStringLiteral("Element #%1 refers to node #%2 as its node j, but the model "
-                                  "has nodes #1 to #%3 only.")
-                       .arg(num(e), refText(el.nj), num(m.nodeCount)) + kCannotAnalyse;
-        if (!std::isfinite(el.group) || g < 1 || g > m.groupCount) {
-            if (m.groupCount < 1)
-                return QStringLiteral("Element #%1 refers to E,A group #%2, but the model has "
-                                      "no E,A groups.")
-                           .arg(num(e), refText(el.group)) + kCannotAnalyse;
+std::optional<QString> checkGroup(const Model &m, int g)
+{
+    const ElementGroup &gr = m.groups[g];
+    const struct { double value; const char *name; } fields[] = {
+        {gr.E, "Young's modulus E"}, {gr.A, "section area A"}};
+    for (const auto &f : fields) {
+        const QLatin1StringView name(f.name);
+        if (!std::isfinite(f.value))
+            return QStringLiteral("E,A group #%1 has a %2 that is not a finite number.")
+                       .arg(num(g), name) + kCannotAnalyse;
+        if (f.value <= 0)
+            return QStringLiteral("E,A group #%1 has %2 = %3, which is not greater than 0.")
+                       .arg(num(g), name, nf::generalDouble(f.value)) + kCannotAnalyse;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> checkNode(const Model &m, int n)
+{
+    const Node &nd = m.nodes[n];
+    const Spring &sp = m.springs[n];
+    const struct { float flag; const char *name; } flags[] = {
+        {nd.cx, "x-constraint"}, {nd.cy, "y-constraint"}};
+    for (const auto &f : flags)
+        if (f.flag != 0.0f && f.flag != 1.0f)
+            return QStringLiteral("Node #%1 has the %2 flag %3, which is neither 0 (free) "
+                                  "nor 1 (fixed).")
+                       .arg(num(n), QLatin1StringView(f.name), nf::generalSingle(f.flag))
+                   + kCannotAnalyse;
+    if (!std::isfinite(nd.fx) || !std::isfinite(nd.fy))
+        return QStringLiteral("Node #%1 has a nodal load that is not a finite number.")
+                   .arg(num(n)) + kCannotAnalyse;
+    const struct { float value; const char *name; } springs[] = {
+        {sp.kx, "Kx"}, {sp.ky, "Ky"}};
+    for (const auto &f : springs) {
+        const QLatin1StringView name(f.name);
+        if (!std::isfinite(f.value))
+            return QStringLiteral("Node #%1 has a spring constant %2 that is not a finite "
+                                  "number.").arg(num(n), name) + kCannotAnalyse;
+        if (f.value < 0)
+            return QStringLiteral("Node #%1 has the spring constant %2 = %3, which is "
+                                  "negative.")
+                       .arg(num(n), name, nf::generalSingle(f.value)) + kCannotAnalyse;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> Epilisi::checkElement(int e) const
+{
+    const Model &m = m_ws.model;
+    const Element &el = m.elements[e];
+    const int i = m_refs[e].rawI, j = m_refs[e].rawJ, g = m_refs[e].rawG;
+    if (!std::isfinite(el.ni) || i < 1 || i > m.nodeCount)
+        return QStringLiteral("Element #%1 refers to node #%2 as its node i, but the model "
+                              "has nodes #1 to #%3 only.")
+                   .arg(num(e), refText(el.ni), num(m.nodeCount)) + kCannotAnalyse;
+    if (!std::isfinite(el.nj) || j < 1 || j > m.nodeCount)
+        return QStringLiteral("Element #%1 refers to node #%2 as its node j, but the model "
+                              "has nodes #1 to #%3 only.")
+                   .arg(num(e), refText(el.nj), num(m.nodeCount)) + kCannotAnalyse;
+    if (!std::isfinite(el.group) || g < 1 || g > m.groupCount) {
+        if (m.groupCount < 1)
             return QStringLiteral("Element #%1 refers to E,A group #%2, but the model has "
-                                  "groups #1 to #%3 only.")
-                       .arg(num(e), refText(el.group), num(m.groupCount)) + kCannotAnalyse;
-        }
-        const double len = elementLength(e);
-        if (len == 0.0)
-            return QStringLiteral("Element #%1 has zero length (nodes #%2 and #%3).")
-                       .arg(num(e), num(i), num(j)) + kCannotAnalyse;
-        if (!std::isfinite(len))
-            return QStringLiteral("Element #%1 has a length that is not a finite number "
-                                  "(nodes #%2 and #%3).")
-                       .arg(num(e), num(i), num(j)) + kCannotAnalyse;
+                                  "no E,A groups.")
+                       .arg(num(e), refText(el.group)) + kCannotAnalyse;
+        return QStringLiteral("Element #%1 refers to E,A group #%2, but the model has "
+                              "groups #1 to #%3 only.")
+                   .arg(num(e), refText(el.group), num(m.groupCount)) + kCannotAnalyse;
     }
+    const double len = elementLength(e);
+    if (len == 0.0)
+        return QStringLiteral("Element #%1 has zero length (nodes #%2 and #%3).")
+                   .arg(num(e), num(i), num(j)) + kCannotAnalyse;
+    if (!std::isfinite(len))
+        return QStringLiteral("Element #%1 has a length that is not a finite number "
+                              "(nodes #%2 and #%3).")
+                   .arg(num(e), num(i), num(j)) + kCannotAnalyse;
+    return std::nullopt;
+}
 
+std::optional<QString> Epilisi::Check_Model() const
+{
+    const Model &m = m_ws.model;
+    if (auto refusal = checkCounts(m))
+        return refusal;
+    for (int e = 1; e <= m.elementCount; ++e) {
+        if (auto refusal = checkElement(e))
+            return refusal;
+    }
+    // Only the groups that elements use enter the stiffness and the
+    // results; an unused group may hold anything until it is used.
+    std::array<bool, kMaxGroups + 1> used{};
+    for (int e = 1; e <= m.elementCount; ++e)
+        used[size_t(m_refs[e].g)] = true;
     for (int g = 1; g <= m.groupCount; ++g) {
-        const ElementGroup &gr = m.groups[g];
-        const struct { double value; const char *name; } fields[] = {
-            {gr.E, "Young's modulus E"}, {gr.A, "section area A"}};
-        for (const auto &f : fields) {
-            const QLatin1StringView name(f.name);
-            if (!std::isfinite(f.value))
-                return QStringLiteral("E,A group #%1 has a %2 that is not a finite number.")
-                           .arg(num(g), name) + kCannotAnalyse;
-            if (f.value <= 0)
-                return QStringLiteral("E,A group #%1 has %2 = %3, which is not greater than 0.")
-                           .arg(num(g), name, nf::generalDouble(f.value)) + kCannotAnalyse;
-        }
+        if (!used[size_t(g)])
+            continue;
+        if (auto refusal = checkGroup(m, g))
+            return refusal;
     }
-
     for (int n = 1; n <= m.nodeCount; ++n) {
-        const Node &nd = m.nodes[n];
-        const Spring &sp = m.springs[n];
-        const struct { float flag; const char *name; } flags[] = {
-            {nd.cx, "x-constraint"}, {nd.cy, "y-constraint"}};
-        for (const auto &f : flags)
-            if (f.flag != 0.0f && f.flag != 1.0f)
-                return QStringLiteral("Node #%1 has the %2 flag %3, which is neither 0 (free) "
-                                      "nor 1 (fixed).")
-                           .arg(num(n), QLatin1StringView(f.name), nf::generalSingle(f.flag))
-                       + kCannotAnalyse;
-        if (!std::isfinite(nd.fx) || !std::isfinite(nd.fy))
-            return QStringLiteral("Node #%1 has a nodal load that is not a finite number.")
-                       .arg(num(n)) + kCannotAnalyse;
-        const struct { float value; const char *name; } springs[] = {
-            {sp.kx, "Kx"}, {sp.ky, "Ky"}};
-        for (const auto &f : springs) {
-            const QLatin1StringView name(f.name);
-            if (!std::isfinite(f.value))
-                return QStringLiteral("Node #%1 has a spring constant %2 that is not a finite "
-                                      "number.").arg(num(n), name) + kCannotAnalyse;
-            if (f.value < 0)
-                return QStringLiteral("Node #%1 has the spring constant %2 = %3, which is "
-                                      "negative.")
-                           .arg(num(n), name, nf::generalSingle(f.value)) + kCannotAnalyse;
-        }
+        if (auto refusal = checkNode(m, n))
+            return refusal;
     }
     return std::nullopt;
 }

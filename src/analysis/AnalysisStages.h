@@ -54,8 +54,8 @@ public:
     explicit Epilisi(Workspace &ws, AnalysisUiGuard *ui = nullptr);
 
     // Why the model cannot be analysed, naming the item and the problem; or
-    // nothing when every reference, length, E, A, flag, load and spring is
-    // usable.
+    // nothing when every element reference and length, the E and A of every
+    // group an element uses, and every flag, load and spring is usable.
     std::optional<QString> Check_Model() const;
 
     // Assembly.
@@ -112,6 +112,7 @@ public:
 
 private:
     double elementLength(int e) const { return m_refs[e].length; }
+    std::optional<QString> checkElement(int e) const;
 
     Workspace &m_ws;
     AnalysisUiGuard *m_ui;

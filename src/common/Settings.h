@@ -6,46 +6,50 @@
 #include <cstdint>
 
 struct Settings {
-    bool nai_aksones = true;
-    bool nai_grid = true;
-    float kannab = 1.0f;
-    bool nai_komboi = true;
-    bool nai_arithmisi_kombon = true;
-    bool nai_desmefseis = true;
-    bool nai_graf_stir = true;
-    bool nai_sint_kombon = false;
-    bool nai_springs = true;
-    bool nai_stoixeia = true;
-    bool nai_arithmisi_stoixeion = true;
-    bool nai_omades = false;
-    bool nai_miki = false;
-    bool nai_fortiseis_si = true;
-    bool nai_times_fortiseon_si = true;
-    bool nai_times_N = true;
-    bool N_sin_Ina = true;
-    float Ena_cm_posa_FORCE = 100.0f;
-    float Ena_cm_posa_STRESS = 10000.0f;
-    float Ena_cm_posa_STRAIN = 0.0001f;
-    float Ena_cm_posa_m_epi_1000 = 100.0f;
-    std::int16_t Animation_Frames = 100;
-    std::int16_t dekadika_N = 3;
-    std::int16_t dekadika_strain = 7;
-    double xroma_background = -2147483634.0; // system colour 14
-    double xroma_aksonon = 8388608.0;
-    double xroma_grid = 14737632.0;
-    double xroma_stoixeion = 0.0;
-    double xroma_kombon = 16711680.0;
-    double xroma_sigkentromenon = 41984.0;
-    double xroma_paramorfosis = 16711680.0;
-    double Xroma_Efelkismou = 16711680.0;
-    double Xroma_Thlipsis = 255.0;
-    double Xroma_Afortistou = 16777215.0;
-    double xroma_N = 2852397.0;
-    bool Nai_Apolites_Sint = false;
-    bool Nai_Sxetikes_Sint = true;
-    bool Show_FORCE = true;
-    bool Show_STRESS = false;
-    bool Show_STRAIN = false;
+    // The factory values of the settings table (SettingsTable.h), which
+    // holds each field's key, default, range and place in a model file.
+    Settings();
+
+    bool nai_aksones{};
+    bool nai_grid{};
+    float kannab{};
+    bool nai_komboi{};
+    bool nai_arithmisi_kombon{};
+    bool nai_desmefseis{};
+    bool nai_graf_stir{};
+    bool nai_sint_kombon{};
+    bool nai_springs{};
+    bool nai_stoixeia{};
+    bool nai_arithmisi_stoixeion{};
+    bool nai_omades{};
+    bool nai_miki{};
+    bool nai_fortiseis_si{};
+    bool nai_times_fortiseon_si{};
+    bool nai_times_N{};
+    bool N_sin_Ina{};
+    float Ena_cm_posa_FORCE{};
+    float Ena_cm_posa_STRESS{};
+    float Ena_cm_posa_STRAIN{};
+    float Ena_cm_posa_m_epi_1000{};
+    std::int16_t Animation_Frames{};
+    std::int16_t dekadika_N{};
+    std::int16_t dekadika_strain{};
+    double xroma_background{};
+    double xroma_aksonon{};
+    double xroma_grid{};
+    double xroma_stoixeion{};
+    double xroma_kombon{};
+    double xroma_sigkentromenon{};
+    double xroma_paramorfosis{};
+    double Xroma_Efelkismou{};
+    double Xroma_Thlipsis{};
+    double Xroma_Afortistou{};
+    double xroma_N{};
+    bool Nai_Apolites_Sint{};
+    bool Nai_Sxetikes_Sint{};
+    bool Show_FORCE{};
+    bool Show_STRESS{};
+    bool Show_STRAIN{};
 
     bool operator==(const Settings &) const = default;
 };

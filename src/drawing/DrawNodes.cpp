@@ -75,6 +75,38 @@ void drawPin(Canvas &c, double sx, double sy, double t)
         lineBy(c, sx - 0.25 + 0.1 * i, sy + 0.25 * t, -0.15, 0.15 * t);
 }
 
+// The node's number and, when constraints are shown as marks, its x/o code
+// (x fixed, o free; nothing for a free node).
+QString nodeLabel(const Settings &s, int n, bool fixedX, bool fixedY)
+{
+    QString label;
+    if (s.nai_arithmisi_kombon)
+        label = QString::number(n);
+    if (s.nai_desmefseis && !s.nai_graf_stir && (fixedX || fixedY)) {
+        label += QLatin1Char(' ');
+        label += fixedX ? QLatin1Char('x') : QLatin1Char('o');
+        label += fixedY ? QLatin1Char('x') : QLatin1Char('o');
+    }
+    return label;
+}
+
+// The support symbol on the side away from the node's elements; returns how
+// far the node's label moves sideways to keep clear of it.
+double drawSupport(Canvas &c, Direction d, double sx, double sy, bool fixedX, bool fixedY)
+{
+    if (fixedX && !fixedY) {
+        const double side = d.ux > 0.0 ? -1.0 : 1.0;
+        drawXRoller(c, sx, sy, side);
+        return side > 0 ? -0.3 : 0.0;
+    }
+    const double t = d.uy >= 0.0 ? 1.0 : -1.0;
+    if (fixedY && !fixedX)
+        drawYRoller(c, sx, sy, t);
+    else
+        drawPin(c, sx, sy, t);
+    return t > 0 ? 0.15 : 0.0;
+}
+
 // The spring's zig-zag, 0.88 cm long: to the right of the node, or downwards
 // with x and y of every step exchanged.
 void drawSpring(Canvas &c, double sx, double sy, bool vertical)
@@ -91,24 +123,6 @@ void drawSpring(Canvas &c, double sx, double sy, bool vertical)
         x += dx;
         y += dy;
     }
-}
-
-// The support symbol of a node fixed in x, in y or in both. Returns how far
-// the node's label moves right (cm) to keep clear of the symbol.
-double drawSupport(Canvas &canvas, const Model &m, int n, double sx, double sy, bool fixedX, bool fixedY)
-{
-    const Direction d = elementDirection(m, n);
-    if (fixedX && !fixedY) {
-        const double side = d.ux > 0.0 ? -1.0 : 1.0;
-        drawXRoller(canvas, sx, sy, side);
-        return side > 0 ? -0.3 : 0.0;
-    }
-    const double t = d.uy >= 0.0 ? 1.0 : -1.0;
-    if (fixedY && !fixedX)
-        drawYRoller(canvas, sx, sy, t);
-    else
-        drawPin(canvas, sx, sy, t);
-    return t > 0 ? 0.15 : 0.0;
 }
 
 // The node's number and, on the line below, its coordinates.
@@ -146,6 +160,8 @@ void DrawNode(Workspace &ws, Canvas &canvas, int n)
     const Spring &spring = m.springs[n];
     const double sx = ws.view.ToScreenX(node.x);
     const double sy = ws.view.ToScreenY(node.y);
+    // Only a flag of exactly 1 is fixed; any other value (a hand-edited
+    // file) is drawn as free, and the analysis refuses it.
     const bool fixedX = node.cx == 1.0f;
     const bool fixedY = node.cy == 1.0f;
 
@@ -154,21 +170,11 @@ void DrawNode(Workspace &ws, Canvas &canvas, int n)
     canvas.setFillSolid(true);
     canvas.setLineWidth(1);
 
-    QString label;
-    if (s.nai_arithmisi_kombon)
-        label = QString::number(n);
+    const QString label = nodeLabel(s, n, fixedX, fixedY);
 
-    if (s.nai_desmefseis && !s.nai_graf_stir) {
-        QString code;
-        code += fixedX ? QLatin1Char('x') : QLatin1Char('o');
-        code += fixedY ? QLatin1Char('x') : QLatin1Char('o');
-        if (code != QLatin1String("oo"))
-            label += QLatin1Char(' ') + code;
-    }
-
-    double shiftX = 0.0;
-    if (s.nai_desmefseis && s.nai_graf_stir && (fixedX || fixedY))
-        shiftX = drawSupport(canvas, m, n, sx, sy, fixedX, fixedY);
+    const double shiftX = s.nai_desmefseis && s.nai_graf_stir && (fixedX || fixedY)
+        ? drawSupport(canvas, elementDirection(m, n), sx, sy, fixedX, fixedY)
+        : 0.0;
 
     if (s.nai_springs) {
         if (spring.kx > 0.0f)

@@ -9,22 +9,25 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 const QString kSaveFilter = QStringLiteral("Corvane Kel.2D files (*.kel)");
 const QString kOpenFilter = QStringLiteral("Corvane Kel.2D Input files (*.kel)");
 const QString kExtension = QStringLiteral(".kel");
 
-// The name the save dialog proposes: the current file without its
-// extension, or "Untitled", in the current working directory (an absolute
-// current name keeps its own folder).
+// The name the save dialog proposes: the current file name without its last
+// four characters (".kel", or whatever else ends it), or "Untitled", in the
+// current working directory (an absolute current name keeps its own folder).
+// A name shorter than four characters loses only itself, never its folder.
 QString proposedSavePath(const QString &current)
 {
+    if (current.isEmpty())
+        return QDir::current().filePath(QStringLiteral("Untitled"));
+    const qsizetype nameLength = current.size() - (current.lastIndexOf(QLatin1Char('/')) + 1);
     QString base = current;
-    if (base.endsWith(kExtension, Qt::CaseInsensitive))
-        base.chop(kExtension.size());
-    if (base.isEmpty())
-        base = QStringLiteral("Untitled");
+    base.chop(std::min<qsizetype>(4, nameLength));
     return QDir::current().filePath(base);
 }
 
@@ -53,8 +56,9 @@ std::optional<QString> askSaveName(Workspace &ws)
 }
 
 // A buffered QSaveFile can lose a short write (a full disk, a size limit)
-// and still commit a truncated file, so write unbuffered and go on until
-// every byte is taken or the device reports why it is not.
+// and still commit a truncated file, and a file written in place commits
+// whatever happened, so write unbuffered and go on until every byte is taken
+// or the device reports why it is not.
 bool writeAll(QSaveFile &file, const QByteArray &bytes)
 {
     const char *data = bytes.constData();
@@ -98,8 +102,12 @@ bool Write_Model_File(Workspace &ws, QString &fileName, bool quiet)
     }
 
     // Written beside the target and renamed over it only when complete, so a
-    // failed save never leaves a damaged file where the old one was.
+    // failed save never leaves a damaged file where the old one was. Where
+    // the folder lets no new file be made but the file itself may be written
+    // (a shared folder, the user's file in someone else's folder), it is
+    // written in place instead: the save works, without that guarantee.
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true);
     const QByteArray bytes = kelfile::modelFileBytes(ws.model, ws.settings, ws.view);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
         && writeAll(file, bytes) && file.commit();

@@ -10,7 +10,9 @@ enum class ReadOutcome { Read, Cancelled, Failed };
 // ".kel" is added when the chosen name lacks it, and the name is stored back.
 // Not quiet: sets the caption, logs "Save file:" and makes the name the
 // model's file name. The save is atomic: a failed save leaves the file on
-// disk as it was, and is reported with a message box and a red log line.
+// disk as it was (except in a folder where no new file can be made, where
+// the file is written in place), and is reported with a message box and a
+// red log line.
 // Returns true when the file was written.
 bool Write_Model_File(Workspace &ws, QString &fileName, bool quiet);
 

@@ -1,7 +1,7 @@
 #include "files/ModelFileFormat.h"
 
 #include "common/NumberForms.h"
-#include "common/Settings.h"
+#include "common/SettingsTable.h"
 #include "drawing/ViewTransform.h"
 #include "model/Model.h"
 
@@ -29,83 +29,32 @@ const std::array<const char *, 5> kHeader = {
 };
 const char *const kEndLine = "END of Kel!2D Input File";
 
-// One line of the settings block: the field it holds and, for numbers, the
-// range the program itself ever gives that field. A value outside that range
-// (a zero grid step, a scale below 1, -1 decimal places) cannot come from the
-// program; it would stall or break the drawing, so the field keeps its
-// program default instead.
-using SettingField = std::variant<bool Settings::*, std::int16_t Settings::*, float Settings::*,
-                                  double Settings::*, float ViewTransform::*,
-                                  double ViewTransform::*>;
+// One line of the settings block: a display setting, or the view's scale or
+// one of its offsets.
+using BlockLine = std::variant<const SettingRow *, float ViewTransform::*, double ViewTransform::*>;
+constexpr int kSettingsBlockLines = 43;
 
-struct SettingLine {
-    SettingField field;
-    double min = -std::numeric_limits<double>::infinity();
-    double max = std::numeric_limits<double>::infinity();
-    bool minExclusive = false;
-
-    bool inRange(double v) const
-    {
-        return (minExclusive ? v > min : v >= min) && v <= max;
-    }
-};
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
-SettingLine positive(SettingField f) { return {f, 0.0, kInf, true}; }
-SettingLine between(SettingField f, double lo, double hi) { return {f, lo, hi, false}; }
-
-const std::array<SettingLine, 43> &settingsBlock()
+// The display settings sit at the lines their rows name; the view fills
+// lines 27 to 29.
+const std::array<BlockLine, kSettingsBlockLines> &settingsBlock()
 {
-    using S = Settings;
-    using V = ViewTransform;
-    static const std::array<SettingLine, 43> block = {{
-        {&S::nai_aksones},
-        {&S::nai_grid},
-        {&S::nai_komboi},
-        {&S::nai_arithmisi_kombon},
-        {&S::nai_desmefseis},
-        {&S::nai_sint_kombon},
-        {&S::nai_stoixeia},
-        {&S::nai_arithmisi_stoixeion},
-        {&S::nai_omades},
-        {&S::nai_miki},
-        {&S::nai_fortiseis_si},
-        {&S::nai_times_fortiseon_si},
-        {&S::nai_times_N},
-        {&S::N_sin_Ina},
-        {&S::nai_graf_stir},
-        {&S::Nai_Apolites_Sint},
-        {&S::Nai_Sxetikes_Sint},
-        {&S::nai_springs},
-        {&S::Show_FORCE},
-        {&S::Show_STRESS},
-        {&S::Show_STRAIN},
-        between(&S::dekadika_N, 0, 13),
-        between(&S::dekadika_strain, 0, 13),
-        positive(&S::Ena_cm_posa_FORCE),
-        positive(&S::Ena_cm_posa_STRESS),
-        positive(&S::Ena_cm_posa_STRAIN),
-        between(&V::scale, 1, kInf),
-        {&V::offsetX},
-        {&V::offsetY},
-        positive(&S::kannab),
-        positive(&S::Ena_cm_posa_m_epi_1000),
-        between(&S::Animation_Frames, 1, 1000),
-        {&S::xroma_background},
-        {&S::xroma_aksonon},
-        {&S::xroma_grid},
-        {&S::xroma_stoixeion},
-        {&S::xroma_kombon},
-        {&S::xroma_sigkentromenon},
-        {&S::xroma_N},
-        {&S::xroma_paramorfosis},
-        {&S::Xroma_Efelkismou},
-        {&S::Xroma_Thlipsis},
-        {&S::Xroma_Afortistou},
-    }};
+    static const auto block = [] {
+        std::array<BlockLine, kSettingsBlockLines> lines{};
+        lines[27 - 1] = &ViewTransform::scale;
+        lines[28 - 1] = &ViewTransform::offsetX;
+        lines[29 - 1] = &ViewTransform::offsetY;
+        for (const SettingRow &row : settingRows()) {
+            if (row.fileLine > 0)
+                lines[size_t(row.fileLine - 1)] = &row;
+        }
+        return lines;
+    }();
     return block;
 }
+
+// The view scale the program never lets fall below; a file with a smaller
+// one gets the default view scale.
+constexpr float kMinViewScale = 1.0f;
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
@@ -121,6 +70,16 @@ public:
     void single(float value) { line(nf::fileSingle(value)); }
     void dbl(double value) { line(nf::fileDouble(value)); }
     void boolean(bool value) { line(value ? "1" : "0"); }
+    void setting(const SettingRow &row, const Settings &settings)
+    {
+        const double v = row.value(settings);
+        switch (row.kind()) {
+        case SettingKind::Boolean: boolean(v != 0); break;
+        case SettingKind::Single: single(static_cast<float>(v)); break;
+        case SettingKind::Int16: integer(static_cast<int>(v)); break;
+        case SettingKind::Colour: dbl(v); break;
+        }
+    }
     QByteArray take() { return std::move(m_bytes); }
 
 private:
@@ -131,13 +90,10 @@ bool hasSpring(const Spring &s) { return s.kx > 0 || s.ky > 0; }
 
 } // namespace
 
-QByteArray modelFileBytes(const Model &m, const Settings &settings, const ViewTransform &view)
-{
-    Writer w;
-    for (const char *h : kHeader)
-        w.line(h);
-    w.line("");
+namespace {
 
+void writeModel(Writer &w, const Model &m)
+{
     w.line("Groups");
     w.integer(m.groupCount);
     w.line("");
@@ -170,7 +126,10 @@ QByteArray modelFileBytes(const Model &m, const Settings &settings, const ViewTr
         w.single(el.group);
         w.line("");
     }
+}
 
+void writeSprings(Writer &w, const Model &m)
+{
     // Only spring-supported nodes are listed, so count them first.
     int springCount = 0;
     for (int n = 1; n <= m.nodeCount; ++n)
@@ -184,18 +143,27 @@ QByteArray modelFileBytes(const Model &m, const Settings &settings, const ViewTr
         w.single(m.springs[n].kx);
         w.single(m.springs[n].ky);
     }
+}
+
+} // namespace
+
+QByteArray modelFileBytes(const Model &m, const Settings &settings, const ViewTransform &view)
+{
+    Writer w;
+    for (const char *h : kHeader)
+        w.line(h);
+    w.line("");
+    writeModel(w, m);
+    writeSprings(w, m);
 
     w.line("Settings");
-    for (const SettingLine &s : settingsBlock()) {
+    for (const BlockLine &line : settingsBlock()) {
         std::visit(Overloaded{
-                       [&](bool Settings::*p) { w.boolean(settings.*p); },
-                       [&](std::int16_t Settings::*p) { w.integer(settings.*p); },
-                       [&](float Settings::*p) { w.single(settings.*p); },
-                       [&](double Settings::*p) { w.dbl(settings.*p); },
+                       [&](const SettingRow *row) { w.setting(*row, settings); },
                        [&](float ViewTransform::*p) { w.single(view.*p); },
                        [&](double ViewTransform::*p) { w.dbl(view.*p); },
                    },
-                   s.field);
+                   line);
     }
     w.line(kEndLine);
     return w.take();
@@ -284,7 +252,19 @@ public:
     void run()
     {
         readHeader();
+        readGroupsAndNodes();
+        readElementsAndSprings();
 
+        m_section = "settings are";
+        skip();              // "Settings"
+        for (const BlockLine &line : settingsBlock())
+            readBlockLine(line);
+        // The closing line and anything after it are not read.
+    }
+
+private:
+    void readGroupsAndNodes()
+    {
         m_section = "groups are";
         skip();              // empty line after the header
         skip();              // "Groups"
@@ -308,13 +288,18 @@ public:
             number();
             node.x = single();
             node.y = single();
-            node.cx = constraintFlag();
-            node.cy = constraintFlag();
+            // A hand-edited flag other than 0 or 1 is kept, so the file can
+            // be opened and mended; the analysis refuses it, naming the node.
+            node.cx = single();
+            node.cy = single();
             node.fx = single();
             node.fy = single();
             skip();
         }
+    }
 
+    void readElementsAndSprings()
+    {
         m_section = "elements are";
         skip();              // "Elements"
         const int elements = count("element", kMaxElements);
@@ -334,18 +319,11 @@ public:
         const int springs = count("spring", kMaxNodes);
         for (int i = 0; i < springs; ++i) {
             const int n = springNode();
-            m_model.springs[n].kx = springConstant();
-            m_model.springs[n].ky = springConstant();
+            m_model.springs[n].kx = single();   // a negative one is the analysis's to refuse
+            m_model.springs[n].ky = single();
         }
-
-        m_section = "settings are";
-        skip();              // "Settings"
-        for (const SettingLine &s : settingsBlock())
-            readSetting(s);
-        // The closing line and anything after it are not read.
     }
 
-private:
     void readHeader()
     {
         // Anything but the five header lines means this is not a model file,
@@ -385,22 +363,28 @@ private:
         fail(where() + QStringLiteral("a number was expected."));
     }
 
-    bool isWhole(double v) const { return std::floor(v) == v; }
+    // Counts, spring node numbers and 16-bit settings are 16-bit integers:
+    // a fraction rounds to the nearest, halves to even. Nothing when the
+    // rounded value does not fit.
+    std::optional<int> wholeNumber(double v) const
+    {
+        const auto whole = nf::toInt16(v);
+        return whole ? std::optional<int>(*whole) : std::nullopt;
+    }
 
     int count(const char *what, int limit)
     {
         const double v = number();
         const QString name = QLatin1String(what);
-        if (!isWhole(v))
-            fail(where() + QStringLiteral("the %1 count must be a whole number.").arg(name));
-        if (v < 0)
+        const auto whole = wholeNumber(v);
+        if (whole ? *whole < 0 : v < 0)
             fail(where() + QStringLiteral("the %1 count %2 is negative.")
                                .arg(name, nf::generalDouble(v)));
-        if (v > limit)
+        if (!whole || *whole > limit)
             fail(where() + QStringLiteral("the %1 count %2 exceeds the limit of %3.")
                                .arg(name, nf::generalDouble(v))
                                .arg(limit));
-        return static_cast<int>(v);
+        return *whole;
     }
 
     // Narrowing to a float: values that round to the largest float are
@@ -416,68 +400,53 @@ private:
 
     float single() { return toSingle(number()); }
 
-    // The analysis knows only fixed (1) and free (0); any other value would
-    // leave a degree of freedom neither, and the program never writes one.
-    float constraintFlag()
-    {
-        const float v = single();
-        if (v != 0.0f && v != 1.0f)
-            fail(where() + QStringLiteral("a constraint flag must be 0 or 1."));
-        return v;
-    }
-
-    // A negative spring would quietly weaken the structure; the program
-    // never stores one.
-    float springConstant()
-    {
-        const float v = single();
-        if (v < 0.0f)
-            fail(where() + QStringLiteral("a spring constant must not be negative."));
-        return v;
-    }
-
     int springNode()
     {
         const double v = number();
-        if (!isWhole(v) || v < 1 || v > kMaxNodes)
+        const auto n = wholeNumber(v);
+        if (!n || *n < 1 || *n > kMaxNodes)
             fail(where() + QStringLiteral("the spring node number %1 is outside 1 to %2.")
                                .arg(nf::generalDouble(v))
                                .arg(kMaxNodes));
-        return static_cast<int>(v);
+        return *n;
     }
 
     std::int16_t int16()
     {
-        const double v = number();
-        if (!isWhole(v) || v < -32768 || v > 32767)
+        const auto v = wholeNumber(number());
+        if (!v)
             fail(where() + QStringLiteral("a whole number from -32768 to 32767 was expected."));
-        return static_cast<std::int16_t>(v);
+        return static_cast<std::int16_t>(*v);
     }
 
-    void readSetting(const SettingLine &s)
+    void readBlockLine(const BlockLine &line)
     {
         std::visit(Overloaded{
-                       [&](bool Settings::*p) {
-                           // Only the number 1 is true; -1, 2 or text are false.
-                           const QByteArray line = nextLine();
-                           m_settings.*p = nf::parseNumber(QString::fromLatin1(line)) == 1.0;
-                       },
-                       [&](std::int16_t Settings::*p) {
-                           const std::int16_t v = int16();
-                           m_settings.*p = s.inRange(v) ? v : Settings{}.*p;
-                       },
-                       [&](float Settings::*p) {
-                           const float v = single();
-                           m_settings.*p = s.inRange(v) ? v : Settings{}.*p;
-                       },
-                       [&](double Settings::*p) { m_settings.*p = number(); },
+                       [&](const SettingRow *row) { readSetting(*row); },
                        [&](float ViewTransform::*p) {
                            const float v = single();
-                           m_view.*p = s.inRange(v) ? v : ViewTransform{}.*p;
+                           m_view.*p = v >= kMinViewScale ? v : ViewTransform{}.*p;
                        },
                        [&](double ViewTransform::*p) { m_view.*p = number(); },
                    },
-                   s.field);
+                   line);
+    }
+
+    // A display value outside the range the program gives the field falls
+    // back to its default: it would stall or break the drawing.
+    void readSetting(const SettingRow &row)
+    {
+        double v = 0;
+        switch (row.kind()) {
+        case SettingKind::Boolean:
+            // Only the number 1 is true; -1, 2 or text are false.
+            v = nf::parseNumber(QString::fromLatin1(nextLine())) == 1.0 ? 1 : 0;
+            break;
+        case SettingKind::Single: v = single(); break;
+        case SettingKind::Int16: v = int16(); break;
+        case SettingKind::Colour: v = number(); break;
+        }
+        row.setValue(m_settings, row.range.contains(v) ? v : row.factory);
     }
 
     LineSource m_lines;

@@ -69,6 +69,9 @@ TEST(RunAnalysis, SuccessfulRunLogsAndRestoresTheWindow)
 {
     Fixture f;
     apexTruss(f.ws.model);
+    // Groups that no element uses do not enter the analysis, whatever they hold.
+    group(f.ws.model, 0, -1);
+    group(f.ws.model, std::numeric_limits<double>::quiet_NaN(), 0);
     f.ws.model.modelChanged = true;
     f.ws.model.analysisFailed = true;
     ASSERT_TRUE(Run_Analysis(f.ws));
@@ -172,8 +175,7 @@ TEST(RunAnalysis, RefusesModelsItCannotAnalyse)
         {[](Model &m) { m.groups[1].A = -2.5; }, "E,A group #1 has section area A = -2.5, which is not greater than 0."},
         {[](Model &m) { m.groups[1].E = nan; }, "E,A group #1 has a Young's modulus E that is not a finite number."},
         {[](Model &m) { m.groups[1].A = inf; }, "E,A group #1 has a section area A that is not a finite number."},
-        // An unused group is checked too: the report would divide by it.
-        {[](Model &m) { group(m, 1, 0); }, "E,A group #2 has section area A = 0, which is not greater than 0."},
+        {[](Model &m) { group(m, 1, 0); m.elements[2].group = 2; }, "E,A group #2 has section area A = 0, which is not greater than 0."},
         {[](Model &m) { m.nodes[3].cy = 0.5f; }, "Node #3 has the y-constraint flag 0.5, which is neither 0 (free) nor 1 (fixed)."},
         {[](Model &m) { m.nodes[2].fx = float(nan); }, "Node #2 has a nodal load that is not a finite number."},
         {[](Model &m) { spring(m, 3, -1, 0); }, "Node #3 has the spring constant Kx = -1, which is negative."},

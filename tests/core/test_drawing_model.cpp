@@ -324,3 +324,39 @@ TEST_F(DrawingTest, BrokenElementReferencesAreSkipped)
     DrawElement(ws, canvas, 99, 0, 1);
     EXPECT_EQ(canvas.lines().size(), 8 + 1);
 }
+
+// A hand-edited file can carry constraint flags other than 0 and 1 and
+// negative springs; whatever the labels and symbols shown, every primitive
+// stays at a finite place.
+TEST_F(DrawingTest, UnusualConstraintsAndSpringsDrawAtFinitePlaces)
+{
+    const float flags[] = {2, -1, 0.5f, -0.0f, 3e38f, -3e38f, 1};
+    for (float cx : flags) {
+        for (float cy : flags) {
+            const int n = addNode(ws.model, float(ws.model.nodeCount % 10), 3, cx, cy);
+            ws.model.springs[n] = Spring{-5, cx < 0 ? -3e38f : cx};
+            if (n > 1)
+                addElement(ws.model, n - 1, n);
+        }
+    }
+    ws.settings.nai_sint_kombon = true;
+    for (bool graphically : {true, false}) {
+        ws.settings.nai_graf_stir = graphically;
+        canvas.reset();
+        RedrawDrawingArea(ws, canvas);
+        EXPECT_GT(canvas.lines().size(), 0);
+        for (const auto &l : canvas.lines()) {
+            EXPECT_TRUE(std::isfinite(l.x1) && std::isfinite(l.y1) && std::isfinite(l.x2)
+                        && std::isfinite(l.y2));
+        }
+        for (const auto &c : canvas.circles())
+            EXPECT_TRUE(std::isfinite(c.cx) && std::isfinite(c.cy) && std::isfinite(c.radius));
+        for (const auto &t : canvas.texts())
+            EXPECT_TRUE(std::isfinite(t.x) && std::isfinite(t.y)) << t.text.toStdString();
+    }
+    // Marked symbolically, only a flag of exactly 1 is fixed (node 7: 2 and 1;
+    // node 44: 1 and -1).
+    EXPECT_TRUE(canvas.findText(QStringLiteral("7 ox")));
+    EXPECT_TRUE(canvas.findText(QStringLiteral("44 xo")));
+    EXPECT_FALSE(canvas.findText(QStringLiteral("1 xx")));
+}

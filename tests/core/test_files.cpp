@@ -2,6 +2,7 @@
 // accepts and refuses, and the state both leave behind.
 #include "core/ScriptedPrompts.h"
 
+#include "analysis/epilisi.h"
 #include "common/Workspace.h"
 #include "files/Files.h"
 
@@ -14,8 +15,15 @@
 #include <functional>
 
 #ifdef Q_OS_UNIX
+#include <QScopeGuard>
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <linux/capability.h>
+#include <sys/syscall.h>
 #endif
 
 namespace {
@@ -55,6 +63,68 @@ void buildSmallExample(Model &m)
     m.elementCount = 1;
     m.elements[1] = {1, 2, 1};
 }
+
+#ifdef Q_OS_UNIX
+// The process's file-size limit for the life of the object. The signal a
+// write beyond it raises is ignored, as the programs ignore it, so the write
+// fails with "File too large".
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        m_set = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+    bool set() const { return m_set; }
+
+private:
+    rlimit m_old{};
+    void (*m_previousHandler)(int) = nullptr;
+    bool m_set = false;
+};
+#endif
+
+#ifdef Q_OS_LINUX
+// Root passes every permission check through two capabilities. Without them
+// in its effective set (for the life of the object) it meets file
+// permissions as any user does, so a test can give it a folder it may not
+// create files in. Another user has nothing to drop.
+class PermissionsApply {
+public:
+    PermissionsApply() : m_dropped(geteuid() == 0 && setOverride(false)) {}
+    ~PermissionsApply()
+    {
+        if (m_dropped)
+            setOverride(true);
+    }
+    bool apply() const { return m_dropped || geteuid() != 0; }
+
+private:
+    static bool setOverride(bool on)
+    {
+        __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+        __user_cap_data_struct data[2]{};
+        if (syscall(SYS_capget, &header, data) != 0)
+            return false;
+        for (unsigned cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
+            const unsigned bit = 1u << (cap % 32);
+            data[cap / 32].effective = on ? data[cap / 32].effective | bit
+                                          : data[cap / 32].effective & ~bit;
+        }
+        return syscall(SYS_capset, &header, data) == 0;
+    }
+
+    bool m_dropped;
+};
+#endif
 
 class FilesTest : public ::testing::Test {
 protected:
@@ -190,9 +260,9 @@ TEST_F(FilesTest, ModelAtTheCapacitiesReadsBackIdentically)
     EXPECT_EQ(readBytes(again), readBytes(name));
 }
 
-// The dialog proposes the current name without its extension; a chosen name
-// gets the extension unless it already ends in it; a cancelled dialog writes
-// and changes nothing.
+// The dialog proposes the current name without its last four characters
+// (never cutting into its folder); a chosen name gets the extension unless it
+// already ends in it; a cancelled dialog writes and changes nothing.
 TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
 {
     const struct {
@@ -203,8 +273,9 @@ TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
     } rows[] = {
         {QString(), QDir::current().filePath(QStringLiteral("Untitled")), nullptr, nullptr},
         {QStringLiteral("/data/bridge.kel"), QStringLiteral("/data/bridge"), "model", "model.kel"},
-        {QStringLiteral("/data/roof"), QStringLiteral("/data/roof"), "model.KEL", "model.KEL.kel"},
-        {QStringLiteral("/data/roof"), QStringLiteral("/data/roof"), "model.kel", "model.kel"},
+        {QStringLiteral("/data/bridge.dat"), QStringLiteral("/data/bridge"), "model.KEL",
+         "model.KEL.kel"},
+        {QStringLiteral("/data/x"), QStringLiteral("/data/"), "model.kel", "model.kel"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.proposed.toStdString());
@@ -272,15 +343,12 @@ TEST_F(FilesTest, SaveFailingPartWayLeavesTheOldFileIntact)
     const QByteArray before = readBytes(name);
 
     buildSmallExample(ws.model);
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 100;
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written = Write_Model_File(ws, name, false);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
+    bool written = true;
+    {
+        FileSizeLimit limit(100);
+        ASSERT_TRUE(limit.set());
+        written = Write_Model_File(ws, name, false);
+    }
 
     EXPECT_FALSE(written);
     EXPECT_EQ(readBytes(name), before);
@@ -288,6 +356,42 @@ TEST_F(FilesTest, SaveFailingPartWayLeavesTheOldFileIntact)
     EXPECT_EQ(prompts.messages()[0].text,
               QStringLiteral("There was an error saving the file: File too large"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("model.kel")});
+}
+#endif
+
+#ifdef Q_OS_LINUX
+// A folder that takes no new file but holds a file the user may write (a
+// shared folder): the save cannot be atomic there, so it writes the file in
+// place; a failed write in place is reported like any failed save.
+TEST_F(FilesTest, FolderThatTakesNoNewFileIsSavedInPlace)
+{
+    const QString folder = path(QStringLiteral("shared"));
+    const QString name = folder + QStringLiteral("/model.kel");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(writeBytes(name, "old"));
+    ASSERT_EQ(chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    const auto restore = qScopeGuard([&] { chmod(QFile::encodeName(folder).constData(), 0755); });
+    const PermissionsApply permissions;
+    if (!permissions.apply())
+        GTEST_SKIP() << "root cannot give up its file-permission override here";
+    ASSERT_FALSE(QFile(folder + QStringLiteral("/new")).open(QIODevice::WriteOnly));
+
+    buildSmallExample(ws.model);
+    QString target = name;
+    ASSERT_TRUE(Write_Model_File(ws, target, false));
+    EXPECT_EQ(readBytes(name), readBytes(kData + QStringLiteral("/small_example.kel")));
+    EXPECT_EQ(ws.model.fileName, name);
+    EXPECT_TRUE(prompts.shown.empty());
+
+    {
+        FileSizeLimit limit(100);
+        ASSERT_TRUE(limit.set());
+        EXPECT_FALSE(Write_Model_File(ws, target, false));
+    }
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text,
+              QStringLiteral("There was an error saving the file: File too large"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("model.kel")});
 }
 #endif
 
@@ -358,19 +462,16 @@ TEST_F(FilesTest, DamagedFilesLeaveAnEmptyUntitledModel)
         {setLine(2, "*       Kel!2D Input file         *"), kCouldNotBeRead},   // spacing
         {keepLines(0), kCouldNotBeRead},
         {setLine(8, "51"), error("line 8: the group count 51 exceeds the limit of 50.")},
-        {setLine(8, "-1"), error("line 8: the group count -1 is negative.")},
-        {setLine(8, "1.5"), error("line 8: the group count must be a whole number.")},
+        {setLine(8, "-0.6"), error("line 8: the group count -0.6 is negative.")},
         {setLine(15, "101"), error("line 15: the node count 101 exceeds the limit of 100.")},
         {setLine(34, "201"), error("line 34: the element count 201 exceeds the limit of 200.")},
         {setLine(43, "101"), error("line 43: the spring node number 101 is outside 1 to 100.")},
-        {setLine(44, "-5"), error("line 44: a spring constant must not be negative.")},
         {setLine(18, "abc"), error("line 18: a number was expected.")},
         {setLine(11, "nan"), error("line 11: a number was expected.")},
         {setLine(11, "1e400"), error("line 11: a number was expected.")},
         {setLine(18, "1e39"),
          error("line 18: the value 1E+39 is too large for a single-precision field.")},
-        {setLine(20, "2"), error("line 20: a constraint flag must be 0 or 1.")},
-        {setLine(68, "3.5"), error("line 68: a whole number from -32768 to 32767 was expected.")},
+        {setLine(68, "32767.5"), error("line 68: a whole number from -32768 to 32767 was expected.")},
         {setLine(18, QByteArray(5000, '1')), error("line 18 is too long.")},
         {keepLines(44), error("the file ends before its springs are complete.")},
         {keepLines(70), error("the file ends before its settings are complete.")},
@@ -426,6 +527,11 @@ TEST_F(FilesTest, TolerableVariationsAreRead)
         const char *lineEnd;   // null: CR LF, but none after the last line
     } rows[] = {
         {"last line missing", keepLines(89), "\r\n"},
+        // Whole-number fields are 16-bit integers: fractions round, halves to even.
+        {"fractions in whole numbers", [](QList<QByteArray> &l) {
+             l[8 - 1] = "1.4"; l[15 - 1] = "2.5"; l[34 - 1] = ".6"; l[42 - 1] = "0.6";
+             l[43 - 1] = "2.5"; l[68 - 1] = "3.4"; l[69 - 1] = "13.5"; l[78 - 1] = "100.5";
+         }, "\r\n"},
         {"bare LF line ends", [](QList<QByteArray> &) {}, "\n"},
         {"no line end after the last setting", keepLines(89), nullptr},
         // Values the program never gives these fields would stall or break
@@ -449,6 +555,35 @@ TEST_F(FilesTest, TolerableVariationsAreRead)
         EXPECT_TRUE(ws.model.sameData(expected));
         EXPECT_EQ(ws.settings, Settings{});
         EXPECT_EQ(ws.view.scale, 100.0f);
+    }
+}
+
+// A hand-edited file may hold values the program never writes; it opens, so
+// they can be mended, and the analysis refuses them with the node's number.
+TEST_F(FilesTest, UnusualConstraintsAndSpringsOpenAndTheAnalysisRefusesThem)
+{
+    const struct {
+        int line;
+        const char *value;
+        const char *refusal;
+    } rows[] = {
+        {20, "2", "Node #1 has the x-constraint flag 2, which is neither 0 (free) nor 1 (fixed)."},
+        {29, "-.5", "Node #2 has the y-constraint flag -0.5, which is neither 0 (free) nor 1 "
+                    "(fixed)."},
+        {44, "-5", "Node #2 has the spring constant Kx = -5, which is negative."},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.line);
+        prompts.shown.clear();
+        QList<QByteArray> lines = exampleLines();
+        lines[row.line - 1] = row.value;
+        ASSERT_EQ(readText(joinLines(lines)), ReadOutcome::Read);
+        EXPECT_TRUE(prompts.shown.empty());
+
+        EXPECT_FALSE(Run_Analysis(ws));
+        ASSERT_EQ(prompts.messages().size(), 1u);
+        EXPECT_EQ(prompts.messages()[0].text,
+                  QLatin1String(row.refusal) + QStringLiteral(" The analysis cannot be carried out."));
     }
 }
 

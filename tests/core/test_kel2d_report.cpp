@@ -7,8 +7,14 @@
 #include "reports/ReportText.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -117,16 +123,42 @@ TEST(Kel2dReport, FailuresGiveTheirExitStatusAndMessage)
 }
 
 #ifdef Q_OS_LINUX
-// A report that cannot be written is a failure, not a silent success.
-TEST(Kel2dReport, FullOutputDeviceIsAFailure)
+// A report that cannot be written is a failure, not a silent success: a
+// full device, or a file that would pass the process's file-size limit (the
+// tool itself ignores the signal that limit raises; the test resets it).
+TEST(Kel2dReport, OutputThatCannotBeWrittenIsAFailure)
 {
-    QProcess p;
-    p.setStandardOutputFile(QStringLiteral("/dev/full"));
-    p.start(kTool, {data("small_example.kel")});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 74);
-    EXPECT_TRUE(QString::fromLocal8Bit(p.readAllStandardError())
-                    .contains(QStringLiteral("kel2d-report: the report could not be written: ")));
+    QTemporaryDir dir;
+    const struct {
+        QString output;
+        rlim_t sizeLimit;   // 0: none
+        const char *reason;
+    } rows[] = {
+        {QStringLiteral("/dev/full"), 0, "No space left on device"},
+        {dir.filePath(QStringLiteral("report.txt")), 100, "File too large"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.reason);
+        QProcess p;
+        p.setStandardOutputFile(row.output);
+        const rlim_t limit = row.sizeLimit;
+        p.setChildProcessModifier([limit] {
+            std::signal(SIGXFSZ, SIG_DFL);
+            if (limit > 0) {
+                rlimit l{};
+                getrlimit(RLIMIT_FSIZE, &l);
+                l.rlim_cur = limit;
+                setrlimit(RLIMIT_FSIZE, &l);
+            }
+        });
+        p.start(kTool, {data("small_example.kel")});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 74);
+        EXPECT_TRUE(QString::fromLocal8Bit(p.readAllStandardError())
+                        .contains(QStringLiteral("kel2d-report: the report could not be written: ")
+                                  + QLatin1String(row.reason)));
+    }
 }
 #endif
 

@@ -183,14 +183,14 @@ TEST_F(Registry, DamagedPlacementFallsBack)
 
 TEST_F(Registry, DefaultButtonWritesForms)
 {
-    DefaultSettingsInput in;
-    in.Ena_cm_posa_STRAIN = QStringLiteral("0.00001");
-    in.Ena_cm_posa_STRESS = QStringLiteral(" 20000 units");
-    in.Animation_Frames = QStringLiteral("0.4");
-    in.nai_graf_stir = false;
-    in.nai_miki = true;
-    in.xroma_background = 2147483662.0; // system colour 14 held unsigned
-    in.Xroma_Thlipsis = 65280;
+    ViewOptionsInput in;
+    in.text(&Settings::Ena_cm_posa_STRAIN) = QStringLiteral("0.00001");
+    in.text(&Settings::Ena_cm_posa_STRESS) = QStringLiteral(" 20000 units");
+    in.text(&Settings::Animation_Frames) = QStringLiteral("0.4");
+    in.flag(&Settings::nai_graf_stir) = false;
+    in.flag(&Settings::nai_miki) = true;
+    in.colour(&Settings::xroma_background) = 2147483662.0; // system colour 14 held unsigned
+    in.colour(&Settings::Xroma_Thlipsis) = 65280;
     {
         SettingsStore store(path());
         ViewOptionsCheck failed = ViewOptionsCheck::GridSpacing;
@@ -223,27 +223,29 @@ TEST_F(Registry, DefaultButtonWritesForms)
 
 TEST_F(Registry, RejectedValuesWriteNothing)
 {
+    using S = Settings;
+    using C = ViewOptionsCheck;
     const struct {
-        QString DefaultSettingsInput::*field;
+        SettingMember field;
         const char *text;
         ViewOptionsCheck check;
     } cases[] = {
-        {&DefaultSettingsInput::Ena_cm_posa_FORCE, "0", ViewOptionsCheck::ForceScale},
-        {&DefaultSettingsInput::Ena_cm_posa_STRESS, "abc", ViewOptionsCheck::StressScale},
-        {&DefaultSettingsInput::Ena_cm_posa_STRAIN, "-1", ViewOptionsCheck::StrainScale},
-        {&DefaultSettingsInput::Ena_cm_posa_m_epi_1000, "", ViewOptionsCheck::DeformationScale},
-        {&DefaultSettingsInput::Animation_Frames, "1001", ViewOptionsCheck::AnimationFrames},
-        {&DefaultSettingsInput::dekadika_N, "2.5", ViewOptionsCheck::DecimalsNNotWhole},
-        {&DefaultSettingsInput::dekadika_N, "14", ViewOptionsCheck::DecimalsNTooMany},
-        {&DefaultSettingsInput::dekadika_strain, "0.5", ViewOptionsCheck::DecimalsStrainNotWhole},
-        {&DefaultSettingsInput::dekadika_strain, "99", ViewOptionsCheck::DecimalsStrainTooMany},
-        {&DefaultSettingsInput::kannab, "0", ViewOptionsCheck::GridSpacing},
+        {&S::Ena_cm_posa_FORCE, "0", C::ForceScale},
+        {&S::Ena_cm_posa_STRESS, "abc", C::StressScale},
+        {&S::Ena_cm_posa_STRAIN, "-1", C::StrainScale},
+        {&S::Ena_cm_posa_m_epi_1000, "", C::DeformationScale},
+        {&S::Animation_Frames, "1001", C::AnimationFrames},
+        {&S::dekadika_N, "2.5", C::DecimalsNNotWhole},
+        {&S::dekadika_N, "14", C::DecimalsNTooMany},
+        {&S::dekadika_strain, "0.5", C::DecimalsStrainNotWhole},
+        {&S::dekadika_strain, "99", C::DecimalsStrainTooMany},
+        {&S::kannab, "0", C::GridSpacing},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         freshFile();
-        DefaultSettingsInput in;
-        in.*c.field = QString::fromLatin1(c.text);
+        ViewOptionsInput in;
+        in.text(settingRow(c.field)) = QString::fromLatin1(c.text);
         SettingsStore store(path());
         ViewOptionsCheck failed = ViewOptionsCheck::Ok;
         EXPECT_FALSE(Write_Default_Settings(store, in, &failed));
@@ -254,11 +256,11 @@ TEST_F(Registry, RejectedValuesWriteNothing)
     }
 
     // Boundary values the dialog accepts.
-    DefaultSettingsInput edge;
-    edge.Animation_Frames = QStringLiteral("1000");
-    edge.dekadika_N = QStringLiteral("13");
-    edge.dekadika_strain = QStringLiteral("0");
-    edge.Ena_cm_posa_FORCE = QStringLiteral("1e-30");
+    ViewOptionsInput edge;
+    edge.text(&S::Animation_Frames) = QStringLiteral("1000");
+    edge.text(&S::dekadika_N) = QStringLiteral("13");
+    edge.text(&S::dekadika_strain) = QStringLiteral("0");
+    edge.text(&S::Ena_cm_posa_FORCE) = QStringLiteral("1e-30");
     EXPECT_EQ(Check_View_Options(edge), ViewOptionsCheck::Ok);
 }
 
