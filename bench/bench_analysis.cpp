@@ -16,7 +16,7 @@
 #include "analysis/AnalysisStages.h"
 #include "analysis/MathMATRIX.h"
 #include "analysis/epilisi.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <benchmark/benchmark.h>
 

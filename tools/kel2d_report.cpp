@@ -3,7 +3,7 @@
 // as the program's own report (CR LF line ends). Everything else the program
 // would show (log lines, message boxes) goes to standard error.
 #include "analysis/epilisi.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "files/Files.h"
 #include "reports/ReportText.h"
 

@@ -2,7 +2,7 @@
 
 #include "analysis/TimeOfDay.h"
 #include "common/NumberForms.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <algorithm>
 #include <array>

@@ -11,7 +11,7 @@
 // stages take the element number. They assume a model that passed
 // Check_Model (valid references, lengths above 0, constraint flags exactly 0
 // or 1). Element references and lengths are taken when the object is made.
-#include "analysis/AnalysisResults.h"
+#include "model/AnalysisResults.h"
 #include "analysis/MathMATRIX.h"
 
 #include <QString>

@@ -4,7 +4,7 @@
 #include "analysis/Functions_Bres_Megista.h"
 #include "analysis/TimeOfDay.h"
 #include "common/NumberForms.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <QElapsedTimer>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers shared by the layers of the model drawing.
 #include "common/Settings.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "drawing/Canvas.h"
 
 #include <algorithm>

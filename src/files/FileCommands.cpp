@@ -1,6 +1,6 @@
 #include "files/FileCommands.h"
 #include "common/Registry.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "model/Subs.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "files/Files.h"
 
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "files/ModelFileFormat.h"
 #include "model/Subs.h"
 

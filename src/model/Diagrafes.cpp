@@ -1,6 +1,6 @@
 #include "model/Diagrafes.h"
 
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 
 namespace {
 

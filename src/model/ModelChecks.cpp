@@ -1,5 +1,5 @@
 #include "model/ModelChecks.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "model/Diagrafes.h"
 
 int FirstUnconnectedNode(const Model &model)

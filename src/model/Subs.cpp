@@ -1,5 +1,5 @@
 #include "model/Subs.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 
 void Clear_Model(Workspace &ws)
 {

@@ -2,7 +2,7 @@
 
 #include "analysis/Functions_Bres_Megista.h"
 #include "common/NumberForms.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "model/Diagrafes.h"
 #include "model/Subs.h"
 

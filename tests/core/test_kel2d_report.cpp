@@ -2,7 +2,7 @@
 // program's own report, byte for byte, and its exit status must tell what
 // went wrong.
 #include "analysis/epilisi.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "files/Files.h"
 #include "reports/ReportText.h"
 

@@ -1,5 +1,5 @@
 // The check for nodes without elements that runs before every analysis.
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "core/ScriptedPrompts.h"
 #include "model/ModelChecks.h"
 

@@ -1,0 +1,28 @@
+#pragma once
+// The program-wide state: one model with its results, the display settings,
+// the view and the drawing mode, beside the message log and the interfaces
+// through which the core talks to the user and the main window (the
+// Interaction it is). The main window owns one Workspace for the whole run;
+// every test builds a fresh one.
+#include "common/Interaction.h"
+#include "common/Settings.h"
+#include "drawing/ViewTransform.h"
+#include "model/AnalysisResults.h"
+#include "model/Model.h"
+
+enum DrawingMode : std::int16_t {
+    ModeModel = 0,
+    ModeAxialForce = 1,
+    ModeDeformed = 2,
+    ModeColourDiagram = 3,
+    ModeAnimation = 4,
+};
+
+class Workspace : public Interaction {
+public:
+    Model model;
+    AnalysisResults results;
+    Settings settings;
+    ViewTransform view;
+    std::int16_t drawingMode = ModeModel;
+};
