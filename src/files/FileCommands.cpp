@@ -83,7 +83,7 @@ SaveOffer Offer_To_Save(Workspace &ws, PromptIcon icon)
 
 void New_Model(Workspace &ws, const SettingsStore &store)
 {
-    Clear_Model(ws);
+    Clear_Model(ws.model, ws.results);
     ws.model.modelChanged = true;
     ws.model.fileName.clear();
     ws.hooks().setCaption(captionFor(QString()));

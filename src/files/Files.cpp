@@ -78,7 +78,7 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
 void readFailed(Workspace &ws, const QString &message)
 {
     ws.reportError(message, true);
-    Clear_Model(ws);
+    Clear_Model(ws.model, ws.results);
     ws.model.modelChanged = true;
     ws.model.fileName.clear();
     ws.hooks().setCaption(captionFor(QString()));
@@ -139,7 +139,7 @@ ReadOutcome Read_Model_File(Workspace &ws, QString &fileName)
         fileName = *chosen;
     }
 
-    Clear_Model(ws);
+    Clear_Model(ws.model, ws.results);
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
