@@ -258,7 +258,7 @@ int main(int argc, char *argv[])
     QString report;
     for (int s = 1; s <= 4; ++s)
         if (options.sections[size_t(s)])
-            report += Report_Text(ws, s);
+            report += Report_Text(ws.model, ws.results, s);
     if (!writeStdout(report.toUtf8())) {
         const int code = errno;
         std::fprintf(stderr, "kel2d-report: the report could not be written: %s\n",

@@ -59,7 +59,7 @@ QByteArray expectedReport(const QString &file, const QString &sections)
     QString text;
     for (int s = 1; s <= 4; ++s)
         if (sections.contains(QChar(u'0' + s)))
-            text += Report_Text(ws, s);
+            text += Report_Text(ws.model, ws.results, s);
     return text.toUtf8();
 }
 
