@@ -4,6 +4,7 @@
 // through which the core talks to the user and the main window (the
 // Interaction it is). The main window owns one Workspace for the whole run;
 // every test builds a fresh one.
+#include "analysis/epilisi.h"
 #include "common/Interaction.h"
 #include "common/Settings.h"
 #include "drawing/ViewTransform.h"
@@ -25,4 +26,8 @@ public:
     Settings settings;
     ViewTransform view;
     std::int16_t drawingMode = ModeModel;
+
+    // A Workspace passes as the part of it that a lower layer's operation
+    // takes, so `Run_Analysis(ws)` reads as before.
+    operator AnalysisContext() { return {model, results, *this}; }
 };
