@@ -3,9 +3,9 @@
 // object lives for one run of Run_Analysis (or one test): it reads the model
 // it is given, builds and solves the truss equations in its own arrays,
 // and recovers the displacements, end forces and reactions into its own
-// AnalysisResults. Run_Analysis copies those into the Workspace only when the
-// whole run succeeded, so a failed run leaves the previous results as they
-// were.
+// AnalysisResults. Run_Analysis copies those into the program's results only
+// when the whole run succeeded, so a failed run leaves the previous results
+// as they were.
 //
 // Each stage is one step of the method and carries its name; the element
 // stages take the element number. They assume a model that passed

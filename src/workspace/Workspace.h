@@ -7,17 +7,10 @@
 #include "analysis/epilisi.h"
 #include "common/Interaction.h"
 #include "common/Settings.h"
+#include "drawing/DrawingContext.h"
 #include "drawing/ViewTransform.h"
 #include "model/AnalysisResults.h"
 #include "model/Model.h"
-
-enum DrawingMode : std::int16_t {
-    ModeModel = 0,
-    ModeAxialForce = 1,
-    ModeDeformed = 2,
-    ModeColourDiagram = 3,
-    ModeAnimation = 4,
-};
 
 class Workspace : public Interaction {
 public:
@@ -30,4 +23,5 @@ public:
     // A Workspace passes as the part of it that a lower layer's operation
     // takes, so `Run_Analysis(ws)` reads as before.
     operator AnalysisContext() { return {model, results, *this}; }
+    operator DrawingContext() { return {model, results, settings, view, drawingMode, log}; }
 };
