@@ -111,7 +111,7 @@ bool Run_Analysis(const AnalysisContext &context)
     ui.busyOn();
 
     // The work arrays live only as long as this block; only a complete run
-    // reaches the Workspace's results.
+    // reaches the program's results.
     {
         bool ok = false;
         try {

@@ -9,6 +9,7 @@
 #include "common/Settings.h"
 #include "drawing/DrawingContext.h"
 #include "drawing/ViewTransform.h"
+#include "files/Files.h"
 #include "model/AnalysisResults.h"
 #include "model/Model.h"
 
@@ -24,4 +25,5 @@ public:
     // takes, so `Run_Analysis(ws)` reads as before.
     operator AnalysisContext() { return {model, results, *this}; }
     operator DrawingContext() { return {model, results, settings, view, drawingMode, log}; }
+    operator FileContext() { return {model, results, settings, view, *this}; }
 };
