@@ -8,7 +8,7 @@ class MessageLog;
 struct AnalysisResults;
 struct Model;
 struct Settings;
-class ViewTransform;
+struct ViewTransform;
 
 enum DrawingMode : std::int16_t {
     ModeModel = 0,

@@ -4,7 +4,7 @@
 #include <QString>
 
 class Interaction;
-class ViewTransform;
+struct ViewTransform;
 struct AnalysisResults;
 struct Model;
 struct Settings;
