@@ -16,7 +16,7 @@
 #include "analysis/AnalysisStages.h"
 #include "analysis/MathMATRIX.h"
 #include "analysis/epilisi.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <benchmark/benchmark.h>
 
@@ -128,7 +128,7 @@ System buildSystem(int nodes, Numbering numbering)
 {
     Workspace ws;
     buildStrip(ws.model, nodes, numbering);
-    Epilisi run(ws);
+    Epilisi run(ws.model, ws);
     run.Build_System();
     return System{run.Kff, run.P, run.nf};
 }

@@ -1,7 +1,7 @@
 // Saving and opening a model at the capacities (100 nodes, 200 elements,
 // 50 groups, springs and every setting), through the file on disk as the
 // commands do, and the in-memory text alone to show what the disk adds.
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "files/Files.h"
 #include "files/ModelFileFormat.h"
 

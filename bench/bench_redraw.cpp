@@ -1,7 +1,7 @@
 // A full redraw of a model at the capacities with every label on, against a
 // bare QPainter drawing the same primitives prepared in advance. The ratio of
 // the two is the cost of the drawing layers and the canvas on top of Qt.
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "drawing/RecordingCanvas.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/ViewOps.h"

@@ -3,7 +3,7 @@
 // as the program's own report (CR LF line ends). Everything else the program
 // would show (log lines, message boxes) goes to standard error.
 #include "analysis/epilisi.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "files/Files.h"
 #include "reports/ReportText.h"
 
@@ -258,7 +258,7 @@ int main(int argc, char *argv[])
     QString report;
     for (int s = 1; s <= 4; ++s)
         if (options.sections[size_t(s)])
-            report += Report_Text(ws, s);
+            report += Report_Text(ws.model, ws.results, s);
     if (!writeStdout(report.toUtf8())) {
         const int code = errno;
         std::fprintf(stderr, "kel2d-report: the report could not be written: %s\n",

@@ -2,7 +2,7 @@
 
 #include "analysis/TimeOfDay.h"
 #include "common/NumberForms.h"
-#include "common/Workspace.h"
+#include "common/Interaction.h"
 
 #include <algorithm>
 #include <array>
@@ -137,7 +137,7 @@ std::optional<QString> checkNode(const Model &m, int n)
 
 std::optional<QString> Epilisi::checkElement(int e) const
 {
-    const Model &m = m_ws.model;
+    const Model &m = m_model;
     const Element &el = m.elements[e];
     const int i = m_refs[e].rawI, j = m_refs[e].rawJ, g = m_refs[e].rawG;
     if (!std::isfinite(el.ni) || i < 1 || i > m.nodeCount)
@@ -170,7 +170,7 @@ std::optional<QString> Epilisi::checkElement(int e) const
 
 std::optional<QString> Epilisi::Check_Model() const
 {
-    const Model &m = m_ws.model;
+    const Model &m = m_model;
     if (auto refusal = checkCounts(m))
         return refusal;
     for (int e = 1; e <= m.elementCount; ++e) {
@@ -198,9 +198,10 @@ std::optional<QString> Epilisi::Check_Model() const
 // ---------------------------------------------------------------------------
 // Assembly
 
-Epilisi::Epilisi(Workspace &ws, AnalysisUiGuard *ui) : m_ws(ws), m_ui(ui)
+Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
+    : m_model(model), m_user(user), m_ui(ui)
 {
-    const Model &m = ws.model;
+    const Model &m = model;
     m_nodes = std::clamp<int>(m.nodeCount, 0, kMaxNodes);
     m_elements = std::clamp<int>(m.elementCount, 0, kMaxElements);
     const int dofs = 2 * m_nodes;
@@ -241,7 +242,7 @@ void Epilisi::Element_Geometry(int e)
 {
     // T and T' are refilled in place rather than made anew (this runs twice
     // per element); every entry is written below.
-    const Model &m = m_ws.model;
+    const Model &m = m_model;
     const Node &ni = m.nodes[m_refs[e].i];
     const Node &nj = m.nodes[m_refs[e].j];
     const float dx = nj.x - ni.x;
@@ -257,7 +258,7 @@ void Epilisi::Element_Geometry(int e)
 
 void Epilisi::Element_Local_Stiffness(int e)
 {
-    const Model &m = m_ws.model;
+    const Model &m = m_model;
     const double len = elementLength(e);
     const ElementGroup &g = m.groups[m_refs[e].g];
     const double ka = (g.E * g.A) / len;
@@ -297,7 +298,7 @@ void Epilisi::Assemble_Element(int e)
 
 void Epilisi::Build_System()
 {
-    for (int e = 1; e <= m_ws.model.elementCount; ++e) {
+    for (int e = 1; e <= m_model.elementCount; ++e) {
         Element_Geometry(e);
         Element_Local_Stiffness(e);
         Element_Global_Stiffness(e);
@@ -311,7 +312,7 @@ void Epilisi::Build_System()
 
 void Epilisi::Add_Springs()
 {
-    const Model &m = m_ws.model;
+    const Model &m = m_model;
     for (int n = 1; n <= m_nodes; ++n) {
         K(2 * n - 1, 2 * n - 1) += m.springs[n].kx;
         K(2 * n, 2 * n) += m.springs[n].ky;
@@ -320,7 +321,7 @@ void Epilisi::Add_Springs()
 
 void Epilisi::Number_DOFs()
 {
-    const Model &m = m_ws.model;
+    const Model &m = m_model;
     const int dofs = 2 * m_nodes;
     auto flagOf = [&](int dof) {
         const int n = (dof - 1) / 2 + 1;
@@ -394,7 +395,7 @@ void Epilisi::Partition_Stiffness()
 
 void Epilisi::Build_Load_Vector()
 {
-    const Model &m = m_ws.model;
+    const Model &m = m_model;
     P.assign(nf + 1, 0.0);
     for (int p = 1; p <= nf; ++p) {
         const int dof = dofIndex[p];
@@ -413,23 +414,23 @@ void Epilisi::Solve_Equations()
         Fail(kAnalysisErrorText);
         return;
     }
-    m_ws.model.analysisFailed = false;
+    m_model.analysisFailed = false;
 }
 
-void Report_Analysis_Failure(Workspace &ws, AnalysisUiGuard *ui, const QString &text)
+void Report_Analysis_Failure(Model &model, Interaction &user, AnalysisUiGuard *ui, const QString &text)
 {
-    ws.model.analysisFailed = true;
+    model.analysisFailed = true;
     // The box is modal: take the busy pointer off before it appears.
     if (ui)
         ui->busyOff();
-    ws.log.append(QStringLiteral(", Termination: ") + Time_Of_Day(), LogBlack, false, true);
-    ws.prompts().message(text, kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
-    ws.log.append(text, LogRed);
+    user.log.append(QStringLiteral(", Termination: ") + Time_Of_Day(), LogBlack, false, true);
+    user.prompts().message(text, kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
+    user.log.append(text, LogRed);
 }
 
 void Epilisi::Fail(const QString &text)
 {
-    Report_Analysis_Failure(m_ws, m_ui, text);
+    Report_Analysis_Failure(m_model, m_user, m_ui, text);
 }
 
 // ---------------------------------------------------------------------------
@@ -480,7 +481,7 @@ void Epilisi::Element_Global_End_Forces(int e)
 
 void Epilisi::Node_Reactions()
 {
-    const Model &m = m_ws.model;
+    const Model &m = m_model;
     for (auto &row : res.R)
         row.fill(0.0);
     for (int e = 1; e <= m_elements; ++e) {

@@ -1,23 +1,23 @@
 #pragma once
 // The stages of one analysis run and the work arrays they share. An Epilisi
 // object lives for one run of Run_Analysis (or one test): it reads the model
-// of the Workspace, builds and solves the truss equations in its own arrays,
+// it is given, builds and solves the truss equations in its own arrays,
 // and recovers the displacements, end forces and reactions into its own
-// AnalysisResults. Run_Analysis copies those into the Workspace only when the
-// whole run succeeded, so a failed run leaves the previous results as they
-// were.
+// AnalysisResults. Run_Analysis copies those into the program's results only
+// when the whole run succeeded, so a failed run leaves the previous results
+// as they were.
 //
 // Each stage is one step of the method and carries its name; the element
 // stages take the element number. They assume a model that passed
 // Check_Model (valid references, lengths above 0, constraint flags exactly 0
 // or 1). Element references and lengths are taken when the object is made.
-#include "analysis/AnalysisResults.h"
+#include "model/AnalysisResults.h"
 #include "analysis/MathMATRIX.h"
 
 #include <QString>
 #include <optional>
 
-class Workspace;
+class Interaction;
 class MainWindowHooks;
 
 // Keeps the analyse button disabled and the busy pointer on for the length
@@ -46,12 +46,13 @@ extern const QString kAnalysisErrorText;
 // line with ", Termination:" and the time, shows the message box (critical
 // icon) and writes the same text on a new red line. The busy pointer (if a
 // guard is given) goes off before the box appears.
-void Report_Analysis_Failure(Workspace &ws, AnalysisUiGuard *ui, const QString &text);
+void Report_Analysis_Failure(Model &model, Interaction &user, AnalysisUiGuard *ui,
+                             const QString &text);
 
 class Epilisi {
 public:
     // ui may be null (tests calling the stages one by one).
-    explicit Epilisi(Workspace &ws, AnalysisUiGuard *ui = nullptr);
+    Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui = nullptr);
 
     // Why the model cannot be analysed, naming the item and the problem; or
     // nothing when every element reference and length, the E and A of every
@@ -114,7 +115,8 @@ private:
     double elementLength(int e) const { return m_refs[e].length; }
     std::optional<QString> checkElement(int e) const;
 
-    Workspace &m_ws;
+    Model &m_model;
+    Interaction &m_user;
     AnalysisUiGuard *m_ui;
     int m_nodes = 0, m_elements = 0;
     std::vector<int> dofIndex;       // dofMap as integers

@@ -4,7 +4,7 @@
 // Node searches run over nodes 1..N of U, element searches over elements
 // 1..M of F with E and A of each element's own group. With no nodes (or no
 // elements) a search returns 0.
-#include "analysis/AnalysisResults.h"
+#include "model/AnalysisResults.h"
 
 double Bres_maxAbsUx(const Model &m, const AnalysisResults &r);
 double Bres_maxUx(const Model &m, const AnalysisResults &r);

@@ -4,7 +4,9 @@
 #include "analysis/Functions_Bres_Megista.h"
 #include "analysis/TimeOfDay.h"
 #include "common/NumberForms.h"
-#include "common/Workspace.h"
+#include "common/Interaction.h"
+#include "model/AnalysisResults.h"
+#include "model/Model.h"
 
 #include <QElapsedTimer>
 #include <cmath>
@@ -20,13 +22,13 @@ const QString kMechanismText = QStringLiteral(
 // probably a mechanism the solver got through on a tiny pivot. The first DOF
 // with the largest value is named; the search starts from 0, so a structure
 // that does not move names none.
-void Mechanism_Check(Workspace &ws)
+void Mechanism_Check(const AnalysisContext &context)
 {
-    const int dofs = 2 * std::clamp<int>(ws.model.nodeCount, 0, kMaxNodes);
+    const int dofs = 2 * std::clamp<int>(context.model.nodeCount, 0, kMaxNodes);
     double largest = 0.0;
     int at = 0;
     for (int dof = 1; dof <= dofs; ++dof) {
-        const double v = std::abs(ws.results.U[dof]);
+        const double v = std::abs(context.results.U[dof]);
         if (v > largest) {
             largest = v;
             at = dof;
@@ -34,8 +36,8 @@ void Mechanism_Check(Workspace &ws)
     }
     if (!(largest > std::pow(10.0, 7)))
         return;
-    ws.log.append(kMechanismText, LogRed);
-    ws.prompts().message(kMechanismText + QStringLiteral("\r\n\r\nmax.(u) = u(")
+    context.user.log.append(kMechanismText, LogRed);
+    context.user.prompts().message(kMechanismText + QStringLiteral("\r\n\r\nmax.(u) = u(")
                              + QString::number(at) + QStringLiteral(") = ")
                              + nf::generalDouble(largest),
                          kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
@@ -92,41 +94,41 @@ bool Compute(Epilisi &run, const Model &m)
 
 } // namespace
 
-bool Run_Analysis(Workspace &ws)
+bool Run_Analysis(const AnalysisContext &context)
 {
-    Model &m = ws.model;
+    Model &m = context.model;
     if (m.nodeCount <= 0)
         return false;
 
     m.analysisFailed = false;
-    AnalysisUiGuard ui(ws.hooks());
+    AnalysisUiGuard ui(context.user.hooks());
     QElapsedTimer timer;
     timer.start();
     const QString start = Time_Of_Day();
-    ws.log.append(QStringLiteral("ANALYSIS"), LogBlack, true);
-    ws.log.append(QStringLiteral("Start:  ") + start, LogBlack);
-    ws.hooks().repaintLog();
+    context.user.log.append(QStringLiteral("ANALYSIS"), LogBlack, true);
+    context.user.log.append(QStringLiteral("Start:  ") + start, LogBlack);
+    context.user.hooks().repaintLog();
     ui.busyOn();
 
     // The work arrays live only as long as this block; only a complete run
-    // reaches the Workspace's results.
+    // reaches the program's results.
     {
         bool ok = false;
         try {
-            Epilisi run(ws, &ui);
+            Epilisi run(m, context.user, &ui);
             ok = Compute(run, m);
             if (ok) {
-                const ResultExtrema previous = ws.results.extrema;
-                ws.results = run.res;
+                const ResultExtrema previous = context.results.extrema;
+                context.results = run.res;
                 // With no elements there was nothing to search: the extrema
                 // of the last analysis stay.
                 if (m.elementCount == 0)
-                    ws.results.extrema = previous;
+                    context.results.extrema = previous;
             }
         } catch (const std::exception &) {
             // Out of memory is the only thing that can throw here; tell it
             // like any other failure of the run.
-            Report_Analysis_Failure(ws, &ui, kAnalysisErrorText);
+            Report_Analysis_Failure(m, context.user, &ui, kAnalysisErrorText);
             ok = false;
         }
         if (!ok)
@@ -134,13 +136,13 @@ bool Run_Analysis(Workspace &ws)
     }
 
     ui.busyOff();
-    ws.log.append(QStringLiteral("Finish:  ") + Time_Of_Day(), LogBlack);
+    context.user.log.append(QStringLiteral("Finish:  ") + Time_Of_Day(), LogBlack);
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
-    ws.log.append(QStringLiteral("Total time:  ") + nf::generalDouble(nf::RoundTo(seconds, 3))
+    context.user.log.append(QStringLiteral("Total time:  ") + nf::generalDouble(nf::RoundTo(seconds, 3))
                       + QStringLiteral(" sec"),
                   LogBlack);
     ui.enableAnalyse();
-    Mechanism_Check(ws);
+    Mechanism_Check(context);
     if (m.elementCount > 0)
         m.modelChanged = false;
     return true;

@@ -1,5 +1,16 @@
 #pragma once
-class Workspace;
+class Interaction;
+struct AnalysisResults;
+struct Model;
+
+// What one analysis works on: the model it reads (and whose flags it sets),
+// the results it renews, and the log, prompts and window hooks through which
+// it reports. A Workspace converts to one.
+struct AnalysisContext {
+    Model &model;
+    AnalysisResults &results;
+    Interaction &user;
+};
 
 // One complete linear static analysis of the current model: assembly,
 // solution, result recovery, extrema, log lines, timing and the mechanism
@@ -8,4 +19,4 @@ class Workspace;
 // system) is refused with a message; the previous results then stay as they
 // were and the analysis-failed flag is set.
 // Returns true when the results were renewed.
-bool Run_Analysis(Workspace &ws);
+bool Run_Analysis(const AnalysisContext &context);

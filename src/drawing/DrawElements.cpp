@@ -7,18 +7,18 @@
 
 using drawing::lineBy;
 
-void DrawElements(Workspace &ws, Canvas &canvas)
+void DrawElements(const DrawingContext &dc, Canvas &canvas)
 {
     canvas.setFillSolid(true);
-    for (int e = 1; e <= drawing::elementCount(ws.model); ++e)
-        DrawElement(ws, canvas, e, ws.settings.xroma_stoixeion, 1);
+    for (int e = 1; e <= drawing::elementCount(dc.model); ++e)
+        DrawElement(dc, canvas, e, dc.settings.xroma_stoixeion, 1);
 }
 
-void DrawElement(Workspace &ws, Canvas &canvas, int e, double colour, int lineWidth)
+void DrawElement(const DrawingContext &dc, Canvas &canvas, int e, double colour, int lineWidth)
 {
-    const Model &m = ws.model;
-    const Settings &s = ws.settings;
-    const ViewTransform &v = ws.view;
+    const Model &m = dc.model;
+    const Settings &s = dc.settings;
+    const ViewTransform &v = dc.view;
     if (!drawing::drawableElement(m, e))
         return;
     canvas.setForeColour(colourValue(colour));
@@ -62,16 +62,16 @@ QString loadText(float value)
 
 } // namespace
 
-void DrawNodalLoads(Workspace &ws, Canvas &canvas)
+void DrawNodalLoads(const DrawingContext &dc, Canvas &canvas)
 {
-    const Model &m = ws.model;
-    const Settings &s = ws.settings;
+    const Model &m = dc.model;
+    const Settings &s = dc.settings;
     canvas.setForeColour(colourValue(s.xroma_sigkentromenon));
     canvas.setLineWidth(2);
     for (int n = 1; n <= drawing::nodeCount(m); ++n) {
         const Node &node = m.nodes[n];
-        const double sx = ws.view.ToScreenX(node.x);
-        const double sy = ws.view.ToScreenY(node.y);
+        const double sx = dc.view.ToScreenX(node.x);
+        const double sy = dc.view.ToScreenY(node.y);
 
         if (node.fx != 0.0f) {
             const double sg = node.fx < 0.0f ? -1.0 : 1.0;

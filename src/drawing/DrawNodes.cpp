@@ -143,23 +143,23 @@ void writeNodeText(Canvas &canvas, double sx, double sy, double shiftX, const QS
 
 } // namespace
 
-void DrawNodes(Workspace &ws, Canvas &canvas)
+void DrawNodes(const DrawingContext &dc, Canvas &canvas)
 {
-    for (int n = 1; n <= drawing::nodeCount(ws.model); ++n)
-        DrawNode(ws, canvas, n);
+    for (int n = 1; n <= drawing::nodeCount(dc.model); ++n)
+        DrawNode(dc, canvas, n);
     canvas.setFillSolid(true);
 }
 
-void DrawNode(Workspace &ws, Canvas &canvas, int n)
+void DrawNode(const DrawingContext &dc, Canvas &canvas, int n)
 {
-    const Model &m = ws.model;
-    const Settings &s = ws.settings;
+    const Model &m = dc.model;
+    const Settings &s = dc.settings;
     if (!drawing::validNode(m, n))
         return;
     const Node &node = m.nodes[n];
     const Spring &spring = m.springs[n];
-    const double sx = ws.view.ToScreenX(node.x);
-    const double sy = ws.view.ToScreenY(node.y);
+    const double sx = dc.view.ToScreenX(node.x);
+    const double sy = dc.view.ToScreenY(node.y);
     // Only a flag of exactly 1 is fixed; any other value (a hand-edited
     // file) is drawn as free, and the analysis refuses it.
     const bool fixedX = node.cx == 1.0f;

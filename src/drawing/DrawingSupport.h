@@ -1,8 +1,12 @@
 #pragma once
 // Small helpers shared by the layers of the model drawing.
+#include "common/MessageLog.h"
 #include "common/Settings.h"
-#include "common/Workspace.h"
 #include "drawing/Canvas.h"
+#include "drawing/DrawingContext.h"
+#include "drawing/ViewTransform.h"
+#include "model/AnalysisResults.h"
+#include "model/Model.h"
 
 #include <algorithm>
 

@@ -14,29 +14,29 @@ namespace {
 // The elements of the colour diagram (compression / tension). The diagram
 // comes with the result views; until then the mode shows the grid, the axes
 // and the nodes over an empty frame.
-void DrawColourDiagramElements(Workspace &, Canvas &) {}
+void DrawColourDiagramElements(const DrawingContext &, Canvas &) {}
 
 double gridStepCm(float kannab, double scale) { return static_cast<double>(kannab) * 100.0 / scale; }
 
 } // namespace
 
-void RedrawDrawingArea(Workspace &ws, Canvas &canvas)
+void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas)
 {
-    switch (ws.drawingMode) {
+    switch (dc.drawingMode) {
     case ModeModel:
-        canvas.clear(colourValue(ws.settings.xroma_background));
-        DrawGrid(ws, canvas);
-        DrawAxes(ws, canvas);
-        DrawElements(ws, canvas);
-        DrawNodalLoads(ws, canvas);
-        DrawNodes(ws, canvas);
+        canvas.clear(colourValue(dc.settings.xroma_background));
+        DrawGrid(dc, canvas);
+        DrawAxes(dc, canvas);
+        DrawElements(dc, canvas);
+        DrawNodalLoads(dc, canvas);
+        DrawNodes(dc, canvas);
         break;
     case ModeColourDiagram:
-        canvas.clear(colourValue(ws.settings.xroma_background));
-        DrawGrid(ws, canvas);
-        DrawAxes(ws, canvas);
-        DrawColourDiagramElements(ws, canvas);
-        DrawNodes(ws, canvas);
+        canvas.clear(colourValue(dc.settings.xroma_background));
+        DrawGrid(dc, canvas);
+        DrawAxes(dc, canvas);
+        DrawColourDiagramElements(dc, canvas);
+        DrawNodes(dc, canvas);
         break;
     case ModeAxialForce:
     case ModeDeformed:
@@ -48,10 +48,10 @@ void RedrawDrawingArea(Workspace &ws, Canvas &canvas)
     }
 }
 
-void DrawGrid(Workspace &ws, Canvas &canvas)
+void DrawGrid(const DrawingContext &dc, Canvas &canvas)
 {
-    const Settings &s = ws.settings;
-    ViewTransform &view = ws.view;
+    const Settings &s = dc.settings;
+    ViewTransform &view = dc.view;
     if (!s.nai_grid)
         return;
     const double W = view.areaWidth;
@@ -83,21 +83,21 @@ void DrawGrid(Workspace &ws, Canvas &canvas)
         const bool alreadyTold = static_cast<float>(told.scale) == view.scale
             && told.offsetX == current.offsetX && told.offsetY == current.offsetY;
         if (gridStepCm(s.kannab, previousScale) >= 0.1 && !alreadyTold) {
-            ws.log.append(QStringLiteral("Grid to dense to display."), LogRed, false);
+            dc.log.append(QStringLiteral("Grid to dense to display."), LogRed, false);
             view.denseGridNotice = current;
         }
     }
 }
 
-void DrawAxes(Workspace &ws, Canvas &canvas)
+void DrawAxes(const DrawingContext &dc, Canvas &canvas)
 {
-    const Settings &s = ws.settings;
+    const Settings &s = dc.settings;
     canvas.setFontSize(8);
     if (s.nai_aksones) {
         canvas.setForeColour(colourValue(s.xroma_aksonon));
         canvas.setLineWidth(1);
-        const double ox = ws.view.ToScreenX(0.0);
-        const double oy = ws.view.ToScreenY(0.0);
+        const double ox = dc.view.ToScreenX(0.0);
+        const double oy = dc.view.ToScreenY(0.0);
 
         // x arrow, head closed by a short vertical stroke
         lineBy(canvas, ox - 0.2, oy, 1.7, 0.0);
@@ -120,18 +120,18 @@ void DrawAxes(Workspace &ws, Canvas &canvas)
     canvas.setFontSize(7);
 }
 
-void QuickRedraw(Workspace &ws, Canvas &canvas)
+void QuickRedraw(const DrawingContext &dc, Canvas &canvas)
 {
-    const Model &m = ws.model;
-    canvas.clear(colourValue(ws.settings.xroma_background));
-    DrawAxes(ws, canvas);
-    canvas.setForeColour(colourValue(ws.settings.xroma_stoixeion));
+    const Model &m = dc.model;
+    canvas.clear(colourValue(dc.settings.xroma_background));
+    DrawAxes(dc, canvas);
+    canvas.setForeColour(colourValue(dc.settings.xroma_stoixeion));
     canvas.setLineWidth(1);
     for (int e = 1; e <= drawing::elementCount(m); ++e) {
         if (!drawing::drawableElement(m, e))
             continue;
         const Node &a = m.nodes[m.nodeI(e)];
         const Node &b = m.nodes[m.nodeJ(e)];
-        canvas.line(ws.view.ToScreenX(a.x), ws.view.ToScreenY(a.y), ws.view.ToScreenX(b.x), ws.view.ToScreenY(b.y));
+        canvas.line(dc.view.ToScreenX(a.x), dc.view.ToScreenY(a.y), dc.view.ToScreenX(b.x), dc.view.ToScreenY(b.y));
     }
 }

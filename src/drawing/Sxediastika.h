@@ -1,20 +1,21 @@
 #pragma once
 // Drawing of the model on the drawing area.
+#include "drawing/DrawingContext.h"
+
 class Canvas;
-class Workspace;
 
 // Renews the whole picture for the current drawing mode.
-void RedrawDrawingArea(Workspace &ws, Canvas &canvas);
+void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas);
 
 // The layers of the model drawing, also used by the result views.
-void DrawGrid(Workspace &ws, Canvas &canvas);
-void DrawAxes(Workspace &ws, Canvas &canvas);
-void DrawElements(Workspace &ws, Canvas &canvas);
-void DrawElement(Workspace &ws, Canvas &canvas, int element, double colour, int lineWidth);
-void DrawNodalLoads(Workspace &ws, Canvas &canvas);
-void DrawNodes(Workspace &ws, Canvas &canvas);
-void DrawNode(Workspace &ws, Canvas &canvas, int node);
+void DrawGrid(const DrawingContext &dc, Canvas &canvas);
+void DrawAxes(const DrawingContext &dc, Canvas &canvas);
+void DrawElements(const DrawingContext &dc, Canvas &canvas);
+void DrawElement(const DrawingContext &dc, Canvas &canvas, int element, double colour, int lineWidth);
+void DrawNodalLoads(const DrawingContext &dc, Canvas &canvas);
+void DrawNodes(const DrawingContext &dc, Canvas &canvas);
+void DrawNode(const DrawingContext &dc, Canvas &canvas, int node);
 
 // The light picture shown while a pan or zoom drag is in progress: the axes
 // symbol and every element as a plain line.
-void QuickRedraw(Workspace &ws, Canvas &canvas);
+void QuickRedraw(const DrawingContext &dc, Canvas &canvas);

@@ -1,6 +1,10 @@
 #include "files/FileCommands.h"
 #include "common/Registry.h"
-#include "common/Workspace.h"
+#include "common/Interaction.h"
+#include "common/Settings.h"
+#include "drawing/ViewTransform.h"
+#include "model/AnalysisResults.h"
+#include "model/Model.h"
 #include "model/Subs.h"
 
 #include <QFile>
@@ -36,16 +40,16 @@ QString SavePromptText(const QString &fileName)
     return QStringLiteral("Do you want to save the changes you made to file: '%1'?").arg(shown);
 }
 
-bool Model_Equals_File(Workspace &ws)
+bool Model_Equals_File(const FileContext &fc)
 {
     QTemporaryDir folder;
     if (!folder.isValid())
         return false;
     QString copyName = folder.filePath(QStringLiteral("z_bm~vpl.kel"));
-    if (!Write_Model_File(ws, copyName, true))
+    if (!Write_Model_File(fc, copyName, true))
         return false;   // the writer has told the user why
 
-    QFile original(ws.model.fileName);
+    QFile original(fc.model.fileName);
     QFile copy(copyName);
     if (!original.open(QIODevice::ReadOnly) || !copy.open(QIODevice::ReadOnly))
         return false;
@@ -62,17 +66,17 @@ bool Model_Equals_File(Workspace &ws)
     }
 }
 
-SaveOffer Offer_To_Save(Workspace &ws, PromptIcon icon)
+SaveOffer Offer_To_Save(const FileContext &fc, PromptIcon icon)
 {
-    const bool named = !ws.model.fileName.isEmpty();
-    if (named ? Model_Equals_File(ws) : IsEmptyModel(ws.model))
+    const bool named = !fc.model.fileName.isEmpty();
+    if (named ? Model_Equals_File(fc) : IsEmptyModel(fc.model))
         return SaveOffer::GoOn;
 
-    switch (ws.prompts().message(SavePromptText(ws.model.fileName), kProgramTitle, icon,
+    switch (fc.user.prompts().message(SavePromptText(fc.model.fileName), kProgramTitle, icon,
                                  PromptButtons::YesNoCancel)) {
     case PromptAnswer::Yes: {
-        QString name = ws.model.fileName;
-        return Write_Model_File(ws, name, false) ? SaveOffer::GoOn : SaveOffer::Stop;
+        QString name = fc.model.fileName;
+        return Write_Model_File(fc, name, false) ? SaveOffer::GoOn : SaveOffer::Stop;
     }
     case PromptAnswer::No:
         return SaveOffer::GoOn;
@@ -81,42 +85,42 @@ SaveOffer Offer_To_Save(Workspace &ws, PromptIcon icon)
     }
 }
 
-void New_Model(Workspace &ws, const SettingsStore &store)
+void New_Model(const FileContext &fc, const SettingsStore &store)
 {
-    Clear_Model(ws);
-    ws.model.modelChanged = true;
-    ws.model.fileName.clear();
-    ws.hooks().setCaption(captionFor(QString()));
-    ws.view.resetView();
-    Load_Settings(ws.settings, store);
+    Clear_Model(fc.model, fc.results);
+    fc.model.modelChanged = true;
+    fc.model.fileName.clear();
+    fc.user.hooks().setCaption(captionFor(QString()));
+    fc.view.resetView();
+    Load_Settings(fc.settings, store);
 }
 
-ReadOutcome Open_Model(Workspace &ws)
+ReadOutcome Open_Model(const FileContext &fc)
 {
     QString name;
-    const ReadOutcome outcome = Read_Model_File(ws, name);
+    const ReadOutcome outcome = Read_Model_File(fc, name);
     if (outcome != ReadOutcome::Cancelled)
-        ws.model.modelChanged = true;
+        fc.model.modelChanged = true;
     return outcome;
 }
 
-bool Save_Model(Workspace &ws)
+bool Save_Model(const FileContext &fc)
 {
-    QString name = ws.model.fileName;
-    return Write_Model_File(ws, name, false);
+    QString name = fc.model.fileName;
+    return Write_Model_File(fc, name, false);
 }
 
-bool Save_Model_As(Workspace &ws)
+bool Save_Model_As(const FileContext &fc)
 {
     QString name;
-    return Write_Model_File(ws, name, false);
+    return Write_Model_File(fc, name, false);
 }
 
-void Ask_Reanalyse(Workspace &ws, const std::function<void()> &analyse)
+void Ask_Reanalyse(const FileContext &fc, const std::function<void()> &analyse)
 {
-    if (!ws.model.modelChanged)
+    if (!fc.model.modelChanged)
         return;
-    const PromptAnswer answer = ws.prompts().message(
+    const PromptAnswer answer = fc.user.prompts().message(
         QStringLiteral("Model has been changed. Do you want to reanalyze before the process goes on?"),
         kProgramTitle, PromptIcon::Exclamation, PromptButtons::YesNo);
     if (answer == PromptAnswer::Yes && analyse)

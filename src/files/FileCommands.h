@@ -7,7 +7,6 @@
 #include <QString>
 #include <functional>
 
-class Workspace;
 class SettingsStore;
 struct Model;
 
@@ -23,7 +22,7 @@ QString SavePromptText(const QString &fileName);
 // into a private temporary folder that is removed on every path. Any failure
 // (the model file gone or unreadable, the working copy not writable) counts
 // as a difference.
-bool Model_Equals_File(Workspace &ws);
+bool Model_Equals_File(const FileContext &fc);
 
 enum class SaveOffer { GoOn, Stop };
 
@@ -32,24 +31,24 @@ enum class SaveOffer { GoOn, Stop };
 // Yes whose save did not happen (the save dialog cancelled or the write
 // failed) stops as well, so unsaved work is never thrown away after the user
 // asked to keep it. `icon` is none for New and Open, exclamation at closing.
-SaveOffer Offer_To_Save(Workspace &ws, PromptIcon icon);
+SaveOffer Offer_To_Save(const FileContext &fc, PromptIcon icon);
 
 // The model part of New: empties the model, marks it changed and untitled,
 // resets the view and takes the stored program defaults for the settings.
 // The window then shows the model mode, redraws, logs and resets the zoom
 // history.
-void New_Model(Workspace &ws, const SettingsStore &store);
+void New_Model(const FileContext &fc, const SettingsStore &store);
 
 // The model part of Open: the reader asks for the file. A model that was
 // read (or whose reading failed and left an empty model) is marked changed;
 // a cancelled dialog changes nothing.
-ReadOutcome Open_Model(Workspace &ws);
+ReadOutcome Open_Model(const FileContext &fc);
 
 // Save writes to the model's own file (asking for a name when untitled);
 // Save As always asks. Both return whether the file was written.
-bool Save_Model(Workspace &ws);
-bool Save_Model_As(Workspace &ws);
+bool Save_Model(const FileContext &fc);
+bool Save_Model_As(const FileContext &fc);
 
 // Before a result view of a changed model: offers a new analysis and runs
 // `analyse` on Yes. The caller goes on in every case.
-void Ask_Reanalyse(Workspace &ws, const std::function<void()> &analyse);
+void Ask_Reanalyse(const FileContext &fc, const std::function<void()> &analyse);

@@ -1,6 +1,10 @@
 #include "files/Files.h"
 
-#include "common/Workspace.h"
+#include "common/Interaction.h"
+#include "common/Settings.h"
+#include "drawing/ViewTransform.h"
+#include "model/AnalysisResults.h"
+#include "model/Model.h"
 #include "files/ModelFileFormat.h"
 #include "model/Subs.h"
 
@@ -34,17 +38,17 @@ QString proposedSavePath(const QString &current)
 // Asks for the name to save under. The dialog asked about overwriting the
 // name the user typed; when ".kel" has to be added the file actually written
 // is another one, so ask again if that one exists. Nothing when cancelled.
-std::optional<QString> askSaveName(Workspace &ws)
+std::optional<QString> askSaveName(const FileContext &fc)
 {
-    const auto chosen = ws.prompts().saveFile(QStringLiteral("Save As"), kSaveFilter,
-                                               proposedSavePath(ws.model.fileName));
+    const auto chosen = fc.user.prompts().saveFile(QStringLiteral("Save As"), kSaveFilter,
+                                               proposedSavePath(fc.model.fileName));
     if (!chosen || chosen->isEmpty())
         return std::nullopt;
     QString name = *chosen;
     if (!name.endsWith(kExtension, Qt::CaseSensitive)) {
         name += kExtension;
         if (QFileInfo::exists(name)) {
-            const PromptAnswer a = ws.prompts().message(
+            const PromptAnswer a = fc.user.prompts().message(
                 QStringLiteral("%1 already exists.\r\nDo you want to replace it?")
                     .arg(QDir::toNativeSeparators(name)),
                 kProgramTitle, PromptIcon::Exclamation, PromptButtons::YesNo);
@@ -75,13 +79,13 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
 
 // Leaves the model empty and untitled after a failed read, with the
 // message in a box and in the log.
-void readFailed(Workspace &ws, const QString &message)
+void readFailed(const FileContext &fc, const QString &message)
 {
-    ws.reportError(message, true);
-    Clear_Model(ws);
-    ws.model.modelChanged = true;
-    ws.model.fileName.clear();
-    ws.hooks().setCaption(captionFor(QString()));
+    fc.user.reportError(message, true);
+    Clear_Model(fc.model, fc.results);
+    fc.model.modelChanged = true;
+    fc.model.fileName.clear();
+    fc.user.hooks().setCaption(captionFor(QString()));
 }
 
 } // namespace
@@ -92,10 +96,10 @@ QString captionFor(const QString &fileName)
         + (fileName.isEmpty() ? QStringLiteral("Untitled.kel") : fileName);
 }
 
-bool Write_Model_File(Workspace &ws, QString &fileName, bool quiet)
+bool Write_Model_File(const FileContext &fc, QString &fileName, bool quiet)
 {
     if (fileName.isEmpty()) {
-        const auto name = askSaveName(ws);
+        const auto name = askSaveName(fc);
         if (!name)
             return false;
         fileName = *name;
@@ -108,48 +112,48 @@ bool Write_Model_File(Workspace &ws, QString &fileName, bool quiet)
     // written in place instead: the save works, without that guarantee.
     QSaveFile file(fileName);
     file.setDirectWriteFallback(true);
-    const QByteArray bytes = kelfile::modelFileBytes(ws.model, ws.settings, ws.view);
+    const QByteArray bytes = kelfile::modelFileBytes(fc.model, fc.settings, fc.view);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
         && writeAll(file, bytes) && file.commit();
     if (!written) {
         const QString reason = file.errorString();
         file.cancelWriting();
-        ws.reportError(QStringLiteral("There was an error saving the file: ") + reason, true);
+        fc.user.reportError(QStringLiteral("There was an error saving the file: ") + reason, true);
         return false;
     }
 
     if (!quiet) {
-        ws.hooks().setCaption(captionFor(fileName));
-        ws.log.append(QStringLiteral("Save file: ") + fileName, LogBlack, true);
-        ws.model.fileName = fileName;
+        fc.user.hooks().setCaption(captionFor(fileName));
+        fc.user.log.append(QStringLiteral("Save file: ") + fileName, LogBlack, true);
+        fc.model.fileName = fileName;
     }
     return true;
 }
 
-ReadOutcome Read_Model_File(Workspace &ws, QString &fileName)
+ReadOutcome Read_Model_File(const FileContext &fc, QString &fileName)
 {
     // Ask first: a cancelled dialog must leave the model, its file name and
     // the caption as they were, or a later save would write an empty model
     // over the file still named in the caption.
     if (fileName.isEmpty()) {
-        const auto chosen = ws.prompts().openFile(QStringLiteral("Open"), kOpenFilter,
+        const auto chosen = fc.user.prompts().openFile(QStringLiteral("Open"), kOpenFilter,
                                                   QDir::currentPath());
         if (!chosen || chosen->isEmpty())
             return ReadOutcome::Cancelled;
         fileName = *chosen;
     }
 
-    Clear_Model(ws);
+    Clear_Model(fc.model, fc.results);
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        readFailed(ws, QStringLiteral("There was an error opening the file: ") + file.errorString());
+        readFailed(fc, QStringLiteral("There was an error opening the file: ") + file.errorString());
         return ReadOutcome::Failed;
     }
-    const auto failure = kelfile::parseModelFile(file, ws.model, ws.settings, ws.view);
+    const auto failure = kelfile::parseModelFile(file, fc.model, fc.settings, fc.view);
     file.close();
     if (failure) {
-        readFailed(ws, failure->headerMismatch
+        readFailed(fc, failure->headerMismatch
                            ? QStringLiteral("There was an error opening the file. "
                                             "The file could not be read.")
                            : QStringLiteral("There was an error opening the file: ")
@@ -157,9 +161,9 @@ ReadOutcome Read_Model_File(Workspace &ws, QString &fileName)
         return ReadOutcome::Failed;
     }
 
-    ws.hooks().setCaption(captionFor(fileName));
-    ws.model.fileName = fileName;
-    ws.log.append(QStringLiteral("Open file: ") + fileName, LogBlack, true);
-    ws.view.resetHistory();
+    fc.user.hooks().setCaption(captionFor(fileName));
+    fc.model.fileName = fileName;
+    fc.user.log.append(QStringLiteral("Open file: ") + fileName, LogBlack, true);
+    fc.view.resetHistory();
     return ReadOutcome::Read;
 }

@@ -1,6 +1,7 @@
 #include "model/Diagrafes.h"
 
-#include "common/Workspace.h"
+#include "common/MessageLog.h"
+#include "model/Model.h"
 
 namespace {
 
@@ -18,9 +19,8 @@ QString deletionLine(const QString &singular, const QString &plural, int n, int 
 
 } // namespace
 
-void Diagrafi_Kombou(Workspace &ws, int n)
+void Diagrafi_Kombou(Model &m, MessageLog &log, int n)
 {
-    Model &m = ws.model;
     const int count = m.nodeCount;
     if (n < 1 || n > count)
         return;
@@ -40,14 +40,13 @@ void Diagrafi_Kombou(Workspace &ws, int n)
         if (m.nodeJ(e) > n) el.nj -= 1;
     }
 
-    ws.log.append(deletionLine(QStringLiteral("Node"), QStringLiteral("Nodes"), n, count), LogGreen);
+    log.append(deletionLine(QStringLiteral("Node"), QStringLiteral("Nodes"), n, count), LogGreen);
     m.nodeCount = static_cast<std::int16_t>(count - 1);
     m.modelChanged = true;
 }
 
-void Diagrafi_Stoixeiou(Workspace &ws, int e)
+void Diagrafi_Stoixeiou(Model &m, MessageLog &log, int e)
 {
-    Model &m = ws.model;
     const int count = m.elementCount;
     if (e < 1 || e > count)
         return;
@@ -56,8 +55,7 @@ void Diagrafi_Stoixeiou(Workspace &ws, int e)
         m.elements[k - 1] = m.elements[k];
     m.elements[count] = Element{};
 
-    ws.log.append(deletionLine(QStringLiteral("Element"), QStringLiteral("Elements"), e, count),
-                  LogGreen);
+    log.append(deletionLine(QStringLiteral("Element"), QStringLiteral("Elements"), e, count), LogGreen);
     m.elementCount = static_cast<std::int16_t>(count - 1);
     m.modelChanged = true;
 }

@@ -1,11 +1,12 @@
 #pragma once
-class Workspace;
+class MessageLog;
+struct Model;
 
 // Delete node n (1..node count): later nodes move down one row with their
 // loads and springs, element references above n drop by one, the freed last
 // row is all zeros. The caller makes sure no element uses node n any more.
 // Writes one green log line and sets the model-changed flag.
-void Diagrafi_Kombou(Workspace &ws, int n);
+void Diagrafi_Kombou(Model &model, MessageLog &log, int n);
 
 // Delete element e (1..element count) the same way.
-void Diagrafi_Stoixeiou(Workspace &ws, int e);
+void Diagrafi_Stoixeiou(Model &model, MessageLog &log, int e);

@@ -1,6 +1,7 @@
 #include "model/ModelChecks.h"
-#include "common/Workspace.h"
+#include "common/Interaction.h"
 #include "model/Diagrafes.h"
+#include "model/Model.h"
 
 int FirstUnconnectedNode(const Model &model)
 {
@@ -14,26 +15,26 @@ int FirstUnconnectedNode(const Model &model)
     return 0;
 }
 
-bool Check_Unconnected_Nodes(Workspace &ws, const std::function<void()> &redraw)
+bool Check_Unconnected_Nodes(Model &model, Interaction &user, const std::function<void()> &redraw)
 {
     // Each Yes removes one node, so the loop ends after at most node-count
     // rounds; an emptied model is never analysed.
-    while (ws.model.nodeCount > 0) {
-        const int n = FirstUnconnectedNode(ws.model);
+    while (model.nodeCount > 0) {
+        const int n = FirstUnconnectedNode(model);
         if (n == 0)
             return true;
 
         const QString line = QStringLiteral("Node #%1 is not connected to other nodes with elements "
                                              "and could probably cause problems to the solution process.")
                                  .arg(n);
-        ws.log.append(line, LogRed);
-        const PromptAnswer answer = ws.prompts().message(
+        user.log.append(line, LogRed);
+        const PromptAnswer answer = user.prompts().message(
             line + QStringLiteral(" Do you want that node to be deleted before starting the analysis?"),
             kProgramTitle, PromptIcon::Question, PromptButtons::YesNoCancel);
 
         switch (answer) {
         case PromptAnswer::Yes:
-            Diagrafi_Kombou(ws, n);
+            Diagrafi_Kombou(model, user.log, n);
             if (redraw)
                 redraw();
             break;          // and look again from node 1

@@ -3,7 +3,7 @@
 // does not like.
 #include <functional>
 
-class Workspace;
+class Interaction;
 struct Model;
 
 // The first node (1-based) that no element uses as node i or node j, or 0
@@ -15,4 +15,5 @@ int FirstUnconnectedNode(const Model &model);
 // it (then `redraw` runs and the check starts again from node 1), No lets the
 // analysis go ahead at once, Cancel stops. Returns whether the analysis
 // should be started; never with an empty model.
-bool Check_Unconnected_Nodes(Workspace &ws, const std::function<void()> &redraw = {});
+bool Check_Unconnected_Nodes(Model &model, Interaction &user,
+                             const std::function<void()> &redraw = {});

@@ -1,13 +1,12 @@
 #include "model/Subs.h"
-#include "common/Workspace.h"
+#include "model/AnalysisResults.h"
 
-void Clear_Model(Workspace &ws)
+void Clear_Model(Model &m, AnalysisResults &results)
 {
-    Model &m = ws.model;
     m.nodeCount = m.elementCount = m.groupCount = 0;
     m.nodes.fill(Node{});
     m.springs.fill(Spring{});
     m.elements.fill(Element{});
     m.groups.fill(ElementGroup{});
-    ws.results = AnalysisResults{};
+    results = AnalysisResults{};
 }

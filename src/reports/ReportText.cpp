@@ -2,7 +2,8 @@
 
 #include "analysis/Functions_Bres_Megista.h"
 #include "common/NumberForms.h"
-#include "common/Workspace.h"
+#include "model/AnalysisResults.h"
+#include "model/Model.h"
 
 #include <algorithm>
 #include <cmath>
@@ -156,24 +157,22 @@ void addNodalLoads(Lines &out, const Model &m)
 
 } // namespace
 
-QString Report_Model_Data(const Workspace &ws)
+QString Report_Model_Data(const Model &model)
 {
     Lines out;
     out.add(QStringLiteral("Data"));
     out.add();
-    addGeneralData(out, ws.model);
-    addGroups(out, ws.model);
-    addNodes(out, ws.model);
-    addElements(out, ws.model);
-    addNodalLoads(out, ws.model);
+    addGeneralData(out, model);
+    addGroups(out, model);
+    addNodes(out, model);
+    addElements(out, model);
+    addNodalLoads(out, model);
     out.add();
     return out.text();
 }
 
-QString Report_Node_Displacements(const Workspace &ws)
+QString Report_Node_Displacements(const Model &m, const AnalysisResults &r)
 {
-    const Model &m = ws.model;
-    const AnalysisResults &r = ws.results;
     Lines out;
     out.add(QStringLiteral("Node displacements"));
     out.add();
@@ -190,10 +189,8 @@ QString Report_Node_Displacements(const Workspace &ws)
     return out.text();
 }
 
-QString Report_Element_Forces(const Workspace &ws)
+QString Report_Element_Forces(const Model &m, const AnalysisResults &r)
 {
-    const Model &m = ws.model;
-    const AnalysisResults &r = ws.results;
     Lines out;
     out.add(QStringLiteral("Element forces"));
     out.add();
@@ -208,10 +205,8 @@ QString Report_Element_Forces(const Workspace &ws)
     return out.text();
 }
 
-QString Report_Reactions(const Workspace &ws)
+QString Report_Reactions(const Model &m, const AnalysisResults &r)
 {
-    const Model &m = ws.model;
-    const AnalysisResults &r = ws.results;
     Lines out;
     out.add(QStringLiteral("Constraint-Spring reactions"));
     out.add();
@@ -236,13 +231,13 @@ QString Report_Reactions(const Workspace &ws)
     return out.text();
 }
 
-QString Report_Text(const Workspace &ws, int section)
+QString Report_Text(const Model &model, const AnalysisResults &results, int section)
 {
     switch (section) {
-    case 1: return Report_Model_Data(ws);
-    case 2: return Report_Node_Displacements(ws);
-    case 3: return Report_Element_Forces(ws);
-    case 4: return Report_Reactions(ws);
+    case 1: return Report_Model_Data(model);
+    case 2: return Report_Node_Displacements(model, results);
+    case 3: return Report_Element_Forces(model, results);
+    case 4: return Report_Reactions(model, results);
     default: return QString();
     }
 }

@@ -5,13 +5,14 @@
 // model and the results as they are, current or not.
 #include <QString>
 
-class Workspace;
+struct AnalysisResults;
+struct Model;
 
 // The text of one section; any other section number gives the empty text.
-QString Report_Text(const Workspace &ws, int section);
+QString Report_Text(const Model &model, const AnalysisResults &results, int section);
 
 // The sections one by one.
-QString Report_Model_Data(const Workspace &ws);
-QString Report_Node_Displacements(const Workspace &ws);
-QString Report_Element_Forces(const Workspace &ws);
-QString Report_Reactions(const Workspace &ws);
+QString Report_Model_Data(const Model &model);
+QString Report_Node_Displacements(const Model &model, const AnalysisResults &results);
+QString Report_Element_Forces(const Model &model, const AnalysisResults &results);
+QString Report_Reactions(const Model &model, const AnalysisResults &results);

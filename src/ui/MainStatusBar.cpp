@@ -2,7 +2,7 @@
 
 #include "common/LabelPresets.h"
 #include "common/NumberForms.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "drawing/ViewOps.h"
 #include "ui/StatusPanel.h"
 #include "ui/StatusSwitch.h"

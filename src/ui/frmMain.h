@@ -4,7 +4,7 @@
 // commands; the computations live in the core and are called from here. The
 // command handlers are defined by menu in src/ui/commands/.
 #include "common/MainWindowHooks.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "drawing/ViewGestures.h"
 #include "ui/Commands.h"
 

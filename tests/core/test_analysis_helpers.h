@@ -2,7 +2,7 @@
 // Shared by the analysis, solver and report tests: a small builder for truss
 // models and a MainWindowHooks that records what the analysis asked of the
 // main window.
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 
 #include <QString>
 #include <ostream>

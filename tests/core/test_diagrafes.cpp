@@ -1,4 +1,4 @@
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "model/Diagrafes.h"
 #include "model/Subs.h"
 
@@ -32,7 +32,7 @@ TEST(Diagrafes, DeletingAMiddleNodeRenumbersEverythingBehindIt)
     fiveNodeModel(ws.model);
     const Model before = ws.model;
 
-    Diagrafi_Kombou(ws, 3);
+    Diagrafi_Kombou(ws.model, ws.log, 3);
 
     const Model &m = ws.model;
     EXPECT_EQ(m.nodeCount, 4);
@@ -71,11 +71,11 @@ TEST(Diagrafes, LogLineNamesTheRenumberedItems)
         Workspace ws;
         if (c.node) {
             ws.model.nodeCount = std::int16_t(c.count);
-            Diagrafi_Kombou(ws, c.deleted);
+            Diagrafi_Kombou(ws.model, ws.log, c.deleted);
             EXPECT_EQ(ws.model.nodeCount, c.count - 1);
         } else {
             ws.model.elementCount = std::int16_t(c.count);
-            Diagrafi_Stoixeiou(ws, c.deleted);
+            Diagrafi_Stoixeiou(ws.model, ws.log, c.deleted);
             EXPECT_EQ(ws.model.elementCount, c.count - 1);
         }
         EXPECT_EQ(ws.log.lastLine(), QStringLiteral(" ") + QString::fromLatin1(c.line));
@@ -90,7 +90,7 @@ TEST(Diagrafes, DeletingTheLastNodeChangesNoElement)
     ws.model.elementCount = 2; // node 5 no longer used
     const Model before = ws.model;
 
-    Diagrafi_Kombou(ws, 5);
+    Diagrafi_Kombou(ws.model, ws.log, 5);
 
     EXPECT_EQ(ws.model.nodeCount, 4);
     EXPECT_EQ(ws.model.elements, before.elements);
@@ -104,7 +104,7 @@ TEST(Diagrafes, DeletingAnElementMovesLaterRowsWithTheirGroups)
     fiveNodeModel(ws.model);
     const Model before = ws.model;
 
-    Diagrafi_Stoixeiou(ws, 1);
+    Diagrafi_Stoixeiou(ws.model, ws.log, 1);
 
     const Model &m = ws.model;
     EXPECT_EQ(m.elementCount, 2);
@@ -124,8 +124,8 @@ TEST(Diagrafes, NumbersOutsideTheModelAreIgnored)
         Workspace ws;
         fiveNodeModel(ws.model);
         const Model before = ws.model;
-        Diagrafi_Kombou(ws, bad);
-        Diagrafi_Stoixeiou(ws, bad);
+        Diagrafi_Kombou(ws.model, ws.log, bad);
+        Diagrafi_Stoixeiou(ws.model, ws.log, bad);
         EXPECT_TRUE(ws.model.sameData(before));
         EXPECT_FALSE(ws.model.modelChanged);
         EXPECT_TRUE(ws.log.entries().isEmpty());
@@ -146,7 +146,7 @@ TEST(ClearModel, EmptiesTablesAndResultsButKeepsFileNameAndFlags)
         ws.results.extrema.maxAbsN = 10;
         ws.settings.kannab = 2.5f;
 
-        Clear_Model(ws);
+        Clear_Model(ws.model, ws.results);
 
         EXPECT_TRUE(ws.model.sameData(Model{}));
         EXPECT_EQ(ws.results.U, AnalysisResults{}.U);

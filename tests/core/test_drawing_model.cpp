@@ -4,7 +4,7 @@
 //
 // The default view (scale 100, offsets -2 and 2, area 20 x 15 cm) puts model
 // point (x, y) at screen (x + 2, 13 - y).
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "drawing/RecordingCanvas.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/ViewOps.h"

@@ -1,7 +1,7 @@
 // File commands: the unsaved-change test against a working copy, the offer to
 // save, New, Open and the re-analysis offer.
 #include "common/Registry.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "core/ScriptedPrompts.h"
 #include "files/FileCommands.h"
 #include "files/Files.h"

@@ -3,7 +3,7 @@
 #include "core/ScriptedPrompts.h"
 
 #include "analysis/epilisi.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "files/Files.h"
 
 #include <QDir>

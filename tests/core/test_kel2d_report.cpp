@@ -2,7 +2,7 @@
 // program's own report, byte for byte, and its exit status must tell what
 // went wrong.
 #include "analysis/epilisi.h"
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "files/Files.h"
 #include "reports/ReportText.h"
 
@@ -59,7 +59,7 @@ QByteArray expectedReport(const QString &file, const QString &sections)
     QString text;
     for (int s = 1; s <= 4; ++s)
         if (sections.contains(QChar(u'0' + s)))
-            text += Report_Text(ws, s);
+            text += Report_Text(ws.model, ws.results, s);
     return text.toUtf8();
 }
 

@@ -158,7 +158,7 @@ TEST(ReportText, SectionsLineByLine)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.section);
-        expectText(Report_Text(ws, c.section), c.expected);
+        expectText(Report_Text(ws.model, ws.results, c.section), c.expected);
     }
 }
 
@@ -170,15 +170,15 @@ TEST(ReportText, LongAndNonFiniteValues)
     Workspace ws;
     build(ws);
     ws.model.elements[1].ni = 123456789.0f;
-    const QStringList elements = Report_Text(ws, 1).split(QStringLiteral("\r\n"));
+    const QStringList elements = Report_Text(ws.model, ws.results, 1).split(QStringLiteral("\r\n"));
     EXPECT_EQ(elements[33], "1        1.23456     2            1       ");
 
     ws.model.groups[2].A = 0;
-    const QStringList forces = Report_Text(ws, 3).split(QStringLiteral("\r\n"));
+    const QStringList forces = Report_Text(ws.model, ws.results, 3).split(QStringLiteral("\r\n"));
     EXPECT_EQ(forces[5], "2       -20" + QString(22 + 50, QLatin1Char(' ')));
 
     ws.results.U[3] = std::numeric_limits<double>::infinity();
-    const QStringList disp = Report_Text(ws, 2).split(QStringLiteral("\r\n"));
+    const QStringList disp = Report_Text(ws.model, ws.results, 2).split(QStringLiteral("\r\n"));
     EXPECT_EQ(disp[5], "2                                -.4" + QString(22 + 25, QLatin1Char(' ')));
 }
 

@@ -219,7 +219,7 @@ System trussStrip(int panels, bool alongTheStrip)
         truss::element(m, top(i), top(i + 1), g);
         truss::element(m, i % 2 ? bottom(i) : top(i), i % 2 ? top(i + 1) : bottom(i + 1), g);
     }
-    Epilisi run(ws);
+    Epilisi run(ws.model, ws);
     run.Build_System();
     return System{run.Kff, run.P};
 }

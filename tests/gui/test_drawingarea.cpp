@@ -1,7 +1,7 @@
 // The drawing-area widget: size in centimetres kept in the attached view,
 // the picture renewed and anchored to the lower-left corner, the rubber
 // rectangle overlay.
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/gui/Colours.h"
 #include "drawing/gui/DrawingArea.h"

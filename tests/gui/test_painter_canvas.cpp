@@ -1,6 +1,6 @@
 // The QPainter canvas: colour resolution, crisp 1-pixel lines at any pixel
 // ratio, and a small model drawn through it.
-#include "common/Workspace.h"
+#include "workspace/Workspace.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/gui/Colours.h"
 #include "drawing/gui/PainterCanvas.h"

@@ -10,7 +10,7 @@ void frmMain::Button_Epilisi()
     m_animationRunning = false;
     if (m_ws.model.nodeCount == 0)
         return;
-    if (!Check_Unconnected_Nodes(m_ws, [this] { RedrawDrawingArea(); }))
+    if (!Check_Unconnected_Nodes(m_ws.model, m_ws, [this] { RedrawDrawingArea(); }))
         return;
     Run_Analysis(m_ws);
 }

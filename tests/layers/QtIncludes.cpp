@@ -1,0 +1,12 @@
+// Not compiled: the input of the core_includes_refuse_qt_modules test, which
+// expects cmake/CheckCoreIncludes.cmake to refuse lines 3 to 8 only.
+#include <QWidget>
+#include <QtWidgets/QWidget>
+#include <QtGui/QColor>
+#include "QWidget"
+#include <QtGui>
+# include <qpainter.h>
+#include <QString>
+#include <QtCore/QFile>
+#include "model/Model.h"
+#include <vector>
