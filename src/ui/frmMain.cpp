@@ -147,7 +147,7 @@ void frmMain::buildWindow()
 
     // Escape stops a running deformation animation.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, [this] { m_animationRunning = false; });
+    connect(escape, &QShortcut::activated, this, [this] { stopDeformationAnimation(); });
 }
 
 QLayout *frmMain::buildLogRow(QWidget *central)
@@ -224,7 +224,7 @@ void frmMain::showEvent(QShowEvent *event)
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    m_animationRunning = false;
+    stopDeformationAnimation();
     // The program's other windows close first.
     for (QWidget *w : findChildren<QWidget *>()) {
         if (w->isWindow() && w->isVisible() && !qobject_cast<QMenu *>(w))

@@ -65,6 +65,10 @@ public:
     void Help_Web();
     void Help_About();
 
+    // Clears the running flag of the deformation animation; the animation
+    // stops at its next check point.
+    void stopDeformationAnimation() { m_animationRunning = false; }
+
     void Ask_Reanalyse();
     void Apply_View_Colours();
     void RedrawDrawingArea();

@@ -7,7 +7,7 @@
 
 void frmMain::Button_Epilisi()
 {
-    m_animationRunning = false;
+    stopDeformationAnimation();
     if (m_ws.model.nodeCount == 0)
         return;
     if (!Check_Unconnected_Nodes(m_ws.model, m_ws, [this] { RedrawDrawingArea(); }))

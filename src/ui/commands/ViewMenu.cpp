@@ -12,7 +12,7 @@
 
 void frmMain::Button_Foreas()
 {
-    m_animationRunning = false;
+    stopDeformationAnimation();
     m_ws.drawingMode = ModeModel;
     m_status->setModeName(QStringLiteral("Model"));
     RedrawDrawingArea();
