@@ -168,7 +168,7 @@ std::optional<QString> Epilisi::checkElement(int e) const
     return std::nullopt;
 }
 
-std::optional<QString> Epilisi::Check_Model() const
+std::optional<QString> Epilisi::checkModel() const
 {
     const Model &m = m_model;
     if (auto refusal = checkCounts(m))
@@ -211,7 +211,7 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
     Ke = New_Matrix(4, 4);
     K = New_Matrix(dofs);
     dofMap.assign(dofs + 1, 0.0);
-    dofIndex.assign(dofs + 1, 0);
+    m_dofIndex.assign(dofs + 1, 0);
     d.assign(5, 0.0);
     dl.assign(3, 0.0);
     Fg = New_Matrix(m_elements, 4);
@@ -296,7 +296,7 @@ void Epilisi::Assemble_Element(int e)
     }
 }
 
-void Epilisi::Build_System()
+void Epilisi::buildSystem()
 {
     for (int e = 1; e <= m_model.elementCount; ++e) {
         Element_Geometry(e);
@@ -304,13 +304,13 @@ void Epilisi::Build_System()
         Element_Global_Stiffness(e);
         Assemble_Element(e);
     }
-    Add_Springs();
+    addSprings();
     Number_DOFs();
     Partition_Stiffness();
     Build_Load_Vector();
 }
 
-void Epilisi::Add_Springs()
+void Epilisi::addSprings()
 {
     const Model &m = m_model;
     for (int n = 1; n <= m_nodes; ++n) {
@@ -336,23 +336,23 @@ void Epilisi::Number_DOFs()
     int p = 0;
     for (int dof = 1; dof <= dofs; ++dof)
         if (flagOf(dof) == 0.0f)
-            dofIndex[++p] = dof;
+            m_dofIndex[++p] = dof;
     for (int dof = 1; dof <= dofs; ++dof)
         if (flagOf(dof) == 1.0f)
-            dofIndex[++p] = dof;
+            m_dofIndex[++p] = dof;
     for (int q = 1; q <= dofs; ++q)
-        dofMap[q] = dofIndex[q];
+        dofMap[q] = m_dofIndex[q];
 }
 
 double Epilisi::Kr(int p, int q) const
 {
-    return K(dofIndex[p], dofIndex[q]);
+    return K(m_dofIndex[p], m_dofIndex[q]);
 }
 
 void Epilisi::Partition_Stiffness()
 {
     // Kff is gathered into K's own storage: the free DOFs keep their order
-    // in the map (dofIndex[p] >= p), so every entry moves to the same place
+    // in the map (m_dofIndex[p] >= p), so every entry moves to the same place
     // or an earlier one, and row by row no entry is overwritten before it
     // has been read. K is not needed after this, and one run then touches a
     // single 2N x 2N block instead of two.
@@ -368,15 +368,15 @@ void Epilisi::Partition_Stiffness()
     };
     std::vector<Run> runs;
     for (int q = 1; q <= nf; ++q) {
-        if (!runs.empty() && dofIndex[q] == dofIndex[q - 1] + 1)
+        if (!runs.empty() && m_dofIndex[q] == m_dofIndex[q - 1] + 1)
             ++runs.back().length;
         else
-            runs.push_back(Run{q, dofIndex[q], 1});
+            runs.push_back(Run{q, m_dofIndex[q], 1});
     }
     const std::size_t dofs = std::size_t(K.cols);
     double *a = K.data.data();
     for (int p = 1; p <= nf; ++p) {
-        const double *src = a + std::size_t(dofIndex[p] - 1) * dofs;
+        const double *src = a + std::size_t(m_dofIndex[p] - 1) * dofs;
         double *dst = a + std::size_t(p - 1) * std::size_t(nf);
         for (const Run &r : runs) {
             const int last = r.from + r.length - 1;
@@ -398,7 +398,7 @@ void Epilisi::Build_Load_Vector()
     const Model &m = m_model;
     P.assign(nf + 1, 0.0);
     for (int p = 1; p <= nf; ++p) {
-        const int dof = dofIndex[p];
+        const int dof = m_dofIndex[p];
         const int n = (dof - 1) / 2 + 1;
         P[p] = dof % 2 == 1 ? m.nodes[n].fx : m.nodes[n].fy;
     }
@@ -410,27 +410,27 @@ void Epilisi::Build_Load_Vector()
 void Epilisi::Solve_Equations()
 {
     Uf.assign(nf + 1, 0.0);
-    if (!Gauss_Upper(Kff, P, Uf, nf)) {
-        Fail(kAnalysisErrorText);
+    if (!gaussUpper(Kff, P, Uf, nf)) {
+        fail(kAnalysisErrorText);
         return;
     }
     m_model.analysisFailed = false;
 }
 
-void Report_Analysis_Failure(Model &model, Interaction &user, AnalysisUiGuard *ui, const QString &text)
+void reportAnalysisFailure(Model &model, Interaction &user, AnalysisUiGuard *ui, const QString &text)
 {
     model.analysisFailed = true;
     // The box is modal: take the busy pointer off before it appears.
     if (ui)
         ui->busyOff();
-    user.log.append(QStringLiteral(", Termination: ") + Time_Of_Day(), LogBlack, false, true);
+    user.log.append(QStringLiteral(", Termination: ") + timeOfDay(), LogBlack, false, true);
     user.prompts().message(text, kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
     user.log.append(text, LogRed);
 }
 
-void Epilisi::Fail(const QString &text)
+void Epilisi::fail(const QString &text)
 {
-    Report_Analysis_Failure(m_model, m_user, m_ui, text);
+    reportAnalysisFailure(m_model, m_user, m_ui, text);
 }
 
 // ---------------------------------------------------------------------------
@@ -441,7 +441,7 @@ void Epilisi::Expand_Displacements()
     res.U.fill(0.0);
     const int dofs = 2 * m_nodes;
     for (int p = 1; p <= dofs; ++p)
-        res.U[dofIndex[p]] = p <= nf ? Uf[p] : 0.0;
+        res.U[m_dofIndex[p]] = p <= nf ? Uf[p] : 0.0;
 }
 
 void Epilisi::Element_End_Displacements(int e)
@@ -497,7 +497,7 @@ void Epilisi::Node_Reactions()
     }
 }
 
-bool Epilisi::Results_Finite() const
+bool Epilisi::resultsFinite() const
 {
     for (int dof = 1; dof <= 2 * m_nodes; ++dof)
         if (!std::isfinite(res.U[dof]))

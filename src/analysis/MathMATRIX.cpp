@@ -144,7 +144,7 @@ bool backSubstitute(const Matrix &A, const Vector &b, Vector &x, int n,
 
 } // namespace
 
-bool Gauss_Upper(Matrix &A, Vector &b, Vector &x, int n)
+bool gaussUpper(Matrix &A, Vector &b, Vector &x, int n)
 {
     std::fill(x.begin(), x.end(), 0.0);
     if (n < 1)

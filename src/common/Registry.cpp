@@ -171,7 +171,7 @@ void Load_Settings(Settings &s, const SettingsStore &store)
 
 // ------------------------------------------------------------ window placement
 
-WindowPlacement Load_Window_Placement(const SettingsStore &store)
+WindowPlacement loadWindowPlacement(const SettingsStore &store)
 {
     WindowPlacement p;
     const auto number = [&](const char *key) -> std::optional<double> {
@@ -228,10 +228,10 @@ QString storedText(const SettingRow &row, const ViewOptionsInput &in)
 
 } // namespace
 
-bool Write_Default_Settings(SettingsStore &store, const ViewOptionsInput &in,
+bool writeDefaultSettings(SettingsStore &store, const ViewOptionsInput &in,
                             ViewOptionsCheck *failed)
 {
-    const ViewOptionsCheck check = Check_View_Options(in);
+    const ViewOptionsCheck check = checkViewOptions(in);
     if (failed) *failed = check;
     if (check != ViewOptionsCheck::Ok)
         return false;

@@ -45,7 +45,7 @@ struct WindowPlacement {
     double height = 533;
     std::optional<double> left, top;
 };
-WindowPlacement Load_Window_Placement(const SettingsStore &store);
+WindowPlacement loadWindowPlacement(const SettingsStore &store);
 // Writes section "Startup"; a minimised window is stored as normal ("0").
 void Save_Window_State(SettingsStore &store, const WindowPlacement &placement);
 
@@ -53,5 +53,5 @@ void Save_Window_State(SettingsStore &store, const WindowPlacement &placement);
 // control to section "Rithmiseis" (numeric fields as the number read from
 // their text). Writes nothing and returns false (with the failed check in
 // *failed) when a check fails.
-bool Write_Default_Settings(SettingsStore &store, const ViewOptionsInput &input,
+bool writeDefaultSettings(SettingsStore &store, const ViewOptionsInput &input,
                             ViewOptionsCheck *failed = nullptr);

@@ -65,7 +65,7 @@ const std::vector<FieldCheck> &fieldChecks()
 
 } // namespace
 
-ViewOptionsCheck Check_View_Options(const ViewOptionsInput &input)
+ViewOptionsCheck checkViewOptions(const ViewOptionsInput &input)
 {
     for (const FieldCheck &c : fieldChecks()) {
         if (!c.passes(nf::readLeadingNumber(input.text(*c.row))))

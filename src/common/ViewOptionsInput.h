@@ -39,4 +39,4 @@ private:
 
 // Runs the dialog's checks in order on the numeric fields, each read by the
 // leading-number rule; returns the first that fails, or Ok.
-ViewOptionsCheck Check_View_Options(const ViewOptionsInput &input);
+ViewOptionsCheck checkViewOptions(const ViewOptionsInput &input);

@@ -40,12 +40,12 @@ void RecordingCanvas::reset()
 
 void RecordingCanvas::line(double x1, double y1, double x2, double y2)
 {
-    m_lines.append(Line{x1, y1, x2, y2, m_fore, m_width_px});
+    m_lines.append(Line{x1, y1, x2, y2, m_fore, m_widthPx});
 }
 
 void RecordingCanvas::circle(double cx, double cy, double radius)
 {
-    m_circles.append(Circle{cx, cy, radius, m_fore, m_fill, m_solid, m_width_px});
+    m_circles.append(Circle{cx, cy, radius, m_fore, m_fill, m_solid, m_widthPx});
 }
 
 void RecordingCanvas::text(const QString &s)

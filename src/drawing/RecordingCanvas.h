@@ -40,7 +40,7 @@ public:
     void setForeColour(std::uint32_t colour) override { m_fore = colour; }
     void setFillColour(std::uint32_t colour) override { m_fill = colour; }
     void setFillSolid(bool solid) override { m_solid = solid; }
-    void setLineWidth(int pixels) override { m_width_px = pixels; }
+    void setLineWidth(int pixels) override { m_widthPx = pixels; }
     void setFontSize(double points) override { m_fontSize = points; }
     void setFontBold(bool bold) override { m_bold = bold; }
 
@@ -60,7 +60,7 @@ public:
     int clearCount() const { return m_clears; }
     std::uint32_t lastBackground() const { return m_background; }
     double fontSize() const { return m_fontSize; }
-    int lineWidth() const { return m_width_px; }
+    int lineWidth() const { return m_widthPx; }
 
     // Forgets everything drawn, also the clear count.
     void reset();
@@ -76,7 +76,7 @@ private:
     double m_width, m_height;
     std::uint32_t m_fore = 0, m_fill = 0xFFFFFF, m_background = 0xFFFFFF;
     bool m_solid = false;
-    int m_width_px = 1;
+    int m_widthPx = 1;
     double m_fontSize = 8.0;
     bool m_bold = false;
     double m_textX = 0, m_textY = 0;

@@ -14,7 +14,7 @@ namespace {
 // The elements of the colour diagram (compression / tension). The diagram
 // comes with the result views; until then the mode shows the grid, the axes
 // and the nodes over an empty frame.
-void DrawColourDiagramElements(const DrawingContext &, Canvas &) {}
+void drawColourDiagramElements(const DrawingContext &, Canvas &) {}
 
 double gridStepCm(float kannab, double scale) { return static_cast<double>(kannab) * 100.0 / scale; }
 
@@ -35,7 +35,7 @@ void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas)
         canvas.clear(colourValue(dc.settings.xroma_background));
         DrawGrid(dc, canvas);
         DrawAxes(dc, canvas);
-        DrawColourDiagramElements(dc, canvas);
+        drawColourDiagramElements(dc, canvas);
         DrawNodes(dc, canvas);
         break;
     case ModeAxialForce:

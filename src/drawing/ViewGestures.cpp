@@ -20,7 +20,7 @@ GestureSteps ViewGestures::press(ViewTransform &view, Qt::MouseButton button, do
     GestureSteps steps;
     if (button == Qt::LeftButton) {
         m_buttonHeld = true;
-        m_drag = BeginDrag(view, x, y);
+        m_drag = beginDrag(view, x, y);
         if (m_mode == ViewMode::Pan)
             steps |= GestureStep::GripPointer;
     }
@@ -37,10 +37,10 @@ GestureSteps ViewGestures::move(ViewTransform &view, double x, double y)
         return GestureStep::ToMouseTool;
     switch (m_mode) {
     case ViewMode::Pan:
-        PanDrag(view, m_drag, x, y);
+        panDrag(view, m_drag, x, y);
         return GestureStep::QuickRedraw;
     case ViewMode::Zoom:
-        ZoomDrag(view, m_drag, x, y);
+        zoomDrag(view, m_drag, x, y);
         return GestureStep::QuickRedraw;
     case ViewMode::ZoomWindow:
     case ViewMode::None:

@@ -129,7 +129,7 @@ void PushView(ViewTransform &view)
     view.historyIndex = static_cast<std::int16_t>(index);
 }
 
-bool ZoomPrevious(ViewTransform &view)
+bool zoomPrevious(ViewTransform &view)
 {
     int index = std::clamp<int>(view.historyIndex, 0, ViewTransform::kHistorySize - 1);
     if (index == 0)
@@ -143,7 +143,7 @@ bool ZoomPrevious(ViewTransform &view)
     return true;
 }
 
-DragState BeginDrag(const ViewTransform &view, double x, double y)
+DragState beginDrag(const ViewTransform &view, double x, double y)
 {
     DragState d;
     d.downX = static_cast<float>(x);
@@ -154,14 +154,14 @@ DragState BeginDrag(const ViewTransform &view, double x, double y)
     return d;
 }
 
-void PanDrag(ViewTransform &view, const DragState &drag, double x, double y)
+void panDrag(ViewTransform &view, const DragState &drag, double x, double y)
 {
     // The model point under the pointer at button-down stays under it.
     view.offsetX = drag.anchorX - static_cast<float>(x);
     view.offsetY = drag.anchorY - static_cast<float>(y);
 }
 
-void ZoomDrag(ViewTransform &view, DragState &drag, double x, double y)
+void zoomDrag(ViewTransform &view, DragState &drag, double x, double y)
 {
     (void)x;  // only the vertical movement zooms
     const float Y = static_cast<float>(y);

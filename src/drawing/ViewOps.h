@@ -14,7 +14,7 @@ void FitViewToRectangle(ViewTransform &view, double endX, double endY, double st
 // Records the current view unless it equals the current history entry.
 void PushView(ViewTransform &view);
 // Steps back one entry; false (and no change) at the oldest entry.
-bool ZoomPrevious(ViewTransform &view);
+bool zoomPrevious(ViewTransform &view);
 
 // Drag state of a pan / zoom / zoom-window gesture.
 struct DragState {
@@ -22,6 +22,6 @@ struct DragState {
     float anchorX = 0, anchorY = 0;
     float lastY = 0;
 };
-DragState BeginDrag(const ViewTransform &view, double x, double y);
-void PanDrag(ViewTransform &view, const DragState &drag, double x, double y);
-void ZoomDrag(ViewTransform &view, DragState &drag, double x, double y);
+DragState beginDrag(const ViewTransform &view, double x, double y);
+void panDrag(ViewTransform &view, const DragState &drag, double x, double y);
+void zoomDrag(ViewTransform &view, DragState &drag, double x, double y);

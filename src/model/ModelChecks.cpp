@@ -3,7 +3,7 @@
 #include "model/Diagrafes.h"
 #include "model/Model.h"
 
-int FirstUnconnectedNode(const Model &model)
+int firstUnconnectedNode(const Model &model)
 {
     for (int n = 1; n <= model.nodeCount; ++n) {
         bool connected = false;
@@ -15,12 +15,12 @@ int FirstUnconnectedNode(const Model &model)
     return 0;
 }
 
-bool Check_Unconnected_Nodes(Model &model, Interaction &user, const std::function<void()> &redraw)
+bool checkUnconnectedNodes(Model &model, Interaction &user, const std::function<void()> &redraw)
 {
     // Each Yes removes one node, so the loop ends after at most node-count
     // rounds; an emptied model is never analysed.
     while (model.nodeCount > 0) {
-        const int n = FirstUnconnectedNode(model);
+        const int n = firstUnconnectedNode(model);
         if (n == 0)
             return true;
 

@@ -157,7 +157,7 @@ void addNodalLoads(Lines &out, const Model &m)
 
 } // namespace
 
-QString Report_Model_Data(const Model &model)
+QString reportModelData(const Model &model)
 {
     Lines out;
     out.add(QStringLiteral("Data"));
@@ -171,7 +171,7 @@ QString Report_Model_Data(const Model &model)
     return out.text();
 }
 
-QString Report_Node_Displacements(const Model &m, const AnalysisResults &r)
+QString reportNodeDisplacements(const Model &m, const AnalysisResults &r)
 {
     Lines out;
     out.add(QStringLiteral("Node displacements"));
@@ -189,7 +189,7 @@ QString Report_Node_Displacements(const Model &m, const AnalysisResults &r)
     return out.text();
 }
 
-QString Report_Element_Forces(const Model &m, const AnalysisResults &r)
+QString reportElementForces(const Model &m, const AnalysisResults &r)
 {
     Lines out;
     out.add(QStringLiteral("Element forces"));
@@ -199,13 +199,13 @@ QString Report_Element_Forces(const Model &m, const AnalysisResults &r)
     out.add(rule(79));
     for (int e = 1; e <= elementRows(m); ++e)
         out.add(field(plainInt(e), 8) + field(signedD(r.F[e][2]), 25)
-                + field(signedD(Element_Stress(m, r, e)), 25)
-                + field(signedD(Element_Strain(m, r, e)), 25));
+                + field(signedD(elementStress(m, r, e)), 25)
+                + field(signedD(elementStrain(m, r, e)), 25));
     out.add();
     return out.text();
 }
 
-QString Report_Reactions(const Model &m, const AnalysisResults &r)
+QString reportReactions(const Model &m, const AnalysisResults &r)
 {
     Lines out;
     out.add(QStringLiteral("Constraint-Spring reactions"));
@@ -234,10 +234,10 @@ QString Report_Reactions(const Model &m, const AnalysisResults &r)
 QString Report_Text(const Model &model, const AnalysisResults &results, int section)
 {
     switch (section) {
-    case 1: return Report_Model_Data(model);
-    case 2: return Report_Node_Displacements(model, results);
-    case 3: return Report_Element_Forces(model, results);
-    case 4: return Report_Reactions(model, results);
+    case 1: return reportModelData(model);
+    case 2: return reportNodeDisplacements(model, results);
+    case 3: return reportElementForces(model, results);
+    case 4: return reportReactions(model, results);
     default: return QString();
     }
 }

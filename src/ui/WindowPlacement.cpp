@@ -10,7 +10,7 @@
 
 void restorePlacement(QWidget &window, const SettingsStore &store)
 {
-    const WindowPlacement placement = Load_Window_Placement(store);
+    const WindowPlacement placement = loadWindowPlacement(store);
     QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const QRect desktop = screen ? screen->availableVirtualGeometry() : available;

@@ -231,7 +231,7 @@ void frmMain::closeEvent(QCloseEvent *event)
             w->close();
     }
     storePlacement(*this, *m_store);
-    if (Offer_To_Save(m_ws, PromptIcon::Exclamation) == SaveOffer::Stop) {
+    if (offerToSave(m_ws, PromptIcon::Exclamation) == SaveOffer::Stop) {
         event->ignore();
         return;
     }

@@ -47,8 +47,8 @@ public:
     void Button_Neo_arxeio();
     void Button_Anagnosi_Arxeiou();
     void Button_Apothikefsi_Arxeiou();
-    void Save_As();
-    void Exit();
+    void saveAs();
+    void exitProgram();
     // View (commands/ViewMenu.cpp)
     void Button_Xeraki();
     void Button_Zoom();
@@ -59,11 +59,11 @@ public:
     void Reset_Pointer();
     // Tools (commands/ToolsMenu.cpp)
     void Button_Epilisi();
-    void Start_Calculator();
+    void startCalculator();
     // Help (commands/HelpMenu.cpp)
-    void Help_Contents();
-    void Help_Web();
-    void Help_About();
+    void helpContents();
+    void helpWeb();
+    void helpAbout();
 
     void Ask_Reanalyse();
     void Apply_View_Colours();

@@ -258,7 +258,7 @@ TEST(RunAnalysis, MechanismWarning)
 // never the time zone.
 TEST(TimeOfDay, ShowsSecondsWithoutZone)
 {
-    const QString text = Time_Of_Day(QTime(14, 5, 9));
+    const QString text = timeOfDay(QTime(14, 5, 9));
     EXPECT_TRUE(text.contains(QStringLiteral(":05:09"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("UTC")));
     EXPECT_EQ(text, text.trimmed());

@@ -290,7 +290,7 @@ TEST_F(DrawingTest, DenseGridNoticeIsWrittenOncePerZoom)
     EXPECT_EQ(redLogLines(notice), 1);
 
     // Back to a visible grid, then a new zoom in writes it again.
-    ZoomPrevious(ws.view);
+    zoomPrevious(ws.view);
     RedrawDrawingArea(ws, canvas);
     EXPECT_EQ(redLogLines(notice), 1);
     ws.view.scale = 1500.0f;

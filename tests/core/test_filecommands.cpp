@@ -144,7 +144,7 @@ TEST_P(OfferToSave, AsksOnlyWhenSomethingWouldBeLost)
     for (const auto &f : c.saveDialog)
         prompts.files.push_back(f ? std::optional<QString>(path(qPrintable(*f))) : std::nullopt);
 
-    EXPECT_EQ(Offer_To_Save(ws, PromptIcon::None), c.expected);
+    EXPECT_EQ(offerToSave(ws, PromptIcon::None), c.expected);
 
     const auto boxes = prompts.messages();
     ASSERT_EQ(boxes.size(), c.expectPrompt ? 1u : 0u);
@@ -183,11 +183,11 @@ TEST_F(FileCommandsTest, YesSavesOrStops)
     saveAs("m.kel");
     ws.view.scale = 250;
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
-    EXPECT_EQ(Offer_To_Save(ws, PromptIcon::Exclamation), SaveOffer::GoOn);
+    EXPECT_EQ(offerToSave(ws, PromptIcon::Exclamation), SaveOffer::GoOn);
     EXPECT_TRUE(Model_Equals_File(ws));
 
     ws.model.fileName = path("missing-folder/m.kel");   // cannot be written
-    EXPECT_EQ(Offer_To_Save(ws, PromptIcon::None), SaveOffer::Stop);
+    EXPECT_EQ(offerToSave(ws, PromptIcon::None), SaveOffer::Stop);
     EXPECT_EQ(ws.model.nodeCount, 2);
 }
 
@@ -198,11 +198,11 @@ TEST_F(FileCommandsTest, OpenMarksTheModelChangedUnlessCancelled)
     const QString name = ws.model.fileName;
     prompts.files = {std::nullopt, name};
 
-    EXPECT_EQ(Open_Model(ws), ReadOutcome::Cancelled);
+    EXPECT_EQ(openModel(ws), ReadOutcome::Cancelled);
     EXPECT_EQ(ws.model.nodeCount, 2);
     EXPECT_FALSE(ws.model.modelChanged);
 
-    EXPECT_EQ(Open_Model(ws), ReadOutcome::Read);
+    EXPECT_EQ(openModel(ws), ReadOutcome::Read);
     EXPECT_TRUE(ws.model.modelChanged);
     EXPECT_EQ(ws.model.fileName, name);
 }

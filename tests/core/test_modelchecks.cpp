@@ -54,7 +54,7 @@ TEST(UnconnectedNodes, AsksDeletesAndDecides)
         prompts.answers.assign(c.answers.begin(), c.answers.end());
 
         int redraws = 0;
-        EXPECT_EQ(Check_Unconnected_Nodes(ws.model, ws, [&] { ++redraws; }), c.analyse);
+        EXPECT_EQ(checkUnconnectedNodes(ws.model, ws, [&] { ++redraws; }), c.analyse);
 
         const auto boxes = prompts.messages();
         ASSERT_EQ(boxes.size(), c.askedAbout.size());
@@ -78,7 +78,7 @@ TEST(UnconnectedNodes, WritesTheWarningInRedAndTheDeletionInGreen)
     ws.model.elementCount = 1;
     prompts.answers = {PromptAnswer::Yes};
 
-    EXPECT_TRUE(Check_Unconnected_Nodes(ws.model, ws));
+    EXPECT_TRUE(checkUnconnectedNodes(ws.model, ws));
 
     const auto &entries = ws.log.entries();
     ASSERT_EQ(entries.size(), 2);

@@ -58,7 +58,7 @@ TEST_F(Registry, EmptyStoreGivesTheDefaultsAndStaysEmpty)
         EXPECT_EQ(s.dekadika_N, 3);
         EXPECT_EQ(s.Animation_Frames, 100);
 
-        const WindowPlacement p = Load_Window_Placement(store);
+        const WindowPlacement p = loadWindowPlacement(store);
         EXPECT_EQ(std::tuple(p.state, p.width, p.height), std::tuple(2, 667.0, 533.0));
         EXPECT_FALSE(p.left.has_value());
     }
@@ -69,7 +69,7 @@ TEST_F(Registry, ReadingNeverWritesToTheStore)
 {
     const QByteArray text = "[Rithmiseis]\nnai_grid=false\nkannab=2,5\n[Startup]\nfrmM_W=abc\n";
     loadFromIni(text);
-    Load_Window_Placement(SettingsStore(path()));
+    loadWindowPlacement(SettingsStore(path()));
     EXPECT_EQ(iniText(), text);
 }
 
@@ -165,7 +165,7 @@ TEST_F(Registry, WindowPlacementRoundTrip)
             SettingsStore store(path());
             Save_Window_State(store, c.saved);
         }
-        const WindowPlacement p = Load_Window_Placement(SettingsStore(path()));
+        const WindowPlacement p = loadWindowPlacement(SettingsStore(path()));
         EXPECT_EQ(std::tuple(p.state, p.width, p.height, p.left, p.top),
                   std::tuple(c.loaded.state, c.loaded.width, c.loaded.height, c.loaded.left,
                              c.loaded.top));
@@ -175,7 +175,7 @@ TEST_F(Registry, WindowPlacementRoundTrip)
 TEST_F(Registry, DamagedPlacementFallsBack)
 {
     writeIni("[Startup]\nWindowState=7\nfrmM_W=abc\nfrmM_H=-5\nfrmM_L=x\nfrmM_T=12.5\n");
-    const WindowPlacement p = Load_Window_Placement(SettingsStore(path()));
+    const WindowPlacement p = loadWindowPlacement(SettingsStore(path()));
     EXPECT_EQ(std::tuple(p.state, p.width, p.height), std::tuple(2, 667.0, 533.0));
     EXPECT_FALSE(p.left.has_value());
     EXPECT_EQ(p.top, 12.5);
@@ -194,7 +194,7 @@ TEST_F(Registry, DefaultButtonWritesForms)
     {
         SettingsStore store(path());
         ViewOptionsCheck failed = ViewOptionsCheck::GridSpacing;
-        ASSERT_TRUE(Write_Default_Settings(store, in, &failed));
+        ASSERT_TRUE(writeDefaultSettings(store, in, &failed));
         EXPECT_EQ(failed, ViewOptionsCheck::Ok);
     }
     const QByteArray ini = iniText();
@@ -248,9 +248,9 @@ TEST_F(Registry, RejectedValuesWriteNothing)
         in.text(settingRow(c.field)) = QString::fromLatin1(c.text);
         SettingsStore store(path());
         ViewOptionsCheck failed = ViewOptionsCheck::Ok;
-        EXPECT_FALSE(Write_Default_Settings(store, in, &failed));
+        EXPECT_FALSE(writeDefaultSettings(store, in, &failed));
         EXPECT_EQ(failed, c.check);
-        EXPECT_EQ(Check_View_Options(in), c.check);
+        EXPECT_EQ(checkViewOptions(in), c.check);
         store.sync();
         EXPECT_TRUE(iniText().isEmpty());
     }
@@ -261,7 +261,7 @@ TEST_F(Registry, RejectedValuesWriteNothing)
     edge.text(&S::dekadika_N) = QStringLiteral("13");
     edge.text(&S::dekadika_strain) = QStringLiteral("0");
     edge.text(&S::Ena_cm_posa_FORCE) = QStringLiteral("1e-30");
-    EXPECT_EQ(Check_View_Options(edge), ViewOptionsCheck::Ok);
+    EXPECT_EQ(checkViewOptions(edge), ViewOptionsCheck::Ok);
 }
 
 } // namespace

@@ -49,7 +49,7 @@ Settings throughTheStore(const Settings &s, const QString &path)
 {
     {
         SettingsStore store(path);
-        EXPECT_TRUE(Write_Default_Settings(store, ViewOptionsInput::fromSettings(s)));
+        EXPECT_TRUE(writeDefaultSettings(store, ViewOptionsInput::fromSettings(s)));
     }
     Settings back;
     Load_Settings(back, SettingsStore(path));

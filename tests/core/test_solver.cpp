@@ -64,7 +64,7 @@ TEST(GaussUpper, SolvesWellDefinedSystems)
         System s = c.sys;
         const int n = s.A.rows;
         Vector x(n + 1, 99.0);
-        ASSERT_TRUE(Gauss_Upper(s.A, s.b, x, n));
+        ASSERT_TRUE(gaussUpper(s.A, s.b, x, n));
         for (int i = 1; i <= n; ++i)
             EXPECT_NEAR(x[i], c.expected[i - 1], 1e-12) << "unknown " << i;
     }
@@ -95,7 +95,7 @@ TEST(GaussUpper, FailsOnZeroDivisorsAndOverflow)
         SCOPED_TRACE(c.name);
         System s = c.sys;
         Vector x(s.A.rows + 1);
-        EXPECT_FALSE(Gauss_Upper(s.A, s.b, x, s.A.rows));
+        EXPECT_FALSE(gaussUpper(s.A, s.b, x, s.A.rows));
         for (double v : x)
             EXPECT_TRUE(std::isfinite(v));
     }
@@ -174,7 +174,7 @@ Outcome expectSameAsFullRows(const System &sys)
     System full = sys, cut = sys;
     Vector xFull(n + 1, 7.0), xCut(n + 1, -7.0);
     const bool okFull = fullRowGaussUpper(full.A, full.b, xFull, n);
-    const bool okCut = Gauss_Upper(cut.A, cut.b, xCut, n);
+    const bool okCut = gaussUpper(cut.A, cut.b, xCut, n);
     EXPECT_EQ(okCut, okFull);
     EXPECT_TRUE(sameBits(xCut.data(), xFull.data(), xFull.size())) << "the solutions differ";
     if (okFull && okCut) {
@@ -220,7 +220,7 @@ System trussStrip(int panels, bool alongTheStrip)
         truss::element(m, i % 2 ? bottom(i) : top(i), i % 2 ? top(i + 1) : bottom(i + 1), g);
     }
     Epilisi run(ws.model, ws);
-    run.Build_System();
+    run.buildSystem();
     return System{run.Kff, run.P};
 }
 

@@ -123,7 +123,7 @@ TEST(ViewOps, FitViewToRectangle)
 TEST(ViewOps, HistoryKeepsTheLatestDistinctViews)
 {
     ViewTransform v = areaView();
-    EXPECT_FALSE(ZoomPrevious(v));
+    EXPECT_FALSE(zoomPrevious(v));
     EXPECT_EQ(v.historyIndex, 0);
 
     // An equal view is not recorded twice.
@@ -139,11 +139,11 @@ TEST(ViewOps, HistoryKeepsTheLatestDistinctViews)
     }
     EXPECT_EQ(v.historyIndex, 3);
     for (int i = 2; i >= 0; --i) {
-        EXPECT_TRUE(ZoomPrevious(v));
+        EXPECT_TRUE(zoomPrevious(v));
         EXPECT_EQ(v.scale, i == 0 ? 100.0f : 100.0f + i);
     }
     expectSameView(v, first);
-    EXPECT_FALSE(ZoomPrevious(v));
+    EXPECT_FALSE(zoomPrevious(v));
 
     // A push after stepping back overwrites the entry above the index.
     v.scale = 7.0f;
@@ -163,7 +163,7 @@ TEST(ViewOps, The102ndViewDropsTheOldest)
     EXPECT_EQ(v.history[0].offsetX, 2.0);   // view 2; view 1 is gone
     EXPECT_EQ(v.history[100].offsetX, 102.0);
     int steps = 0;
-    while (ZoomPrevious(v))
+    while (zoomPrevious(v))
         ++steps;
     EXPECT_EQ(steps, 100);
     EXPECT_EQ(v.offsetX, 2.0);
@@ -174,11 +174,11 @@ TEST(ViewOps, DragGestures)
     {
         SCOPED_TRACE("1 cm down zooms out by 1.05, 1 cm back up returns");
         ViewTransform v = areaView();
-        DragState d = BeginDrag(v, 5, 5);
-        ZoomDrag(v, d, 9, 6);
+        DragState d = beginDrag(v, 5, 5);
+        zoomDrag(v, d, 9, 6);
         EXPECT_FLOAT_EQ(v.scale, 105.0f);
         EXPECT_FLOAT_EQ(d.lastY, 6.0f);
-        ZoomDrag(v, d, 1, 5);
+        zoomDrag(v, d, 1, 5);
         EXPECT_NEAR(v.scale, 100.0f, 1e-3);
     }
     {
@@ -186,8 +186,8 @@ TEST(ViewOps, DragGestures)
         ViewTransform v = areaView();
         v.scale = 1.0f;
         const ViewTransform before = v;
-        DragState d = BeginDrag(v, 5, 5);
-        ZoomDrag(v, d, 5, 4);
+        DragState d = beginDrag(v, 5, 5);
+        zoomDrag(v, d, 5, 4);
         expectSameView(v, before);
         EXPECT_FLOAT_EQ(d.lastY, 4.0f);
     }
@@ -195,8 +195,8 @@ TEST(ViewOps, DragGestures)
         SCOPED_TRACE("a huge drag down never makes the scale infinite");
         ViewTransform v = areaView();
         v.scale = 3e38f;
-        DragState d = BeginDrag(v, 5, 0);
-        ZoomDrag(v, d, 5, 100);
+        DragState d = beginDrag(v, 5, 0);
+        zoomDrag(v, d, 5, 100);
         EXPECT_TRUE(std::isfinite(v.scale));
     }
 }

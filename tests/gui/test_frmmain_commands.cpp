@@ -154,7 +154,7 @@ TEST_F(MainWindowTest, FailuresOfTheDesktopAreToldAndLogged)
 
 TEST_F(MainWindowTest, HelpBookMissingIsReported)
 {
-    start({}, path(QStringLiteral("nowhere"))).Help_Contents();
+    start({}, path(QStringLiteral("nowhere"))).helpContents();
     EXPECT_TRUE(services.files.isEmpty());
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);

@@ -6,9 +6,9 @@
 
 void frmMain::Button_Neo_arxeio()
 {
-    if (Offer_To_Save(m_ws, PromptIcon::None) == SaveOffer::Stop)
+    if (offerToSave(m_ws, PromptIcon::None) == SaveOffer::Stop)
         return;
-    New_Model(m_ws, *m_store);
+    newModel(m_ws, *m_store);
     Apply_View_Colours();
     returnToModelMode();
     RedrawDrawingArea();
@@ -18,9 +18,9 @@ void frmMain::Button_Neo_arxeio()
 
 void frmMain::Button_Anagnosi_Arxeiou()
 {
-    if (Offer_To_Save(m_ws, PromptIcon::None) == SaveOffer::Stop)
+    if (offerToSave(m_ws, PromptIcon::None) == SaveOffer::Stop)
         return;
-    if (Open_Model(m_ws) == ReadOutcome::Cancelled)
+    if (openModel(m_ws) == ReadOutcome::Cancelled)
         return;
     Apply_View_Colours();
     returnToModelMode();
@@ -29,15 +29,15 @@ void frmMain::Button_Anagnosi_Arxeiou()
 
 void frmMain::Button_Apothikefsi_Arxeiou()
 {
-    Save_Model(m_ws);
+    saveModel(m_ws);
 }
 
-void frmMain::Save_As()
+void frmMain::saveAs()
 {
-    Save_Model_As(m_ws);
+    saveModelAs(m_ws);
 }
 
-void frmMain::Exit()
+void frmMain::exitProgram()
 {
     close();
 }

@@ -10,12 +10,12 @@ void frmMain::Button_Epilisi()
     m_animationRunning = false;
     if (m_ws.model.nodeCount == 0)
         return;
-    if (!Check_Unconnected_Nodes(m_ws.model, m_ws, [this] { RedrawDrawingArea(); }))
+    if (!checkUnconnectedNodes(m_ws.model, m_ws, [this] { RedrawDrawingArea(); }))
         return;
     Run_Analysis(m_ws);
 }
 
-void frmMain::Start_Calculator()
+void frmMain::startCalculator()
 {
     if (!m_services->startCalculator())
         m_ws.reportWarning(QStringLiteral("No calculator program was found. Install one of "

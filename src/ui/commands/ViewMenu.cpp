@@ -54,7 +54,7 @@ void frmMain::updateModeLook()
 void frmMain::Button_Zoom_Previous()
 {
     syncAreaSize();
-    if (ZoomPrevious(m_ws.view))
+    if (zoomPrevious(m_ws.view))
         RedrawDrawingArea();
 }
 
