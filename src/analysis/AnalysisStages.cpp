@@ -250,10 +250,12 @@ void Epilisi::Element_Geometry(int e)
     L = elementLength(e);
     c = double(dx) / L;
     s = double(dy) / L;
+    // clang-format off
     T(1, 1) = c;  T(1, 2) = s;  T(1, 3) = 0;  T(1, 4) = 0;
     T(2, 1) = 0;  T(2, 2) = 0;  T(2, 3) = c;  T(2, 4) = s;
     Tt(1, 1) = c; Tt(2, 1) = s; Tt(3, 1) = 0; Tt(4, 1) = 0;
     Tt(1, 2) = 0; Tt(2, 2) = 0; Tt(3, 2) = c; Tt(4, 2) = s;
+    // clang-format on
 }
 
 void Epilisi::Element_Local_Stiffness(int e)

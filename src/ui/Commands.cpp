@@ -16,6 +16,7 @@ using M = frmMain;
 
 const char *const kMenus[] = {"File", "File/Export...", "Model", "Tools", "Tools/Check", "View", "Help"};
 
+// clang-format off
 const CommandRow kCommands[] = {
     // File
     {.id = "mnuNEWitem", .menu = "File", .caption = "New", .toolKey = "New", .toolPlace = 1,
@@ -98,6 +99,7 @@ const CommandRow kCommands[] = {
     {.id = "mnuABOUTitem", .menu = "Help", .caption = "About Corvane Kel.2D", .icon = "about",
      .handler = &M::helpAbout, .menuSeparatorBefore = true},
 };
+// clang-format on
 
 // The menu bar's menus, in its order; a sub-menu is made where its first
 // item comes, so it sits among its menu's items in table order.

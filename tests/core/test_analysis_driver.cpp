@@ -165,6 +165,7 @@ TEST(RunAnalysis, RefusesModelsItCannotAnalyse)
         std::function<void(Model &)> spoil;
         const char *message;
     };
+    // clang-format off
     const Case cases[] = {
         {[](Model &m) { m.nodes[3] = m.nodes[1]; }, "Element #1 has zero length (nodes #1 and #3)."},
         {[](Model &m) { m.nodes[3].x = float(inf); }, "Element #1 has a length that is not a finite number (nodes #1 and #3)."},
@@ -181,6 +182,7 @@ TEST(RunAnalysis, RefusesModelsItCannotAnalyse)
         {[](Model &m) { spring(m, 3, -1, 0); }, "Node #3 has the spring constant Kx = -1, which is negative."},
         {[](Model &m) { spring(m, 3, 0, float(inf)); }, "Node #3 has a spring constant Ky that is not a finite number."},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.message);
         Fixture f;

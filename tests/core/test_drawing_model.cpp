@@ -83,6 +83,7 @@ struct SupportCase {
 // Node 1 sits at model (3, 3), screen (5, 10).
 TEST_F(DrawingTest, SupportSymbolsStayAwayFromTheElements)
 {
+    // clang-format off
     const std::vector<SupportCase> cases = {
         {"x roller, elements all to the right: symbol left, label unshifted", 1, 0, {{6, 3}, {6, 5}},
          {{5, 10, 4.75, 10.25}, {5, 10, 4.75, 9.75}, {4.75, 9.75, 4.75, 10.25}, {4.55, 9.75, 4.55, 10.25},
@@ -106,6 +107,7 @@ TEST_F(DrawingTest, SupportSymbolsStayAwayFromTheElements)
          std::nullopt, 5.0},
         {"free node: no symbol", 0, 0, {{3, 6}}, {}, 0, std::nullopt, 5.0},
     };
+    // clang-format on
     for (const SupportCase &c : cases) {
         SCOPED_TRACE(c.name);
         Workspace ws2;

@@ -525,6 +525,7 @@ TEST_F(FilesTest, TolerableVariationsAreRead)
         const char *what;
         Edit edit;
         const char *lineEnd;   // null: CR LF, but none after the last line
+    // clang-format off
     } rows[] = {
         {"last line missing", keepLines(89), "\r\n"},
         // Whole-number fields are 16-bit integers: fractions round, halves to even.
@@ -541,6 +542,7 @@ TEST_F(FilesTest, TolerableVariationsAreRead)
              l[76 - 1] = "-2"; l[78 - 1] = "0";
          }, "\r\n"},
     };
+    // clang-format on
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         ws.settings.dekadika_N = 9;

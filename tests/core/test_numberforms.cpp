@@ -96,6 +96,7 @@ TEST(NumberFormsRead, LeadingNumber)
     const struct {
         const char *text;
         double value;
+    // clang-format off
     } cases[] = {
         {" 12abc", 12},     {"abc", 0},          {"1e3", 1000},      {"-.5", -0.5},
         {"12.5xyz", 12.5},  {"1e+", 1},          {"\t 7", 7},
@@ -105,6 +106,7 @@ TEST(NumberFormsRead, LeadingNumber)
         {"1e99999999999999999999", DBL_MAX}, {"-1e400", -DBL_MAX}, {"1e-400", 0},
         {"\xd9\xa1", 0}, // an Arabic-Indic digit is no digit of ours
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(nf::readLeadingNumber(QString::fromUtf8(c.text)), c.value);
@@ -128,12 +130,14 @@ TEST(NumberFormsRead, StrictItem)
     const struct {
         const char *text;
         std::optional<double> value;
+    // clang-format off
     } cases[] = {
         {".5", 0.5},          {" 12 ", 12},        {"2.5E-07", 2.5e-7},  {"1e-400", 0},
         {"   ", std::nullopt}, {"12abc", std::nullopt}, {"1e", std::nullopt}, {"&HFF", std::nullopt},
         {"1e400", std::nullopt}, {"1,5", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
         {"1 2", std::nullopt}, {"1.79769313486232E+308", DBL_MAX}, {"-1.8E+308", -DBL_MAX},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(nf::parseNumber(QString::fromLatin1(c.text)), c.value);

@@ -78,6 +78,7 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
     const struct {
         const char *line;
         Settings expected;
+    // clang-format off
     } cases[] = {
         {"NAI_AKSONES=false", [] { Settings s; s.nai_aksones = false; return s; }()},
         {"nai_grid=FALSE", [] { Settings s; s.nai_grid = false; return s; }()},
@@ -107,6 +108,7 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
         {"xroma_N=", Settings{}},
         {"Show_STRAIN=True", [] { Settings s; s.Show_STRAIN = true; return s; }()},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line);
         const Settings s = loadFromIni(QByteArray("[Rithmiseis]\n") + c.line + "\n");

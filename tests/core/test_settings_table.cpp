@@ -77,6 +77,7 @@ TEST(SettingsTable, EveryFieldSurvivesTheStoreAndTheModelFile)
 }
 
 // The settings block of a model file as the format fixes it, line by line.
+// clang-format off
 const char *const kBlockOrder[] = {
     "nai_aksones", "nai_grid", "nai_komboi", "nai_arithmisi_kombon", "nai_desmefseis",
     "nai_sint_kombon", "nai_stoixeia", "nai_arithmisi_stoixeion", "nai_omades", "nai_miki",
@@ -88,6 +89,7 @@ const char *const kBlockOrder[] = {
     "xroma_grid", "xroma_stoixeion", "xroma_kombon", "xroma_sigkentromenon", "xroma_N",
     "xroma_paramorfosis", "Xroma_Efelkismou", "Xroma_Thlipsis", "Xroma_Afortistou",
 };
+// clang-format on
 
 // A round trip cannot see two settings that trade places in the file; a
 // value put on each line of a written file must reach the field named there.

@@ -53,6 +53,7 @@ TEST(ViewOps, FitViewToModel)
         std::vector<std::array<double, 4>> points;   // model (x, y) lands on screen (x, y)
         bool unchanged = false;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"empty model: origin 2 cm in from left and bottom", {}, 20, 15, 250, {{0, 0, 2, 13}}},
         {"one node is centred", {{3.0f, -4.0f}}, 20, 15, 250, {{3, -4, 10, 7.5}}},
@@ -64,6 +65,7 @@ TEST(ViewOps, FitViewToModel)
         {"an area narrower than the margins leaves the view", {{0, 0}, {10, 0}}, 3, 15, 250, {}, true},
         {"an area of no size leaves the view", {{0, 0}, {10, 1}}, 0, 0, 250, {}, true},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         ViewTransform v = areaView(c.W, c.H);
