@@ -27,8 +27,8 @@
 
 extern "C" {
 // LAPACK (Fortran): banded Cholesky factorisation and solve, upper band.
-void dpbtrf_(const char *uplo, const int *n, const int *kd, double *ab, const int *ldab,
-             int *info, std::size_t uploLength);
+void dpbtrf_(const char *uplo, const int *n, const int *kd, double *ab, const int *ldab, int *info,
+             std::size_t uploLength);
 void dpbtrs_(const char *uplo, const int *n, const int *kd, const int *nrhs, const double *ab,
              const int *ldab, double *b, const int *ldb, int *info, std::size_t uploLength);
 }

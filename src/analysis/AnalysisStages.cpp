@@ -1,8 +1,8 @@
 #include "analysis/AnalysisStages.h"
 
 #include "analysis/TimeOfDay.h"
-#include "common/NumberForms.h"
 #include "common/Interaction.h"
+#include "common/NumberForms.h"
 
 #include <algorithm>
 #include <array>
@@ -63,10 +63,7 @@ QString num(int n) { return QString::number(n); }
 
 // Node or group reference of an element, as the stored value says it, for
 // the message when it points outside the model.
-QString refText(float stored)
-{
-    return nf::generalSingle(stored);
-}
+QString refText(float stored) { return nf::generalSingle(stored); }
 
 } // namespace
 
@@ -76,29 +73,40 @@ std::optional<QString> checkCounts(const Model &m)
 {
     if (m.nodeCount < 0 || m.nodeCount > kMaxNodes)
         return QStringLiteral("The model holds %1 nodes, but at most %2 can be analysed.")
-                   .arg(m.nodeCount).arg(kMaxNodes) + kCannotAnalyse;
+                   .arg(m.nodeCount)
+                   .arg(kMaxNodes)
+            + kCannotAnalyse;
     if (m.elementCount < 0 || m.elementCount > kMaxElements)
         return QStringLiteral("The model holds %1 elements, but at most %2 can be analysed.")
-                   .arg(m.elementCount).arg(kMaxElements) + kCannotAnalyse;
+                   .arg(m.elementCount)
+                   .arg(kMaxElements)
+            + kCannotAnalyse;
     if (m.groupCount < 0 || m.groupCount > kMaxGroups)
         return QStringLiteral("The model holds %1 E,A element groups, but at most %2 can be "
-                              "analysed.").arg(m.groupCount).arg(kMaxGroups) + kCannotAnalyse;
+                              "analysed.")
+                   .arg(m.groupCount)
+                   .arg(kMaxGroups)
+            + kCannotAnalyse;
     return std::nullopt;
 }
 
 std::optional<QString> checkGroup(const Model &m, int g)
 {
     const ElementGroup &gr = m.groups[g];
-    const struct { double value; const char *name; } fields[] = {
-        {gr.E, "Young's modulus E"}, {gr.A, "section area A"}};
+    const struct {
+        double value;
+        const char *name;
+    } fields[] = {{gr.E, "Young's modulus E"}, {gr.A, "section area A"}};
     for (const auto &f : fields) {
         const QLatin1StringView name(f.name);
         if (!std::isfinite(f.value))
             return QStringLiteral("E,A group #%1 has a %2 that is not a finite number.")
-                       .arg(num(g), name) + kCannotAnalyse;
+                       .arg(num(g), name)
+                + kCannotAnalyse;
         if (f.value <= 0)
             return QStringLiteral("E,A group #%1 has %2 = %3, which is not greater than 0.")
-                       .arg(num(g), name, nf::generalDouble(f.value)) + kCannotAnalyse;
+                       .arg(num(g), name, nf::generalDouble(f.value))
+                + kCannotAnalyse;
     }
     return std::nullopt;
 }
@@ -107,28 +115,35 @@ std::optional<QString> checkNode(const Model &m, int n)
 {
     const Node &nd = m.nodes[n];
     const Spring &sp = m.springs[n];
-    const struct { float flag; const char *name; } flags[] = {
-        {nd.cx, "x-constraint"}, {nd.cy, "y-constraint"}};
+    const struct {
+        float flag;
+        const char *name;
+    } flags[] = {{nd.cx, "x-constraint"}, {nd.cy, "y-constraint"}};
     for (const auto &f : flags)
         if (f.flag != 0.0f && f.flag != 1.0f)
             return QStringLiteral("Node #%1 has the %2 flag %3, which is neither 0 (free) "
                                   "nor 1 (fixed).")
                        .arg(num(n), QLatin1StringView(f.name), nf::generalSingle(f.flag))
-                   + kCannotAnalyse;
+                + kCannotAnalyse;
     if (!std::isfinite(nd.fx) || !std::isfinite(nd.fy))
-        return QStringLiteral("Node #%1 has a nodal load that is not a finite number.")
-                   .arg(num(n)) + kCannotAnalyse;
-    const struct { float value; const char *name; } springs[] = {
-        {sp.kx, "Kx"}, {sp.ky, "Ky"}};
+        return QStringLiteral("Node #%1 has a nodal load that is not a finite number.").arg(num(n))
+            + kCannotAnalyse;
+    const struct {
+        float value;
+        const char *name;
+    } springs[] = {{sp.kx, "Kx"}, {sp.ky, "Ky"}};
     for (const auto &f : springs) {
         const QLatin1StringView name(f.name);
         if (!std::isfinite(f.value))
             return QStringLiteral("Node #%1 has a spring constant %2 that is not a finite "
-                                  "number.").arg(num(n), name) + kCannotAnalyse;
+                                  "number.")
+                       .arg(num(n), name)
+                + kCannotAnalyse;
         if (f.value < 0)
             return QStringLiteral("Node #%1 has the spring constant %2 = %3, which is "
                                   "negative.")
-                       .arg(num(n), name, nf::generalSingle(f.value)) + kCannotAnalyse;
+                       .arg(num(n), name, nf::generalSingle(f.value))
+                + kCannotAnalyse;
     }
     return std::nullopt;
 }
@@ -143,28 +158,34 @@ std::optional<QString> Epilisi::checkElement(int e) const
     if (!std::isfinite(el.ni) || i < 1 || i > m.nodeCount)
         return QStringLiteral("Element #%1 refers to node #%2 as its node i, but the model "
                               "has nodes #1 to #%3 only.")
-                   .arg(num(e), refText(el.ni), num(m.nodeCount)) + kCannotAnalyse;
+                   .arg(num(e), refText(el.ni), num(m.nodeCount))
+            + kCannotAnalyse;
     if (!std::isfinite(el.nj) || j < 1 || j > m.nodeCount)
         return QStringLiteral("Element #%1 refers to node #%2 as its node j, but the model "
                               "has nodes #1 to #%3 only.")
-                   .arg(num(e), refText(el.nj), num(m.nodeCount)) + kCannotAnalyse;
+                   .arg(num(e), refText(el.nj), num(m.nodeCount))
+            + kCannotAnalyse;
     if (!std::isfinite(el.group) || g < 1 || g > m.groupCount) {
         if (m.groupCount < 1)
             return QStringLiteral("Element #%1 refers to E,A group #%2, but the model has "
                                   "no E,A groups.")
-                       .arg(num(e), refText(el.group)) + kCannotAnalyse;
+                       .arg(num(e), refText(el.group))
+                + kCannotAnalyse;
         return QStringLiteral("Element #%1 refers to E,A group #%2, but the model has "
                               "groups #1 to #%3 only.")
-                   .arg(num(e), refText(el.group), num(m.groupCount)) + kCannotAnalyse;
+                   .arg(num(e), refText(el.group), num(m.groupCount))
+            + kCannotAnalyse;
     }
     const double len = elementLength(e);
     if (len == 0.0)
         return QStringLiteral("Element #%1 has zero length (nodes #%2 and #%3).")
-                   .arg(num(e), num(i), num(j)) + kCannotAnalyse;
+                   .arg(num(e), num(i), num(j))
+            + kCannotAnalyse;
     if (!std::isfinite(len))
         return QStringLiteral("Element #%1 has a length that is not a finite number "
                               "(nodes #%2 and #%3).")
-                   .arg(num(e), num(i), num(j)) + kCannotAnalyse;
+                   .arg(num(e), num(i), num(j))
+            + kCannotAnalyse;
     return std::nullopt;
 }
 
@@ -346,10 +367,7 @@ void Epilisi::Number_DOFs()
         dofMap[q] = m_dofIndex[q];
 }
 
-double Epilisi::Kr(int p, int q) const
-{
-    return K(m_dofIndex[p], m_dofIndex[q]);
-}
+double Epilisi::Kr(int p, int q) const { return K(m_dofIndex[p], m_dofIndex[q]); }
 
 void Epilisi::Partition_Stiffness()
 {
@@ -366,7 +384,7 @@ void Epilisi::Partition_Stiffness()
     // The free DOFs come in runs of consecutive numbers (a support breaks a
     // run), so each row is moved run by run.
     struct Run {
-        int from, to, length;   // first position, its DOF, how many
+        int from, to, length; // first position, its DOF, how many
     };
     std::vector<Run> runs;
     for (int q = 1; q <= nf; ++q) {
@@ -419,7 +437,8 @@ void Epilisi::Solve_Equations()
     m_model.analysisFailed = false;
 }
 
-void reportAnalysisFailure(Model &model, Interaction &user, AnalysisUiGuard *ui, const QString &text)
+void reportAnalysisFailure(Model &model, Interaction &user, AnalysisUiGuard *ui,
+                           const QString &text)
 {
     model.analysisFailed = true;
     // The box is modal: take the busy pointer off before it appears.
@@ -430,10 +449,7 @@ void reportAnalysisFailure(Model &model, Interaction &user, AnalysisUiGuard *ui,
     user.log.append(text, LogRed);
 }
 
-void Epilisi::fail(const QString &text)
-{
-    reportAnalysisFailure(m_model, m_user, m_ui, text);
-}
+void Epilisi::fail(const QString &text) { reportAnalysisFailure(m_model, m_user, m_ui, text); }
 
 // ---------------------------------------------------------------------------
 // Recovery
@@ -488,10 +504,14 @@ void Epilisi::Node_Reactions()
         row.fill(0.0);
     for (int e = 1; e <= m_elements; ++e) {
         const int i = m_refs[e].i, j = m_refs[e].j;
-        if (m.nodes[i].cx == 1.0f) res.R[i][1] += Fg(e, 1);
-        if (m.nodes[i].cy == 1.0f) res.R[i][2] += Fg(e, 2);
-        if (m.nodes[j].cx == 1.0f) res.R[j][1] += Fg(e, 3);
-        if (m.nodes[j].cy == 1.0f) res.R[j][2] += Fg(e, 4);
+        if (m.nodes[i].cx == 1.0f)
+            res.R[i][1] += Fg(e, 1);
+        if (m.nodes[i].cy == 1.0f)
+            res.R[i][2] += Fg(e, 2);
+        if (m.nodes[j].cx == 1.0f)
+            res.R[j][1] += Fg(e, 3);
+        if (m.nodes[j].cy == 1.0f)
+            res.R[j][2] += Fg(e, 4);
     }
     for (int n = 1; n <= m_nodes; ++n) {
         res.R[n][1] -= m.nodes[n].fx;

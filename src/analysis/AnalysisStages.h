@@ -11,8 +11,8 @@
 // stages take the element number. They assume a model that passed
 // checkModel (valid references, lengths above 0, constraint flags exactly 0
 // or 1). Element references and lengths are taken when the object is made.
-#include "model/AnalysisResults.h"
 #include "analysis/MathMATRIX.h"
+#include "model/AnalysisResults.h"
 
 #include <QString>
 #include <optional>
@@ -47,7 +47,7 @@ extern const QString kAnalysisErrorText;
 // icon) and writes the same text on a new red line. The busy pointer (if a
 // guard is given) goes off before the box appears.
 void reportAnalysisFailure(Model &model, Interaction &user, AnalysisUiGuard *ui,
-                             const QString &text);
+                           const QString &text);
 
 class Epilisi {
 public:
@@ -98,18 +98,18 @@ public:
     int mapAt(int p) const { return m_dofIndex[p]; }
 
     // Work arrays, open to tests.
-    double L = 0, c = 0, s = 0;      // current element
-    Matrix T, Tt, k, Ke;             // 2x4, 4x2, 2x2, 4x4
-    Matrix K;                        // 2N x 2N, by global DOF; its storage
-                                     // becomes Kff in Partition_Stiffness
-    Vector dofMap;                   // 1..2N: position -> global DOF
-    Matrix Kff;                      // nf x nf, upper triangle with the
-                                     // diagonal; overwritten by the solution
-    Vector P, Uf;                    // 1..nf
-    Vector d, dl;                    // 1..4, 1..2
-    Matrix Fg;                       // M x 4, end forces in global axes
+    double L = 0, c = 0, s = 0; // current element
+    Matrix T, Tt, k, Ke;        // 2x4, 4x2, 2x2, 4x4
+    Matrix K;                   // 2N x 2N, by global DOF; its storage
+                                // becomes Kff in Partition_Stiffness
+    Vector dofMap;              // 1..2N: position -> global DOF
+    Matrix Kff;                 // nf x nf, upper triangle with the
+                                // diagonal; overwritten by the solution
+    Vector P, Uf;               // 1..nf
+    Vector d, dl;               // 1..4, 1..2
+    Matrix Fg;                  // M x 4, end forces in global axes
     int nc = 0, nf = 0;
-    AnalysisResults res;             // U, F, R of this run
+    AnalysisResults res; // U, F, R of this run
 
 private:
     double elementLength(int e) const { return m_refs[e].length; }
@@ -119,7 +119,7 @@ private:
     Interaction &m_user;
     AnalysisUiGuard *m_ui;
     int m_nodes = 0, m_elements = 0;
-    std::vector<int> m_dofIndex;       // dofMap as integers
+    std::vector<int> m_dofIndex; // dofMap as integers
     // Node i, node j and group of each element as read from the model
     // (raw, for the check) and kept inside the tables (for indexing), with
     // the element's length. Taken once, when the run is made: a run reads

@@ -77,15 +77,15 @@ double elementStrain(const Model &m, const AnalysisResults &r, int e)
     return r.F[e][2] / g->A / g->E;
 }
 
-#define KEL2D_NODE_SEARCH(name, seek, expr)                                                  \
-    double name(const Model &m, const AnalysisResults &r)                                    \
-    {                                                                                        \
-        return overNodes(m, Seek::seek, [&](int n) { return expr; });                        \
+#define KEL2D_NODE_SEARCH(name, seek, expr)                                                        \
+    double name(const Model &m, const AnalysisResults &r)                                          \
+    {                                                                                              \
+        return overNodes(m, Seek::seek, [&](int n) { return expr; });                              \
     }
-#define KEL2D_ELEMENT_SEARCH(name, seek, expr)                                               \
-    double name(const Model &m, const AnalysisResults &r)                                    \
-    {                                                                                        \
-        return overElements(m, Seek::seek, [&](int e) { return expr; });                     \
+#define KEL2D_ELEMENT_SEARCH(name, seek, expr)                                                     \
+    double name(const Model &m, const AnalysisResults &r)                                          \
+    {                                                                                              \
+        return overElements(m, Seek::seek, [&](int e) { return expr; });                           \
     }
 
 KEL2D_NODE_SEARCH(findMaxAbsUx, Largest, std::abs(ux(r, n)))
@@ -134,9 +134,9 @@ ResultExtrema findExtrema(const Model &m, const AnalysisResults &r)
 
 bool extremaFinite(const ResultExtrema &x)
 {
-    for (double v : {x.maxAbsUx, x.maxUx, x.minUx, x.maxAbsUy, x.maxUy, x.minUy, x.maxU,
-                     x.minU, x.maxAbsN, x.maxN, x.minN, x.maxAbsS, x.maxS, x.minS, x.maxAbsE,
-                     x.maxE, x.minE})
+    for (double v :
+         {x.maxAbsUx, x.maxUx, x.minUx, x.maxAbsUy, x.maxUy, x.minUy, x.maxU, x.minU, x.maxAbsN,
+          x.maxN, x.minN, x.maxAbsS, x.maxS, x.minS, x.maxAbsE, x.maxE, x.minE})
         if (!std::isfinite(v))
             return false;
     return true;

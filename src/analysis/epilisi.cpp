@@ -3,8 +3,8 @@
 #include "analysis/AnalysisStages.h"
 #include "analysis/Functions_Bres_Megista.h"
 #include "analysis/TimeOfDay.h"
-#include "common/NumberForms.h"
 #include "common/Interaction.h"
+#include "common/NumberForms.h"
 #include "model/AnalysisResults.h"
 #include "model/Model.h"
 
@@ -38,9 +38,9 @@ void checkForMechanism(const AnalysisContext &context)
         return;
     context.user.log.append(kMechanismText, LogRed);
     context.user.prompts().message(kMechanismText + QStringLiteral("\r\n\r\nmax.(u) = u(")
-                             + QString::number(at) + QStringLiteral(") = ")
-                             + nf::generalDouble(largest),
-                         kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
+                                       + QString::number(at) + QStringLiteral(") = ")
+                                       + nf::generalDouble(largest),
+                                   kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
 }
 
 // The assembly, solution and recovery of one run; false when the run failed
@@ -138,9 +138,10 @@ bool Run_Analysis(const AnalysisContext &context)
     ui.busyOff();
     context.user.log.append(QStringLiteral("Finish:  ") + timeOfDay(), LogBlack);
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
-    context.user.log.append(QStringLiteral("Total time:  ") + nf::generalDouble(nf::RoundTo(seconds, 3))
-                      + QStringLiteral(" sec"),
-                  LogBlack);
+    context.user.log.append(QStringLiteral("Total time:  ")
+                                + nf::generalDouble(nf::RoundTo(seconds, 3))
+                                + QStringLiteral(" sec"),
+                            LogBlack);
     ui.enableAnalyse();
     checkForMechanism(context);
     if (m.elementCount > 0)

@@ -41,7 +41,7 @@ void Load_Settings(Settings &settings, const SettingsStore &store);
 // 1 minimised, 2 maximised. left/top absent: centre the window.
 struct WindowPlacement {
     int state = 2;
-    double width = 667;    // 10000 x 8000 twips at 15 twips a pixel
+    double width = 667; // 10000 x 8000 twips at 15 twips a pixel
     double height = 533;
     std::optional<double> left, top;
 };
@@ -54,4 +54,4 @@ void Save_Window_State(SettingsStore &store, const WindowPlacement &placement);
 // their text). Writes nothing and returns false (with the failed check in
 // *failed) when a check fails.
 bool writeDefaultSettings(SettingsStore &store, const ViewOptionsInput &input,
-                            ViewOptionsCheck *failed = nullptr);
+                          ViewOptionsCheck *failed = nullptr);

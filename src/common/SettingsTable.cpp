@@ -77,8 +77,12 @@ constexpr SettingRow kRows[] = {
 };
 // clang-format on
 
-template <class... F> struct Overloaded : F... { using F::operator()...; };
-template <class... F> Overloaded(F...) -> Overloaded<F...>;
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 } // namespace
 

@@ -38,8 +38,8 @@ struct FieldCheck {
     bool passes(double v) const
     {
         const SettingRange &r = row->range;
-        const bool lowerOk = (!r.whole || std::floor(v) == v)
-            && (r.minExclusive ? v > r.min : v >= r.min);
+        const bool lowerOk =
+            (!r.whole || std::floor(v) == v) && (r.minExclusive ? v > r.min : v >= r.min);
         return (!lower || lowerOk) && (!upper || v <= r.max);
     }
 };

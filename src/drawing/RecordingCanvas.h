@@ -47,7 +47,11 @@ public:
     void line(double x1, double y1, double x2, double y2) override;
     void circle(double cx, double cy, double radius) override;
     void text(const QString &s) override;
-    void setTextPosition(double x, double y) override { m_textX = x; m_textY = y; }
+    void setTextPosition(double x, double y) override
+    {
+        m_textX = x;
+        m_textY = y;
+    }
     double textX() const override { return m_textX; }
     double textY() const override { return m_textY; }
     double textWidth(const QString &s) const override;
@@ -67,7 +71,8 @@ public:
 
     // Queries for tests. Coordinates match within `tol` cm; a line matches in
     // either direction.
-    std::optional<Line> findLine(double x1, double y1, double x2, double y2, double tol = 1e-6) const;
+    std::optional<Line> findLine(double x1, double y1, double x2, double y2,
+                                 double tol = 1e-6) const;
     std::optional<Text> findText(const QString &s) const;
     int countText(const QString &s) const;
     std::optional<Circle> findCircle(double cx, double cy, double radius, double tol = 1e-6) const;

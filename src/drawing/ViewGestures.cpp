@@ -36,15 +36,10 @@ GestureSteps ViewGestures::move(ViewTransform &view, double x, double y)
     if (!m_buttonHeld || m_mode == ViewMode::None)
         return GestureStep::ToMouseTool;
     switch (m_mode) {
-    case ViewMode::Pan:
-        panDrag(view, m_drag, x, y);
-        return GestureStep::QuickRedraw;
-    case ViewMode::Zoom:
-        zoomDrag(view, m_drag, x, y);
-        return GestureStep::QuickRedraw;
+    case ViewMode::Pan: panDrag(view, m_drag, x, y); return GestureStep::QuickRedraw;
+    case ViewMode::Zoom: zoomDrag(view, m_drag, x, y); return GestureStep::QuickRedraw;
     case ViewMode::ZoomWindow:
-    case ViewMode::None:
-        break;
+    case ViewMode::None: break;
     }
     m_rubber = QRectF(QPointF(m_drag.downX, m_drag.downY), QPointF(x, y)).normalized();
     return GestureStep::ShowRubber;

@@ -27,10 +27,7 @@ namespace {
 // Testing it before any offset is computed keeps a zero, negative or infinite
 // scale (all nodes at one point, an area narrower than the margins, an area
 // of no size) away from every division.
-bool usableScale(float scale)
-{
-    return std::isfinite(scale) && scale >= 1.0f;
-}
+bool usableScale(float scale) { return std::isfinite(scale) && scale >= 1.0f; }
 
 struct Extent {
     double xmin, xmax, ymin, ymax;
@@ -106,9 +103,10 @@ void FitViewToRectangle(ViewTransform &view, double endX, double endY, double st
     const double right = std::max(endX, startX);
     const double top = std::min(endY, startY);
     const double bottom = std::max(endY, startY);
-    const Extent e{view.ToWorldX(left), view.ToWorldX(right), view.ToWorldY(bottom), view.ToWorldY(top)};
+    const Extent e{view.ToWorldX(left), view.ToWorldX(right), view.ToWorldY(bottom),
+                   view.ToWorldY(top)};
     if (e.xmin == e.xmax && e.ymin == e.ymax)
-        return;  // a click without a drag
+        return; // a click without a drag
     fitExtent(view, e, 0.0);
 }
 
@@ -163,7 +161,7 @@ void panDrag(ViewTransform &view, const DragState &drag, double x, double y)
 
 void zoomDrag(ViewTransform &view, DragState &drag, double x, double y)
 {
-    (void)x;  // only the vertical movement zooms
+    (void)x; // only the vertical movement zooms
     const float Y = static_cast<float>(y);
     double k;
     if (Y > drag.lastY)

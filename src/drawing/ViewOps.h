@@ -10,7 +10,8 @@ double SnapToGrid(double value, float gridStep);
 // would need a scale below 1 leaves the view unchanged.
 void FitViewToModel(ViewTransform &view, const Model &model);
 // Fit the rectangle dragged between two screen points (cm) to the area.
-void FitViewToRectangle(ViewTransform &view, double endX, double endY, double startX, double startY);
+void FitViewToRectangle(ViewTransform &view, double endX, double endY, double startX,
+                        double startY);
 // Records the current view unless it equals the current history entry.
 void PushView(ViewTransform &view);
 // Steps back one entry; false (and no change) at the oldest entry.

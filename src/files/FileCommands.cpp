@@ -1,6 +1,6 @@
 #include "files/FileCommands.h"
-#include "common/Registry.h"
 #include "common/Interaction.h"
+#include "common/Registry.h"
 #include "common/Settings.h"
 #include "drawing/ViewTransform.h"
 #include "model/AnalysisResults.h"
@@ -47,7 +47,7 @@ bool Model_Equals_File(const FileContext &fc)
         return false;
     QString copyName = folder.filePath(QStringLiteral("z_bm~vpl.kel"));
     if (!Write_Model_File(fc, copyName, true))
-        return false;   // the writer has told the user why
+        return false; // the writer has told the user why
 
     QFile original(fc.model.fileName);
     QFile copy(copyName);
@@ -73,15 +73,13 @@ SaveOffer offerToSave(const FileContext &fc, PromptIcon icon)
         return SaveOffer::GoOn;
 
     switch (fc.user.prompts().message(savePromptText(fc.model.fileName), kProgramTitle, icon,
-                                 PromptButtons::YesNoCancel)) {
+                                      PromptButtons::YesNoCancel)) {
     case PromptAnswer::Yes: {
         QString name = fc.model.fileName;
         return Write_Model_File(fc, name, false) ? SaveOffer::GoOn : SaveOffer::Stop;
     }
-    case PromptAnswer::No:
-        return SaveOffer::GoOn;
-    default:
-        return SaveOffer::Stop;
+    case PromptAnswer::No: return SaveOffer::GoOn;
+    default: return SaveOffer::Stop;
     }
 }
 
@@ -121,7 +119,8 @@ void Ask_Reanalyse(const FileContext &fc, const std::function<void()> &analyse)
     if (!fc.model.modelChanged)
         return;
     const PromptAnswer answer = fc.user.prompts().message(
-        QStringLiteral("Model has been changed. Do you want to reanalyze before the process goes on?"),
+        QStringLiteral(
+            "Model has been changed. Do you want to reanalyze before the process goes on?"),
         kProgramTitle, PromptIcon::Exclamation, PromptButtons::YesNo);
     if (answer == PromptAnswer::Yes && analyse)
         analyse();

@@ -24,12 +24,15 @@ bool checkUnconnectedNodes(Model &model, Interaction &user, const std::function<
         if (n == 0)
             return true;
 
-        const QString line = QStringLiteral("Node #%1 is not connected to other nodes with elements "
-                                             "and could probably cause problems to the solution process.")
-                                 .arg(n);
+        const QString line =
+            QStringLiteral("Node #%1 is not connected to other nodes with elements "
+                           "and could probably cause problems to the solution process.")
+                .arg(n);
         user.log.append(line, LogRed);
         const PromptAnswer answer = user.prompts().message(
-            line + QStringLiteral(" Do you want that node to be deleted before starting the analysis?"),
+            line
+                + QStringLiteral(
+                    " Do you want that node to be deleted before starting the analysis?"),
             kProgramTitle, PromptIcon::Question, PromptButtons::YesNoCancel);
 
         switch (answer) {
@@ -37,11 +40,9 @@ bool checkUnconnectedNodes(Model &model, Interaction &user, const std::function<
             Diagrafi_Kombou(model, user.log, n);
             if (redraw)
                 redraw();
-            break;          // and look again from node 1
-        case PromptAnswer::No:
-            return true;
-        default:
-            return false;
+            break; // and look again from node 1
+        case PromptAnswer::No: return true;
+        default: return false;
         }
     }
     return false;

@@ -16,4 +16,4 @@ int firstUnconnectedNode(const Model &model);
 // analysis go ahead at once, Cancel stops. Returns whether the analysis
 // should be started; never with an empty model.
 bool checkUnconnectedNodes(Model &model, Interaction &user,
-                             const std::function<void()> &redraw = {});
+                           const std::function<void()> &redraw = {});

@@ -26,10 +26,7 @@ private:
 };
 
 // Text left in a field of w: padded with spaces, or cut, to exactly w.
-QString field(const QString &text, int w)
-{
-    return text.leftJustified(w, QLatin1Char(' '), true);
-}
+QString field(const QString &text, int w) { return text.leftJustified(w, QLatin1Char(' '), true); }
 
 QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
 QString rule(int n) { return QString(n, QLatin1Char('-')); }
@@ -73,7 +70,10 @@ void addGeneralData(Lines &out, const Model &m)
     }
     out.add(QStringLiteral("General data"));
     out.add();
-    const struct { const char *label; int count; } counts[] = {
+    const struct {
+        const char *label;
+        int count;
+    } counts[] = {
         {"E,A Element Groups:", m.groupCount},
         {"Nodes:", m.nodeCount},
         {"Elements:", m.elementCount},
@@ -195,7 +195,8 @@ QString reportElementForces(const Model &m, const AnalysisResults &r)
     out.add(QStringLiteral("Element forces"));
     out.add();
     out.add(field(QStringLiteral("Element"), 8) + field(QStringLiteral("Axial force"), 25)
-            + field(QStringLiteral("Axial stress"), 25) + field(QStringLiteral("Axial strain"), 25));
+            + field(QStringLiteral("Axial stress"), 25)
+            + field(QStringLiteral("Axial strain"), 25));
     out.add(rule(79));
     for (int e = 1; e <= elementRows(m); ++e)
         out.add(field(plainInt(e), 8) + field(signedD(r.F[e][2]), 25)

@@ -14,7 +14,8 @@ namespace {
 
 using M = frmMain;
 
-const char *const kMenus[] = {"File", "File/Export...", "Model", "Tools", "Tools/Check", "View", "Help"};
+const char *const kMenus[] = {"File",        "File/Export...", "Model", "Tools",
+                              "Tools/Check", "View",           "Help"};
 
 // clang-format off
 const CommandRow kCommands[] = {

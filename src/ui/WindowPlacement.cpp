@@ -17,11 +17,14 @@ void restorePlacement(QWidget &window, const SettingsStore &store)
 
     // A damaged store must not give a window of no size or one larger than
     // anything the desktop can show.
-    const int width = std::clamp(nf::toInt32Clamped(placement.width), 320, std::max(320, desktop.width()));
-    const int height = std::clamp(nf::toInt32Clamped(placement.height), 240, std::max(240, desktop.height()));
+    const int width =
+        std::clamp(nf::toInt32Clamped(placement.width), 320, std::max(320, desktop.width()));
+    const int height =
+        std::clamp(nf::toInt32Clamped(placement.height), 240, std::max(240, desktop.height()));
     QRect frame(0, 0, width, height);
     if (placement.left && placement.top) {
-        frame.moveTopLeft(QPoint(nf::toInt32Clamped(*placement.left), nf::toInt32Clamped(*placement.top)));
+        frame.moveTopLeft(
+            QPoint(nf::toInt32Clamped(*placement.left), nf::toInt32Clamped(*placement.top)));
         // A window stored on a screen that is no longer there comes back
         // centred instead of out of reach.
         if (!desktop.intersects(frame))

@@ -4,9 +4,9 @@
 // commands; the computations live in the core and are called from here. The
 // command handlers are defined by menu in src/ui/commands/.
 #include "common/MainWindowHooks.h"
-#include "workspace/Workspace.h"
 #include "drawing/ViewGestures.h"
 #include "ui/Commands.h"
+#include "workspace/Workspace.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -38,8 +38,8 @@ public:
     explicit frmMain(const frmMainOptions &options = {}, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    static QString versionString();      // "1.0"
-    static QString description();        // what the program is, for the greeting and About
+    static QString versionString(); // "1.0"
+    static QString description();   // what the program is, for the greeting and About
     static QString webAddress();
 
     // The public operations behind the commands.
@@ -131,7 +131,7 @@ private:
     std::unique_ptr<PlatformServices> m_ownServices;
     PlatformServices *m_services = nullptr;
     QString m_helpFallbackDir;
-    QString m_commandLineModel;   // read once the window is on screen
+    QString m_commandLineModel; // read once the window is on screen
 
     DrawingArea *m_area = nullptr;
     LogView *m_log = nullptr;
@@ -145,6 +145,6 @@ private:
     ModelMouseTool *m_mouseTool = nullptr;
 
     ViewGestures m_gestures;
-    bool m_animationRunning = false;   // the deformation animation, when it comes
+    bool m_animationRunning = false; // the deformation animation, when it comes
     int m_busyDepth = 0;
 };

@@ -1,9 +1,9 @@
 // Run_Analysis as the user meets it: the log, the boxes, the analyse button
 // and pointer, the flags, and what a refused or failed run leaves behind.
+#include "ScriptedPrompts.h"
 #include "analysis/AnalysisStages.h"
 #include "analysis/TimeOfDay.h"
 #include "analysis/epilisi.h"
-#include "ScriptedPrompts.h"
 #include "test_analysis_helpers.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ namespace {
 
 using namespace truss;
 
-const char *const kTime = "\\S.*";  // a time of day, whatever the platform's form
+const char *const kTime = "\\S.*"; // a time of day, whatever the platform's form
 
 bool matches(const QString &text, const QString &pattern)
 {
@@ -193,7 +193,8 @@ TEST(RunAnalysis, RefusesModelsItCannotAnalyse)
         EXPECT_FALSE(Run_Analysis(f.ws));
 
         ASSERT_EQ(f.prompts.shown.size(), 1u);
-        const QString message = QString::fromUtf8(c.message) + " The analysis cannot be carried out.";
+        const QString message =
+            QString::fromUtf8(c.message) + " The analysis cannot be carried out.";
         EXPECT_EQ(f.prompts.shown[0].text, message);
         EXPECT_EQ(f.prompts.shown[0].icon, PromptIcon::Critical);
         const QStringList lines = f.lines();
@@ -217,13 +218,13 @@ TEST(RunAnalysis, MechanismWarning)
         "The analysis has been carried out successfully, yet some of the resultant "
         "displacements have excessive values. The structure is probably a mechanism.");
     struct Case {
-        float push2;    // x load on node 2 (bar 1-2 along x, EA/L = 1)
-        float push4;    // y load on node 4 (bar 3-4 along y, EA/L = 1)
-        const char *box;  // nullptr: no warning
+        float push2;     // x load on node 2 (bar 1-2 along x, EA/L = 1)
+        float push4;     // y load on node 4 (bar 3-4 along y, EA/L = 1)
+        const char *box; // nullptr: no warning
     };
     const Case cases[] = {
         {1e7f, 0, nullptr},
-        {2e7f, -2e7f, "max.(u) = u(3) = 20000000"},     // a tie names the lower DOF
+        {2e7f, -2e7f, "max.(u) = u(3) = 20000000"}, // a tie names the lower DOF
         {2e7f, -3e7f, "max.(u) = u(8) = 30000000"},
         {10000001, 0, "max.(u) = u(3) = 10000001"},
     };

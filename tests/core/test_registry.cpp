@@ -78,7 +78,7 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
     const struct {
         const char *line;
         Settings expected;
-    // clang-format off
+        // clang-format off
     } cases[] = {
         {"NAI_AKSONES=false", [] { Settings s; s.nai_aksones = false; return s; }()},
         {"nai_grid=FALSE", [] { Settings s; s.nai_grid = false; return s; }()},
@@ -120,8 +120,8 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
 
 TEST_F(Registry, StoredTextReadsBackUnchanged)
 {
-    const QString texts[] = {"a,b", "@Variant(x)", " padded ", "&HE0E0E0", "say \"x\"",
-                             "semi;colon", "1E-05", "", "back\\slash"};
+    const QString texts[] = {"a,b",        "@Variant(x)", " padded ", "&HE0E0E0",   "say \"x\"",
+                             "semi;colon", "1E-05",       "",         "back\\slash"};
     {
         SettingsStore store(path());
         for (int i = 0; i < int(std::size(texts)); ++i)
@@ -142,7 +142,8 @@ TEST_F(Registry, WritingAKeyReplacesItsOtherSpellings)
     writeIni("[Rithmiseis]\nEna_cm_posa_STRESS=10000\n");
     {
         SettingsStore store(path());
-        store.setValue(kSettingsSection, QStringLiteral("Ena_cm_posa_Stress"), QStringLiteral("20000"));
+        store.setValue(kSettingsSection, QStringLiteral("Ena_cm_posa_Stress"),
+                       QStringLiteral("20000"));
         ASSERT_TRUE(store.sync());
     }
     EXPECT_FALSE(iniText().contains("STRESS"));
@@ -201,10 +202,18 @@ TEST_F(Registry, DefaultButtonWritesForms)
     }
     const QByteArray ini = iniText();
     const char *lines[] = {
-        "Ena_cm_posa_Strain=1E-05", "Ena_cm_posa_Stress=20000", "Ena_cm_posa_FORCE=100",
-        "Animation_Frames=0.4",     "nai_graf_stir=False",      "nai_aksones=True",
-        "xroma_background=-2147483634", "xroma_grid=14737632",  "Xroma_Thlipsis=65280",
-        "dekadika_N=3",             "kannab=1",                 "Show_STRESS=False",
+        "Ena_cm_posa_Strain=1E-05",
+        "Ena_cm_posa_Stress=20000",
+        "Ena_cm_posa_FORCE=100",
+        "Animation_Frames=0.4",
+        "nai_graf_stir=False",
+        "nai_aksones=True",
+        "xroma_background=-2147483634",
+        "xroma_grid=14737632",
+        "Xroma_Thlipsis=65280",
+        "dekadika_N=3",
+        "kannab=1",
+        "Show_STRESS=False",
     };
     for (const char *line : lines)
         EXPECT_TRUE(ini.contains(line)) << line << "\n" << ini.toStdString();

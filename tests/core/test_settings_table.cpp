@@ -21,14 +21,11 @@ namespace {
 double changedValue(const SettingRow &row)
 {
     switch (row.kind()) {
-    case SettingKind::Boolean:
-        return row.factory == 0 ? 1 : 0;
-    case SettingKind::Single:
-        return static_cast<float>(row.factory + 0.5);
+    case SettingKind::Boolean: return row.factory == 0 ? 1 : 0;
+    case SettingKind::Single: return static_cast<float>(row.factory + 0.5);
     case SettingKind::Int16:
         return row.range.contains(row.factory + 1) ? row.factory + 1 : row.factory - 1;
-    case SettingKind::Colour:
-        break;
+    case SettingKind::Colour: break;
     }
     return row.factory + 1;
 }
@@ -102,7 +99,7 @@ TEST(SettingsTable, EachLineOfTheFileBlockReachesItsField)
     for (qsizetype k = 0; k < qsizetype(std::size(kBlockOrder)); ++k) {
         const QLatin1StringView key(kBlockOrder[k]);
         if (key.startsWith(u'('))
-            continue;   // the view, which the file tests cover
+            continue; // the view, which the file tests cover
         SCOPED_TRACE(kBlockOrder[k]);
         const auto rows = settingRows();
         const auto row = std::find_if(rows.begin(), rows.end(),

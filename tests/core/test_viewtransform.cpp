@@ -49,8 +49,8 @@ TEST(ViewOps, FitViewToModel)
         std::string name;
         std::vector<std::pair<float, float>> nodes;
         double W, H;
-        float scale;                              // 250: the scale is kept
-        std::vector<std::array<double, 4>> points;   // model (x, y) lands on screen (x, y)
+        float scale;                               // 250: the scale is kept
+        std::vector<std::array<double, 4>> points; // model (x, y) lands on screen (x, y)
         bool unchanged = false;
     };
     // clang-format off
@@ -87,7 +87,8 @@ TEST(ViewOps, FitViewToModel)
 TEST(ViewOps, FitViewToRectangle)
 {
     // The dragged rectangle, in either corner order, fills the width.
-    for (const auto &[ex, ey, sx, sy] : std::vector<std::array<double, 4>>{{12, 8, 2, 3}, {2, 3, 12, 8}, {2, 8, 12, 3}}) {
+    for (const auto &[ex, ey, sx, sy] :
+         std::vector<std::array<double, 4>>{{12, 8, 2, 3}, {2, 3, 12, 8}, {2, 8, 12, 3}}) {
         ViewTransform v = areaView();
         FitViewToRectangle(v, ex, ey, sx, sy);
         EXPECT_FLOAT_EQ(v.scale, 50.0f);
@@ -156,13 +157,13 @@ TEST(ViewOps, HistoryKeepsTheLatestDistinctViews)
 
 TEST(ViewOps, The102ndViewDropsTheOldest)
 {
-    ViewTransform v = areaView();   // view 1 at index 0
+    ViewTransform v = areaView(); // view 1 at index 0
     for (int i = 2; i <= 102; ++i) {
         v.offsetX = i;
         PushView(v);
     }
     EXPECT_EQ(v.historyIndex, 100);
-    EXPECT_EQ(v.history[0].offsetX, 2.0);   // view 2; view 1 is gone
+    EXPECT_EQ(v.history[0].offsetX, 2.0); // view 2; view 1 is gone
     EXPECT_EQ(v.history[100].offsetX, 102.0);
     int steps = 0;
     while (zoomPrevious(v))
@@ -205,11 +206,21 @@ TEST(ViewOps, DragGestures)
 
 TEST(ViewOps, SnapToGrid)
 {
-    struct Case { double value; float step; double expected; };
+    struct Case {
+        double value;
+        float step;
+        double expected;
+    };
     const std::vector<Case> cases = {
-        {2.5, 1, 3}, {2.49, 1, 2}, {-0.5, 1, 0}, {-0.6, 1, -1}, {7.3, 2.5f, 7.5}, {-3.7, 2.5f, -2.5},
+        {2.5, 1, 3},
+        {2.49, 1, 2},
+        {-0.5, 1, 0},
+        {-0.6, 1, -1},
+        {7.3, 2.5f, 7.5},
+        {-3.7, 2.5f, -2.5},
         // A grid step that is not positive leaves the value as it is.
-        {2.4, 0, 2.4}, {2.4, -1, 2.4},
+        {2.4, 0, 2.4},
+        {2.4, -1, 2.4},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " step " << c.step);

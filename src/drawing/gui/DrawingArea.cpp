@@ -30,8 +30,7 @@ qreal screenDpi(const QWidget *w)
 }
 } // namespace
 
-DrawingArea::DrawingArea(QWidget *parent)
-    : QWidget(parent), m_d(std::make_unique<Private>())
+DrawingArea::DrawingArea(QWidget *parent) : QWidget(parent), m_d(std::make_unique<Private>())
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -114,8 +113,10 @@ void DrawingArea::paintEvent(QPaintEvent *)
     if (!m_d->rubberCm.isNull()) {
         // Dashed outline in the colour that stands out from the background.
         const double k = m_d->canvas.pixelsPerCm();
-        const int x0 = int(std::floor(m_d->rubberCm.left() * k)), y0 = int(std::floor(m_d->rubberCm.top() * k));
-        const int x1 = int(std::floor(m_d->rubberCm.right() * k)), y1 = int(std::floor(m_d->rubberCm.bottom() * k));
+        const int x0 = int(std::floor(m_d->rubberCm.left() * k)),
+                  y0 = int(std::floor(m_d->rubberCm.top() * k));
+        const int x1 = int(std::floor(m_d->rubberCm.right() * k)),
+                  y1 = int(std::floor(m_d->rubberCm.bottom() * k));
         QPen pen(background.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DashLine);
         pen.setCosmetic(true);
         p.setPen(pen);
@@ -143,7 +144,4 @@ void DrawingArea::mouseReleaseEvent(QMouseEvent *event)
     emit mouseReleased(event->button(), event->position().x() / k, event->position().y() / k);
 }
 
-void DrawingArea::mouseDoubleClickEvent(QMouseEvent *)
-{
-    emit doubleClicked();
-}
+void DrawingArea::mouseDoubleClickEvent(QMouseEvent *) { emit doubleClicked(); }

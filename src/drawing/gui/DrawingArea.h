@@ -2,10 +2,10 @@
 // The drawing area of the main window: shows the persistent picture, reports
 // mouse events in centimetres, and carries the overlays (rubber rectangle)
 // that are not part of the picture.
-#include <QWidget>
 #include <QRectF>
-#include <memory>
+#include <QWidget>
 #include <cstdint>
+#include <memory>
 
 class Canvas;
 class PainterCanvas;

@@ -27,17 +27,8 @@ void frmMain::Button_Anagnosi_Arxeiou()
     RedrawDrawingArea();
 }
 
-void frmMain::Button_Apothikefsi_Arxeiou()
-{
-    saveModel(m_ws);
-}
+void frmMain::Button_Apothikefsi_Arxeiou() { saveModel(m_ws); }
 
-void frmMain::saveAs()
-{
-    saveModelAs(m_ws);
-}
+void frmMain::saveAs() { saveModelAs(m_ws); }
 
-void frmMain::exitProgram()
-{
-    close();
-}
+void frmMain::exitProgram() { close(); }

@@ -18,6 +18,7 @@ void frmMain::Button_Epilisi()
 void frmMain::startCalculator()
 {
     if (!m_services->startCalculator())
-        m_ws.reportWarning(QStringLiteral("No calculator program was found. Install one of "
-                                          "gnome-calculator, kcalc, galculator, mate-calc or xcalc."));
+        m_ws.reportWarning(
+            QStringLiteral("No calculator program was found. Install one of "
+                           "gnome-calculator, kcalc, galculator, mate-calc or xcalc."));
 }
