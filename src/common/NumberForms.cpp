@@ -39,6 +39,38 @@ struct DecimalScan {
     bool allZero = true;
 };
 
+// The exponent of a number whose digits end at `i`, taken only when a digit
+// follows the E and its sign: appended to s.ascii, with s.end moved past it.
+// Returns its value, saturated far beyond the double range; 0 when there is
+// none.
+long long scanExponent(QStringView text, qsizetype i, DecimalScan &s)
+{
+    const qsizetype n = text.size();
+    if (i >= n || (text[i] != u'e' && text[i] != u'E'))
+        return 0;
+    qsizetype j = i + 1;
+    bool expNegative = false;
+    if (j < n && (text[j] == u'+' || text[j] == u'-')) {
+        expNegative = text[j] == u'-';
+        ++j;
+    }
+    if (j >= n || !isDigit(text[j]))
+        return 0;
+    long long exponent = 0;
+    std::string exp = expNegative ? "e-" : "e";
+    while (j < n && isDigit(text[j])) {
+        const int d = text[j].unicode() - '0';
+        // Saturate: only the order of magnitude matters past this.
+        if (exponent < 1'000'000'000LL)
+            exponent = exponent * 10 + d;
+        exp += char('0' + d);
+        ++j;
+    }
+    s.ascii += exp;
+    s.end = j;
+    return expNegative ? -exponent : exponent;
+}
+
 DecimalScan scanDecimal(QStringView text, qsizetype from)
 {
     DecimalScan s;
@@ -84,30 +116,7 @@ DecimalScan scanDecimal(QStringView text, qsizetype from)
     s.found = true;
     s.end = i;
 
-    long long exponent = 0;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        qsizetype j = i + 1;
-        bool expNegative = false;
-        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
-            expNegative = text[j] == u'-';
-            ++j;
-        }
-        if (j < n && isDigit(text[j])) {
-            std::string exp = expNegative ? "e-" : "e";
-            while (j < n && isDigit(text[j])) {
-                const int d = text[j].unicode() - '0';
-                // Saturate: only the order of magnitude matters past this.
-                if (exponent < 1'000'000'000LL)
-                    exponent = exponent * 10 + d;
-                exp += char('0' + d);
-                ++j;
-            }
-            if (expNegative)
-                exponent = -exponent;
-            s.ascii += exp;
-            s.end = j;
-        }
-    }
+    const long long exponent = scanExponent(text, i, s);
     s.magnitude = exponent + (intDigits > 0 ? intDigits - 1 : -(leadingFracZeros + 1));
     return s;
 }
