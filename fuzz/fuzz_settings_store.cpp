@@ -8,10 +8,10 @@
 #include "common/SettingsTable.h"
 #include "common/ViewOptionsInput.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include <QDateTime>
 #include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <cstdint>
@@ -46,27 +46,28 @@ void checkInRange(const Settings &s)
     }
 }
 
-// QSettings caches a file by its name, size and time within the process, so
-// every input gets a file name of its own.
-QString nextPath()
+// The store file of this run. QSettings keeps a file it has read in a cache
+// and reads it again only when its size or time changed, so every input is
+// written with a time of its own; one name keeps the cache at one entry.
+QString writeStore(const std::uint8_t *data, std::size_t size)
 {
-    static const QString folder = QDir::tempPath() + QStringLiteral("/kel2d-fuzz-settings-")
-        + QString::number(QCoreApplication::applicationPid());
-    static unsigned long long count = 0;
-    QDir().mkpath(folder);
-    return folder + QStringLiteral("/store%1.ini").arg(++count);
+    static QTemporaryDir folder;
+    static qint64 run = 0;
+    const QString path = folder.filePath(QStringLiteral("store.ini"));
+    QFile file(path);
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(reinterpret_cast<const char *>(data), qint64(size));
+    check(file.flush());
+    check(file.setFileTime(QDateTime::fromSecsSinceEpoch(1000000000 + ++run),
+                           QFileDevice::FileModificationTime));
+    return path;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString path = nextPath();
-    {
-        QFile file(path);
-        check(file.open(QIODevice::WriteOnly));
-        file.write(reinterpret_cast<const char *>(data), qint64(size));
-    }
+    const QString path = writeStore(data, size);
     Settings s;
     WindowPlacement p;
     {
@@ -74,7 +75,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         Load_Settings(s, store);
         p = Load_Window_Placement(store);
     }
-    QFile::remove(path);
 
     checkInRange(s);
     check(p.state >= 0 && p.state <= 2);

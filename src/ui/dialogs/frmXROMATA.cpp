@@ -53,6 +53,7 @@ frmXROMATA::frmXROMATA(std::uint32_t start, QWidget *parent)
     connect(m_ui->moreButton, &QPushButton::clicked, this, &frmXROMATA::chooseMore);
     connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    m_ui->okButton->setFocus();
 }
 
 frmXROMATA::~frmXROMATA() = default;
