@@ -36,12 +36,8 @@ void checkInRange(const Settings &s)
             check(row.range.contains(v));
             check(row.held(v) == v);
             break;
-        case SettingKind::Colour:
-            check(v >= -2147483648.0 && v <= 4294967295.0);
-            break;
-        case SettingKind::Boolean:
-            check(v == 0 || v == 1);
-            break;
+        case SettingKind::Colour: check(v >= -2147483648.0 && v <= 4294967295.0); break;
+        case SettingKind::Boolean: check(v == 0 || v == 1); break;
         }
     }
 }
@@ -83,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // What the program loaded, shown in the dialog, passes its checks and
     // applies as values in range.
     const ViewOptionsInput shown = ViewOptionsInput::fromSettings(s);
-    check(Check_View_Options(shown) == ViewOptionsCheck::Ok);
+    check(checkViewOptions(shown) == ViewOptionsCheck::Ok);
     checkInRange(shown.toSettings());
     return 0;
 }

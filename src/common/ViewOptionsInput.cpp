@@ -42,8 +42,8 @@ void ViewOptionsInput::restore()
     // The colour diagram's colours are the user's to keep.
     const Settings kept = m_choices;
     *this = ViewOptionsInput();
-    for (double Settings::*member : {&Settings::Xroma_Efelkismou, &Settings::Xroma_Thlipsis,
-                                     &Settings::Xroma_Afortistou})
+    for (double Settings::*member :
+         {&Settings::Xroma_Efelkismou, &Settings::Xroma_Thlipsis, &Settings::Xroma_Afortistou})
         m_choices.*member = kept.*member;
 }
 
@@ -82,8 +82,8 @@ struct FieldCheck {
     bool passes(double v) const
     {
         const SettingRange &r = row->range;
-        const bool lowerOk = (!r.whole || std::floor(v) == v)
-            && (r.minExclusive ? v > r.min : v >= r.min);
+        const bool lowerOk =
+            (!r.whole || std::floor(v) == v) && (r.minExclusive ? v > r.min : v >= r.min);
         return (!lower || lowerOk) && (!upper || (v <= r.max && row->accepts(v)));
     }
 };
@@ -109,7 +109,7 @@ const std::vector<FieldCheck> &fieldChecks()
 
 } // namespace
 
-ViewOptionsCheck Check_View_Options(const ViewOptionsInput &input)
+ViewOptionsCheck checkViewOptions(const ViewOptionsInput &input)
 {
     for (const FieldCheck &c : fieldChecks()) {
         if (!c.passes(nf::readLeadingNumber(input.text(*c.row))))

@@ -45,8 +45,8 @@ public:
 private:
     explicit ViewOptionsInput(const Settings &choices);
 
-    Settings m_choices;    // the booleans and colours; its numeric fields are unused
-    std::vector<QString> m_texts;   // the numeric fields, by row
+    Settings m_choices;           // the booleans and colours; its numeric fields are unused
+    std::vector<QString> m_texts; // the numeric fields, by row
 };
 
 // Runs the dialog's checks in order on the numeric fields, each read by the
@@ -54,4 +54,4 @@ private:
 // field cannot hold, or holds as a value outside its range (1e39 or 1e-50
 // in a single-precision scale, 0.4 animation frames, which round to none),
 // fails the field's check.
-ViewOptionsCheck Check_View_Options(const ViewOptionsInput &input);
+ViewOptionsCheck checkViewOptions(const ViewOptionsInput &input);

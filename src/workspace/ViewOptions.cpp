@@ -69,13 +69,13 @@ ViewOptionsFailure describeFailure(ViewOptionsCheck check)
 
 ViewOptionsCheck Elegxos_An_Einai_OK(Interaction &ui, const ViewOptionsInput &input)
 {
-    const ViewOptionsCheck check = Check_View_Options(input);
+    const ViewOptionsCheck check = checkViewOptions(input);
     if (check != ViewOptionsCheck::Ok)
         ui.reportWarning(describeFailure(check).message);
     return check;
 }
 
-ViewOptionsCheck Apply_View_Options(Workspace &ws, const ViewOptionsInput &input)
+ViewOptionsCheck applyViewOptions(Workspace &ws, const ViewOptionsInput &input)
 {
     const ViewOptionsCheck check = Elegxos_An_Einai_OK(ws, input);
     if (check != ViewOptionsCheck::Ok)
@@ -87,12 +87,12 @@ ViewOptionsCheck Apply_View_Options(Workspace &ws, const ViewOptionsInput &input
     return check;
 }
 
-ViewOptionsCheck Default_View_Options(Interaction &ui, SettingsStore &store,
-                                      const ViewOptionsInput &input)
+ViewOptionsCheck writeDefaultViewOptions(Interaction &ui, SettingsStore &store,
+                                         const ViewOptionsInput &input)
 {
     const ViewOptionsCheck check = Elegxos_An_Einai_OK(ui, input);
     if (check == ViewOptionsCheck::Ok)
-        Write_Default_Settings(store, input);
+        writeDefaultSettings(store, input);
     return check;
 }
 
@@ -108,7 +108,7 @@ double Choose_Colour(UserPrompts &prompts, double start)
     return static_cast<double>(static_cast<std::int32_t>(*chosen));
 }
 
-bool Pick_Swatch_Colour(UserPrompts &prompts, ViewOptionsInput &input, double Settings::*swatch)
+bool pickSwatchColour(UserPrompts &prompts, ViewOptionsInput &input, double Settings::*swatch)
 {
     const double chosen = Choose_Colour(prompts, input.colour(swatch));
     if (chosen == kColourCancelled)

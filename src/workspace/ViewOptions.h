@@ -36,12 +36,12 @@ ViewOptionsCheck Elegxos_An_Einai_OK(Interaction &ui, const ViewOptionsInput &in
 // deformation animation becomes the still deformed shape. The caller applies
 // the view colours, shows the AXES and GRID switches as set and redraws.
 // Returns the failed check, or Ok; on failure nothing changes.
-ViewOptionsCheck Apply_View_Options(Workspace &ws, const ViewOptionsInput &input);
+ViewOptionsCheck applyViewOptions(Workspace &ws, const ViewOptionsInput &input);
 
 // "Default": validates, then writes the controls to the settings store as
 // the program's defaults. Neither the settings nor the drawing change.
-ViewOptionsCheck Default_View_Options(Interaction &ui, SettingsStore &store,
-                                      const ViewOptionsInput &input);
+ViewOptionsCheck writeDefaultViewOptions(Interaction &ui, SettingsStore &store,
+                                         const ViewOptionsInput &input);
 
 // The colour swatches: ten numbered in three groups (0-2 general, 3-6
 // model, 7-9 colour diagram), then the [N] diagram's own.
@@ -58,5 +58,4 @@ inline constexpr double kColourCancelled = -1;
 double Choose_Colour(UserPrompts &prompts, double start);
 // A click on a swatch: the chooser opens at its colour, and the swatch takes
 // the colour chosen. false when the chooser was cancelled.
-bool Pick_Swatch_Colour(UserPrompts &prompts, ViewOptionsInput &input,
-                        double Settings::*swatch);
+bool pickSwatchColour(UserPrompts &prompts, ViewOptionsInput &input, double Settings::*swatch);

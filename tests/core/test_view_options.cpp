@@ -21,7 +21,7 @@ struct Case {
     SettingMember field;
     const char *text;
     ViewOptionsCheck check;
-    const char *message;   // for a failed check
+    const char *message; // for a failed check
     ViewOptionsTab tab;
 };
 
@@ -94,14 +94,14 @@ TEST(ViewOptions, ChecksRunInOrderAndStopAtTheFirstFailure)
 {
     ViewOptionsInput in;
     in.text(&S::kannab) = QStringLiteral("0");
-    in.text(&S::dekadika_strain) = QStringLiteral("x");   // reads as 0: accepted
+    in.text(&S::dekadika_strain) = QStringLiteral("x"); // reads as 0: accepted
     in.text(&S::dekadika_N) = QStringLiteral("20");
     in.text(&S::Animation_Frames) = QStringLiteral("0");
-    EXPECT_EQ(Check_View_Options(in), C::AnimationFrames);
+    EXPECT_EQ(checkViewOptions(in), C::AnimationFrames);
     in.text(&S::Animation_Frames) = QStringLiteral("5");
-    EXPECT_EQ(Check_View_Options(in), C::DecimalsNTooMany);
+    EXPECT_EQ(checkViewOptions(in), C::DecimalsNTooMany);
     in.text(&S::dekadika_N) = QStringLiteral("2");
-    EXPECT_EQ(Check_View_Options(in), C::GridSpacing);
+    EXPECT_EQ(checkViewOptions(in), C::GridSpacing);
 }
 
 TEST(ViewOptions, ApplyCopiesEveryControlAndStopsTheAnimation)
@@ -109,7 +109,7 @@ TEST(ViewOptions, ApplyCopiesEveryControlAndStopsTheAnimation)
     Workspace ws;
     ws.drawingMode = ModeAnimation;
     ViewOptionsInput in = ViewOptionsInput::fromSettings(ws.settings);
-    in.text(&S::Animation_Frames) = QStringLiteral("2.5");   // halves to even
+    in.text(&S::Animation_Frames) = QStringLiteral("2.5"); // halves to even
     in.text(&S::dekadika_N) = QStringLiteral("0");
     in.text(&S::dekadika_strain) = QStringLiteral("13.0");
     in.text(&S::kannab) = QStringLiteral("0.1 m");
@@ -118,7 +118,7 @@ TEST(ViewOptions, ApplyCopiesEveryControlAndStopsTheAnimation)
     in.flag(&S::N_sin_Ina) = false;
     in.colour(&S::xroma_background) = 255;
 
-    ASSERT_EQ(Apply_View_Options(ws, in), C::Ok);
+    ASSERT_EQ(applyViewOptions(ws, in), C::Ok);
     Settings expected;
     expected.Animation_Frames = 2;
     expected.dekadika_N = 0;
@@ -133,7 +133,7 @@ TEST(ViewOptions, ApplyCopiesEveryControlAndStopsTheAnimation)
 
     in.text(&S::Animation_Frames) = QStringLiteral("3.5");
     ws.drawingMode = ModeAxialForce;
-    ASSERT_EQ(Apply_View_Options(ws, in), C::Ok);
+    ASSERT_EQ(applyViewOptions(ws, in), C::Ok);
     EXPECT_EQ(ws.settings.Animation_Frames, 4);
     EXPECT_EQ(ws.drawingMode, ModeAxialForce);
 }
@@ -148,7 +148,7 @@ TEST(ViewOptions, RefusedApplyChangesNothing)
     ViewOptionsInput in;
     in.flag(&S::nai_aksones) = false;
     in.text(&S::dekadika_N) = QStringLiteral("14");
-    EXPECT_EQ(Apply_View_Options(ws, in), C::DecimalsNTooMany);
+    EXPECT_EQ(applyViewOptions(ws, in), C::DecimalsNTooMany);
     EXPECT_EQ(ws.settings, Settings{});
     EXPECT_EQ(ws.drawingMode, ModeAnimation);
 }
@@ -182,10 +182,10 @@ TEST_F(ViewOptionsStore, RestoreThenDefaultKeepsTheColourDiagramColours)
 
     ViewOptionsInput in = ViewOptionsInput::fromSettings(current);
     in.restore();
-    EXPECT_EQ(ws.settings, current);   // Restore reaches the controls only
+    EXPECT_EQ(ws.settings, current); // Restore reaches the controls only
     {
         SettingsStore store(path());
-        EXPECT_EQ(Default_View_Options(ws, store, in), C::Ok);
+        EXPECT_EQ(writeDefaultViewOptions(ws, store, in), C::Ok);
     }
     EXPECT_EQ(ws.settings, current);
     Settings loaded;
@@ -207,7 +207,7 @@ TEST_F(ViewOptionsStore, RefusedDefaultWritesNothing)
     in.text(&S::Ena_cm_posa_m_epi_1000) = QStringLiteral("1e39");
     {
         SettingsStore store(path());
-        EXPECT_EQ(Default_View_Options(ws, store, in), C::DeformationScale);
+        EXPECT_EQ(writeDefaultViewOptions(ws, store, in), C::DeformationScale);
     }
     EXPECT_TRUE(iniText().isEmpty());
     ASSERT_EQ(prompts.messages().size(), 1u);
@@ -243,14 +243,14 @@ TEST(ViewOptions, DependentFieldsFollowTheirCheckBoxes)
 TEST(ViewOptions, SwatchTakesTheChosenColourUnlessCancelled)
 {
     ScriptedPrompts prompts;
-    ViewOptionsInput in;   // background: system colour 14
+    ViewOptionsInput in; // background: system colour 14
     prompts.colours = {std::nullopt, 0x00FF8040u, 0x8000000Eu};
-    EXPECT_FALSE(Pick_Swatch_Colour(prompts, in, &S::xroma_background));
+    EXPECT_FALSE(pickSwatchColour(prompts, in, &S::xroma_background));
     EXPECT_EQ(in.colour(&S::xroma_background), -2147483634.0);
-    EXPECT_TRUE(Pick_Swatch_Colour(prompts, in, &S::xroma_background));
+    EXPECT_TRUE(pickSwatchColour(prompts, in, &S::xroma_background));
     EXPECT_EQ(in.colour(&S::xroma_background), double(0x00FF8040));
     // A system colour is held as the negative value the store writes.
-    EXPECT_TRUE(Pick_Swatch_Colour(prompts, in, &S::xroma_grid));
+    EXPECT_TRUE(pickSwatchColour(prompts, in, &S::xroma_grid));
     EXPECT_EQ(in.colour(&S::xroma_grid), -2147483634.0);
 
     ASSERT_EQ(prompts.shown.size(), 3u);

@@ -3,10 +3,10 @@
 // reaches the drawing, a refused value keeps the dialog open on its field,
 // and every control is named by its label.
 #include "MainWindowFixture.h"
+#include "drawing/gui/Colours.h"
 #include "ui/dialogs/ColourSpectrum.h"
 #include "ui/dialogs/frmSXEDIASI.h"
 #include "ui/dialogs/frmXROMATA.h"
-#include "drawing/gui/Colours.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -42,7 +42,8 @@ protected:
         EXPECT_TRUE(ran);
     }
 
-    template <class W> static W *child(QWidget &d, const char *name)
+    template <class W>
+    static W *child(QWidget &d, const char *name)
     {
         W *w = d.findChild<W *>(QString::fromLatin1(name));
         EXPECT_NE(w, nullptr) << name;
@@ -69,12 +70,12 @@ protected:
 TEST_F(ViewOptionsDialog, ChosenBackgroundReachesTheDrawingOnApply)
 {
     start();
-    prompts.colours.push_back(0x0000FFu);   // red
+    prompts.colours.push_back(0x0000FFu); // red
     const QColor red(255, 0, 0);
     EXPECT_LT(shareOf(red), 0.01);
     withDialog([&](frmSXEDIASI &d) {
         click(d, "xroma_background");
-        EXPECT_EQ(ws().settings.xroma_background, -2147483634.0);   // not yet applied
+        EXPECT_EQ(ws().settings.xroma_background, -2147483634.0); // not yet applied
         click(d, "applyButton");
         EXPECT_TRUE(d.isVisible());
     });
@@ -221,7 +222,7 @@ void expectNamedByLabels(QWidget &window, int controls)
 {
     QList<QWidget *> all;
     for (QAbstractButton *b : window.findChildren<QAbstractButton *>())
-        if (!qobject_cast<QTabBar *>(b->parentWidget()))   // the tab bar's scroll arrows
+        if (!qobject_cast<QTabBar *>(b->parentWidget())) // the tab bar's scroll arrows
             all << b;
     for (QLineEdit *e : window.findChildren<QLineEdit *>())
         all << e;
@@ -259,8 +260,8 @@ TEST(ColourChooser, BoxesAndSpectrumSetTheSelection)
         chooser.findChild<QToolButton *>(QStringLiteral("classic%1").arg(i))->click();
         EXPECT_EQ(chooser.selection(), frmXROMATA::classicColour(i));
     }
-    EXPECT_EQ(frmXROMATA::classicColour(1), 0x800000u);    // (0, 0, 128)
-    EXPECT_EQ(frmXROMATA::classicColour(14), 0x00FFFFu);   // (255, 255, 0)
+    EXPECT_EQ(frmXROMATA::classicColour(1), 0x800000u);  // (0, 0, 128)
+    EXPECT_EQ(frmXROMATA::classicColour(14), 0x00FFFFu); // (255, 255, 0)
 
     // White along the top, black along the bottom, the pure hues between.
     auto *spectrum = chooser.findChild<ColourSpectrum *>();
@@ -281,7 +282,7 @@ TEST(ColourChooser, BoxesAndSpectrumSetTheSelection)
     EXPECT_LT(std::max(middle.green(), middle.blue()), 60);
     QTest::mouseRelease(spectrum, Qt::LeftButton, {}, QPoint(0, bottom / 2));
     move({right, 0}, Qt::NoButton);
-    EXPECT_EQ(resolveColour(chooser.selection(), chooser.palette()), middle);   // released
+    EXPECT_EQ(resolveColour(chooser.selection(), chooser.palette()), middle); // released
 
     chooser.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
     EXPECT_EQ(chooser.result(), QDialog::Rejected);

@@ -7,7 +7,8 @@
 void frmMain::Button_Rithmiseis()
 {
     stopDeformationAnimation();
-    frmSXEDIASI dialog(m_ws, *m_store, [this] { viewOptionsApplied(); }, this);
+    frmSXEDIASI dialog(
+        m_ws, *m_store, [this] { viewOptionsApplied(); }, this);
     dialog.exec();
 }
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kKeyStep = 4;   // pixels an arrow key moves the pick point
+constexpr int kKeyStep = 4; // pixels an arrow key moves the pick point
 
 } // namespace
 
@@ -93,9 +93,7 @@ void ColourSpectrum::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Right: step = {kKeyStep, 0}; break;
     case Qt::Key_Up: step = {0, -kKeyStep}; break;
     case Qt::Key_Down: step = {0, kKeyStep}; break;
-    default:
-        QWidget::keyPressEvent(event);
-        return;
+    default: QWidget::keyPressEvent(event); return;
     }
     const QPoint from = m_pick.x() >= 0 ? m_pick : QPoint(width() / 2, height() / 2);
     pickAt(from + step);

@@ -165,13 +165,13 @@ void frmSXEDIASI::toggleDirection()
 
 void frmSXEDIASI::pickColour(double Settings::*swatch)
 {
-    if (Pick_Swatch_Colour(m_ws.prompts(), m_input, swatch))
+    if (pickSwatchColour(m_ws.prompts(), m_input, swatch))
         showSwatch(swatch);
 }
 
 bool frmSXEDIASI::apply()
 {
-    const ViewOptionsCheck check = Apply_View_Options(m_ws, input());
+    const ViewOptionsCheck check = applyViewOptions(m_ws, input());
     if (check != ViewOptionsCheck::Ok) {
         showFailure(check);
         return false;
@@ -189,7 +189,7 @@ void frmSXEDIASI::ok()
 
 void frmSXEDIASI::writeDefaults()
 {
-    const ViewOptionsCheck check = Default_View_Options(m_ws, m_store, input());
+    const ViewOptionsCheck check = writeDefaultViewOptions(m_ws, m_store, input());
     if (check != ViewOptionsCheck::Ok)
         showFailure(check);
 }

@@ -16,11 +16,11 @@ struct Classic {
 
 // The sixteen colours of the classic console palette, in its order.
 const Classic kClassic[frmXROMATA::kClassicCount] = {
-    {"Black", 0, 0, 0},        {"Navy", 0, 0, 128},       {"Green", 0, 128, 0},
-    {"Teal", 0, 128, 128},     {"Maroon", 128, 0, 0},     {"Purple", 128, 0, 128},
-    {"Olive", 128, 128, 0},    {"Silver", 192, 192, 192}, {"Gray", 128, 128, 128},
-    {"Blue", 0, 0, 255},       {"Lime", 0, 255, 0},       {"Aqua", 0, 255, 255},
-    {"Red", 255, 0, 0},        {"Fuchsia", 255, 0, 255},  {"Yellow", 255, 255, 0},
+    {"Black", 0, 0, 0},       {"Navy", 0, 0, 128},       {"Green", 0, 128, 0},
+    {"Teal", 0, 128, 128},    {"Maroon", 128, 0, 0},     {"Purple", 128, 0, 128},
+    {"Olive", 128, 128, 0},   {"Silver", 192, 192, 192}, {"Gray", 128, 128, 128},
+    {"Blue", 0, 0, 255},      {"Lime", 0, 255, 0},       {"Aqua", 0, 255, 255},
+    {"Red", 255, 0, 0},       {"Fuchsia", 255, 0, 255},  {"Yellow", 255, 255, 0},
     {"White", 255, 255, 255},
 };
 
@@ -64,10 +64,7 @@ std::uint32_t frmXROMATA::classicColour(int index)
     return valueOf(QColor(c.red, c.green, c.blue));
 }
 
-QString frmXROMATA::classicName(int index)
-{
-    return QString::fromLatin1(kClassic[index].name);
-}
+QString frmXROMATA::classicName(int index) { return QString::fromLatin1(kClassic[index].name); }
 
 void frmXROMATA::buildClassicColours()
 {
@@ -94,10 +91,7 @@ void frmXROMATA::select(std::uint32_t colour)
     m_ui->currentSwatch->setAccessibleDescription(shown.name());
 }
 
-void frmXROMATA::selectColour(const QColor &colour)
-{
-    select(valueOf(colour));
-}
+void frmXROMATA::selectColour(const QColor &colour) { select(valueOf(colour)); }
 
 void frmXROMATA::chooseMore()
 {
