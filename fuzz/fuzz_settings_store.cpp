@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     {
         const SettingsStore store(path);
         Load_Settings(s, store);
-        p = Load_Window_Placement(store);
+        p = loadWindowPlacement(store);
     }
 
     checkInRange(s);
