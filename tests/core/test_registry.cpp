@@ -151,7 +151,7 @@ TEST_F(Registry, DefaultButtonWritesWhatTheNextStartLoads)
     ViewOptionsInput in;
     in.text(&Settings::Ena_cm_posa_STRAIN) = QStringLiteral("0.00001");
     in.text(&Settings::Ena_cm_posa_STRESS) = QStringLiteral(" 20000 units");
-    in.text(&Settings::Animation_Frames) = QStringLiteral("0.4");
+    in.text(&Settings::Animation_Frames) = QStringLiteral("2.5");
     in.flag(&Settings::nai_graf_stir) = false;
     in.colour(&Settings::xroma_background) = 2147483662.0; // system colour 14 held unsigned
     {
@@ -163,14 +163,16 @@ TEST_F(Registry, DefaultButtonWritesWhatTheNextStartLoads)
     const QByteArray ini = iniText();
     for (const char *line :
          {"Ena_cm_posa_Strain=1E-05", "Ena_cm_posa_Stress=20000", "Ena_cm_posa_FORCE=100",
-          "Animation_Frames=0.4", "nai_graf_stir=False", "nai_aksones=True",
+          "Animation_Frames=2.5", "nai_graf_stir=False", "nai_aksones=True",
           "xroma_background=-2147483634", "xroma_grid=14737632", "dekadika_N=3", "kannab=1"})
         EXPECT_TRUE(ini.contains(line)) << line << "\n" << ini.toStdString();
 
-    // The one value the program cannot use (0.4 frames) falls back.
+    // What the button wrote is what the next start-up loads, the frames
+    // rounded as the field holds them.
     Settings expected = with(&Settings::Ena_cm_posa_STRAIN, 1e-5f);
     expected.Ena_cm_posa_STRESS = 20000;
     expected.nai_graf_stir = false;
+    expected.Animation_Frames = 2;
     EXPECT_EQ(load(), expected);
 }
 
