@@ -15,6 +15,16 @@ int FirstUnconnectedNode(const Model &model)
     return 0;
 }
 
+namespace {
+
+void deleteUnconnectedNode(Model &model, Interaction &user, int n)
+{
+    EditStep step(user, nodeDeletionText(n, model.nodeCount));
+    Diagrafi_Kombou(model, user.log, n);
+}
+
+} // namespace
+
 bool Check_Unconnected_Nodes(Model &model, Interaction &user, const std::function<void()> &redraw)
 {
     // Each Yes removes one node, so the loop ends after at most node-count
@@ -34,7 +44,7 @@ bool Check_Unconnected_Nodes(Model &model, Interaction &user, const std::functio
 
         switch (answer) {
         case PromptAnswer::Yes:
-            Diagrafi_Kombou(model, user.log, n);
+            deleteUnconnectedNode(model, user, n);
             if (redraw)
                 redraw();
             break;          // and look again from node 1
