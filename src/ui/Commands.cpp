@@ -41,7 +41,7 @@ const CommandRow kCommands[] = {
     {.id = "mnuEAitem", .menu = "Model", .caption = "E,A Element Groups", .toolKey = "EA",
      .toolPlace = 9, .toolTip = "E,A Element Groups", .icon = "groups", .toolSeparatorBefore = true},
     {.id = "mnuKOMBOIitem", .menu = "Model", .caption = "Nodes", .toolKey = "Komboi",
-     .toolPlace = 10, .toolTip = "Nodes", .icon = "nodes"},
+     .toolPlace = 10, .toolTip = "Nodes", .icon = "nodes", .handler = &M::Button_Komboi},
     {.id = "mnuSTOIXEIAitem", .menu = "Model", .caption = "Elements", .toolKey = "Stoixeia",
      .toolPlace = 11, .toolTip = "Elements", .icon = "elements"},
     {.id = "mnuEPIKOMBIAitem", .menu = "Model", .caption = "Nodal Loads", .toolKey = "Epikombia",

@@ -1,0 +1,48 @@
+#pragma once
+// What the model editing dialogs share: the Enter key (moves the focus along
+// a field chain, presses a focused button, never a default button), the
+// number boxes (editable drop-down boxes listing 1 to n), showing the
+// form's fields and focus, and handing the effects of an action to the main
+// window.
+#include "model/EditForms.h"
+
+#include <QDialog>
+#include <QHash>
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+
+class EditingDialog : public QDialog {
+    Q_OBJECT
+public:
+    // What the main window does after an action: redraw, back to the model
+    // drawing, hide the diagram quantity buttons.
+    using EffectsHandler = std::function<void(const EditEffects &)>;
+
+    explicit EditingDialog(EffectsHandler onEffects, QWidget *parent = nullptr);
+
+protected:
+    // Enter in `from` moves the focus to `to`.
+    void setEnterMove(QWidget *from, QWidget *to);
+    void keyPressEvent(QKeyEvent *event) override;
+
+    void carryOut(const EditEffects &effects);
+
+    // Editable, inserting nothing of what is typed.
+    static void makeNumberBox(QComboBox *box);
+    // Lists 1 to `entries` and shows `text`: its entry when it is one,
+    // otherwise the text as typed (empty: nothing selected).
+    static void showNumberBox(QComboBox *box, int entries, const QString &text);
+    static void showText(QLineEdit *edit, const QString &text);
+    // The focus to `field` (null: it stays), its text selected when asked.
+    static void moveFocus(QWidget *field, bool selectAll);
+    // After setupUi and the number boxes: the buttons respond to Enter when
+    // they have the focus and none is a default button; every field is named
+    // by its label.
+    static void prepare(QDialog *dialog);
+
+private:
+    EffectsHandler m_onEffects;
+    QHash<QWidget *, QWidget *> m_enterMoves;
+};
