@@ -97,7 +97,10 @@ TEST_F(NodesDialog, ChoosingAndDeletingANodeWithItsElements)
     EXPECT_EQ(box("numberBox")->currentText(), "1");
     EXPECT_EQ(child<QLabel>("stateLabel")->text(), "(Existing)");
 
-    choose("numberBox", 2);
+    // Enter in the number box chooses the typed entry and applies nothing.
+    type(box("numberBox"), QStringLiteral("2"));
+    enter();
+    EXPECT_TRUE(ws.log.entries().isEmpty());
     EXPECT_EQ(edit("xEdit")->text(), "3");
     EXPECT_EQ(edit("kyEdit")->text(), "7");
     EXPECT_TRUE(child<QCheckBox>("fixedYBox")->isChecked());

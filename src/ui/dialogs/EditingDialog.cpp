@@ -17,25 +17,43 @@ void EditingDialog::setEnterMove(QWidget *from, QWidget *to)
     m_enterMoves.insert(from, to);
 }
 
-void EditingDialog::keyPressEvent(QKeyEvent *event)
+namespace {
+
+bool isEnter(const QEvent *event)
 {
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
-    // The key comes here from the field that had the focus when it was
-    // pressed: a field passes it on untouched.
-    QWidget *focused = focusWidget();
-    for (QWidget *w = focused; w && w != this; w = w->parentWidget()) {
-        if (QWidget *next = m_enterMoves.value(w)) {
-            next->setFocus(Qt::TabFocusReason);
-            event->accept();
-            return;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+bool EditingDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (isEnter(event)) {
+        for (auto *w = qobject_cast<QWidget *>(watched); w && w != this; w = w->parentWidget()) {
+            if (QWidget *next = m_enterMoves.value(w)) {
+                next->setFocus(Qt::TabFocusReason);
+                return true;
+            }
+        }
+        if (auto *button = qobject_cast<QPushButton *>(watched)) {
+            button->click();
+            return true;
         }
     }
-    if (auto *button = qobject_cast<QPushButton *>(focused))
-        button->click();
-    event->accept();
+    return QDialog::eventFilter(watched, event);
+}
+
+void EditingDialog::keyPressEvent(QKeyEvent *event)
+{
+    // No default button: an Enter passed on by a field ends here.
+    if (isEnter(event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void EditingDialog::carryOut(const EditEffects &effects)
@@ -85,16 +103,18 @@ void EditingDialog::moveFocus(QWidget *field, bool selectAll)
         edit->selectAll();
 }
 
-void EditingDialog::prepare(QDialog *dialog)
+void EditingDialog::prepare()
 {
-    for (QPushButton *b : dialog->findChildren<QPushButton *>()) {
+    for (QWidget *w : findChildren<QWidget *>())
+        w->installEventFilter(this);
+    for (QPushButton *b : findChildren<QPushButton *>()) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
     // On Linux Qt names a drop-down box by its text and relates it to its
     // label; its text field carries the label's name, so that the box is
     // found by its label too.
-    for (QLabel *label : dialog->findChildren<QLabel *>()) {
+    for (QLabel *label : findChildren<QLabel *>()) {
         QWidget *field = label->buddy();
         if (!field)
             continue;

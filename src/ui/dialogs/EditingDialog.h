@@ -25,6 +25,11 @@ public:
 protected:
     // Enter in `from` moves the focus to `to`.
     void setEnterMove(QWidget *from, QWidget *to);
+    // Enter is acted on where it is pressed: a field of the chain moves the
+    // focus, a button is pressed. What a field passes on goes no further,
+    // even when the field moved the focus to a button meanwhile (a number
+    // box that took the Enter as the choice of its entry).
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
     void carryOut(const EditEffects &effects);
@@ -37,10 +42,9 @@ protected:
     static void showText(QLineEdit *edit, const QString &text);
     // The focus to `field` (null: it stays), its text selected when asked.
     static void moveFocus(QWidget *field, bool selectAll);
-    // After setupUi and the number boxes: the buttons respond to Enter when
-    // they have the focus and none is a default button; every field is named
-    // by its label.
-    static void prepare(QDialog *dialog);
+    // After setupUi and the number boxes: Enter is watched on every control
+    // and no button is a default button; every field is named by its label.
+    void prepare();
 
 private:
     EffectsHandler m_onEffects;

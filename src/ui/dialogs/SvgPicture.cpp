@@ -20,10 +20,10 @@ void SvgPicture::setSource(const QString &path)
 
 QSize SvgPicture::sizeHint() const
 {
-    // The drawing's own size in points, grown with the font so that the
-    // picture keeps its place beside the text.
+    // The drawing's own size at a 12-pixel line of text, grown with the
+    // font so that the picture keeps its proportion to the text beside it.
     const QSize own = m_renderer.isValid() ? m_renderer.defaultSize() : QSize(48, 48);
-    const qreal scale = fontMetrics().height() / 16.0;
+    const qreal scale = fontMetrics().height() / 12.0;
     return (QSizeF(own) * qMax<qreal>(1.0, scale)).toSize();
 }
 

@@ -11,7 +11,7 @@ frmEPIKOMBIO::frmEPIKOMBIO(Workspace &ws, EffectsHandler onEffects, QWidget *par
 {
     m_ui->setupUi(this);
     makeNumberBox(m_ui->nodeBox);
-    prepare(this);
+    prepare();
     m_ui->fxPicture->setSource(QStringLiteral(":/pictures/load_fx.svg"));
     m_ui->fyPicture->setSource(QStringLiteral(":/pictures/load_fy.svg"));
     setEnterMove(m_ui->fxEdit, m_ui->fyEdit);

@@ -17,7 +17,7 @@ frmKomboi::frmKomboi(Workspace &ws, EffectsHandler onEffects, QWidget *parent)
 {
     m_ui->setupUi(this);
     makeNumberBox(m_ui->numberBox);
-    prepare(this);
+    prepare();
     m_ui->supportPicture->setCursor(Qt::PointingHandCursor);
     setEnterMove(m_ui->xEdit, m_ui->yEdit);
     setEnterMove(m_ui->yEdit, m_ui->applyButton);

@@ -10,7 +10,7 @@ frmMETAKINISI::frmMETAKINISI(Workspace &ws, EffectsHandler onEffects, QWidget *p
     m_ui->setupUi(this);
     makeNumberBox(m_ui->firstBox);
     makeNumberBox(m_ui->lastBox);
-    prepare(this);
+    prepare();
     connect(m_ui->applyButton, &QPushButton::clicked, this, &frmMETAKINISI::apply);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -8,7 +8,7 @@ frmOmades::frmOmades(Workspace &ws, EffectsHandler onEffects, QWidget *parent)
 {
     m_ui->setupUi(this);
     makeNumberBox(m_ui->numberBox);
-    prepare(this);
+    prepare();
     setEnterMove(m_ui->eEdit, m_ui->aEdit);
     setEnterMove(m_ui->aEdit, m_ui->applyButton);
     connectControls();

@@ -10,7 +10,7 @@ frmSigxonefsi::frmSigxonefsi(Workspace &ws, EffectsHandler onEffects, QWidget *p
     m_ui->setupUi(this);
     makeNumberBox(m_ui->nodeBBox);
     makeNumberBox(m_ui->nodeABox);
-    prepare(this);
+    prepare();
     connect(m_ui->nodeBBox, &QComboBox::activated, this, [this] {
         readFields();
         m_form.chooseNodeB();

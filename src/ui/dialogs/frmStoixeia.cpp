@@ -10,7 +10,7 @@ frmStoixeia::frmStoixeia(Workspace &ws, EffectsHandler onEffects, QWidget *paren
     m_ui->setupUi(this);
     for (QComboBox *box : {m_ui->numberBox, m_ui->nodeIBox, m_ui->nodeJBox, m_ui->groupBox})
         makeNumberBox(box);
-    prepare(this);
+    prepare();
     connectControls();
 }
 
