@@ -221,17 +221,6 @@ TEST(NodeForm, SelectingNewApplyingAndDeletingMoveTheFormOn)
     EXPECT_EQ(form.fields.y, "3");
     EXPECT_EQ(form.focus, NodeField::Apply);
     EXPECT_EQ(form.effects, (EditEffects{true, true, false}));
-
-    // A refused Apply keeps the fields and points at the field.
-    form.pressNew();
-    form.fields.x = QStringLiteral("1");
-    form.fields.y = QStringLiteral("3");
-    t.okBoxes();
-    form.pressApply();
-    EXPECT_EQ(form.focus, NodeField::X);
-    EXPECT_EQ(form.fields.x, "1");
-    EXPECT_EQ(form.effects, EditEffects{});
-    EXPECT_EQ(t.prompts.unscripted, 0);
 }
 
 TEST(NodeForm, ConstraintsSpringsAndThePictureFollowEachOther)
