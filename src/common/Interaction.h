@@ -46,7 +46,7 @@ private:
     MainWindowHooks *m_hooks = &m_noHooks;
     EditRecorder m_noRecorder;
     EditRecorder *m_edits = &m_noRecorder;
-    int m_editDepth = 0;   // open EditSteps
+    int m_editDepth = 0; // open EditSteps
 };
 
 inline EditStep::EditStep(Interaction &user, const QString &label) : m_user(user)

@@ -28,8 +28,9 @@ bool sameNodes(const Model &m, int e1, int e2)
 double askCoincidenceTolerance(Interaction &user)
 {
     const auto answer = user.prompts().input(
-        QStringLiteral("Give the value for tolerance (Max. distance for which two nodes are considered to "
-                       "coincide).\n\n(Value between [0 , 0.001], Default=10E-5)"),
+        QStringLiteral(
+            "Give the value for tolerance (Max. distance for which two nodes are considered to "
+            "coincide).\n\n(Value between [0 , 0.001], Default=10E-5)"),
         kProgramTitle, QString());
     if (!answer || answer->isEmpty()) {
         inform(user, QStringLiteral("Tolerance = 10E-5 (Default value)."));
@@ -64,17 +65,19 @@ std::optional<int> checkCoincidentNodes(const Model &m, Interaction &user)
                 continue;
             ++found;
             inform(user,
-                   QStringLiteral("Nodes: #%1 and #%2 theoretically coincide.\n\nDistance between them D= %3")
+                   QStringLiteral(
+                       "Nodes: #%1 and #%2 theoretically coincide.\n\nDistance between them D= %3")
                        .arg(i)
                        .arg(j)
                        .arg(nf::generalDouble(d)),
                    PromptIcon::None);
         }
     }
-    const QString summary = QStringLiteral("The search for coincident nodes is completed. %1 incidences of "
-                                           "coincident nodes were found. (Tolerance = %2).")
-                                .arg(found)
-                                .arg(nf::generalDouble(tolerance));
+    const QString summary =
+        QStringLiteral("The search for coincident nodes is completed. %1 incidences of "
+                       "coincident nodes were found. (Tolerance = %2).")
+            .arg(found)
+            .arg(nf::generalDouble(tolerance));
     user.log.append(summary, LogRed);
     inform(user, summary);
     return found;
@@ -92,23 +95,25 @@ std::optional<int> checkCoincidentElements(const Model &m, Interaction &user)
             if (!sameNodes(m, e1, e2))
                 continue;
             ++found;
-            const QString text = QStringLiteral("The elements #%1 and #%2 between nodes #%3 and #%4 coincide. "
-                                                "One of them must be deleted.")
-                                     .arg(e1)
-                                     .arg(e2)
-                                     .arg(m.nodeI(e1))
-                                     .arg(m.nodeJ(e1));
+            const QString text =
+                QStringLiteral("The elements #%1 and #%2 between nodes #%3 and #%4 coincide. "
+                               "One of them must be deleted.")
+                    .arg(e1)
+                    .arg(e2)
+                    .arg(m.nodeI(e1))
+                    .arg(m.nodeJ(e1));
             user.log.append(text, LogRed);
             const PromptAnswer answer = user.prompts().message(
-                text + QStringLiteral("\nShall the search for coincident elements continue?"), QString(),
-                PromptIcon::Information, PromptButtons::YesNo);
+                text + QStringLiteral("\nShall the search for coincident elements continue?"),
+                QString(), PromptIcon::Information, PromptButtons::YesNo);
             if (answer != PromptAnswer::Yes)
                 return std::nullopt;
         }
     }
-    const QString summary = QStringLiteral("The search for coincident elements is completed. %1 incidences of "
-                                           "coincident elements were found.")
-                                .arg(found);
+    const QString summary =
+        QStringLiteral("The search for coincident elements is completed. %1 incidences of "
+                       "coincident elements were found.")
+            .arg(found);
     user.log.append(summary, LogRed);
     inform(user, summary);
     return found;

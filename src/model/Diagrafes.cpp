@@ -41,8 +41,10 @@ void Diagrafi_Kombou(Model &m, MessageLog &log, int n)
 
     for (int e = 1; e <= m.elementCount; ++e) {
         Element &el = m.elements[e];
-        if (m.nodeI(e) > n) el.ni -= 1;
-        if (m.nodeJ(e) > n) el.nj -= 1;
+        if (m.nodeI(e) > n)
+            el.ni -= 1;
+        if (m.nodeJ(e) > n)
+            el.nj -= 1;
     }
 
     log.append(nodeDeletionText(n, count), LogGreen);

@@ -29,8 +29,8 @@ Verdict<Field> refuse(Interaction &user, const QString &text, Field field, bool 
 // What the main window does after a dialog's action.
 struct EditEffects {
     bool redraw = false;
-    bool modelDrawing = false;          // drawing mode 0, the quantity buttons hidden
-    bool hideQuantityButtons = false;   // the diagram quantity buttons only
+    bool modelDrawing = false;        // drawing mode 0, the quantity buttons hidden
+    bool hideQuantityButtons = false; // the diagram quantity buttons only
 
     bool operator==(const EditEffects &) const = default;
 };
@@ -42,7 +42,4 @@ inline QString stateLabel(bool isNew)
 }
 
 // The text a dialog's number box shows for entry n.
-inline QString entryText(int n)
-{
-    return QString::number(n);
-}
+inline QString entryText(int n) { return QString::number(n); }

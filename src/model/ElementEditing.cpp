@@ -16,7 +16,8 @@ ElementVerdict checkReference(Interaction &user, const QString &text, int count,
     if (v < 1 || !typed::isWhole(v))
         return refuse(user, unacceptable, field);
     if (v > count)
-        return refuse(user, QStringLiteral("There is no %1 #%2.").arg(item, text.trimmed()), field, true);
+        return refuse(user, QStringLiteral("There is no %1 #%2.").arg(item, text.trimmed()), field,
+                      true);
     return ElementVerdict::pass();
 }
 
@@ -38,7 +39,8 @@ bool elementsDialogMayOpen(const Model &m, Interaction &user)
         return false;
     }
     if (m.nodeCount < 2) {
-        user.reportWarning(QStringLiteral("Before defining an element, at least two nodes must have been defined."));
+        user.reportWarning(QStringLiteral(
+            "Before defining an element, at least two nodes must have been defined."));
         return false;
     }
     return true;
@@ -49,7 +51,8 @@ ElementVerdict elegxos_stoixeion(const Model &m, Interaction &user, const Elemen
     const double v = typed::number(in.number);
     if (v > kMaxElements)
         return refuse(user,
-                      QStringLiteral("The maximum number of elements that can be defined is %1.").arg(kMaxElements),
+                      QStringLiteral("The maximum number of elements that can be defined is %1.")
+                          .arg(kMaxElements),
                       ElementField::None);
     // Beyond the next new element there is no row to write.
     if (v < 1 || !typed::isWhole(v) || v > m.elementCount + 1)
@@ -61,14 +64,16 @@ ElementVerdict elegxos_stoixeion(const Model &m, Interaction &user, const Elemen
         ElementField field;
         const char *unacceptable, *item;
     } refs[] = {
-        {in.group, m.groupCount, ElementField::Group, "The value given for E,A Group number is unacceptable.",
-         "E,A Group"},
-        {in.nodeI, m.nodeCount, ElementField::NodeI, "The value given for node i number is unacceptable.", "node"},
-        {in.nodeJ, m.nodeCount, ElementField::NodeJ, "The value given for node j number is unacceptable.", "node"},
+        {in.group, m.groupCount, ElementField::Group,
+         "The value given for E,A Group number is unacceptable.", "E,A Group"},
+        {in.nodeI, m.nodeCount, ElementField::NodeI,
+         "The value given for node i number is unacceptable.", "node"},
+        {in.nodeJ, m.nodeCount, ElementField::NodeJ,
+         "The value given for node j number is unacceptable.", "node"},
     };
     for (const auto &r : refs) {
-        const ElementVerdict verdict = checkReference(user, r.text, r.count, r.field,
-                                                      QLatin1String(r.unacceptable), QLatin1String(r.item));
+        const ElementVerdict verdict = checkReference(
+            user, r.text, r.count, r.field, QLatin1String(r.unacceptable), QLatin1String(r.item));
         if (!verdict.ok)
             return verdict;
     }
@@ -86,7 +91,8 @@ ElementApplied applyElement(Model &m, Interaction &user, const ElementInput &in)
 
     out.element = static_cast<int>(typed::number(in.number));
     out.added = out.element == m.elementCount + 1;
-    const Element row{static_cast<float>(typed::number(in.nodeI)), static_cast<float>(typed::number(in.nodeJ)),
+    const Element row{static_cast<float>(typed::number(in.nodeI)),
+                      static_cast<float>(typed::number(in.nodeJ)),
                       static_cast<float>(typed::number(in.group))};
     const QString head = out.added ? QStringLiteral("New element #%1").arg(out.element)
                                    : QStringLiteral("* Element #") + in.number;
@@ -105,7 +111,8 @@ bool deleteElement(Model &m, Interaction &user, const QString &numberText)
 {
     const auto v = typed::itemNumber(numberText);
     if (!v || *v < 1 || *v > m.elementCount) {
-        user.reportWarning(QStringLiteral("Element does not exist to be deleted #") + numberText + QLatin1Char('.'));
+        user.reportWarning(QStringLiteral("Element does not exist to be deleted #") + numberText
+                           + QLatin1Char('.'));
         return false;
     }
     EditStep step(user, elementDeletionText(*v, m.elementCount));

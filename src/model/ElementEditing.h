@@ -10,7 +10,7 @@ class Interaction;
 struct Model;
 
 struct ElementInput {
-    QString number;   // the element number box
+    QString number; // the element number box
     QString nodeI, nodeJ, group;
 };
 

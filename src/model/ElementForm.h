@@ -8,15 +8,15 @@ class ElementForm {
 public:
     ElementForm(Model &model, Interaction &user) : m_model(model), m_user(user) {}
 
-    ElementInput fields;   // node boxes empty: nothing selected
+    ElementInput fields; // node boxes empty: nothing selected
     bool isNew = true;
     ElementField focus = ElementField::None;
     bool selectAll = false;
     EditEffects effects;
 
-    int entries() const;       // element number box: 1..elements + 1
-    int nodeEntries() const;   // node boxes: 1..nodes
-    int groupEntries() const;  // group box: 1..groups
+    int entries() const;      // element number box: 1..elements + 1
+    int nodeEntries() const;  // node boxes: 1..nodes
+    int groupEntries() const; // group box: 1..groups
 
     // Opening on `element` (0: the new-element entry), without moving the
     // focus.

@@ -30,17 +30,20 @@ GroupVerdict elegxos_omadon(const Model &m, Interaction &user, const GroupInput 
 {
     const double v = typed::number(in.number);
     if (v > kMaxGroups)
-        return refuse(user, QStringLiteral("The maximum number of Groups that can be defined is %1.").arg(kMaxGroups),
+        return refuse(user,
+                      QStringLiteral("The maximum number of Groups that can be defined is %1.")
+                          .arg(kMaxGroups),
                       GroupField::None);
     // Beyond the next new group there is no row to write.
     if (v < 1 || !typed::isWhole(v) || v > m.groupCount + 1)
-        return refuse(user, QStringLiteral("The value given for Group number is unacceptable."), GroupField::Number);
+        return refuse(user, QStringLiteral("The value given for Group number is unacceptable."),
+                      GroupField::Number);
     if (!acceptable(in.e))
-        return refuse(user, QStringLiteral("The value given for Youngs Modulus E is unacceptable."), GroupField::E,
-                      true);
+        return refuse(user, QStringLiteral("The value given for Youngs Modulus E is unacceptable."),
+                      GroupField::E, true);
     if (!acceptable(in.a))
-        return refuse(user, QStringLiteral("The value given for Section area A is unacceptable."), GroupField::A,
-                      true);
+        return refuse(user, QStringLiteral("The value given for Section area A is unacceptable."),
+                      GroupField::A, true);
     return GroupVerdict::pass();
 }
 
@@ -56,8 +59,8 @@ GroupApplied applyGroup(Model &m, Interaction &user, const GroupInput &in)
     const ElementGroup row{*typed::dbl(in.e), *typed::dbl(in.a)};
     const QString head = out.added ? QStringLiteral("New group #%1").arg(out.group)
                                    : QStringLiteral("* Group #") + in.number;
-    const QString line = head + QStringLiteral(", E= ") + nf::generalDouble(row.E) + QStringLiteral(", A= ")
-        + nf::generalDouble(row.A);
+    const QString line = head + QStringLiteral(", E= ") + nf::generalDouble(row.E)
+        + QStringLiteral(", A= ") + nf::generalDouble(row.A);
 
     EditStep step(user, line);
     if (out.added)
@@ -73,13 +76,15 @@ bool deleteGroup(Model &m, Interaction &user, const QString &numberText)
     const auto v = typed::itemNumber(numberText);
     const int count = m.groupCount;
     if (!v || *v < 1 || *v > count) {
-        user.reportWarning(QStringLiteral("There is no Group #") + numberText + QStringLiteral(" to delete."));
+        user.reportWarning(QStringLiteral("There is no Group #") + numberText
+                           + QStringLiteral(" to delete."));
         return false;
     }
     const int g = *v;
     if (firstElementOfGroup(m, g) != 0) {
         user.reportWarning(
-            QStringLiteral("Group #%1 cannot be deleted since there are elements belonging to it.").arg(g));
+            QStringLiteral("Group #%1 cannot be deleted since there are elements belonging to it.")
+                .arg(g));
         return false;
     }
 

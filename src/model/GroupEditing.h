@@ -10,7 +10,7 @@ class Interaction;
 struct Model;
 
 struct GroupInput {
-    QString number;   // the group number box
+    QString number; // the group number box
     QString e, a;
 };
 

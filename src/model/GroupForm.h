@@ -12,7 +12,7 @@ public:
     bool selectAll = false;
     EditEffects effects;
 
-    int entries() const;   // group number box: 1..groups + 1
+    int entries() const; // group number box: 1..groups + 1
 
     // Opening shows the new-group entry, without moving the focus.
     void open();

@@ -25,7 +25,8 @@ std::pair<QString, int> loadLogLine(const LoadInput &in, const Node &old, float 
     if (fx == old.fx && fy == old.fy)
         return {};
     if (old.fx == 0 && old.fy == 0)
-        return {QStringLiteral("New loads on node #") + in.node + loadParts(in, fx, fy), LogDarkBlue};
+        return {QStringLiteral("New loads on node #") + in.node + loadParts(in, fx, fy),
+                LogDarkBlue};
     if (fx == 0 && fy == 0)
         return {QStringLiteral("Loads deleted on node #") + in.node, LogGreen};
     return {QStringLiteral("* Loads on node #") + in.node + loadParts(in, fx, fy), LogDarkBlue};
@@ -37,7 +38,8 @@ bool loadsDialogMayOpen(const Model &m, Interaction &user)
 {
     if (m.nodeCount > 0)
         return true;
-    user.reportWarning(QStringLiteral("Before defining a nodal load, at least one node must have been defined"));
+    user.reportWarning(
+        QStringLiteral("Before defining a nodal load, at least one node must have been defined"));
     return false;
 }
 
@@ -45,11 +47,14 @@ LoadVerdict checkLoadInput(const Model &m, Interaction &user, const LoadInput &i
 {
     const auto n = typed::itemNumber(in.node);
     if (!n || *n < 1 || *n > m.nodeCount)
-        return refuse(user, QStringLiteral("There is no node #%1.").arg(in.node.trimmed()), LoadField::Node, true);
+        return refuse(user, QStringLiteral("There is no node #%1.").arg(in.node.trimmed()),
+                      LoadField::Node, true);
     if (!typed::single(in.fx))
-        return refuse(user, QStringLiteral("The value given for Fx is unacceptable."), LoadField::Fx, true);
+        return refuse(user, QStringLiteral("The value given for Fx is unacceptable."),
+                      LoadField::Fx, true);
     if (!typed::single(in.fy))
-        return refuse(user, QStringLiteral("The value given for Fy is unacceptable."), LoadField::Fy, true);
+        return refuse(user, QStringLiteral("The value given for Fy is unacceptable."),
+                      LoadField::Fy, true);
     return LoadVerdict::pass();
 }
 
@@ -86,7 +91,9 @@ LoadApplied deleteLoad(Model &m, Interaction &user, LoadInput &in)
         in.fy.clear();
         return applyLoad(m, user, in);
     }
-    return {refuse(user, QStringLiteral("There is no load to delete on node #") + in.node, LoadField::Apply), 0};
+    return {refuse(user, QStringLiteral("There is no load to delete on node #") + in.node,
+                   LoadField::Apply),
+            0};
 }
 
 std::vector<int> loadedNodes(const Model &m)

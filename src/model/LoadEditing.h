@@ -11,7 +11,7 @@ class Interaction;
 struct Model;
 
 struct LoadInput {
-    QString node;   // the node box
+    QString node; // the node box
     QString fx, fy;
 };
 

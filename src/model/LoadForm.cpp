@@ -6,10 +6,7 @@
 namespace {
 
 // A force box is empty where the force is 0.
-QString forceText(float f)
-{
-    return f != 0 ? nf::generalSingle(f) : QString();
-}
+QString forceText(float f) { return f != 0 ? nf::generalSingle(f) : QString(); }
 
 } // namespace
 

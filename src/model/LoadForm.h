@@ -12,8 +12,8 @@ public:
     bool selectAll = false;
     EditEffects effects;
 
-    int nodeEntries() const;          // node box: 1..nodes
-    std::vector<int> loaded() const;  // the list of loaded nodes
+    int nodeEntries() const;         // node box: 1..nodes
+    std::vector<int> loaded() const; // the list of loaded nodes
 
     // Opening on `node` (0: node 1).
     void open(int node = 0);

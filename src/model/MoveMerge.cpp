@@ -53,10 +53,13 @@ bool removeJoiningElements(Model &m, Interaction &user, int a, int b, bool &chan
             ++e;
             continue;
         }
-        const QString first = QStringLiteral("Between nodes to be merged there is element #%1.").arg(e);
-        const PromptAnswer answer = user.prompts().message(
-            first + QStringLiteral("\nDo you want this element to be deleted in order for the nodes to be merged?"),
-            kProgramTitle, PromptIcon::Question, PromptButtons::OkCancel);
+        const QString first =
+            QStringLiteral("Between nodes to be merged there is element #%1.").arg(e);
+        const PromptAnswer answer =
+            user.prompts().message(first
+                                       + QStringLiteral("\nDo you want this element to be deleted "
+                                                        "in order for the nodes to be merged?"),
+                                   kProgramTitle, PromptIcon::Question, PromptButtons::OkCancel);
         user.log.append(first, LogRed);
         if (answer != PromptAnswer::Ok)
             return false;
@@ -81,10 +84,12 @@ MoveVerdict moveNodes(Model &m, Interaction &user, const MoveInput &in, bool &ch
     changed = false;
     const auto dx = typed::single(in.dx);
     if (!dx)
-        return refuse(user, QStringLiteral("The value given for dx is unacceptable."), MoveField::Dx, true);
+        return refuse(user, QStringLiteral("The value given for dx is unacceptable."),
+                      MoveField::Dx, true);
     const auto dy = typed::single(in.dy);
     if (!dy)
-        return refuse(user, QStringLiteral("The value given for dy is unacceptable."), MoveField::Dy, true);
+        return refuse(user, QStringLiteral("The value given for dy is unacceptable."),
+                      MoveField::Dy, true);
     if (*dx == 0 && *dy == 0)
         return MoveVerdict::pass();
     const auto first = existingNode(m, in.first);
@@ -95,7 +100,8 @@ MoveVerdict moveNodes(Model &m, Interaction &user, const MoveInput &in, bool &ch
         return refuse(user, noSuchNode(in.last), MoveField::Last, true);
     if (const MoveField f = offsetOverflow(m, *first, *last, *dx, *dy); f != MoveField::None)
         return refuse(user,
-                      QStringLiteral("The value given for %1 is unacceptable.").arg(f == MoveField::Dx ? QStringLiteral("dx") : QStringLiteral("dy")),
+                      QStringLiteral("The value given for %1 is unacceptable.")
+                          .arg(f == MoveField::Dx ? QStringLiteral("dx") : QStringLiteral("dy")),
                       f, true);
 
     const QString line = QStringLiteral("Moved nodes: #%1 to #%2, dx=%3, dy=%4")
@@ -130,8 +136,10 @@ MergeVerdict mergeNodes(Model &m, Interaction &user, const MergeInput &in, bool 
     if (!removeJoiningElements(m, user, *a, *b, changed))
         return MergeVerdict::pass();
     for (int e = 1; e <= m.elementCount; ++e) {
-        if (m.nodeI(e) == *b) m.elements[e].ni = float(*a);
-        if (m.nodeJ(e) == *b) m.elements[e].nj = float(*a);
+        if (m.nodeI(e) == *b)
+            m.elements[e].ni = float(*a);
+        if (m.nodeJ(e) == *b)
+            m.elements[e].nj = float(*a);
     }
     Node &nodeA = m.nodes[*a];
     const Node &nodeB = m.nodes[*b];
@@ -141,7 +149,8 @@ MergeVerdict mergeNodes(Model &m, Interaction &user, const MergeInput &in, bool 
     }
     user.log.append(line, LogDarkBlue);
     if (in.midpoint)
-        user.log.append(QStringLiteral("Node #%1 moved to the middle of segment A\u0392.").arg(*a), LogDarkBlue);
+        user.log.append(QStringLiteral("Node #%1 moved to the middle of segment A\u0392.").arg(*a),
+                        LogDarkBlue);
     if (in.deleteB)
         Diagrafi_Kombou(m, user.log, *b);
     m.modelChanged = true;

@@ -14,7 +14,7 @@ struct Model;
 bool nodesDefined(const Model &model, Interaction &user);
 
 struct MoveInput {
-    QString first, last;   // node boxes
+    QString first, last; // node boxes
     QString dx, dy;
 };
 
@@ -30,9 +30,9 @@ using MoveVerdict = Verdict<MoveField>;
 MoveVerdict moveNodes(Model &model, Interaction &user, const MoveInput &in, bool &changed);
 
 struct MergeInput {
-    QString nodeB, nodeA;   // node boxes
+    QString nodeB, nodeA; // node boxes
     bool deleteB = false;
-    bool midpoint = false;  // "Move node A to the middle of segment AB"
+    bool midpoint = false; // "Move node A to the middle of segment AB"
 };
 
 enum class MergeField { None, NodeB, NodeA, Apply };

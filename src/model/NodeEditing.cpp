@@ -62,7 +62,9 @@ NodeVerdict checkRanges(Interaction &user, const NodeInput &in)
                   {in.ky, "Ky", NodeField::Ky}};
     for (const auto &f : fields) {
         if (!typed::single(f.text))
-            return refuse(user, QStringLiteral("The value given for %1 is unacceptable.").arg(QLatin1String(f.name)),
+            return refuse(user,
+                          QStringLiteral("The value given for %1 is unacceptable.")
+                              .arg(QLatin1String(f.name)),
                           f.field, true);
     }
     return NodeVerdict::pass();
@@ -82,8 +84,10 @@ NodeVerdict elegxos_kombon(const Model &m, Interaction &user, const NodeInput &i
 {
     const double v = typed::number(in.number);
     if (v > kMaxNodes)
-        return refuse(user, QStringLiteral("The maximum number of nodes that can be defined is %1.").arg(kMaxNodes),
-                      NodeField::None);
+        return refuse(
+            user,
+            QStringLiteral("The maximum number of nodes that can be defined is %1.").arg(kMaxNodes),
+            NodeField::None);
     if (const int i = nodeAt(m, in, v)) {
         return refuse(user,
                       QStringLiteral("At (%1, %2) there is already node #%3. ")
@@ -93,7 +97,8 @@ NodeVerdict elegxos_kombon(const Model &m, Interaction &user, const NodeInput &i
     }
     // Beyond the next new node there is no row to write.
     if (v < 1 || !typed::isWhole(v) || v > m.nodeCount + 1)
-        return refuse(user, QStringLiteral("The value given for node number is unacceptable."), NodeField::Number);
+        return refuse(user, QStringLiteral("The value given for node number is unacceptable."),
+                      NodeField::Number);
     const double kx = typed::number(in.kx);
     if (kx < 0 || typed::number(in.ky) < 0)
         return refuse(user, QStringLiteral("The elastic constants cannot have negative values."),
@@ -134,12 +139,14 @@ NodeDeletion deleteNode(Model &m, Interaction &user, const QString &numberText)
 {
     const auto v = typed::itemNumber(numberText);
     if (!v || *v < 1 || *v > m.nodeCount) {
-        user.reportWarning(QStringLiteral("There is no node to be deleted #") + numberText + QLatin1Char('.'));
+        user.reportWarning(QStringLiteral("There is no node to be deleted #") + numberText
+                           + QLatin1Char('.'));
         return NodeDeletion::Refused;
     }
     const int n = *v;
     if (firstElementUsing(m, n) != 0) {
-        const QString first = QStringLiteral("There are elements connected to the node, that must also be deleted.");
+        const QString first =
+            QStringLiteral("There are elements connected to the node, that must also be deleted.");
         const PromptAnswer answer = user.prompts().message(
             first + QStringLiteral("\nDo you want the deletion process to proceed?"), kProgramTitle,
             PromptIcon::Exclamation, PromptButtons::OkCancel);

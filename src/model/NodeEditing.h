@@ -14,7 +14,7 @@ struct Spring;
 
 // The dialog's fields as typed. Empty texts read as 0.
 struct NodeInput {
-    QString number;   // the node number box
+    QString number; // the node number box
     QString x, y, kx, ky;
     bool fixedX = false, fixedY = false;
 };
@@ -31,8 +31,8 @@ NodeVerdict elegxos_kombon(const Model &model, Interaction &user, const NodeInpu
 
 struct NodeApplied {
     NodeVerdict verdict;
-    int node = 0;        // the node written
-    bool added = false;  // a new node
+    int node = 0;       // the node written
+    bool added = false; // a new node
 };
 
 // "Apply": validates, then writes the new last node or the existing one,

@@ -7,17 +7,11 @@
 namespace {
 
 // A spring box is empty where there is no spring.
-QString springText(float k)
-{
-    return k > 0 ? nf::generalSingle(k) : QString();
-}
+QString springText(float k) { return k > 0 ? nf::generalSingle(k) : QString(); }
 
 } // namespace
 
-int NodeForm::entries() const
-{
-    return m_model.nodeCount + 1;
-}
+int NodeForm::entries() const { return m_model.nodeCount + 1; }
 
 int NodeForm::supportPicture() const
 {
@@ -108,8 +102,7 @@ void NodeForm::pressDelete()
         focus = NodeField::Number;
         selectAll = true;
         break;
-    case NodeDeletion::Cancelled:
-        break;
+    case NodeDeletion::Cancelled: break;
     case NodeDeletion::Deleted: {
         // The entry of the deleted number now shows the node that followed.
         const int v = static_cast<int>(typed::number(fields.number));
@@ -140,7 +133,7 @@ void NodeForm::clickSupportPicture()
 {
     begin();
     // Pictures 1..4 in turn: free, x fixed, y fixed, both fixed.
-    const int next = supportPicture() % 4;   // 0-based index of the next one
+    const int next = supportPicture() % 4; // 0-based index of the next one
     setFixed(Axis::X, next & 1);
     setFixed(Axis::Y, next & 2);
 }

@@ -8,15 +8,9 @@
 
 namespace typed {
 
-double number(QStringView text)
-{
-    return nf::readLeadingNumber(text);
-}
+double number(QStringView text) { return nf::readLeadingNumber(text); }
 
-bool isWhole(double value)
-{
-    return std::isfinite(value) && value == std::floor(value);
-}
+bool isWhole(double value) { return std::isfinite(value) && value == std::floor(value); }
 
 std::optional<int> itemNumber(QStringView text)
 {
@@ -27,10 +21,7 @@ std::optional<int> itemNumber(QStringView text)
     return n ? std::optional<int>(*n) : std::nullopt;
 }
 
-std::optional<float> single(QStringView text)
-{
-    return toSingle(number(text));
-}
+std::optional<float> single(QStringView text) { return toSingle(number(text)); }
 
 std::optional<float> toSingle(double v)
 {

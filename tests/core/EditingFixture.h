@@ -11,7 +11,7 @@
 #include <vector>
 
 struct StepRecorder : EditRecorder {
-    std::vector<QString> labels;   // one per step begun
+    std::vector<QString> labels; // one per step begun
     int open = 0;
     int ended = 0;
     void begin(const QString &label) override
@@ -38,7 +38,10 @@ struct Editing {
     }
     Model &model() { return ws.model; }
     // Scripts the OK of `count` boxes that only tell something.
-    void okBoxes(int count = 1) { prompts.answers.insert(prompts.answers.end(), count, PromptAnswer::Ok); }
+    void okBoxes(int count = 1)
+    {
+        prompts.answers.insert(prompts.answers.end(), count, PromptAnswer::Ok);
+    }
 
     // Nodes at the given points, no constraints, loads or springs.
     void nodes(std::initializer_list<std::pair<float, float>> points)

@@ -1,42 +1,61 @@
 // The coincident-nodes and coincident-elements checks of the Tools menu:
 // the tolerance and its limits, the pair boxes in their order, the summary,
 // and the early stop.
-#include "core/EditingFixture.h"
 #include "common/NumberForms.h"
+#include "core/EditingFixture.h"
 #include "model/CoincidenceChecks.h"
 
 #include <cmath>
 
 namespace {
 
-const QString kTolerancePrompt = QStringLiteral(
-    "Give the value for tolerance (Max. distance for which two nodes are considered to coincide).\n\n"
-    "(Value between [0 , 0.001], Default=10E-5)");
+const QString kTolerancePrompt = QStringLiteral("Give the value for tolerance (Max. distance for "
+                                                "which two nodes are considered to coincide).\n\n"
+                                                "(Value between [0 , 0.001], Default=10E-5)");
 
 TEST(CoincidentNodes, ToleranceIsClampedAndPairsAreShownInOrder)
 {
     const struct {
         const char *name;
         std::optional<QString> answer;
-        const char *toleranceBox;       // nullptr: none
+        const char *toleranceBox; // nullptr: none
         std::vector<const char *> pairs;
         const char *summary;
     } rows[] = {
-        {"cancelled: the default", std::nullopt, "Tolerance = 10E-5 (Default value).", {"1 and #2", "1 and #3", "2 and #3"},
-         "The search for coincident nodes is completed. 3 incidences of coincident nodes were found. (Tolerance = "
+        {"cancelled: the default",
+         std::nullopt,
+         "Tolerance = 10E-5 (Default value).",
+         {"1 and #2", "1 and #3", "2 and #3"},
+         "The search for coincident nodes is completed. 3 incidences of coincident nodes were "
+         "found. (Tolerance = "
          "1E-05)."},
-        {"empty: the default", QString(), "Tolerance = 10E-5 (Default value).", {"1 and #2", "1 and #3", "2 and #3"},
-         "The search for coincident nodes is completed. 3 incidences of coincident nodes were found. (Tolerance = "
+        {"empty: the default",
+         QString(),
+         "Tolerance = 10E-5 (Default value).",
+         {"1 and #2", "1 and #3", "2 and #3"},
+         "The search for coincident nodes is completed. 3 incidences of coincident nodes were "
+         "found. (Tolerance = "
          "1E-05)."},
-        {"above the maximum", QStringLiteral("0.5"), "Tolerance = 0.001 (Maximum value).",
+        {"above the maximum",
+         QStringLiteral("0.5"),
+         "Tolerance = 0.001 (Maximum value).",
          {"1 and #2", "1 and #3", "1 and #4", "2 and #3", "2 and #4", "3 and #4"},
-         "The search for coincident nodes is completed. 6 incidences of coincident nodes were found. (Tolerance = "
+         "The search for coincident nodes is completed. 6 incidences of coincident nodes were "
+         "found. (Tolerance = "
          "0.001)."},
-        {"below the minimum: exact only", QStringLiteral("-1"), "Tolerance = 0 (Minimum value).", {"1 and #2"},
-         "The search for coincident nodes is completed. 1 incidences of coincident nodes were found. (Tolerance = "
+        {"below the minimum: exact only",
+         QStringLiteral("-1"),
+         "Tolerance = 0 (Minimum value).",
+         {"1 and #2"},
+         "The search for coincident nodes is completed. 1 incidences of coincident nodes were "
+         "found. (Tolerance = "
          "0)."},
-        {"no number reads 0", QStringLiteral("abc"), nullptr, {"1 and #2"},
-         "The search for coincident nodes is completed. 1 incidences of coincident nodes were found. (Tolerance = "
+        {"no number reads 0",
+         QStringLiteral("abc"),
+         nullptr,
+         {"1 and #2"},
+         "The search for coincident nodes is completed. 1 incidences of coincident nodes were "
+         "found. (Tolerance = "
          "0)."},
     };
     for (const auto &r : rows) {
@@ -60,9 +79,10 @@ TEST(CoincidentNodes, ToleranceIsClampedAndPairsAreShownInOrder)
             EXPECT_EQ(t.prompts.shown[k++].title, "");
         }
         for (const char *pair : r.pairs) {
-            EXPECT_TRUE(t.prompts.shown[k].text.startsWith(QStringLiteral("Nodes: #%1 theoretically coincide.\n\n"
-                                                                          "Distance between them D= ")
-                                                                .arg(QLatin1String(pair))))
+            EXPECT_TRUE(t.prompts.shown[k].text.startsWith(
+                QStringLiteral("Nodes: #%1 theoretically coincide.\n\n"
+                               "Distance between them D= ")
+                    .arg(QLatin1String(pair))))
                 << t.prompts.shown[k].text.toStdString();
             EXPECT_EQ(t.prompts.shown[k].icon, PromptIcon::None);
             EXPECT_EQ(t.prompts.shown[k++].title, "");
@@ -82,27 +102,34 @@ TEST(CoincidentNodes, DistanceIsWrittenInTheGeneralForm)
     t.prompts.inputs.push_back(QStringLiteral("0.001"));
     t.okBoxes(2);
     checkCoincidentNodes(t.model(), t.ws);
-    EXPECT_EQ(t.prompts.shown[1].text,
-              QStringLiteral("Nodes: #1 and #2 theoretically coincide.\n\nDistance between them D= %1")
-                  .arg(nf::generalDouble(std::hypot(double(0.0003f), double(0.0004f)))));
+    EXPECT_EQ(
+        t.prompts.shown[1].text,
+        QStringLiteral("Nodes: #1 and #2 theoretically coincide.\n\nDistance between them D= %1")
+            .arg(nf::generalDouble(std::hypot(double(0.0003f), double(0.0004f)))));
 }
 
 TEST(CoincidentElements, PairsInEitherDirectionAndTheEarlyStop)
 {
     using A = PromptAnswer;
-    const QString first = QStringLiteral("The elements #1 and #3 between nodes #1 and #2 coincide. One of them must "
-                                         "be deleted.");
-    const QString second = QStringLiteral("The elements #2 and #4 between nodes #2 and #3 coincide. One of them must "
-                                          "be deleted.");
-    const QString summary = QStringLiteral("The search for coincident elements is completed. 2 incidences of "
-                                           "coincident elements were found.");
+    const QString first =
+        QStringLiteral("The elements #1 and #3 between nodes #1 and #2 coincide. One of them must "
+                       "be deleted.");
+    const QString second =
+        QStringLiteral("The elements #2 and #4 between nodes #2 and #3 coincide. One of them must "
+                       "be deleted.");
+    const QString summary =
+        QStringLiteral("The search for coincident elements is completed. 2 incidences of "
+                       "coincident elements were found.");
     const struct {
         const char *name;
         std::vector<PromptAnswer> answers;
         std::optional<int> found;
         Lines lines;
     } rows[] = {
-        {"to the end", {A::Yes, A::Yes, A::Ok}, 2, {{first, LogRed}, {second, LogRed}, {summary, LogRed}}},
+        {"to the end",
+         {A::Yes, A::Yes, A::Ok},
+         2,
+         {{first, LogRed}, {second, LogRed}, {summary, LogRed}}},
         {"No stops without a summary", {A::No}, std::nullopt, {{first, LogRed}}},
     };
     for (const auto &r : rows) {
@@ -118,7 +145,8 @@ TEST(CoincidentElements, PairsInEitherDirectionAndTheEarlyStop)
         EXPECT_EQ(t.lines(), r.lines);
         const auto boxes = t.prompts.messages();
         ASSERT_EQ(boxes.size(), r.answers.size());
-        EXPECT_EQ(boxes[0].text, first + QStringLiteral("\nShall the search for coincident elements continue?"));
+        EXPECT_EQ(boxes[0].text,
+                  first + QStringLiteral("\nShall the search for coincident elements continue?"));
         EXPECT_EQ(boxes[0].buttons, PromptButtons::YesNo);
         EXPECT_EQ(boxes[0].icon, PromptIcon::Information);
         EXPECT_EQ(boxes[0].title, "");

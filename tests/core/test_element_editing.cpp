@@ -16,23 +16,57 @@ TEST(ElementEditing, RefusalsComeInTheirOrderAndChangeNothing)
         ElementField focus;
         bool selectAll;
     } rows[] = {
-        {"number above the limit", {"201", "1", "1", "1"}, "The maximum number of elements that can be defined is 200.",
-         ElementField::None, false},
-        {"number 0", {"0", "1", "2", "1"}, "The value given for element number is unacceptable.",
-         ElementField::Number, false},
-        {"number beyond the new element", {"4", "1", "2", "1"}, "The value given for element number is unacceptable.",
-         ElementField::Number, false},
-        {"group not whole", {"3", "1", "2", "1.5"}, "The value given for E,A Group number is unacceptable.",
-         ElementField::Group, false},
-        {"group that does not exist", {"3", "1", "2", "3"}, "There is no E,A Group #3.", ElementField::Group, true},
-        {"node i empty", {"3", "", "2", "1"}, "The value given for node i number is unacceptable.",
-         ElementField::NodeI, false},
-        {"node i that does not exist", {"3", " 5", "2", "1"}, "There is no node #5.", ElementField::NodeI, true},
-        {"node j negative", {"3", "1", "-2", "1"}, "The value given for node j number is unacceptable.",
-         ElementField::NodeJ, false},
-        {"node j far beyond", {"3", "1", "1e39", "1"}, "There is no node #1e39.", ElementField::NodeJ, true},
+        {"number above the limit",
+         {"201", "1", "1", "1"},
+         "The maximum number of elements that can be defined is 200.",
+         ElementField::None,
+         false},
+        {"number 0",
+         {"0", "1", "2", "1"},
+         "The value given for element number is unacceptable.",
+         ElementField::Number,
+         false},
+        {"number beyond the new element",
+         {"4", "1", "2", "1"},
+         "The value given for element number is unacceptable.",
+         ElementField::Number,
+         false},
+        {"group not whole",
+         {"3", "1", "2", "1.5"},
+         "The value given for E,A Group number is unacceptable.",
+         ElementField::Group,
+         false},
+        {"group that does not exist",
+         {"3", "1", "2", "3"},
+         "There is no E,A Group #3.",
+         ElementField::Group,
+         true},
+        {"node i empty",
+         {"3", "", "2", "1"},
+         "The value given for node i number is unacceptable.",
+         ElementField::NodeI,
+         false},
+        {"node i that does not exist",
+         {"3", " 5", "2", "1"},
+         "There is no node #5.",
+         ElementField::NodeI,
+         true},
+        {"node j negative",
+         {"3", "1", "-2", "1"},
+         "The value given for node j number is unacceptable.",
+         ElementField::NodeJ,
+         false},
+        {"node j far beyond",
+         {"3", "1", "1e39", "1"},
+         "There is no node #1e39.",
+         ElementField::NodeJ,
+         true},
         // Only after every number passed.
-        {"nodes i and j equal", {"3", "3", "3", "1"}, "Given nodes i and j coincide.", ElementField::NodeI, false},
+        {"nodes i and j equal",
+         {"3", "3", "3", "1"},
+         "Given nodes i and j coincide.",
+         ElementField::NodeI,
+         false},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
@@ -77,20 +111,21 @@ TEST(ElementEditing, ApplyAndDeleteWriteTheirLines)
     EXPECT_EQ(form.focus, ElementField::Apply);
     form.fields.group = QStringLiteral("2");
     form.pressApply();
-    EXPECT_EQ(form.fields.number, "2");       // on to the next element
+    EXPECT_EQ(form.fields.number, "2"); // on to the next element
     EXPECT_EQ(form.fields.nodeI, "2");
     EXPECT_EQ(form.focus, ElementField::Apply);
 
-    form.pressDelete();                        // element 2 of 3
+    form.pressDelete(); // element 2 of 3
     EXPECT_EQ(form.fields.number, "2");
-    EXPECT_EQ(form.fields.nodeI, "3");         // the old element 3
+    EXPECT_EQ(form.fields.nodeI, "3"); // the old element 3
     EXPECT_EQ(form.effects, (EditEffects{true, true, false}));
 
-    EXPECT_EQ(t.lines(), (Lines{{"New element #1, Node i: #1, Node j: #2, E,A Group: #1", LogDarkBlue},
-                                {"New element #2, Node i: #2, Node j: #3, E,A Group: #1", LogDarkBlue},
-                                {"New element #3, Node i: #3, Node j: #1, E,A Group: #1", LogDarkBlue},
-                                {"* Element #1, Node i: #1, Node j: #2, E,A Group: #2", LogDarkBlue},
-                                {"Element deleted: #2. Elements renumbered: #3.", LogGreen}}));
+    EXPECT_EQ(t.lines(),
+              (Lines{{"New element #1, Node i: #1, Node j: #2, E,A Group: #1", LogDarkBlue},
+                     {"New element #2, Node i: #2, Node j: #3, E,A Group: #1", LogDarkBlue},
+                     {"New element #3, Node i: #3, Node j: #1, E,A Group: #1", LogDarkBlue},
+                     {"* Element #1, Node i: #1, Node j: #2, E,A Group: #2", LogDarkBlue},
+                     {"Element deleted: #2. Elements renumbered: #3.", LogGreen}}));
     EXPECT_EQ(t.steps.labels.size(), 5u);
     EXPECT_EQ(t.steps.ended, 5);
 }
@@ -101,8 +136,10 @@ TEST(ElementEditing, OpeningNeedsAGroupAndTwoNodes)
         int nodes, groups;
         const char *message;
     } rows[] = {
-        {5, 0, "Before defining an element, at least one E,A Element Group must have been defined."},
-        {0, 0, "Before defining an element, at least one E,A Element Group must have been defined."},
+        {5, 0,
+         "Before defining an element, at least one E,A Element Group must have been defined."},
+        {0, 0,
+         "Before defining an element, at least one E,A Element Group must have been defined."},
         {1, 1, "Before defining an element, at least two nodes must have been defined."},
         {2, 1, nullptr},
     };
@@ -131,7 +168,8 @@ TEST(ElementEditing, DeletionRefusesEveryNumberThatIsNoElement)
         form.fields.number = QLatin1String(number);
         t.okBoxes();
         form.pressDelete();
-        t.expectRefused(QStringLiteral("Element does not exist to be deleted #%1.").arg(QLatin1String(number)));
+        t.expectRefused(
+            QStringLiteral("Element does not exist to be deleted #%1.").arg(QLatin1String(number)));
         EXPECT_EQ(t.model().elementCount, 2);
         EXPECT_EQ(form.focus, ElementField::Number);
     }
@@ -145,16 +183,30 @@ TEST(GroupEditing, RefusalsComeInTheirOrder)
         const char *message;
         GroupField focus;
     } rows[] = {
-        {"number above the limit", {"51", "0", "0"}, "The maximum number of Groups that can be defined is 50.",
+        {"number above the limit",
+         {"51", "0", "0"},
+         "The maximum number of Groups that can be defined is 50.",
          GroupField::None},
-        {"number not whole", {"1.5", "1", "1"}, "The value given for Group number is unacceptable.",
+        {"number not whole",
+         {"1.5", "1", "1"},
+         "The value given for Group number is unacceptable.",
          GroupField::Number},
-        {"number beyond the new group", {"4", "1", "1"}, "The value given for Group number is unacceptable.",
+        {"number beyond the new group",
+         {"4", "1", "1"},
+         "The value given for Group number is unacceptable.",
          GroupField::Number},
-        {"E of 0", {"3", "0", "-1"}, "The value given for Youngs Modulus E is unacceptable.", GroupField::E},
-        {"E too large for the model file", {"3", "1e400", "1"},
-         "The value given for Youngs Modulus E is unacceptable.", GroupField::E},
-        {"A of -1", {"3", "1", "-1"}, "The value given for Section area A is unacceptable.", GroupField::A},
+        {"E of 0",
+         {"3", "0", "-1"},
+         "The value given for Youngs Modulus E is unacceptable.",
+         GroupField::E},
+        {"E too large for the model file",
+         {"3", "1e400", "1"},
+         "The value given for Youngs Modulus E is unacceptable.",
+         GroupField::E},
+        {"A of -1",
+         {"3", "1", "-1"},
+         "The value given for Section area A is unacceptable.",
+         GroupField::A},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
@@ -174,16 +226,35 @@ TEST(GroupEditing, DeletionRefusesGroupsInUseAndRenumbersTheRest)
     const struct {
         const char *name;
         const char *number;
-        const char *message;   // refused with this, or deleted with `line`
+        const char *message; // refused with this, or deleted with `line`
         const char *line;
-        std::vector<int> groupsAfter;   // the elements' groups
-        std::vector<double> eAfter;     // E of the groups left
+        std::vector<int> groupsAfter; // the elements' groups
+        std::vector<double> eAfter;   // E of the groups left
     } rows[] = {
-        {"middle group", "2", nullptr, "Group deleted: #2. Groups renumbered: #3.", {1, 2}, {100, 300}},
-        {"last group", "3", "Group #3 cannot be deleted since there are elements belonging to it.", nullptr, {1, 3},
+        {"middle group",
+         "2",
+         nullptr,
+         "Group deleted: #2. Groups renumbered: #3.",
+         {1, 2},
+         {100, 300}},
+        {"last group",
+         "3",
+         "Group #3 cannot be deleted since there are elements belonging to it.",
+         nullptr,
+         {1, 3},
          {100, 200, 300}},
-        {"new-group entry", "4", "There is no Group #4 to delete.", nullptr, {1, 3}, {100, 200, 300}},
-        {"not a group", "0.5", "There is no Group #0.5 to delete.", nullptr, {1, 3}, {100, 200, 300}},
+        {"new-group entry",
+         "4",
+         "There is no Group #4 to delete.",
+         nullptr,
+         {1, 3},
+         {100, 200, 300}},
+        {"not a group",
+         "0.5",
+         "There is no Group #0.5 to delete.",
+         nullptr,
+         {1, 3},
+         {100, 200, 300}},
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
@@ -193,7 +264,8 @@ TEST(GroupEditing, DeletionRefusesGroupsInUseAndRenumbersTheRest)
         t.elements({{1, 2, 1}, {2, 1, 3}});
         t.okBoxes(r.message ? 1 : 0);
 
-        EXPECT_EQ(deleteGroup(t.model(), t.ws, QString::fromLatin1(r.number)), r.message == nullptr);
+        EXPECT_EQ(deleteGroup(t.model(), t.ws, QString::fromLatin1(r.number)),
+                  r.message == nullptr);
 
         if (r.message)
             t.expectRefused(QString::fromUtf8(r.message));
@@ -234,12 +306,13 @@ TEST(GroupForm, ApplyLogsAndDeleteHidesTheQuantityButtonsOnly)
     form.fields.number = QStringLiteral("1");
     form.pressDelete();
     EXPECT_EQ(form.fields.number, "1");
-    EXPECT_EQ(form.fields.e, "200");    // old group 2
+    EXPECT_EQ(form.fields.e, "200"); // old group 2
     EXPECT_EQ(form.effects, (EditEffects{true, false, true}));
 
-    EXPECT_EQ(t.lines(), (Lines{{"New group #4, E= 200, A= 0.5", LogDarkBlue},
-                                {"* Group #2, E= 200, A= 1E-30", LogDarkBlue},
-                                {"Group deleted: #1. Groups renumbered: #2 to #4.", LogGreen}}));
+    EXPECT_EQ(t.lines(),
+              (Lines{{"New group #4, E= 200, A= 0.5", LogDarkBlue},
+                     {"* Group #2, E= 200, A= 1E-30", LogDarkBlue},
+                     {"Group deleted: #1. Groups renumbered: #2 to #4.", LogGreen}}));
 }
 
 TEST(Capacities, NoDialogGoesBeyondTheElementAndGroupLimits)
@@ -264,9 +337,10 @@ TEST(Capacities, NoDialogGoesBeyondTheElementAndGroupLimits)
 
     EXPECT_EQ(t.model().elementCount, kMaxElements);
     EXPECT_EQ(t.model().groupCount, kMaxGroups);
-    EXPECT_EQ(t.boxes(), (std::vector<QString>{
-                             QStringLiteral("The maximum number of elements that can be defined is 200."),
-                             QStringLiteral("The maximum number of Groups that can be defined is 50.")}));
+    EXPECT_EQ(t.boxes(),
+              (std::vector<QString>{
+                  QStringLiteral("The maximum number of elements that can be defined is 200."),
+                  QStringLiteral("The maximum number of Groups that can be defined is 50.")}));
 }
 
 } // namespace

@@ -97,7 +97,10 @@ protected:
         return e && !e->text().isEmpty() && e->selectedText() == e->text();
     }
     // The last log entry.
-    LogEntry lastLog() const { return ws.log.entries().isEmpty() ? LogEntry{} : ws.log.entries().back(); }
+    LogEntry lastLog() const
+    {
+        return ws.log.entries().isEmpty() ? LogEntry{} : ws.log.entries().back();
+    }
 
     // The name a screen reader gives the control; a drop-down box is found
     // by its text field's name.

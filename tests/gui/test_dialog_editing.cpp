@@ -38,7 +38,7 @@ TEST_F(EditingDialogs, ElementsFollowTheFocusChainAndApply)
     open<frmStoixeia>();
     EXPECT_EQ(box("numberBox")->currentText(), "1");
     EXPECT_EQ(box("groupBox")->currentText(), "1");
-    EXPECT_EQ(box("nodeIBox")->currentIndex(), -1);   // nothing chosen yet
+    EXPECT_EQ(box("nodeIBox")->currentIndex(), -1); // nothing chosen yet
 
     choose("groupBox", 1);
     EXPECT_EQ(focused(), "nodeIBox");
@@ -90,7 +90,7 @@ TEST_F(EditingDialogs, GroupsApplyWithEnterAndRefuseADeletionInUse)
     type(edit("aEdit"), QStringLiteral("0"));
     enter();
     EXPECT_EQ(focused(), "applyButton");
-    EXPECT_EQ(ws.model.groupCount, 1);   // Enter in A only moved the focus
+    EXPECT_EQ(ws.model.groupCount, 1); // Enter in A only moved the focus
 
     prompts.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
     enter();
@@ -104,7 +104,8 @@ TEST_F(EditingDialogs, GroupsApplyWithEnterAndRefuseADeletionInUse)
     choose("numberBox", 1);
     EXPECT_EQ(edit("eEdit")->text(), "200000");
     press("deleteButton");
-    EXPECT_EQ(lastLog().text, "Group #1 cannot be deleted since there are elements belonging to it.");
+    EXPECT_EQ(lastLog().text,
+              "Group #1 cannot be deleted since there are elements belonging to it.");
     EXPECT_EQ(ws.model.groupCount, 2);
 }
 
@@ -125,9 +126,9 @@ TEST_F(EditingDialogs, LoadsMoveOnAndFillTheList)
     EXPECT_EQ(focused(), "applyButton");
     enter();
     EXPECT_EQ(lastLog().text, "* Loads on node #2, Fx= 10, Fy= -5");
-    EXPECT_EQ(box("nodeBox")->currentText(), "3");   // on to the next node
+    EXPECT_EQ(box("nodeBox")->currentText(), "3"); // on to the next node
 
-    list->setCurrentRow(0);   // the user picks node 2 in the list
+    list->setCurrentRow(0); // the user picks node 2 in the list
     EXPECT_EQ(box("nodeBox")->currentText(), "2");
     EXPECT_EQ(edit("fxEdit")->text(), "10");
     press("deleteButton");
@@ -150,7 +151,7 @@ TEST_F(EditingDialogs, MoveAndMergeWorkOnTheNodeBoxes)
     press("applyButton");
     EXPECT_EQ(lastLog().text, "Moved nodes: #2 to #3, dx=1.5, dy=0");
     EXPECT_EQ(ws.model.nodes[3].x, 3.5f);
-    EXPECT_TRUE(dialog->isVisible());   // it stays open
+    EXPECT_TRUE(dialog->isVisible()); // it stays open
 
     open<frmSigxonefsi>();
     choose("nodeBBox", 3);
@@ -175,21 +176,25 @@ TEST_F(EditingDialogs, ControlsAreNamedByTheirLabelsInTheirOrder)
     };
     open<frmStoixeia>();
     EXPECT_EQ(dialog->windowTitle(), "Elements");
-    EXPECT_EQ(tabOrderNames(box("numberBox")), with({"Element #", "i #", "j #", "Belongs to E,A Group: #"}, buttons4));
+    EXPECT_EQ(tabOrderNames(box("numberBox")),
+              with({"Element #", "i #", "j #", "Belongs to E,A Group: #"}, buttons4));
     open<frmOmades>();
     EXPECT_EQ(dialog->windowTitle(), "E,A Element Groups");
     EXPECT_EQ(tabOrderNames(box("numberBox")), with({"Group #", "E =", "A ="}, buttons4));
     open<frmEPIKOMBIO>();
     EXPECT_EQ(dialog->windowTitle(), "Nodal loads");
-    EXPECT_EQ(tabOrderNames(box("nodeBox")),
-              with({"On node #", "Fx =", "Fy =", "Nodes with loads on:"}, {"Delete", "Apply", "Cancel"}));
+    EXPECT_EQ(
+        tabOrderNames(box("nodeBox")),
+        with({"On node #", "Fx =", "Fy =", "Nodes with loads on:"}, {"Delete", "Apply", "Cancel"}));
     open<frmMETAKINISI>();
     EXPECT_EQ(dialog->windowTitle(), "Move nodes");
-    EXPECT_EQ(tabOrderNames(box("firstBox")), with({"from #", "to #", "dx =", "dy ="}, {"Apply", "Cancel"}));
+    EXPECT_EQ(tabOrderNames(box("firstBox")),
+              with({"from #", "to #", "dx =", "dy ="}, {"Apply", "Cancel"}));
     open<frmSigxonefsi>();
     EXPECT_EQ(dialog->windowTitle(), "Merge nodes");
     EXPECT_EQ(tabOrderNames(box("nodeBBox")),
-              with({"B #", "A #", "Delete node B", "Move node A to the middle of segment AB"}, {"Apply", "Cancel"}));
+              with({"B #", "A #", "Delete node B", "Move node A to the middle of segment AB"},
+                   {"Apply", "Cancel"}));
 }
 
 // The commands open their dialogs modally; a timer closes each one, so no
@@ -207,7 +212,8 @@ TEST_F(MainWindowTest, ModelCommandsOpenTheirDialogsOrSayWhyNot)
         });
     };
     prompts.answers = {PromptAnswer::Ok, PromptAnswer::Ok, PromptAnswer::Ok, PromptAnswer::Ok};
-    for (const char *id : {"mnuSTOIXEIAitem", "mnuEPIKOMBIAitem", "mnuMETAKINISIitem", "mnuSIGXONEFSIitem"}) {
+    for (const char *id :
+         {"mnuSTOIXEIAitem", "mnuEPIKOMBIAitem", "mnuMETAKINISIitem", "mnuSIGXONEFSIitem"}) {
         closeNextDialog();
         trigger(id);
         QApplication::processEvents();
@@ -215,20 +221,23 @@ TEST_F(MainWindowTest, ModelCommandsOpenTheirDialogsOrSayWhyNot)
     EXPECT_TRUE(opened.isEmpty());
     const auto boxes = prompts.messages();
     ASSERT_EQ(boxes.size(), 4u);
-    EXPECT_EQ(boxes[0].text, "Before defining an element, at least one E,A Element Group must have been defined.");
-    EXPECT_EQ(boxes[1].text, "Before defining a nodal load, at least one node must have been defined");
+    EXPECT_EQ(boxes[0].text,
+              "Before defining an element, at least one E,A Element Group must have been defined.");
+    EXPECT_EQ(boxes[1].text,
+              "Before defining a nodal load, at least one node must have been defined");
     EXPECT_EQ(boxes[2].text, "No nodes have been defined yet.");
 
     ws().model.nodes[2] = Node{1, 0, 0, 0, 0, 0};
     ws().model.nodeCount = 2;
     addGroup();
-    for (const char *id : {"mnuEAitem", "mnuKOMBOIitem", "mnuSTOIXEIAitem", "mnuEPIKOMBIAitem", "mnuMETAKINISIitem",
-                           "mnuSIGXONEFSIitem"}) {
+    for (const char *id : {"mnuEAitem", "mnuKOMBOIitem", "mnuSTOIXEIAitem", "mnuEPIKOMBIAitem",
+                           "mnuMETAKINISIitem", "mnuSIGXONEFSIitem"}) {
         closeNextDialog();
         trigger(id);
     }
-    EXPECT_EQ(opened, (QStringList{"E,A Element Groups", "Nodes", "Elements", "Nodal loads", "Move nodes",
-                                   "Merge nodes"}));
+    EXPECT_EQ(opened,
+              (QStringList{"E,A Element Groups", "Nodes", "Elements", "Nodal loads", "Move nodes",
+                           "Merge nodes"}));
     closeNextDialog();
     w.Button_Komboi(2);
     EXPECT_EQ(opened.size(), 7);

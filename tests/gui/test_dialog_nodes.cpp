@@ -29,12 +29,14 @@ TEST_F(NodesDialog, ThreeNodesTypedOneAfterAnother)
         enter();
         EXPECT_EQ(focused(), "yEdit");
         type(edit("yEdit"), QLatin1String(n.y));
-        if (n.fixX) toggle("fixedXBox");
-        if (n.fixY) toggle("fixedYBox");
+        if (n.fixX)
+            toggle("fixedXBox");
+        if (n.fixY)
+            toggle("fixedYBox");
         edit("yEdit")->setFocus();
         enter();
         EXPECT_EQ(focused(), "applyButton");
-        enter();   // Enter on the focused button applies
+        enter(); // Enter on the focused button applies
 
         EXPECT_EQ(lastLog().text, QLatin1String(n.line));
         EXPECT_EQ(lastLog().colour, LogDarkBlue);
@@ -142,8 +144,8 @@ TEST_F(NodesDialog, ControlsAreNamedByTheirLabelsInTheirOrder)
     open<frmKomboi>();
     EXPECT_EQ(dialog->windowTitle(), "Nodes");
     EXPECT_EQ(tabOrderNames(box("numberBox")),
-              (std::vector<QString>{"Node #", "x =", "y =", "x - Displacement", "y - Displacement", "Kx =", "Ky =",
-                                    "New", "Delete", "Apply", "Cancel"}));
+              (std::vector<QString>{"Node #", "x =", "y =", "x - Displacement", "y - Displacement",
+                                    "Kx =", "Ky =", "New", "Delete", "Apply", "Cancel"}));
 }
 
 } // namespace

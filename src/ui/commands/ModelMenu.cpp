@@ -21,7 +21,8 @@ namespace {
 template <typename Dialog, typename... On>
 void runDialog(frmMain &window, On... on)
 {
-    Dialog dialog(window.workspace(), [&window](const EditEffects &e) { window.carryOutEdit(e); }, &window);
+    Dialog dialog(
+        window.workspace(), [&window](const EditEffects &e) { window.carryOutEdit(e); }, &window);
     dialog.openOn(on...);
     dialog.exec();
 }
@@ -87,12 +88,6 @@ void frmMain::mergeNodes()
         runDialog<frmSigxonefsi>(*this);
 }
 
-void frmMain::checkCoincidentNodes()
-{
-    ::checkCoincidentNodes(m_ws.model, m_ws);
-}
+void frmMain::checkCoincidentNodes() { ::checkCoincidentNodes(m_ws.model, m_ws); }
 
-void frmMain::checkCoincidentElements()
-{
-    ::checkCoincidentElements(m_ws.model, m_ws);
-}
+void frmMain::checkCoincidentElements() { ::checkCoincidentElements(m_ws.model, m_ws); }

@@ -12,10 +12,7 @@ EditingDialog::EditingDialog(EffectsHandler onEffects, QWidget *parent)
 {
 }
 
-void EditingDialog::setEnterMove(QWidget *from, QWidget *to)
-{
-    m_enterMoves.insert(from, to);
-}
+void EditingDialog::setEnterMove(QWidget *from, QWidget *to) { m_enterMoves.insert(from, to); }
 
 namespace {
 

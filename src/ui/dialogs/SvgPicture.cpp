@@ -35,7 +35,8 @@ void SvgPicture::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     QSizeF size = m_renderer.defaultSize();
     size.scale(QSizeF(this->size()), Qt::KeepAspectRatio);
-    const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+    const QRectF target(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2),
+                        size);
     m_renderer.render(&painter, target);
 }
 

@@ -29,8 +29,10 @@ void frmEPIKOMBIO::connectControls()
         if (QListWidgetItem *item = m_ui->loadedList->item(row))
             act([this, n = item->text().toInt()] { m_form.selectNode(n); });
     });
-    connect(m_ui->deleteButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressDelete(); }); });
-    connect(m_ui->applyButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressApply(); }); });
+    connect(m_ui->deleteButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressDelete(); }); });
+    connect(m_ui->applyButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressApply(); }); });
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -49,7 +51,8 @@ void frmEPIKOMBIO::act(const std::function<void()> &action)
 
 void frmEPIKOMBIO::readFields()
 {
-    m_form.fields = LoadInput{m_ui->nodeBox->currentText(), m_ui->fxEdit->text(), m_ui->fyEdit->text()};
+    m_form.fields =
+        LoadInput{m_ui->nodeBox->currentText(), m_ui->fxEdit->text(), m_ui->fyEdit->text()};
 }
 
 void frmEPIKOMBIO::showForm()

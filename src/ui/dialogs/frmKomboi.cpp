@@ -13,7 +13,8 @@ const char *const kSupportNames[] = {"free", "x fixed", "y fixed", "x and y fixe
 } // namespace
 
 frmKomboi::frmKomboi(Workspace &ws, EffectsHandler onEffects, QWidget *parent)
-    : EditingDialog(std::move(onEffects), parent), m_ui(std::make_unique<Ui::frmKomboi>()), m_form(ws.model, ws)
+    : EditingDialog(std::move(onEffects), parent), m_ui(std::make_unique<Ui::frmKomboi>()),
+      m_form(ws.model, ws)
 {
     m_ui->setupUi(this);
     makeNumberBox(m_ui->numberBox);
@@ -30,17 +31,24 @@ void frmKomboi::connectControls()
 {
     connect(m_ui->numberBox, &QComboBox::activated, this,
             [this](int index) { act([=, this] { m_form.selectNumber(index + 1); }); });
-    connect(m_ui->newButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressNew(); }); });
-    connect(m_ui->deleteButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressDelete(); }); });
-    connect(m_ui->applyButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressApply(); }); });
+    connect(m_ui->newButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressNew(); }); });
+    connect(m_ui->deleteButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressDelete(); }); });
+    connect(m_ui->applyButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressApply(); }); });
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    for (const auto &[box, axis] : {std::pair{m_ui->fixedXBox, Axis::X}, std::pair{m_ui->fixedYBox, Axis::Y}}) {
+    for (const auto &[box, axis] :
+         {std::pair{m_ui->fixedXBox, Axis::X}, std::pair{m_ui->fixedYBox, Axis::Y}}) {
         const Axis a = axis;
-        connect(box, &QCheckBox::clicked, this, [this, a](bool on) { act([=, this] { m_form.setFixed(a, on); }); });
+        connect(box, &QCheckBox::clicked, this,
+                [this, a](bool on) { act([=, this] { m_form.setFixed(a, on); }); });
     }
-    for (const auto &[edit, axis] : {std::pair{m_ui->kxEdit, Axis::X}, std::pair{m_ui->kyEdit, Axis::Y}}) {
+    for (const auto &[edit, axis] :
+         {std::pair{m_ui->kxEdit, Axis::X}, std::pair{m_ui->kyEdit, Axis::Y}}) {
         const Axis a = axis;
-        connect(edit, &QLineEdit::textEdited, this, [this, a] { act([=, this] { m_form.springEdited(a); }); });
+        connect(edit, &QLineEdit::textEdited, this,
+                [this, a] { act([=, this] { m_form.springEdited(a); }); });
     }
     connect(m_ui->supportPicture, &SvgPicture::clicked, this,
             [this] { act([this] { m_form.clickSupportPicture(); }); });

@@ -25,8 +25,8 @@ void frmMETAKINISI::openOn()
 
 void frmMETAKINISI::apply()
 {
-    m_form.fields = MoveInput{m_ui->firstBox->currentText(), m_ui->lastBox->currentText(), m_ui->dxEdit->text(),
-                              m_ui->dyEdit->text()};
+    m_form.fields = MoveInput{m_ui->firstBox->currentText(), m_ui->lastBox->currentText(),
+                              m_ui->dxEdit->text(), m_ui->dyEdit->text()};
     m_form.pressApply();
     showForm();
 }

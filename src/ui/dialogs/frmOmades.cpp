@@ -4,7 +4,8 @@
 #include "workspace/Workspace.h"
 
 frmOmades::frmOmades(Workspace &ws, EffectsHandler onEffects, QWidget *parent)
-    : EditingDialog(std::move(onEffects), parent), m_ui(std::make_unique<Ui::frmOmades>()), m_form(ws.model, ws)
+    : EditingDialog(std::move(onEffects), parent), m_ui(std::make_unique<Ui::frmOmades>()),
+      m_form(ws.model, ws)
 {
     m_ui->setupUi(this);
     makeNumberBox(m_ui->numberBox);
@@ -20,9 +21,12 @@ void frmOmades::connectControls()
 {
     connect(m_ui->numberBox, &QComboBox::activated, this,
             [this](int index) { act([=, this] { m_form.selectNumber(index + 1); }); });
-    connect(m_ui->newButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressNew(); }); });
-    connect(m_ui->deleteButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressDelete(); }); });
-    connect(m_ui->applyButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressApply(); }); });
+    connect(m_ui->newButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressNew(); }); });
+    connect(m_ui->deleteButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressDelete(); }); });
+    connect(m_ui->applyButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressApply(); }); });
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -41,7 +45,8 @@ void frmOmades::act(const std::function<void()> &action)
 
 void frmOmades::readFields()
 {
-    m_form.fields = GroupInput{m_ui->numberBox->currentText(), m_ui->eEdit->text(), m_ui->aEdit->text()};
+    m_form.fields =
+        GroupInput{m_ui->numberBox->currentText(), m_ui->eEdit->text(), m_ui->aEdit->text()};
 }
 
 void frmOmades::showForm()

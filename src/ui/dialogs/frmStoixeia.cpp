@@ -21,12 +21,18 @@ void frmStoixeia::connectControls()
     connect(m_ui->numberBox, &QComboBox::activated, this,
             [this](int index) { act([=, this] { m_form.selectNumber(index + 1); }); });
     // The focus chain: group, node i, node j, "Apply".
-    connect(m_ui->groupBox, &QComboBox::activated, this, [this] { act([this] { m_form.chooseGroup(); }); });
-    connect(m_ui->nodeIBox, &QComboBox::activated, this, [this] { act([this] { m_form.chooseNodeI(); }); });
-    connect(m_ui->nodeJBox, &QComboBox::activated, this, [this] { act([this] { m_form.chooseNodeJ(); }); });
-    connect(m_ui->newButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressNew(); }); });
-    connect(m_ui->deleteButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressDelete(); }); });
-    connect(m_ui->applyButton, &QPushButton::clicked, this, [this] { act([this] { m_form.pressApply(); }); });
+    connect(m_ui->groupBox, &QComboBox::activated, this,
+            [this] { act([this] { m_form.chooseGroup(); }); });
+    connect(m_ui->nodeIBox, &QComboBox::activated, this,
+            [this] { act([this] { m_form.chooseNodeI(); }); });
+    connect(m_ui->nodeJBox, &QComboBox::activated, this,
+            [this] { act([this] { m_form.chooseNodeJ(); }); });
+    connect(m_ui->newButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressNew(); }); });
+    connect(m_ui->deleteButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressDelete(); }); });
+    connect(m_ui->applyButton, &QPushButton::clicked, this,
+            [this] { act([this] { m_form.pressApply(); }); });
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
