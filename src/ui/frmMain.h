@@ -79,6 +79,11 @@ public:
     // What an editing dialog's action asks of the window: back to the model
     // drawing, the diagram quantity buttons hidden, a redraw.
     void carryOutEdit(const EditEffects &effects);
+    // View options (commands/OptionsCommands.cpp)
+    void Button_Rithmiseis();
+    // After the View options dialog changed the settings: colours, status
+    // switches and the drawing follow them.
+    void viewOptionsApplied();
     // Help (commands/HelpMenu.cpp)
     void helpContents();
     void helpWeb();
