@@ -428,7 +428,7 @@ TEST_F(FilesTest, TolerableVariationsAreRead)
         EXPECT_EQ(ws.view.scale, 100.0f);
     }
     // Scale 1, the smallest a zoom leaves, is a view like any other.
-    const QString name = path(QStringLiteral("in.kel"));
+    QString name = path(QStringLiteral("in.kel"));
     ASSERT_TRUE(writeBytes(name, edited(set("Settings", kViewScale, "1"))));
     EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
     EXPECT_EQ(ws.view.scale, 1.0f);
