@@ -64,6 +64,11 @@ TEST(GaussUpper, SolvesOrRefusesBeforeUsingANonFiniteNumber)
         {"zero pivot with an empty row", makeSystem({{0, 0}, {0, 1}}, {0, 2}), {}},
         {"dependent rows", makeSystem({{1, 2, 3}, {2, 4, 6}, {3, 6, 10}}, {1, 2, 4}), {}},
         {"multiplier overflows", makeSystem({{1e-300, 1e300}, {1e300, 1}}, {1, 1}), {}},
+        // Here a back substitution on the rows left as they were would give
+        // finite, wrong numbers.
+        {"multiplier overflows, loads balance",
+         makeSystem({{1e-300, 1e300}, {1e300, 1}}, {1e300, 1}),
+         {}},
         {"row update overflows",
          makeSystem({{1, 1e200, 1e200, 0}, {0, 1, 0, 0}, {0, 0, 1, 1}, {0, 0, 0, 1}}, {1, 1, 1, 1}),
          {}},
