@@ -22,11 +22,18 @@
 struct RecordingServices : PlatformServices {
     QStringList urls, files;
     int calculatorStarts = 0;
+    QList<QStringList> printed;
     bool succeed = true;
     bool calculatorFound = true;
+    bool printerFound = true;
     bool openUrl(const QString &url) override { urls << url; return succeed; }
     bool openLocalFile(const QString &path) override { files << path; return succeed; }
     bool startCalculator() override { ++calculatorStarts; return calculatorFound; }
+    bool printLines(const QStringList &lines) override
+    {
+        printed << lines;
+        return printerFound;
+    }
 };
 
 class MainWindowTest : public ::testing::Test {
