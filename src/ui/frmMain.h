@@ -60,6 +60,8 @@ public:
     // Tools (commands/ToolsMenu.cpp)
     void Button_Epilisi();
     void Start_Calculator();
+    // Data and results window (commands/ResultsWindowCommands.cpp)
+    void Button_Apotelesmata();
     // Help (commands/HelpMenu.cpp)
     void Help_Contents();
     void Help_Web();
