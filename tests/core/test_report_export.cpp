@@ -163,6 +163,7 @@ TEST_F(ReportExport, FailureGivesTheSystemsReasonInABoxAndTheLog)
     for (const auto &c : cases) {
         prompts.shown.clear();
         prompts.files.push_back(c.typed);
+        prompts.answers.push_back(PromptAnswer::Ok);
         EXPECT_FALSE(saveReportToFile(ws, QString(), QStringLiteral("report\r\n")));
         ASSERT_EQ(prompts.messages().size(), 1u);
         const ShownPrompt &box = prompts.messages()[0];
@@ -179,6 +180,7 @@ TEST_F(ReportExport, FailureGivesTheSystemsReasonInABoxAndTheLog)
         EXPECT_TRUE(line.bold);
     }
     EXPECT_FALSE(QFile::exists(path("no such folder")));
+    EXPECT_EQ(prompts.unscripted, 0);
 }
 
 TEST_F(ReportExport, PrintHandsOverTheLinesWithoutTheirEnds)
@@ -196,12 +198,14 @@ TEST_F(ReportExport, PrintHandsOverTheLinesWithoutTheirEnds)
     EXPECT_TRUE(prompts.shown.empty());
 
     printer.printerFound = false;
+    prompts.answers.push_back(PromptAnswer::Ok);
     EXPECT_FALSE(printReport(ws, printer, report));
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text,
               QStringLiteral("An error occured while trying to print. The printing cannot be completed"));
     EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);
     EXPECT_TRUE(ws.log.entries().isEmpty());   // a print failure is not logged
+    EXPECT_EQ(prompts.unscripted, 0);
 }
 
 TEST_F(ReportExport, ReportLinesKeepEmptyLinesButNotTheLastLineEnd)

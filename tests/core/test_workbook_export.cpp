@@ -165,6 +165,7 @@ TEST_F(WorkbookExport, FailuresNameWhatWasLostOrKept)
     // Nothing opens the workbook: it stays where it was written, and the
     // message says where.
     desktop.opens = false;
+    prompts.answers.push_back(PromptAnswer::Ok);
     const QString folder = newExportFolder(dir.path());
     ASSERT_FALSE(folder.isEmpty());
     EXPECT_FALSE(ExportFlexGrid(ws, desktop, forces, folder));
@@ -180,6 +181,7 @@ TEST_F(WorkbookExport, FailuresNameWhatWasLostOrKept)
     prompts.shown.clear();
     desktop.opened.clear();
     const QString gone = dir.filePath(QStringLiteral("gone"));
+    prompts.answers.push_back(PromptAnswer::Ok);
     EXPECT_FALSE(ExportFlexGrid(ws, desktop, forces, gone));
     EXPECT_TRUE(desktop.opened.isEmpty());
     ASSERT_EQ(prompts.messages().size(), 1u);
@@ -189,10 +191,12 @@ TEST_F(WorkbookExport, FailuresNameWhatWasLostOrKept)
     // No folder could be made: every grid says so.
     prompts.shown.clear();
     const ResultsGrid *grids[] = {&forces, &forces};
+    prompts.answers.insert(prompts.answers.end(), 2, PromptAnswer::Ok);
     exportGridsToSpreadsheet(ws, desktop, grids, dir.filePath(QStringLiteral("gone/deeper")));
     ASSERT_EQ(prompts.messages().size(), 2u);
     EXPECT_EQ(prompts.messages()[1].text, failed);
     EXPECT_TRUE(ws.log.entries().isEmpty());
+    EXPECT_EQ(prompts.unscripted, 0);
 }
 
 } // namespace
