@@ -109,7 +109,7 @@ bool ExportFlexGrid(Interaction &user, PlatformServices &services, const Results
     }
     if (services.openLocalFile(path))
         return true;
-    user.prompts().error(kExportFailed + QStringLiteral("\r\nThe workbook was written to: ")
+    user.prompts().error(kExportFailed + QStringLiteral("\r\nThe workbook was written to:\r\n")
                          + QDir::toNativeSeparators(path));
     return false;
 }

@@ -173,7 +173,7 @@ TEST_F(WorkbookExport, FailuresNameWhatWasLostOrKept)
     EXPECT_TRUE(QFileInfo::exists(file));
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text,
-              failed + QStringLiteral("\r\nThe workbook was written to: ") + QDir::toNativeSeparators(file));
+              failed + QStringLiteral("\r\nThe workbook was written to:\r\n") + QDir::toNativeSeparators(file));
     EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);
     EXPECT_EQ(prompts.messages()[0].title, QStringLiteral("Corvane Kel.2D"));
 

@@ -21,6 +21,8 @@ ResultsGridView::ResultsGridView(QWidget *parent) : QTableView(parent)
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Rows as close as a spreadsheet's: one line of text and a little air.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 
     auto *copy = new QAction(QStringLiteral("Copy"), this);
     copy->setObjectName(QStringLiteral("copyCells"));

@@ -3,6 +3,7 @@
 #include "ui_frmSelect.h"
 
 #include <QCheckBox>
+#include <QLayout>
 #include <QPushButton>
 
 frmSelect::frmSelect(const QString &caption, QWidget *parent)
@@ -10,6 +11,7 @@ frmSelect::frmSelect(const QString &caption, QWidget *parent)
 {
     m_ui->setupUi(this);
     setWindowTitle(caption);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     okButton()->setAccessibleName(okButton()->text().remove(QLatin1Char('&')));
     cancelButton()->setAccessibleName(cancelButton()->text().remove(QLatin1Char('&')));
 }

@@ -3,6 +3,22 @@
 
 #include "reports/gui/frmApotelesmata.h"
 
+#include <QScreen>
+#include <algorithm>
+
+namespace {
+
+// Over the middle of the main window, inside the screen.
+QPoint centredOver(const QWidget &main, const QWidget &window)
+{
+    const QRect screen = main.screen()->availableGeometry();
+    const QPoint p = main.geometry().center() - window.rect().center();
+    return {std::clamp(p.x(), screen.left(), std::max(screen.left(), screen.right() - window.width())),
+            std::clamp(p.y(), screen.top(), std::max(screen.top(), screen.bottom() - window.height()))};
+}
+
+} // namespace
+
 void frmMain::Button_Apotelesmata()
 {
     stopDeformationAnimation();
@@ -15,5 +31,6 @@ void frmMain::Button_Apotelesmata()
         delete old;
     }
     auto *window = new frmApotelesmata(m_ws, *m_services, this);
+    window->move(centredOver(*this, *window));
     window->show();
 }
