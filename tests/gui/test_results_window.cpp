@@ -90,11 +90,9 @@ TEST_F(ResultsWindowTest, ShowsTheModelAndResultsAsTheyWereWhenItOpened)
     EXPECT_EQ(nodes->objectName(), QStringLiteral("FLEXgrdNODES"));
     EXPECT_EQ(nodes->model()->rowCount(), 3);
     EXPECT_EQ(nodes->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("x - Displacement"));
-    EXPECT_EQ(nodes->model()->headerData(2, Qt::Vertical).toString(), QStringLiteral("3"));
     // Node 1 is held in both directions: its cells are empty.
     EXPECT_EQ(nodes->model()->index(0, 0).data().toString(), QString());
     EXPECT_EQ(w.gridView(GridId::Data)->grid().rowCount(), 1 + 3 + 3 + 1 + 7);
-    EXPECT_EQ(w.gridView(GridId::Reactions)->grid().rowCount(), 3);
 
     // The data grid's value columns are at least 1500 twips wide.
     ResultsGridView *data = w.gridView(GridId::Data);
@@ -282,11 +280,6 @@ TEST_F(ResultsWindowTest, ControlsAreNamedByTheirVisibleLabels)
     for (const auto &c : controls)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(c.widget)->text(QAccessible::Name),
                   QLatin1String(c.name));
-    QStringList tabs;
-    auto *tabWidget = w.findChild<QTabWidget *>();
-    for (int k = 0; k < tabWidget->count(); ++k)
-        tabs << tabWidget->tabText(k);
-    EXPECT_EQ(tabs, (QStringList{"Data", "Node displacements", "Element forces", "Constraint-Spring reactions"}));
 }
 
 } // namespace

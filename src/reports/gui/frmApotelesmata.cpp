@@ -41,7 +41,6 @@ frmApotelesmata::frmApotelesmata(Workspace &ws, PlatformServices &services, QWid
       m_services(services), m_exportRoot(QDir::tempPath())
 {
     m_ui->setupUi(this);
-    setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(QStringLiteral(":/icons/results.svg")));
     m_chooser = [this](const QString &caption) -> std::optional<ReportSections> {
