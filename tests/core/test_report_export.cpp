@@ -164,7 +164,7 @@ TEST_F(ReportExport, FailureGivesTheSystemsReasonInABoxAndTheLog)
         prompts.answers.push_back(PromptAnswer::Ok);
         EXPECT_FALSE(saveReportToFile(ws, QString(), QStringLiteral("report\r\n")));
         ASSERT_EQ(prompts.messages().size(), 1u);
-        const ShownPrompt &box = prompts.messages()[0];
+        const ShownPrompt box = prompts.messages()[0];
         EXPECT_TRUE(box.text.startsWith(QStringLiteral("There was an error saving the file: ")));
         EXPECT_GT(box.text.size(), 36);
         if (c.reason) {
