@@ -1,12 +1,12 @@
 // A full redraw of a model at the capacities with every label on, against a
 // bare QPainter drawing the same primitives prepared in advance. The ratio of
 // the two is the cost of the drawing layers and the canvas on top of Qt.
-#include "workspace/Workspace.h"
 #include "drawing/RecordingCanvas.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/ViewOps.h"
 #include "drawing/gui/Colours.h"
 #include "drawing/gui/PainterCanvas.h"
+#include "workspace/Workspace.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -83,9 +83,22 @@ void buildModel(Workspace &ws, double widthCm, double heightCm)
 
 // One painter call with everything it needs, already in pixels.
 struct Prepared {
-    struct Line { QLineF line; QPen pen; };
-    struct Circle { QPointF centre; double r; QPen pen; QBrush brush; };
-    struct Text { QPointF at; QString text; QPen pen; QFont font; };
+    struct Line {
+        QLineF line;
+        QPen pen;
+    };
+    struct Circle {
+        QPointF centre;
+        double r;
+        QPen pen;
+        QBrush brush;
+    };
+    struct Text {
+        QPointF at;
+        QString text;
+        QPen pen;
+        QFont font;
+    };
     QColor background;
     std::vector<std::variant<Line, Circle, Text>> ops;
 };
@@ -105,11 +118,12 @@ Prepared prepare(Workspace &ws, const PainterCanvas &reference)
     // within each kind is the drawing order, which is what the painter sees.
     for (const auto &l : rec.lines())
         p.ops.emplace_back(Prepared::Line{QLineF(l.x1 * k, l.y1 * k, l.x2 * k, l.y2 * k),
-                                          QPen(resolveColour(l.colour, pal), l.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)});
+                                          QPen(resolveColour(l.colour, pal), l.width, Qt::SolidLine,
+                                               Qt::RoundCap, Qt::RoundJoin)});
     for (const auto &c : rec.circles())
-        p.ops.emplace_back(Prepared::Circle{QPointF(c.cx * k, c.cy * k), c.radius * k,
-                                            QPen(resolveColour(c.colour, pal), c.width),
-                                            c.solid ? QBrush(resolveColour(c.fill, pal)) : QBrush()});
+        p.ops.emplace_back(Prepared::Circle{
+            QPointF(c.cx * k, c.cy * k), c.radius * k, QPen(resolveColour(c.colour, pal), c.width),
+            c.solid ? QBrush(resolveColour(c.fill, pal)) : QBrush()});
     for (const auto &t : rec.texts()) {
         if (t.text.isEmpty())
             continue;

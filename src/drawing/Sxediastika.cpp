@@ -14,9 +14,12 @@ namespace {
 // The elements of the colour diagram (compression / tension). The diagram
 // comes with the result views; until then the mode shows the grid, the axes
 // and the nodes over an empty frame.
-void DrawColourDiagramElements(const DrawingContext &, Canvas &) {}
+void drawColourDiagramElements(const DrawingContext &, Canvas &) {}
 
-double gridStepCm(float kannab, double scale) { return static_cast<double>(kannab) * 100.0 / scale; }
+double gridStepCm(float kannab, double scale)
+{
+    return static_cast<double>(kannab) * 100.0 / scale;
+}
 
 } // namespace
 
@@ -35,7 +38,7 @@ void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas)
         canvas.clear(colourValue(dc.settings.xroma_background));
         DrawGrid(dc, canvas);
         DrawAxes(dc, canvas);
-        DrawColourDiagramElements(dc, canvas);
+        drawColourDiagramElements(dc, canvas);
         DrawNodes(dc, canvas);
         break;
     case ModeAxialForce:
@@ -43,8 +46,7 @@ void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas)
     case ModeAnimation:
         // The result views draw themselves; nothing here yet.
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -77,7 +79,8 @@ void DrawGrid(const DrawingContext &dc, Canvas &canvas)
         // been told about yet.
         const int index = view.historyIndex;
         const double previousScale = (index > 0 && index < ViewTransform::kHistorySize)
-            ? view.history[index - 1].scale : view.scale;
+            ? view.history[index - 1].scale
+            : view.scale;
         const ViewEntry current{view.scale, view.offsetY, view.offsetX};
         const ViewEntry &told = view.denseGridNotice;
         const bool alreadyTold = static_cast<float>(told.scale) == view.scale
@@ -132,6 +135,7 @@ void QuickRedraw(const DrawingContext &dc, Canvas &canvas)
             continue;
         const Node &a = m.nodes[m.nodeI(e)];
         const Node &b = m.nodes[m.nodeJ(e)];
-        canvas.line(dc.view.ToScreenX(a.x), dc.view.ToScreenY(a.y), dc.view.ToScreenX(b.x), dc.view.ToScreenY(b.y));
+        canvas.line(dc.view.ToScreenX(a.x), dc.view.ToScreenY(a.y), dc.view.ToScreenX(b.x),
+                    dc.view.ToScreenY(b.y));
     }
 }

@@ -25,11 +25,11 @@ struct ModelCounts {
     int groups = 0;
     int nodes = 0;
     int elements = 0;
-    int constrained = 0;   // nodes with a fixed direction
-    int loaded = 0;        // nodes with Fx or Fy not 0
-    int sprung = 0;        // nodes with Kx or Ky above 0
+    int constrained = 0; // nodes with a fixed direction
+    int loaded = 0;      // nodes with Fx or Fy not 0
+    int sprung = 0;      // nodes with Kx or Ky above 0
     int dofsPerNode = 2;
-    int dofs = 0;          // twice the node count
+    int dofs = 0; // twice the node count
 };
 
 ModelCounts countModel(const Model &m);

@@ -17,7 +17,9 @@ TreeEntry leaf(const QString &text) { return TreeEntry{QString(), text, false, {
 TreeEntry item(const char *keyPrefix, int k, const char *noun)
 {
     return TreeEntry{QString::fromLatin1(keyPrefix) + QString::number(k),
-                     QStringLiteral("#%1 ").arg(k) + QString::fromLatin1(noun), false, {}};
+                     QStringLiteral("#%1 ").arg(k) + QString::fromLatin1(noun),
+                     false,
+                     {}};
 }
 
 TreeEntry section(const char *text, const char *key)

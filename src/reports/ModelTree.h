@@ -8,8 +8,8 @@
 struct Model;
 
 struct TreeEntry {
-    QString key;     // "komb3"; empty for the entries that list values
-    QString text;    // "#3 Node"
+    QString key;  // "komb3"; empty for the entries that list values
+    QString text; // "#3 Node"
     bool bold = false;
     std::vector<TreeEntry> children;
 };

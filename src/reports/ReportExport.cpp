@@ -60,7 +60,8 @@ QString defaultReportFileName(const QString &modelFileName)
     if (modelFileName.isEmpty())
         return QDir::current().filePath(QStringLiteral("Untitled") + kTextExtension);
     // The last four characters of the name, never of its folder.
-    const qsizetype nameLength = modelFileName.size() - (modelFileName.lastIndexOf(QLatin1Char('/')) + 1);
+    const qsizetype nameLength =
+        modelFileName.size() - (modelFileName.lastIndexOf(QLatin1Char('/')) + 1);
     QString base = modelFileName;
     base.chop(std::min<qsizetype>(4, nameLength));
     return QDir::current().filePath(base + kTextExtension);
@@ -99,7 +100,7 @@ bool printReport(Interaction &user, PlatformServices &services, const QString &r
     if (services.printLines(reportLines(report)))
         return true;
     // The print failure is told, not logged.
-    user.prompts().error(QStringLiteral(
-        "An error occured while trying to print. The printing cannot be completed"));
+    user.prompts().error(
+        QStringLiteral("An error occured while trying to print. The printing cannot be completed"));
     return false;
 }

@@ -188,27 +188,30 @@ ResultsGrid nodesGridCells(const Model &m, const AnalysisResults &r)
 ResultsGrid elementsGridCells(const Model &m, const AnalysisResults &r)
 {
     ResultsGrid g(QStringLiteral("FLEXgrdELEM"), QStringLiteral("Element forces"), 5);
-    g.addRow(headingRow({"Element", "Axial force F", "Axial stress s=F/A", "Axial strain e=s/E",
-                         "F critical"}));
+    g.addRow(headingRow(
+        {"Element", "Axial force F", "Axial stress s=F/A", "Axial strain e=s/E", "F critical"}));
     for (int e = 1; e <= elementRows(m); ++e)
         g.addRow({heading(whole(e)), value(number(r.F[std::size_t(e)][2])),
-                  value(number(Element_Stress(m, r, e))), value(number(Element_Strain(m, r, e))),
+                  value(number(elementStress(m, r, e))), value(number(elementStrain(m, r, e))),
                   value(number(criticalForce(m, e)))});
     return g;
 }
 
 ResultsGrid reactionsGridCells(const Model &m, const AnalysisResults &r)
 {
-    ResultsGrid g(QStringLiteral("FLEXgrdCONSTR"), QStringLiteral("Constraint-Spring reactions"), 3);
+    ResultsGrid g(QStringLiteral("FLEXgrdCONSTR"), QStringLiteral("Constraint-Spring reactions"),
+                  3);
     g.addRow(headingRow({"Node", "Force Fx", "Force Fy"}));
     for (int n = 1; n <= nodeRows(m); ++n) {
         const Node &nd = m.nodes[n];
         const Spring &sp = m.springs[n];
         if (!isConstrained(nd) && !hasSpring(sp))
             continue;
-        g.addRow({heading(whole(n)),
-                  reactionCell(nd.cx == 1.0f, r.R[std::size_t(n)][1], sp.kx, r.U[std::size_t(2 * n - 1)]),
-                  reactionCell(nd.cy == 1.0f, r.R[std::size_t(n)][2], sp.ky, r.U[std::size_t(2 * n)])});
+        g.addRow(
+            {heading(whole(n)),
+             reactionCell(nd.cx == 1.0f, r.R[std::size_t(n)][1], sp.kx,
+                          r.U[std::size_t(2 * n - 1)]),
+             reactionCell(nd.cy == 1.0f, r.R[std::size_t(n)][2], sp.ky, r.U[std::size_t(2 * n)])});
     }
     return g;
 }

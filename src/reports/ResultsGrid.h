@@ -20,9 +20,9 @@ enum class CellColour { Black, Blue, Red, Green };
 unsigned cellRgb(CellColour colour);
 
 enum class CellRole {
-    Value,          // an ordinary cell
-    Heading,        // a cell of a heading row or of the fixed column
-    SectionTitle,   // the first cell of a heading row of the model data grid
+    Value,        // an ordinary cell
+    Heading,      // a cell of a heading row or of the fixed column
+    SectionTitle, // the first cell of a heading row of the model data grid
 };
 
 struct GridCell {

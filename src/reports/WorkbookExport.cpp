@@ -73,7 +73,8 @@ std::optional<QString> writeWorkbook(const ResultsGrid &grid, const QString &pat
     if (!book)
         return reasonOf(LXW_ERROR_MEMORY_MALLOC_FAILED);
     const QByteArray sheetName = grid.title().toUtf8();
-    lxw_worksheet *sheet = workbook_add_worksheet(book, sheetName.isEmpty() ? nullptr : sheetName.constData());
+    lxw_worksheet *sheet =
+        workbook_add_worksheet(book, sheetName.isEmpty() ? nullptr : sheetName.constData());
     lxw_error error = sheet ? fillSheet(sheet, grid) : LXW_ERROR_PARAMETER_VALIDATION;
     // Closing writes the file and frees the workbook in every case.
     const lxw_error closed = workbook_close(book);

@@ -42,15 +42,11 @@ PromptAnswer QtPrompts::message(const QString &text, const QString &title, Promp
 {
     QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::NoButton, dialogParent());
     switch (buttons) {
-    case PromptButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
+    case PromptButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case PromptButtons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
-    case PromptButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
+    case PromptButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case PromptButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;

@@ -37,8 +37,9 @@ QStringList expected(std::initializer_list<const char *> rows)
 TEST(ModelTree, EmptyModelHasTheRootAndItsFourSections)
 {
     Model m;
-    EXPECT_EQ(lines(m), expected({"[] Model *", "  [omad] E,A Element Groups *", "  [komb] Nodes *",
-                                  "  [stoi] Elements *", "  [sigk] Nodal loads *"}));
+    EXPECT_EQ(lines(m),
+              expected({"[] Model *", "  [omad] E,A Element Groups *", "  [komb] Nodes *",
+                        "  [stoi] Elements *", "  [sigk] Nodal loads *"}));
 }
 
 TEST(ModelTree, EveryItemWithItsValues)

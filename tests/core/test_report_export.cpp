@@ -83,7 +83,8 @@ TEST_F(ReportExport, DefaultFileNameReplacesTheModelsExtension)
     const struct {
         QString model, offered;
     } cases[] = {
-        {QStringLiteral("/home/eng/bridges/truss.kel"), QStringLiteral("/home/eng/bridges/truss.txt")},
+        {QStringLiteral("/home/eng/bridges/truss.kel"),
+         QStringLiteral("/home/eng/bridges/truss.txt")},
         {QStringLiteral("/home/eng/roof.v2.kel"), QStringLiteral("/home/eng/roof.v2.txt")},
         {QString(), QDir::current().filePath(QStringLiteral("Untitled.txt"))},
         // A name of fewer than four characters never loses its folder.
@@ -130,7 +131,8 @@ TEST_F(ReportExport, AnAddedExtensionAsksBeforeReplacingThatFileAndCancelDoesNot
     EXPECT_EQ(bytesOf(existing), QByteArray("keep me"));
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text,
-              QDir::toNativeSeparators(existing) + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
+              QDir::toNativeSeparators(existing)
+                  + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
     EXPECT_EQ(prompts.messages()[0].buttons, PromptButtons::YesNo);
 
     prompts.files.push_back(path("old"));
@@ -155,7 +157,7 @@ TEST_F(ReportExport, FailureGivesTheSystemsReasonInABoxAndTheLog)
         const char *reason;
     } cases[] = {
         {path("no such folder/report.txt"), "No such file or directory"},
-        {dir.path() + QStringLiteral("/.txt"), nullptr},   // a folder of that name
+        {dir.path() + QStringLiteral("/.txt"), nullptr}, // a folder of that name
     };
     QDir(dir.path()).mkdir(QStringLiteral(".txt"));
     for (const auto &c : cases) {
@@ -188,7 +190,7 @@ TEST_F(ReportExport, PrintHandsOverTheLinesWithoutTheirEnds)
     EXPECT_TRUE(printReport(ws, printer, report));
     ASSERT_EQ(printer.printed.size(), 1);
     const QStringList &lines = printer.printed[0];
-    ASSERT_EQ(lines.size(), 6);   // heading, empty line, header, rule, nodes 1 and 2
+    ASSERT_EQ(lines.size(), 6); // heading, empty line, header, rule, nodes 1 and 2
     EXPECT_EQ(lines[0], QStringLiteral("Constraint-Spring reactions"));
     EXPECT_EQ(lines[1], QString());
     EXPECT_EQ(lines[3], QString(50, QLatin1Char('-')));
@@ -199,10 +201,11 @@ TEST_F(ReportExport, PrintHandsOverTheLinesWithoutTheirEnds)
     prompts.answers.push_back(PromptAnswer::Ok);
     EXPECT_FALSE(printReport(ws, printer, report));
     ASSERT_EQ(prompts.messages().size(), 1u);
-    EXPECT_EQ(prompts.messages()[0].text,
-              QStringLiteral("An error occured while trying to print. The printing cannot be completed"));
+    EXPECT_EQ(
+        prompts.messages()[0].text,
+        QStringLiteral("An error occured while trying to print. The printing cannot be completed"));
     EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);
-    EXPECT_TRUE(ws.log.entries().isEmpty());   // a print failure is not logged
+    EXPECT_TRUE(ws.log.entries().isEmpty()); // a print failure is not logged
     EXPECT_EQ(prompts.unscripted, 0);
 }
 

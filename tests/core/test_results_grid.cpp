@@ -48,7 +48,7 @@ void build(Workspace &ws)
     r.R[1] = {0, 1.5, -5};
     r.R[3] = {0, 123, 2};
     r.R[4] = {0, 9, 77};
-    r.extrema = Bres_Megista(m, r);
+    r.extrema = findExtrema(m, r);
 }
 
 // Every text of the grid, row by row, so a failure names the cell.
@@ -59,7 +59,8 @@ void expectTexts(const ResultsGrid &g, const Rows &rows)
         const auto &row = rows[std::size_t(r)];
         for (int c = 0; c < g.columnCount(); ++c) {
             const char *want = c < int(row.size()) ? row[std::size_t(c)] : "";
-            EXPECT_EQ(g.cell(r, c).text, QString::fromLatin1(want)) << "row " << r << " column " << c;
+            EXPECT_EQ(g.cell(r, c).text, QString::fromLatin1(want))
+                << "row " << r << " column " << c;
         }
     }
 }
@@ -78,22 +79,24 @@ constexpr CellColour K = CellColour::Black, B = CellColour::Blue, R = CellColour
 TEST(ResultsGrid, EmptyModelKeepsTheHeadingsAndSeparatorRows)
 {
     Workspace ws;
-    expectTexts(dataGridCells(ws.model), {{"Groups", "E", "A"},
-                                          {},
-                                          {"Nodes", "x", "y", "Constraints", "Kx", "Ky"},
-                                          {},
-                                          {"Elements", "Start node i", "End node j", "E,A Group"},
-                                          {},
-                                          {"Nodal L.", "Node", "Fx", "Fy"}});
+    expectTexts(dataGridCells(ws.model),
+                {{"Groups", "E", "A"},
+                 {},
+                 {"Nodes", "x", "y", "Constraints", "Kx", "Ky"},
+                 {},
+                 {"Elements", "Start node i", "End node j", "E,A Group"},
+                 {},
+                 {"Nodal L.", "Node", "Fx", "Fy"}});
     expectTexts(nodesGridCells(ws.model, ws.results),
                 {{"Node", "x - Displacement", "y - Displacement", "Total Displacement"}});
-    expectTexts(elementsGridCells(ws.model, ws.results),
-                {{"Element", "Axial force F", "Axial stress s=F/A", "Axial strain e=s/E", "F critical"}});
+    expectTexts(
+        elementsGridCells(ws.model, ws.results),
+        {{"Element", "Axial force F", "Axial stress s=F/A", "Axial strain e=s/E", "F critical"}});
     expectTexts(reactionsGridCells(ws.model, ws.results), {{"Node", "Force Fx", "Force Fy"}});
 
     const ModelCounts c = countModel(ws.model);
-    const int got[] = {c.groups, c.nodes, c.elements, c.constrained, c.loaded, c.sprung,
-                       c.dofsPerNode, c.dofs};
+    const int got[] = {c.groups, c.nodes,  c.elements,    c.constrained,
+                       c.loaded, c.sprung, c.dofsPerNode, c.dofs};
     const int want[] = {0, 0, 0, 0, 0, 0, 2, 0};
     EXPECT_TRUE(std::equal(std::begin(got), std::end(got), std::begin(want)));
 }
@@ -107,25 +110,26 @@ TEST(ResultsGrid, ModelDataListsEverySectionInPlainForm)
     EXPECT_EQ(g.title(), QStringLiteral("Model data"));
     EXPECT_EQ(g.columnCount(), 6);
     // Groups + nodes + elements + loaded nodes + 7 rows.
-    expectTexts(g, {{"Groups", "E", "A"},
-                    {"1", "210000000", "0.5"},
-                    {"2", "70000", "2"},
-                    {},
-                    {"Nodes", "x", "y", "Constraints", "Kx", "Ky"},
-                    {"1", "0", "0", "xx"},
-                    {"2", "0.5", "3"},
-                    {"3", "4", "-2.25", "ox", "0.5"},
-                    {"4", "2", "1", "xo", "100"},
-                    {},
-                    {"Elements", "Start node i", "End node j", "E,A Group"},
-                    {"1", "1", "2", "1"},
-                    {"2", "2", "3", "2"},
-                    {"3", "3", "4", "1"},
-                    {"4", "1", "4", "2"},
-                    {},
-                    {"Nodal L.", "Node", "Fx", "Fy"},
-                    {"1", "2", "", "5"},
-                    {"2", "3", "-1.5", ""}});
+    expectTexts(g,
+                {{"Groups", "E", "A"},
+                 {"1", "210000000", "0.5"},
+                 {"2", "70000", "2"},
+                 {},
+                 {"Nodes", "x", "y", "Constraints", "Kx", "Ky"},
+                 {"1", "0", "0", "xx"},
+                 {"2", "0.5", "3"},
+                 {"3", "4", "-2.25", "ox", "0.5"},
+                 {"4", "2", "1", "xo", "100"},
+                 {},
+                 {"Elements", "Start node i", "End node j", "E,A Group"},
+                 {"1", "1", "2", "1"},
+                 {"2", "2", "3", "2"},
+                 {"3", "3", "4", "1"},
+                 {"4", "1", "4", "2"},
+                 {},
+                 {"Nodal L.", "Node", "Fx", "Fy"},
+                 {"1", "2", "", "5"},
+                 {"2", "3", "-1.5", ""}});
 
     // Section titles open the heading rows, whose other cells are headings
     // like the item numbers; values are plain cells.
@@ -141,18 +145,19 @@ TEST(ResultsGrid, DisplacementsLeaveFixedDirectionsEmptyAndMarkExtremesAndSpring
     Workspace ws;
     build(ws);
     const ResultsGrid g = nodesGridCells(ws.model, ws.results);
-    expectTexts(g, {{"Node", "x - Displacement", "y - Displacement", "Total Displacement"},
-                    {"1", "", "", ""},
-                    {"2", "0.3", "-0.4", "0.5"},
-                    {"3", "2", "", "2"},
-                    {"4", "", "3", "3"}});
+    expectTexts(g,
+                {{"Node", "x - Displacement", "y - Displacement", "Total Displacement"},
+                 {"1", "", "", ""},
+                 {"2", "0.3", "-0.4", "0.5"},
+                 {"3", "2", "", "2"},
+                 {"4", "", "3", "3"}});
     const struct {
         int row;
         std::vector<CellColour> colours;
     } rows[] = {
-        {2, {K, K, R, K}},   // the smallest uy is red
-        {3, {K, G, K, K}},   // the largest ux, but on a spring: green
-        {4, {K, K, B, B}},   // the largest uy and the largest total are blue
+        {2, {K, K, R, K}}, // the smallest uy is red
+        {3, {K, G, K, K}}, // the largest ux, but on a spring: green
+        {4, {K, K, B, B}}, // the largest uy and the largest total are blue
     };
     for (const auto &r : rows)
         EXPECT_EQ(colours(g, r.row), r.colours) << "row " << r.row;
@@ -171,7 +176,7 @@ TEST(ResultsGrid, EqualExtremesStayBlack)
     ws.results.U = {};
     for (int n = 1; n <= 3; ++n)
         ws.results.U[std::size_t(2 * n)] = -0.25;
-    ws.results.extrema = Bres_Megista(m, ws.results);
+    ws.results.extrema = findExtrema(m, ws.results);
     ASSERT_EQ(ws.results.extrema.maxUy, ws.results.extrema.minUy);
     const ResultsGrid g = nodesGridCells(m, ws.results);
     for (int row = 1; row <= 3; ++row) {
@@ -188,12 +193,13 @@ TEST(ResultsGrid, ElementForcesWithStressStrainAndCriticalForce)
     Workspace ws;
     build(ws);
     const ResultsGrid g = elementsGridCells(ws.model, ws.results);
-    expectTexts(g, {{"Element", "Axial force F", "Axial stress s=F/A", "Axial strain e=s/E",
-                     "F critical"},
-                    {"1", "10", "20", "9.52380952380952E-08", "112033347.255609"},
-                    {"2", "-20", "-10", "-0.000142857142857143", "34706.3011906438"},
-                    {"3", "0.5", "1", "4.76190476190476E-09", "71162812.8490562"},
-                    {"4", "4", "2", "2.85714285714286E-05", "276348.923230501"}});
+    expectTexts(
+        g,
+        {{"Element", "Axial force F", "Axial stress s=F/A", "Axial strain e=s/E", "F critical"},
+         {"1", "10", "20", "9.52380952380952E-08", "112033347.255609"},
+         {"2", "-20", "-10", "-0.000142857142857143", "34706.3011906438"},
+         {"3", "0.5", "1", "4.76190476190476E-09", "71162812.8490562"},
+         {"4", "4", "2", "2.85714285714286E-05", "276348.923230501"}});
     for (int row = 1; row <= 4; ++row)
         EXPECT_EQ(colours(g, row), std::vector<CellColour>(5, K)) << row;
 }
@@ -207,15 +213,16 @@ TEST(ResultsGrid, CellsOfImpossibleElementsStayEmpty)
     group(m, 1, 1);
     node(m, 1, 1);
     node(m, 1, 1);
-    element(m, 1, 2, 1);   // zero length
-    element(m, 1, 2, 7);   // no group 7
-    element(m, 1, 9, 1);   // no node 9
+    element(m, 1, 2, 1); // zero length
+    element(m, 1, 2, 7); // no group 7
+    element(m, 1, 9, 1); // no node 9
     const ResultsGrid g = elementsGridCells(m, ws.results);
-    expectTexts(g, {{"Element", "Axial force F", "Axial stress s=F/A", "Axial strain e=s/E",
-                     "F critical"},
-                    {"1", "0", "0", "0", ""},
-                    {"2", "0", "", "", ""},
-                    {"3", "0", "0", "0", ""}});
+    expectTexts(
+        g,
+        {{"Element", "Axial force F", "Axial stress s=F/A", "Axial strain e=s/E", "F critical"},
+         {"1", "0", "0", "0", ""},
+         {"2", "0", "", "", ""},
+         {"3", "0", "0", "0", ""}});
 }
 
 TEST(ResultsGrid, ReactionsListHeldAndSprungNodesWithSpringForcesInGreen)
@@ -225,10 +232,9 @@ TEST(ResultsGrid, ReactionsListHeldAndSprungNodesWithSpringForcesInGreen)
     const ResultsGrid g = reactionsGridCells(ws.model, ws.results);
     // Node 2 (free, no spring) is not listed; node 4 is held in x with a
     // spring there, so the x column holds -Kx ux (a negative zero, written 0).
-    expectTexts(g, {{"Node", "Force Fx", "Force Fy"},
-                    {"1", "1.5", "-5"},
-                    {"3", "-1", "2"},
-                    {"4", "0", ""}});
+    expectTexts(
+        g,
+        {{"Node", "Force Fx", "Force Fy"}, {"1", "1.5", "-5"}, {"3", "-1", "2"}, {"4", "0", ""}});
     EXPECT_EQ(colours(g, 1), (std::vector<CellColour>{K, K, K}));
     EXPECT_EQ(colours(g, 2), (std::vector<CellColour>{K, G, K}));
     EXPECT_EQ(colours(g, 3), (std::vector<CellColour>{K, G, K}));
@@ -284,7 +290,7 @@ TEST(ResultsGrid, AfterNoToTheReanalysisTheResultsOfThePreviousAnalysisStay)
     const QString before = nodesGridCells(m, ws.results).cell(2, 2).text;
     ASSERT_EQ(before, QStringLiteral("-0.01"));
 
-    m.nodes[2].fy = -20;   // an edit
+    m.nodes[2].fy = -20; // an edit
     m.modelChanged = true;
     prompts.answers.push_back(PromptAnswer::No);
     bool analysed = false;
@@ -307,7 +313,8 @@ TEST(ResultsGrid, SelectedCellsCopyAsTabSeparatedRows)
         const char *text;
     } cases[] = {
         {{{1, 1}}, "1.5\n"},
-        {{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}}, "Node\tForce Fx\tForce Fy\n1\t1.5\t-5\n"},
+        {{{0, 0}, {0, 1}, {0, 2}, {1, 0}, {1, 1}, {1, 2}},
+         "Node\tForce Fx\tForce Fy\n1\t1.5\t-5\n"},
         // Given in any order, out in grid order; a gap is an empty field.
         {{{3, 2}, {1, 1}, {3, 1}}, "1.5\t\n0\t\n"},
         {{{2, 0}, {1, 2}}, "\t-5\n3\t\n"},

@@ -66,7 +66,7 @@ void build(Workspace &ws)
     ws.results.U[3] = -1.23456789012345e-200;
     ws.results.U[5] = -DBL_MAX;
     ws.results.F[1] = {0, 2, -2};
-    ws.results.extrema = Bres_Megista(m, ws.results);
+    ws.results.extrema = findExtrema(m, ws.results);
 }
 
 class WorkbookExport : public ::testing::Test {
@@ -101,7 +101,8 @@ TEST_F(WorkbookExport, EveryCellReadsBackAsTextUnderTheGridsTitleInColumnsWideEn
                 if (text.isEmpty())
                     continue;
                 ++filled;
-                EXPECT_EQ(cells.value(cellName(r, c)).toArray(), (QJsonArray{text, QStringLiteral("s")}))
+                EXPECT_EQ(cells.value(cellName(r, c)).toArray(),
+                          (QJsonArray{text, QStringLiteral("s")}))
                     << qPrintable(cellName(r, c));
             }
         }
@@ -120,7 +121,8 @@ TEST_F(WorkbookExport, EveryCellReadsBackAsTextUnderTheGridsTitleInColumnsWideEn
         }
     }
     // The longest texts the plain form makes, and the default width.
-    EXPECT_EQ(nodesGridCells(ws.model, ws.results).cell(3, 1).text, QStringLiteral("-1.79769313486232E+308"));
+    EXPECT_EQ(nodesGridCells(ws.model, ws.results).cell(3, 1).text,
+              QStringLiteral("-1.79769313486232E+308"));
     EXPECT_DOUBLE_EQ(columnWidthFor(22), 23);
     EXPECT_DOUBLE_EQ(columnWidthFor(0), 8.43);
 }
@@ -137,7 +139,8 @@ TEST_F(WorkbookExport, EachGridOpensAsAWorkbookOfItsOwnInOneNewFolder)
     EXPECT_EQ(first.fileName(), QStringLiteral("Model data.xlsx"));
     EXPECT_EQ(second.fileName(), QStringLiteral("Element forces.xlsx"));
     EXPECT_EQ(first.absolutePath(), second.absolutePath());
-    EXPECT_EQ(QFileInfo(first.absolutePath()).absolutePath(), QFileInfo(dir.path()).absoluteFilePath());
+    EXPECT_EQ(QFileInfo(first.absolutePath()).absolutePath(),
+              QFileInfo(dir.path()).absoluteFilePath());
     EXPECT_TRUE(first.exists() && second.exists());
     EXPECT_TRUE(prompts.shown.empty());
 
@@ -164,7 +167,8 @@ TEST_F(WorkbookExport, FailuresNameWhatWasLostOrKept)
     EXPECT_TRUE(QFileInfo::exists(file));
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text,
-              failed + QStringLiteral("\r\nThe workbook was written to:\r\n") + QDir::toNativeSeparators(file));
+              failed + QStringLiteral("\r\nThe workbook was written to:\r\n")
+                  + QDir::toNativeSeparators(file));
     EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);
     EXPECT_EQ(prompts.messages()[0].title, QStringLiteral("Corvane Kel.2D"));
 

@@ -26,9 +26,21 @@ struct RecordingServices : PlatformServices {
     bool succeed = true;
     bool calculatorFound = true;
     bool printerFound = true;
-    bool openUrl(const QString &url) override { urls << url; return succeed; }
-    bool openLocalFile(const QString &path) override { files << path; return succeed; }
-    bool startCalculator() override { ++calculatorStarts; return calculatorFound; }
+    bool openUrl(const QString &url) override
+    {
+        urls << url;
+        return succeed;
+    }
+    bool openLocalFile(const QString &path) override
+    {
+        files << path;
+        return succeed;
+    }
+    bool startCalculator() override
+    {
+        ++calculatorStarts;
+        return calculatorFound;
+    }
     bool printLines(const QStringList &lines) override
     {
         printed << lines;
@@ -92,7 +104,10 @@ protected:
         ws().model.groupCount = 1;
     }
     DrawingArea *area() { return window->drawingArea(); }
-    StatusPanel *panel(const char *key) { return window->statusPanels()->panel(QString::fromLatin1(key)); }
+    StatusPanel *panel(const char *key)
+    {
+        return window->statusPanels()->panel(QString::fromLatin1(key));
+    }
     StatusSwitch *statusSwitch(const char *key)
     {
         return window->statusPanels()->switchButton(QString::fromLatin1(key));

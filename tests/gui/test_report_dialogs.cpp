@@ -27,7 +27,8 @@ TEST(frmSelect, OpensUnderTheActionsCaptionWithTwoSectionsChecked)
 {
     const char *const boxes[] = {"Model data", "Node displacements", "Element forces",
                                  "Constraint-Spring reactions"};
-    for (const char *caption : {"Save to file", "Copy to Clipboard", "Print", "Export to MS Excel"}) {
+    for (const char *caption :
+         {"Save to file", "Copy to Clipboard", "Print", "Export to MS Excel"}) {
         SCOPED_TRACE(caption);
         frmSelect dialog(QString::fromLatin1(caption));
         dialog.show();

@@ -53,8 +53,8 @@ protected:
         QApplication::processEvents();
     }
 
-    QStringList captions;                    // of every selection asked for
-    std::optional<ReportSections> answer;    // the next selection's answer
+    QStringList captions;                 // of every selection asked for
+    std::optional<ReportSections> answer; // the next selection's answer
 };
 
 TEST_F(ResultsWindowTest, OpensAfterTheReanalysisOfferAndReplacesTheOldWindow)
@@ -62,8 +62,9 @@ TEST_F(ResultsWindowTest, OpensAfterTheReanalysisOfferAndReplacesTheOldWindow)
     frmApotelesmata &first = open();
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text,
-              QStringLiteral("Model has been changed. Do you want to reanalyze before the process goes on?"));
-    EXPECT_FALSE(ws().model.modelChanged);   // Yes analysed it
+              QStringLiteral(
+                  "Model has been changed. Do you want to reanalyze before the process goes on?"));
+    EXPECT_FALSE(ws().model.modelChanged); // Yes analysed it
     EXPECT_TRUE(first.isVisible());
     EXPECT_EQ(first.windowTitle(), QStringLiteral("Corvane Kel.2D - Data & Results"));
     EXPECT_EQ(first.findChild<QTabWidget *>()->currentIndex(), 0);
@@ -89,7 +90,8 @@ TEST_F(ResultsWindowTest, ShowsTheModelAndResultsAsTheyWereWhenItOpened)
     ResultsGridView *nodes = w.gridView(GridId::Nodes);
     EXPECT_EQ(nodes->objectName(), QStringLiteral("FLEXgrdNODES"));
     EXPECT_EQ(nodes->model()->rowCount(), 3);
-    EXPECT_EQ(nodes->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("x - Displacement"));
+    EXPECT_EQ(nodes->model()->headerData(0, Qt::Horizontal).toString(),
+              QStringLiteral("x - Displacement"));
     // Node 1 is held in both directions: its cells are empty.
     EXPECT_EQ(nodes->model()->index(0, 0).data().toString(), QString());
     EXPECT_EQ(w.gridView(GridId::Data)->grid().rowCount(), 1 + 3 + 3 + 1 + 7);
@@ -139,13 +141,15 @@ TEST_F(ResultsWindowTest, CtrlCCopiesTheSelectedCellsAsTabSeparatedText)
     w.findChild<QTabWidget *>()->setCurrentIndex(3);
     ResultsGridView *view = w.gridView(GridId::Reactions);
     QApplication::clipboard()->clear();
-    view->selectionModel()->select(QItemSelection(view->model()->index(0, 0), view->model()->index(1, 1)),
-                                   QItemSelectionModel::Select);
+    view->selectionModel()->select(
+        QItemSelection(view->model()->index(0, 0), view->model()->index(1, 1)),
+        QItemSelectionModel::Select);
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     const QString text = QApplication::clipboard()->text();
     const ResultsGrid &g = view->grid();
-    EXPECT_EQ(text, g.cell(1, 1).text + QLatin1Char('\t') + g.cell(1, 2).text + QLatin1Char('\n')
-                        + g.cell(2, 1).text + QLatin1Char('\t') + g.cell(2, 2).text + QLatin1Char('\n'));
+    EXPECT_EQ(text,
+              g.cell(1, 1).text + QLatin1Char('\t') + g.cell(1, 2).text + QLatin1Char('\n')
+                  + g.cell(2, 1).text + QLatin1Char('\t') + g.cell(2, 2).text + QLatin1Char('\n'));
     EXPECT_FALSE(g.cell(1, 2).text.isEmpty());
 }
 
@@ -161,8 +165,9 @@ TEST_F(ResultsWindowTest, NoSectionOrACancelledChoiceExportsNothing)
             runAction(w, key);
         }
     }
-    EXPECT_EQ(captions, (QStringList{"Save to file", "Save to file", "Copy to Clipboard", "Copy to Clipboard",
-                                     "Print", "Print", "Export to MS Excel", "Export to MS Excel"}));
+    EXPECT_EQ(captions,
+              (QStringList{"Save to file", "Save to file", "Copy to Clipboard", "Copy to Clipboard",
+                           "Print", "Print", "Export to MS Excel", "Export to MS Excel"}));
     EXPECT_EQ(prompts.shown.size(), boxes);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("untouched"));
     EXPECT_TRUE(services.printed.isEmpty());
@@ -197,8 +202,9 @@ TEST_F(ResultsWindowTest, ReportGoesToAFileTheClipboardAndThePrinter)
     prompts.answers.push_back(PromptAnswer::Ok);
     answer = chosen;
     runAction(w, "keyEktiposi");
-    EXPECT_EQ(prompts.shown.back().text,
-              QStringLiteral("An error occured while trying to print. The printing cannot be completed"));
+    EXPECT_EQ(
+        prompts.shown.back().text,
+        QStringLiteral("An error occured while trying to print. The printing cannot be completed"));
     EXPECT_EQ(prompts.unscripted, 0);
 }
 
@@ -219,16 +225,17 @@ TEST_F(ResultsWindowTest, ChosenGridsOpenAsWorkbooksOrSayWhereTheyAre)
     answer = sections({false, false, false, true});
     runAction(w, "keyExcel");
     ASSERT_EQ(prompts.shown.size(), before + 1);
-    EXPECT_TRUE(prompts.shown.back().text.endsWith(QStringLiteral("Constraint-Spring reactions.xlsx")));
+    EXPECT_TRUE(
+        prompts.shown.back().text.endsWith(QStringLiteral("Constraint-Spring reactions.xlsx")));
     EXPECT_EQ(prompts.shown.back().icon, PromptIcon::Critical);
     EXPECT_EQ(prompts.unscripted, 0);
 }
 
 TEST_F(ResultsWindowTest, ClosedByExitAndWithTheMainWindow)
 {
-    start();   // untitled and empty: the main window closes without a prompt
+    start(); // untitled and empty: the main window closes without a prompt
     QPointer<frmApotelesmata> w(&open());
-    EXPECT_TRUE(prompts.shown.empty());   // nothing changed, nothing offered
+    EXPECT_TRUE(prompts.shown.empty()); // nothing changed, nothing offered
     runAction(*w, "Eksodos");
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(w.isNull());
@@ -254,7 +261,9 @@ TEST_F(ResultsWindowTest, ControlsAreNamedByTheirVisibleLabels)
     QStringList order;
     for (QAction *a : bar->actions())
         order << a->objectName();
-    EXPECT_EQ(order, (QStringList{"keyApothikefsi", "keyClipboard", "keyExcel", "keyEktiposi", "Eksodos"}));
+    EXPECT_EQ(
+        order,
+        (QStringList{"keyApothikefsi", "keyClipboard", "keyExcel", "keyEktiposi", "Eksodos"}));
     for (const auto &t : tools) {
         QAction *a = w.toolAction(QString::fromLatin1(t.key));
         EXPECT_EQ(a->toolTip(), QLatin1String(t.tip));

@@ -15,10 +15,7 @@ PainterCanvas::PainterCanvas(const QSize &logicalSize, qreal devicePixelRatio, q
     resize(logicalSize, devicePixelRatio, dpi);
 }
 
-PainterCanvas::~PainterCanvas()
-{
-    endPainting();
-}
+PainterCanvas::~PainterCanvas() { endPainting(); }
 
 void PainterCanvas::resize(const QSize &logicalSize, qreal devicePixelRatio, qreal dpi)
 {
@@ -27,7 +24,8 @@ void PainterCanvas::resize(const QSize &logicalSize, qreal devicePixelRatio, qre
     m_dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     m_dpi = dpi > 0 ? dpi : 96.0;
     m_pxPerCm = m_dpi / 2.54;
-    const QSize physical(qCeil(m_logicalSize.width() * m_dpr), qCeil(m_logicalSize.height() * m_dpr));
+    const QSize physical(qCeil(m_logicalSize.width() * m_dpr),
+                         qCeil(m_logicalSize.height() * m_dpr));
     m_image = QImage(physical.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     m_image.setDevicePixelRatio(m_dpr);
     // Fonts are sized in points against the image's resolution: make it the
@@ -72,10 +70,7 @@ void PainterCanvas::endPainting()
     }
 }
 
-QColor PainterCanvas::colour(std::uint32_t value) const
-{
-    return resolveColour(value, m_palette);
-}
+QColor PainterCanvas::colour(std::uint32_t value) const { return resolveColour(value, m_palette); }
 
 double PainterCanvas::widthCm() const { return m_logicalSize.width() / m_pxPerCm; }
 double PainterCanvas::heightCm() const { return m_logicalSize.height() / m_pxPerCm; }
@@ -155,7 +150,8 @@ int PainterCanvas::physicalLineWidth() const
 void PainterCanvas::applyPen(QPainter &p)
 {
     if (!m_penSet) {
-        m_pen = QPen(colour(m_fore), physicalLineWidth() / m_dpr, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        m_pen = QPen(colour(m_fore), physicalLineWidth() / m_dpr, Qt::SolidLine, Qt::RoundCap,
+                     Qt::RoundJoin);
         p.setPen(m_pen);
         m_penSet = true;
     }

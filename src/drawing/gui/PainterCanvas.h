@@ -19,7 +19,8 @@ class QPainter;
 
 class PainterCanvas : public Canvas {
 public:
-    explicit PainterCanvas(const QSize &logicalSize = QSize(), qreal devicePixelRatio = 1.0, qreal dpi = 96.0);
+    explicit PainterCanvas(const QSize &logicalSize = QSize(), qreal devicePixelRatio = 1.0,
+                           qreal dpi = 96.0);
     ~PainterCanvas() override;
     PainterCanvas(const PainterCanvas &) = delete;
     PainterCanvas &operator=(const PainterCanvas &) = delete;

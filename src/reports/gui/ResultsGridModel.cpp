@@ -15,10 +15,7 @@ QFont sectionTitleFont()
     return font;
 }
 
-QColor colourOf(CellColour colour)
-{
-    return QColor::fromRgb(QRgb(0xFF000000u | cellRgb(colour)));
-}
+QColor colourOf(CellColour colour) { return QColor::fromRgb(QRgb(0xFF000000u | cellRgb(colour))); }
 
 } // namespace
 
@@ -41,8 +38,7 @@ QVariant ResultsGridModel::cellData(const GridCell &cell, int role) const
 {
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::AccessibleTextRole:
-        return cell.text;
+    case Qt::AccessibleTextRole: return cell.text;
     case Qt::ForegroundRole:
         // Black is the text colour of the palette, black in the usual scheme.
         if (cell.colour != CellColour::Black)
@@ -56,8 +52,7 @@ QVariant ResultsGridModel::cellData(const GridCell &cell, int role) const
         if (cell.role == CellRole::SectionTitle)
             return sectionTitleFont();
         break;
-    default:
-        break;
+    default: break;
     }
     return QVariant();
 }
@@ -72,19 +67,16 @@ QVariant ResultsGridModel::data(const QModelIndex &index, int role) const
 
 QVariant ResultsGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    const GridCell &cell = orientation == Qt::Horizontal ? m_grid.cell(0, section + 1)
-                                                         : m_grid.cell(section + 1, 0);
+    const GridCell &cell =
+        orientation == Qt::Horizontal ? m_grid.cell(0, section + 1) : m_grid.cell(section + 1, 0);
     switch (role) {
-    case Qt::DisplayRole:
-        return cell.text;
+    case Qt::DisplayRole: return cell.text;
     case Qt::FontRole:
         if (cell.role == CellRole::SectionTitle)
             return sectionTitleFont();
         break;
-    case Qt::TextAlignmentRole:
-        return int(Qt::AlignLeft | Qt::AlignVCenter);
-    default:
-        break;
+    case Qt::TextAlignmentRole: return int(Qt::AlignLeft | Qt::AlignVCenter);
+    default: break;
     }
     return QVariant();
 }

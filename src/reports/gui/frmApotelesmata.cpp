@@ -15,10 +15,7 @@ namespace {
 
 // The model data grid's value columns are 1500 twips wide (and wider where
 // a text needs it).
-int dataColumnWidth(const QWidget *w)
-{
-    return w->logicalDpiX() * 1500 / 1440;
-}
+int dataColumnWidth(const QWidget *w) { return w->logicalDpiX() * 1500 / 1440; }
 
 QTreeWidgetItem *addEntry(const TreeEntry &entry, QTreeWidgetItem *item)
 {
@@ -64,7 +61,7 @@ frmApotelesmata::~frmApotelesmata() = default;
 void frmApotelesmata::fillGeneralData()
 {
     const ModelCounts c = countModel(m_ws.model);
-    const int values[] = {c.groups, c.nodes, c.elements, c.constrained,
+    const int values[] = {c.groups, c.nodes,  c.elements,    c.constrained,
                           c.loaded, c.sprung, c.dofsPerNode, c.dofs};
     for (int k = 0; k < 8; ++k)
         generalValue(k)->setText(QString::number(values[k]));
@@ -97,10 +94,7 @@ void frmApotelesmata::showTreeView(bool tree)
     m_ui->FLEXgrdDATA->setVisible(!tree);
 }
 
-bool frmApotelesmata::isTreeViewShown() const
-{
-    return !m_ui->TreeView1->isHidden();
-}
+bool frmApotelesmata::isTreeViewShown() const { return !m_ui->TreeView1->isHidden(); }
 
 ResultsGridView *frmApotelesmata::gridView(GridId id) const
 {
@@ -113,20 +107,15 @@ ResultsGridView *frmApotelesmata::gridView(GridId id) const
     return m_ui->FLEXgrdDATA;
 }
 
-QTreeWidget *frmApotelesmata::tree() const
-{
-    return m_ui->TreeView1;
-}
+QTreeWidget *frmApotelesmata::tree() const { return m_ui->TreeView1; }
 
-QAction *frmApotelesmata::toolAction(const QString &key) const
-{
-    return findChild<QAction *>(key);
-}
+QAction *frmApotelesmata::toolAction(const QString &key) const { return findChild<QAction *>(key); }
 
 QLabel *frmApotelesmata::generalValue(int k) const
 {
-    QLabel *const values[] = {m_ui->lblGroupCount,   m_ui->lblNodeCount,    m_ui->lblElementCount,
-                              m_ui->lblConstrainedCount, m_ui->lblLoadedCount, m_ui->lblSprungCount,
+    QLabel *const values[] = {m_ui->lblGroupCount,   m_ui->lblNodeCount,
+                              m_ui->lblElementCount, m_ui->lblConstrainedCount,
+                              m_ui->lblLoadedCount,  m_ui->lblSprungCount,
                               m_ui->lblDofsPerNode,  m_ui->lblDofCount};
     return k >= 0 && k < 8 ? values[k] : nullptr;
 }

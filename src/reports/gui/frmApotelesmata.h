@@ -51,7 +51,7 @@ public:
     ResultsGridView *gridView(GridId id) const;
     QTreeWidget *tree() const;
     QAction *toolAction(const QString &key) const;
-    QLabel *generalValue(int k) const;   // 0 to 7, in the frame's order
+    QLabel *generalValue(int k) const; // 0 to 7, in the frame's order
     void showTreeView(bool tree);
     bool isTreeViewShown() const;
 

@@ -33,10 +33,7 @@ ReportSections frmSelect::sections() const
     return s;
 }
 
-QAbstractButton *frmSelect::okButton() const
-{
-    return m_ui->buttons->button(QDialogButtonBox::Ok);
-}
+QAbstractButton *frmSelect::okButton() const { return m_ui->buttons->button(QDialogButtonBox::Ok); }
 
 QAbstractButton *frmSelect::cancelButton() const
 {

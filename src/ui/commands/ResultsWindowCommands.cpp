@@ -13,8 +13,9 @@ QPoint centredOver(const QWidget &main, const QWidget &window)
 {
     const QRect screen = main.screen()->availableGeometry();
     const QPoint p = main.geometry().center() - window.rect().center();
-    return {std::clamp(p.x(), screen.left(), std::max(screen.left(), screen.right() - window.width())),
-            std::clamp(p.y(), screen.top(), std::max(screen.top(), screen.bottom() - window.height()))};
+    return {
+        std::clamp(p.x(), screen.left(), std::max(screen.left(), screen.right() - window.width())),
+        std::clamp(p.y(), screen.top(), std::max(screen.top(), screen.bottom() - window.height()))};
 }
 
 } // namespace
