@@ -3,9 +3,9 @@
 // day were reworked for speed (tests/data/analysis_bits.txt). Invariant: a
 // change to how the analysis is computed changes no bit of any result, no
 // log line and no message.
+#include "ScriptedPrompts.h"
 #include "analysis/epilisi.h"
 #include "test_analysis_helpers.h"
-#include "ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
 
@@ -162,8 +162,8 @@ QByteArray boxesDigest(const ScriptedPrompts &prompts)
 {
     QByteArray all;
     for (const ShownPrompt &p : prompts.shown)
-        all += p.text.toUtf8() + '|' + p.title.toUtf8() + '|' + QByteArray::number(int(p.icon))
-            + '\n';
+        all +=
+            p.text.toUtf8() + '|' + p.title.toUtf8() + '|' + QByteArray::number(int(p.icon)) + '\n';
     return hex(all.constData(), std::size_t(all.size()));
 }
 
