@@ -4,6 +4,7 @@
 
 #include "common/NumberForms.h"
 #include "drawing/DrawingSupport.h"
+#include "drawing/ResultViews.h"
 
 #include <cmath>
 
@@ -11,16 +12,11 @@ using drawing::lineBy;
 
 namespace {
 
-// The elements of the colour diagram (compression / tension). The diagram
-// comes with the result views; until then the mode shows the grid, the axes
-// and the nodes over an empty frame.
-void DrawColourDiagramElements(const DrawingContext &, Canvas &) {}
-
 double gridStepCm(float kannab, double scale) { return static_cast<double>(kannab) * 100.0 / scale; }
 
 } // namespace
 
-void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas)
+void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas, const RedrawExtras &extras)
 {
     switch (dc.drawingMode) {
     case ModeModel:
@@ -35,13 +31,17 @@ void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas)
         canvas.clear(colourValue(dc.settings.xroma_background));
         DrawGrid(dc, canvas);
         DrawAxes(dc, canvas);
-        DrawColourDiagramElements(dc, canvas);
+        DrawColourDiagram(dc, canvas, extras.colourLegend);
         DrawNodes(dc, canvas);
         break;
     case ModeAxialForce:
+        DrawForceDiagram(dc, canvas);
+        break;
     case ModeDeformed:
+        DrawDeformedModel(dc, canvas);
+        break;
     case ModeAnimation:
-        // The result views draw themselves; nothing here yet.
+        DrawAnimationFrame(dc, canvas, extras.animationPhase);
         break;
     default:
         break;
