@@ -64,6 +64,7 @@ TEST_F(SavePictureTest, CancellingIsSilent)
     EXPECT_FALSE(save());
     EXPECT_TRUE(written.isEmpty());
     EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.unscripted, 0);
     EXPECT_TRUE(user.log.entries().isEmpty());
 }
 
@@ -71,6 +72,7 @@ TEST_F(SavePictureTest, AFailureIsToldWithTheSystemsReasonAndLoggedBoldRed)
 {
     prompts.files.push_back(dir.filePath(QStringLiteral("p.bmp")));
     failure = QStringLiteral("Permission denied");
+    prompts.answers.push_back(PromptAnswer::Ok);
     EXPECT_FALSE(save());
     const QString text = QStringLiteral("An error occured while trying to save the bitmap file: Permission denied");
     ASSERT_EQ(prompts.messages().size(), 1u);
@@ -81,6 +83,7 @@ TEST_F(SavePictureTest, AFailureIsToldWithTheSystemsReasonAndLoggedBoldRed)
     EXPECT_EQ(user.log.entries()[0].text, text);
     EXPECT_EQ(user.log.entries()[0].colour, LogRed);
     EXPECT_TRUE(user.log.entries()[0].bold);
+    EXPECT_EQ(prompts.unscripted, 0);
 }
 
 // The dialog asked about "p.BMP"; "p.BMP.bmp" is another file, which is

@@ -131,7 +131,7 @@ TEST(AnimationSequence, TheRunningFlagCountsOnlyAtTheCheckPoints)
         EXPECT_EQ(play(c.frames, c.clearAt).size(), c.shown);
     }
     AnimationSequence seq(2);
-    seq.next(false);   // not a check point yet? the start is one
+    seq.next(false);   // the start of a rising half is a check point
     EXPECT_TRUE(seq.stopped());
     EXPECT_FALSE(seq.next(true));
 }

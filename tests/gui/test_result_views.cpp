@@ -34,6 +34,14 @@ protected:
         trigger("mnuNitem");
         ASSERT_FALSE(ws().model.modelChanged);
     }
+    void TearDown() override
+    {
+        // Every box was scripted and every scripted answer taken.
+        EXPECT_EQ(prompts.unscripted, 0);
+        EXPECT_TRUE(prompts.answers.empty());
+        EXPECT_TRUE(prompts.files.empty());
+        MainWindowTest::TearDown();
+    }
     ResultViewControls *controls() { return window->resultViewControls(); }
     AnimationPlayer *animation() { return window->deformationAnimation(); }
     bool steppersShown() { return controls()->plusButton()->isVisible() && controls()->minusButton()->isVisible(); }
@@ -181,6 +189,7 @@ TEST_F(ResultViews, AnimationNeedsMoreThanOneNode)
 {
     trigger("mnuNEWitem");
     ws().model.nodeCount = 1;
+    prompts.answers.push_back(PromptAnswer::No);   // New marked the model changed
     trigger("mnuANIMATEitem");
     EXPECT_EQ(ws().drawingMode, ModeModel);
     EXPECT_FALSE(animation()->isPlaying());
@@ -225,6 +234,7 @@ TEST_F(ResultViews, AFailedSaveIsToldAndLeavesTheExistingFileAsItWas)
     small.rlim_cur = 4096;
     setrlimit(RLIMIT_FSIZE, &small);
     prompts.files.push_back(target);
+    prompts.answers.push_back(PromptAnswer::Ok);
     trigger("mnuEXPORTBMPitem");
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
@@ -241,6 +251,7 @@ TEST_F(ResultViews, AFailedSaveIsToldAndLeavesTheExistingFileAsItWas)
 
     // A folder that is not there: the system's reason.
     prompts.files.push_back(path(QStringLiteral("nowhere/p")));
+    prompts.answers.push_back(PromptAnswer::Ok);
     trigger("mnuEXPORTBMPitem");
     EXPECT_EQ(ws().log.entries().last().text,
               QStringLiteral("An error occured while trying to save the bitmap file: No such file or directory"));
