@@ -23,11 +23,11 @@ struct ColourScale {
 ColourScale colourScale(const DrawingContext &dc)
 {
     ColourScale cs;
-    const Quantity q = ChosenQuantity(dc.settings);
+    const Quantity q = chosenQuantity(dc.settings);
     const int count = drawing::elementCount(dc.model);
     cs.values.assign(static_cast<std::size_t>(count) + 1, 0.0);
     for (int e = 1; e <= count; ++e) {
-        const double v = ElementValue(dc.model, dc.results, q, e);
+        const double v = elementValue(dc.model, dc.results, q, e);
         cs.values[e] = v;
         cs.max = std::max(cs.max, v);
         cs.min = std::min(cs.min, v);
@@ -42,15 +42,15 @@ std::uint32_t elementColour(const Settings &s, double v, double range)
     if (range == 0)
         return unloaded;
     if (v >= 0)
-        return ColourBetween(unloaded, colourValue(s.Xroma_Efelkismou), v, range);
-    return ColourBetween(unloaded, colourValue(s.Xroma_Thlipsis), v, -range);
+        return colourBetween(unloaded, colourValue(s.Xroma_Efelkismou), v, range);
+    return colourBetween(unloaded, colourValue(s.Xroma_Thlipsis), v, -range);
 }
 
 int component(std::uint32_t colour, int shift) { return static_cast<int>((colour >> shift) & 0xFF); }
 
 } // namespace
 
-std::uint32_t ColourBetween(std::uint32_t from, std::uint32_t to, double amount, double range)
+std::uint32_t colourBetween(std::uint32_t from, std::uint32_t to, double amount, double range)
 {
     if (!(range != 0) || !std::isfinite(amount / range))
         return from;
@@ -69,7 +69,7 @@ void DrawColourDiagram(const DrawingContext &dc, Canvas &canvas, Canvas *legend)
         DrawColourLegend(dc, *legend);
     const Settings &s = dc.settings;
     const ColourScale cs = colourScale(dc);
-    const int decimals = QuantityDecimals(s, ChosenQuantity(s));
+    const int decimals = quantityDecimals(s, chosenQuantity(s));
     for (int e = 1; e <= drawing::elementCount(dc.model); ++e) {
         if (!drawing::drawableElement(dc.model, e))
             continue;
@@ -82,7 +82,7 @@ void DrawColourDiagram(const DrawingContext &dc, Canvas &canvas, Canvas *legend)
             canvas.setForeColour(colourValue(s.xroma_stoixeion));
             canvas.setTextPosition(dc.view.ToScreenX(mx),
                                    dc.view.ToScreenY(my) + (s.nai_arithmisi_stoixeion ? 0.22 : 0.0));
-            canvas.text(DiagramValueText(v, decimals));
+            canvas.text(diagramValueText(v, decimals));
         }
     }
     DrawDiagramLegend(dc, canvas);
@@ -97,11 +97,11 @@ void DrawColourLegend(const DrawingContext &dc, Canvas &legend)
     legend.clear(colourValue(s.xroma_background));
     legend.setLineWidth(1);
     for (int i = 0; i <= 255; ++i) {
-        legend.setForeColour(ColourBetween(tension, unloaded, i, 255));
+        legend.setForeColour(colourBetween(tension, unloaded, i, 255));
         legend.line(0, i / 100.0, 1, i / 100.0);
     }
     for (int i = 0; i <= 255; ++i) {
-        legend.setForeColour(ColourBetween(unloaded, compression, i, 255));
+        legend.setForeColour(colourBetween(unloaded, compression, i, 255));
         legend.line(0, 2.55 + i / 100.0, 1, 2.55 + i / 100.0);
     }
 

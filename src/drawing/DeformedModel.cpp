@@ -17,15 +17,15 @@ struct ScreenPoint {
 // (0 for a magnification that would divide by zero).
 double magnification(const Settings &s)
 {
-    return FiniteOrZero(1000.0 / static_cast<double>(s.Ena_cm_posa_m_epi_1000));
+    return finiteOrZero(1000.0 / static_cast<double>(s.Ena_cm_posa_m_epi_1000));
 }
 
 // Node n at the fraction phi of its displacement, on the screen.
 ScreenPoint deformedNode(const DrawingContext &dc, int n, double phi, double k)
 {
     const Node &node = dc.model.nodes[n];
-    const double ux = FiniteOrZero(phi * k * dc.results.U[2 * n - 1]);
-    const double uy = FiniteOrZero(phi * k * dc.results.U[2 * n]);
+    const double ux = finiteOrZero(phi * k * dc.results.U[2 * n - 1]);
+    const double uy = finiteOrZero(phi * k * dc.results.U[2 * n]);
     return {dc.view.ToScreenX(node.x + ux), dc.view.ToScreenY(node.y + uy)};
 }
 
@@ -51,7 +51,7 @@ void deformedLegend(const DrawingContext &dc, Canvas &canvas)
     for (const auto &[caption, value] : lines) {
         canvas.setTextPosition(0.1, canvas.textY());
         canvas.text(QString::fromLatin1(caption)
-                    + nf::generalDouble(nf::RoundTo(FiniteOrZero(value), 6)));
+                    + nf::generalDouble(nf::RoundTo(finiteOrZero(value), 6)));
     }
 }
 
@@ -79,7 +79,7 @@ void DrawDeformedModel(const DrawingContext &dc, Canvas &canvas)
     canvas.setLineWidth(1);
 }
 
-void DrawAnimationFrame(const DrawingContext &dc, Canvas &canvas, double phi)
+void drawAnimationFrame(const DrawingContext &dc, Canvas &canvas, double phi)
 {
     const Settings &s = dc.settings;
     const std::uint32_t undeformed = colourValue(s.xroma_stoixeion);

@@ -20,7 +20,7 @@ bool positive(double v) { return std::isfinite(v) && v > 0; }
 
 bool step(float &scale, double m, double stepLength, ScaleStep direction, int decimals)
 {
-    const auto next = SteppedScale(scale, m, stepLength, direction, decimals);
+    const auto next = steppedScale(scale, m, stepLength, direction, decimals);
     if (next)
         scale = *next;
     return next.has_value();
@@ -28,7 +28,7 @@ bool step(float &scale, double m, double stepLength, ScaleStep direction, int de
 
 } // namespace
 
-std::optional<float> SteppedScale(double f, double m, double step, ScaleStep direction, int decimals)
+std::optional<float> steppedScale(double f, double m, double step, ScaleStep direction, int decimals)
 {
     if (!positive(f) || !positive(m))
         return std::nullopt;
@@ -44,7 +44,7 @@ std::optional<float> SteppedScale(double f, double m, double step, ScaleStep dir
     return stored;
 }
 
-bool StepDiagramScale(Settings &s, const ResultExtrema &x, std::int16_t drawingMode, ScaleStep direction)
+bool stepDiagramScale(Settings &s, const ResultExtrema &x, std::int16_t drawingMode, ScaleStep direction)
 {
     switch (drawingMode) {
     case ModeAxialForce: {
@@ -56,14 +56,14 @@ bool StepDiagramScale(Settings &s, const ResultExtrema &x, std::int16_t drawingM
             if (!(s.*flag))
                 continue;
             const int decimals = q == Quantity::Strain ? 7 : 3;
-            stored |= step(s.*QuantityScale(q), QuantityExtrema(x, q).largestAbsolute, kOrdinateStep,
+            stored |= step(s.*quantityScale(q), quantityExtrema(x, q).largestAbsolute, kOrdinateStep,
                            direction, decimals);
         }
         return stored;
     }
     case ModeDeformed:
     case ModeAnimation:
-        return step(s.Ena_cm_posa_m_epi_1000, FiniteOrZero(x.maxU), kOrdinateStep / 1000, direction, 4);
+        return step(s.Ena_cm_posa_m_epi_1000, finiteOrZero(x.maxU), kOrdinateStep / 1000, direction, 4);
     default:
         return false;
     }

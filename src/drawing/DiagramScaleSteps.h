@@ -16,12 +16,12 @@ enum class ScaleStep { Plus, Minus };
 // `decimals`. Nothing when the click is refused: M or f not a positive
 // number, a denominator of 0 or less (minus once the longest ordinate is s or
 // shorter), or a result that is not a positive single-precision number.
-std::optional<float> SteppedScale(double f, double m, double step, ScaleStep direction,
+std::optional<float> steppedScale(double f, double m, double step, ScaleStep direction,
                                   int decimals);
 
 // One click in the drawing mode: in the [N] diagram the scale of each
 // quantity whose Show_ flag is on, in the deformed model and the animation
 // the magnification Ena_cm_posa_m_epi_1000; nothing in the other modes.
 // Returns whether a scale was stored.
-bool StepDiagramScale(Settings &s, const ResultExtrema &x, std::int16_t drawingMode,
+bool stepDiagramScale(Settings &s, const ResultExtrema &x, std::int16_t drawingMode,
                       ScaleStep direction);

@@ -24,8 +24,8 @@ void drawBand(const DrawingContext &dc, Canvas &canvas, Quantity q, int e, doubl
     const double c = length > 0 ? (xj - xi) / length : 0.0;
     const double sn = length > 0 ? (yj - yi) / length : 0.0;
 
-    const double value = ElementValue(m, dc.results, q, e);
-    const double d = FiniteOrZero(value / static_cast<double>(s.*QuantityScale(q)));
+    const double value = elementValue(m, dc.results, q, e);
+    const double d = finiteOrZero(value / static_cast<double>(s.*quantityScale(q)));
     const double sxi = v.ToScreenX(xi), syi = v.ToScreenY(yi);
     const double sxj = v.ToScreenX(xj), syj = v.ToScreenY(yj);
     // (sn, c) on the screen is the model's right-hand normal of i -> j.
@@ -38,7 +38,7 @@ void drawBand(const DrawingContext &dc, Canvas &canvas, Quantity q, int e, doubl
     if (s.nai_times_N) {
         const double below = s.nai_arithmisi_stoixeion ? 0.22 : 0.0;
         canvas.setTextPosition((pix + pjx) / 2, (piy + pjy) / 2 + below);
-        canvas.text(DiagramValueText(value, QuantityDecimals(s, q)));
+        canvas.text(diagramValueText(value, quantityDecimals(s, q)));
     }
 }
 
@@ -52,7 +52,7 @@ void DrawForceDiagram(const DrawingContext &dc, Canvas &canvas)
     DrawAxes(dc, canvas);
     canvas.setForeColour(colourValue(s.xroma_N));
     canvas.setLineWidth(1);
-    const Quantity q = ChosenQuantity(s);
+    const Quantity q = chosenQuantity(s);
     const double sgn = s.N_sin_Ina ? 1.0 : -1.0;
     for (int e = 1; e <= drawing::elementCount(dc.model); ++e) {
         if (drawing::drawableElement(dc.model, e))
@@ -65,15 +65,15 @@ void DrawForceDiagram(const DrawingContext &dc, Canvas &canvas)
 void DrawDiagramLegend(const DrawingContext &dc, Canvas &canvas)
 {
     const Settings &s = dc.settings;
-    const Quantity q = ChosenQuantity(s);
-    const int decimals = QuantityDecimals(s, q);
-    const QuantityExtremes x = QuantityExtrema(dc.results.extrema, q);
+    const Quantity q = chosenQuantity(s);
+    const int decimals = quantityDecimals(s, q);
+    const QuantityExtremes x = quantityExtrema(dc.results.extrema, q);
 
     canvas.setForeColour(colourValue(s.xroma_stoixeion));
     canvas.setFontSize(12);
     canvas.setFontBold(true);
     canvas.setTextPosition(0.1, 0.07);
-    canvas.text(QuantityTitle(q));
+    canvas.text(quantityTitle(q));
     canvas.setFontSize(8);
     canvas.setFontBold(false);
     canvas.setTextPosition(0.1, canvas.textY());

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-const PictureFileKind &BitmapPicture()
+const PictureFileKind &bitmapPicture()
 {
     static const PictureFileKind kind{
         QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral(".bmp"),
@@ -13,20 +13,20 @@ const PictureFileKind &BitmapPicture()
     return kind;
 }
 
-QString PictureFileName(const QString &chosen, const PictureFileKind &kind)
+QString pictureFileName(const QString &chosen, const PictureFileKind &kind)
 {
     if (chosen.endsWith(kind.extension, Qt::CaseSensitive))
         return chosen;
     return chosen + kind.extension;
 }
 
-bool Save_Picture(Interaction &user, const PictureFileKind &kind, const PictureWriter &write)
+bool savePicture(Interaction &user, const PictureFileKind &kind, const PictureWriter &write)
 {
     const auto chosen = user.prompts().saveFile(QStringLiteral("Save Picture"), kind.filter,
                                                 QDir::current().filePath(QStringLiteral("Picture")));
     if (!chosen || chosen->isEmpty())
         return false;
-    const QString name = PictureFileName(*chosen, kind);
+    const QString name = pictureFileName(*chosen, kind);
     // The dialog asked about the name the user chose; with the extension
     // added another file is written, so ask about that one too.
     if (name != *chosen && QFileInfo::exists(name)) {

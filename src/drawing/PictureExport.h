@@ -19,11 +19,11 @@ struct PictureFileKind {
 
 // "Bitmap Files (*.bmp)", ".bmp", "An error occured while trying to save the
 // bitmap file:".
-const PictureFileKind &BitmapPicture();
+const PictureFileKind &bitmapPicture();
 
 // The chosen name with the extension added unless its last characters are
 // exactly the extension: "a.BMP" becomes "a.BMP.bmp".
-QString PictureFileName(const QString &chosen, const PictureFileKind &kind);
+QString pictureFileName(const QString &chosen, const PictureFileKind &kind);
 
 // Writes the picture to the named file; returns the system's description of
 // the error when the file could not be written, nothing when it was.
@@ -35,4 +35,4 @@ using PictureWriter = std::function<std::optional<QString>(const QString &fileNa
 // writes. Cancelling is silent. A failure is shown in a box with the critical
 // icon and written to the log in bold red: the kind's failure text, a space
 // and the system's reason. Returns whether the picture was saved.
-bool Save_Picture(Interaction &user, const PictureFileKind &kind, const PictureWriter &write);
+bool savePicture(Interaction &user, const PictureFileKind &kind, const PictureWriter &write);

@@ -7,9 +7,9 @@
 
 #include <cmath>
 
-double FiniteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
+double finiteOrZero(double x) { return std::isfinite(x) ? x : 0.0; }
 
-Quantity ChosenQuantity(const Settings &s)
+Quantity chosenQuantity(const Settings &s)
 {
     if (s.Show_FORCE)
         return Quantity::Force;
@@ -20,26 +20,26 @@ Quantity ChosenQuantity(const Settings &s)
     return Quantity::Force;
 }
 
-void ChooseQuantity(Settings &s, Quantity q)
+void setChosenQuantity(Settings &s, Quantity q)
 {
     s.Show_FORCE = q == Quantity::Force;
     s.Show_STRESS = q == Quantity::Stress;
     s.Show_STRAIN = q == Quantity::Strain;
 }
 
-double ElementValue(const Model &m, const AnalysisResults &r, Quantity q, int e)
+double elementValue(const Model &m, const AnalysisResults &r, Quantity q, int e)
 {
     if (e < 1 || e > kMaxElements)
         return 0.0;
     switch (q) {
-    case Quantity::Force: return FiniteOrZero(r.F[e][2]);
-    case Quantity::Stress: return FiniteOrZero(Element_Stress(m, r, e));
-    case Quantity::Strain: return FiniteOrZero(Element_Strain(m, r, e));
+    case Quantity::Force: return finiteOrZero(r.F[e][2]);
+    case Quantity::Stress: return finiteOrZero(Element_Stress(m, r, e));
+    case Quantity::Strain: return finiteOrZero(Element_Strain(m, r, e));
     }
     return 0.0;
 }
 
-float Settings::*QuantityScale(Quantity q)
+float Settings::*quantityScale(Quantity q)
 {
     switch (q) {
     case Quantity::Stress: return &Settings::Ena_cm_posa_STRESS;
@@ -49,12 +49,12 @@ float Settings::*QuantityScale(Quantity q)
     return &Settings::Ena_cm_posa_FORCE;
 }
 
-int QuantityDecimals(const Settings &s, Quantity q)
+int quantityDecimals(const Settings &s, Quantity q)
 {
     return q == Quantity::Strain ? s.dekadika_strain : s.dekadika_N;
 }
 
-QString QuantityTitle(Quantity q)
+QString quantityTitle(Quantity q)
 {
     switch (q) {
     case Quantity::Stress: return QStringLiteral("Axial Stress");
@@ -64,19 +64,19 @@ QString QuantityTitle(Quantity q)
     return QStringLiteral("Axial Force");
 }
 
-QuantityExtremes QuantityExtrema(const ResultExtrema &x, Quantity q)
+QuantityExtremes quantityExtrema(const ResultExtrema &x, Quantity q)
 {
     switch (q) {
     case Quantity::Stress:
-        return {FiniteOrZero(x.maxS), FiniteOrZero(x.minS), FiniteOrZero(x.maxAbsS)};
+        return {finiteOrZero(x.maxS), finiteOrZero(x.minS), finiteOrZero(x.maxAbsS)};
     case Quantity::Strain:
-        return {FiniteOrZero(x.maxE), FiniteOrZero(x.minE), FiniteOrZero(x.maxAbsE)};
+        return {finiteOrZero(x.maxE), finiteOrZero(x.minE), finiteOrZero(x.maxAbsE)};
     case Quantity::Force: break;
     }
-    return {FiniteOrZero(x.maxN), FiniteOrZero(x.minN), FiniteOrZero(x.maxAbsN)};
+    return {finiteOrZero(x.maxN), finiteOrZero(x.minN), finiteOrZero(x.maxAbsN)};
 }
 
-QString DiagramValueText(double value, int decimals)
+QString diagramValueText(double value, int decimals)
 {
     const double t = nf::RoundTo(value, decimals);
     const QString digits = nf::generalDouble(t);

@@ -12,32 +12,32 @@ enum class Quantity { Force, Stress, Strain };
 
 // The quantity the settings choose: the first of Show_FORCE, Show_STRESS and
 // Show_STRAIN that is on; the force when none is.
-Quantity ChosenQuantity(const Settings &s);
+Quantity chosenQuantity(const Settings &s);
 // Chooses q: its flag on, the other two off.
-void ChooseQuantity(Settings &s, Quantity q);
+void setChosenQuantity(Settings &s, Quantity q);
 
 // v(e): N, N / A or N / A / E of element e with A and E of its own group.
 // 0 where that is not a finite number (a group with A or E of 0, a group or
 // element outside the tables), so no picture divides by zero.
-double ElementValue(const Model &m, const AnalysisResults &r, Quantity q, int e);
+double elementValue(const Model &m, const AnalysisResults &r, Quantity q, int e);
 
 // The units 1 cm of ordinate stands for: Ena_cm_posa_FORCE, _STRESS, _STRAIN.
-float Settings::*QuantityScale(Quantity q);
+float Settings::*quantityScale(Quantity q);
 // Decimals of printed values: dekadika_N for force and stress, dekadika_strain
 // for strain.
-int QuantityDecimals(const Settings &s, Quantity q);
+int quantityDecimals(const Settings &s, Quantity q);
 // "Axial Force", "Axial Stress", "Axial Strain".
-QString QuantityTitle(Quantity q);
+QString quantityTitle(Quantity q);
 
 struct QuantityExtremes {
     double largest = 0, smallest = 0, largestAbsolute = 0;
 };
 // The quantity's extrema of the last analysis, non-finite ones as 0.
-QuantityExtremes QuantityExtrema(const ResultExtrema &x, Quantity q);
+QuantityExtremes quantityExtrema(const ResultExtrema &x, Quantity q);
 
 // A value as the diagrams write it: rounded to `decimals`, one space before a
 // value that is not negative (the sign's place) and one after it.
-QString DiagramValueText(double value, int decimals);
+QString diagramValueText(double value, int decimals);
 
 // x itself when finite, otherwise 0.
-double FiniteOrZero(double x);
+double finiteOrZero(double x);

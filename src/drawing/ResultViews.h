@@ -33,9 +33,9 @@ void DrawColourLegend(const DrawingContext &dc, Canvas &legend);
 void DrawDeformedModel(const DrawingContext &dc, Canvas &canvas);
 // One frame of the deformation animation at the fraction phi (0 undeformed,
 // 1 fully deformed): each element undeformed, then at phi; nothing else.
-void DrawAnimationFrame(const DrawingContext &dc, Canvas &canvas, double phi);
+void drawAnimationFrame(const DrawingContext &dc, Canvas &canvas, double phi);
 
 // A colour part way between two: each of red, green and blue is
 // from + amount * (to - from) / range, rounded to the nearest integer (halves
 // to even). Only the colour bytes of a system colour take part.
-std::uint32_t ColourBetween(std::uint32_t from, std::uint32_t to, double amount, double range);
+std::uint32_t colourBetween(std::uint32_t from, std::uint32_t to, double amount, double range);

@@ -41,7 +41,7 @@ void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas, const RedrawExt
         DrawDeformedModel(dc, canvas);
         break;
     case ModeAnimation:
-        DrawAnimationFrame(dc, canvas, extras.animationPhase);
+        drawAnimationFrame(dc, canvas, extras.animationPhase);
         break;
     default:
         break;

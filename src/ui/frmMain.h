@@ -163,7 +163,7 @@ private:
     void drawPicture();
     void showAnimationFrame(double phi);
     void deformationAnimationEnded();
-    void stepDiagramScale(ScaleStep step);
+    void stepScale(ScaleStep step);
 
     Workspace m_ws;
     std::unique_ptr<SettingsStore> m_store;

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(PictureFileName, AddsBmpUnlessTheNameEndsInExactlyThat)
+TEST(PictureFileNames, AddsBmpUnlessTheNameEndsInExactlyThat)
 {
     const struct {
         const char *chosen, *saved;
@@ -22,7 +22,7 @@ TEST(PictureFileName, AddsBmpUnlessTheNameEndsInExactlyThat)
         {"/tmp/bmp", "/tmp/bmp.bmp"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(PictureFileName(QString::fromLatin1(c.chosen), BitmapPicture()), QLatin1String(c.saved));
+        EXPECT_EQ(pictureFileName(QString::fromLatin1(c.chosen), bitmapPicture()), QLatin1String(c.saved));
 }
 
 namespace {
@@ -37,7 +37,7 @@ struct SavePictureTest : testing::Test {
     void SetUp() override { user.setPrompts(&prompts); }
     bool save()
     {
-        return Save_Picture(user, BitmapPicture(), [this](const QString &name) -> std::optional<QString> {
+        return savePicture(user, bitmapPicture(), [this](const QString &name) -> std::optional<QString> {
             written << name;
             return failure;
         });

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-TEST(SteppedScale, LengthensOrShortensTheLongestOrdinateBy2mm)
+TEST(ScaleStepper, LengthensOrShortensTheLongestOrdinateBy2mm)
 {
     const struct {
         const char *name;
@@ -35,16 +35,16 @@ TEST(SteppedScale, LengthensOrShortensTheLongestOrdinateBy2mm)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        const auto got = SteppedScale(c.f, c.m, c.step, c.dir, c.decimals);
+        const auto got = steppedScale(c.f, c.m, c.step, c.dir, c.decimals);
         ASSERT_EQ(got.has_value(), c.expected.has_value());
         if (got) {
             EXPECT_EQ(*got, *c.expected);
         }
     }
-    EXPECT_NEAR(250 / double(*SteppedScale(100, 250, 0.2, ScaleStep::Plus, 3)), 2.7, 1e-4);
+    EXPECT_NEAR(250 / double(*steppedScale(100, 250, 0.2, ScaleStep::Plus, 3)), 2.7, 1e-4);
 }
 
-TEST(StepDiagramScale, ChangesTheScaleOfTheDrawingMode)
+TEST(ScaleStepperClick, ChangesTheScaleOfTheDrawingMode)
 {
     ResultExtrema x;
     x.maxAbsN = 250;
@@ -74,7 +74,7 @@ TEST(StepDiagramScale, ChangesTheScaleOfTheDrawingMode)
         Settings expected = s;
         if (c.changed)
             expected.*c.changed = c.expected;
-        EXPECT_EQ(StepDiagramScale(s, x, c.mode, ScaleStep::Plus), c.changed != nullptr);
+        EXPECT_EQ(stepDiagramScale(s, x, c.mode, ScaleStep::Plus), c.changed != nullptr);
         EXPECT_TRUE(s == expected);
     }
 }

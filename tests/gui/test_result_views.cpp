@@ -59,7 +59,7 @@ TEST_F(ResultViews, EachModeShowsItsPanelTextAndControls)
     EXPECT_EQ(prompts.messages()[0].text,
               QStringLiteral("Model has been changed. Do you want to reanalyze before the process goes on?"));
     ws().settings.Animation_Frames = 2;
-    ChooseQuantity(ws().settings, Quantity::Stress);
+    setChosenQuantity(ws().settings, Quantity::Stress);
     const struct {
         const char *command;
         std::int16_t mode;
@@ -105,14 +105,14 @@ TEST_F(ResultViews, QuantityButtonsChooseAndSteppersScaleTheShownQuantity)
     const float before = ws().settings.Ena_cm_posa_STRAIN;
     QTest::mouseClick(controls()->plusButton(), Qt::LeftButton);
     EXPECT_EQ(ws().settings.Ena_cm_posa_STRAIN,
-              *SteppedScale(before, ws().results.extrema.maxAbsE, 0.2, ScaleStep::Plus, 7));
+              *steppedScale(before, ws().results.extrema.maxAbsE, 0.2, ScaleStep::Plus, 7));
     EXPECT_EQ(ws().settings.Ena_cm_posa_FORCE, 100.0f);
 
     trigger("mnuDEFORMitem");
     const float magnification = ws().settings.Ena_cm_posa_m_epi_1000;
     QTest::mouseClick(controls()->minusButton(), Qt::LeftButton);
     EXPECT_EQ(ws().settings.Ena_cm_posa_m_epi_1000,
-              *SteppedScale(magnification, ws().results.extrema.maxU, 0.0002, ScaleStep::Minus, 4));
+              *steppedScale(magnification, ws().results.extrema.maxU, 0.0002, ScaleStep::Minus, 4));
 }
 
 TEST_F(ResultViews, EscapeInARisingHalfFinishesItThenShowsTheStillDeformedModel)

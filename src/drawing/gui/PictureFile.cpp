@@ -35,7 +35,7 @@ bool writeAll(QSaveFile &file, const QByteArray &bytes)
 
 } // namespace
 
-std::optional<QString> WriteBitmapFile(const QImage &image, const QString &fileName)
+std::optional<QString> writeBitmapFile(const QImage &image, const QString &fileName)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -55,7 +55,7 @@ std::optional<QString> WriteBitmapFile(const QImage &image, const QString &fileN
     return std::nullopt;
 }
 
-void CopyImageToClipboard(const QImage &image)
+void copyImageToClipboard(const QImage &image)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();

@@ -9,7 +9,7 @@ class QImage;
 // written beside the target and renamed over it only when complete, so a
 // failed save leaves an existing file as it was. Returns the system's
 // description of the error, nothing when the file was written.
-std::optional<QString> WriteBitmapFile(const QImage &image, const QString &fileName);
+std::optional<QString> writeBitmapFile(const QImage &image, const QString &fileName);
 
 // Empties the clipboard, then puts the image on it as a bitmap.
-void CopyImageToClipboard(const QImage &image);
+void copyImageToClipboard(const QImage &image);

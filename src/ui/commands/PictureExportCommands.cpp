@@ -10,12 +10,12 @@
 
 void frmMain::copyPictureToClipboard()
 {
-    CopyImageToClipboard(m_area->painterCanvas().image());
+    copyImageToClipboard(m_area->painterCanvas().image());
 }
 
 void frmMain::savePictureAsBmp()
 {
     const QImage &picture = m_area->painterCanvas().image();
-    Save_Picture(m_ws, BitmapPicture(),
-                 [&picture](const QString &fileName) { return WriteBitmapFile(picture, fileName); });
+    savePicture(m_ws, bitmapPicture(),
+                 [&picture](const QString &fileName) { return writeBitmapFile(picture, fileName); });
 }

@@ -59,7 +59,7 @@ void frmMain::syncResultViewControls()
     const std::int16_t mode = m_ws.drawingMode;
     m_resultControls->showGroups(mode == ModeAxialForce || mode == ModeDeformed || mode == ModeAnimation,
                                  mode == ModeAxialForce || mode == ModeColourDiagram);
-    m_resultControls->setQuantity(ChosenQuantity(m_ws.settings));
+    m_resultControls->setQuantity(chosenQuantity(m_ws.settings));
     m_colourLegend->setVisible(mode == ModeColourDiagram);
 }
 
@@ -119,17 +119,17 @@ void frmMain::Button_animate()
 
 void frmMain::chooseQuantity(Quantity q)
 {
-    ChooseQuantity(m_ws.settings, q);
+    setChosenQuantity(m_ws.settings, q);
     RedrawDrawingArea();
 }
 
-void frmMain::cmdPLUS() { stepDiagramScale(ScaleStep::Plus); }
-void frmMain::cmdMINUS() { stepDiagramScale(ScaleStep::Minus); }
+void frmMain::cmdPLUS() { stepScale(ScaleStep::Plus); }
+void frmMain::cmdMINUS() { stepScale(ScaleStep::Minus); }
 
-void frmMain::stepDiagramScale(ScaleStep step)
+void frmMain::stepScale(ScaleStep step)
 {
     Ask_Reanalyse();
-    StepDiagramScale(m_ws.settings, m_ws.results.extrema, m_ws.drawingMode, step);
+    stepDiagramScale(m_ws.settings, m_ws.results.extrema, m_ws.drawingMode, step);
     // A running animation takes the new scale with its next frame.
     if (m_ws.drawingMode != ModeAnimation)
         RedrawDrawingArea();
