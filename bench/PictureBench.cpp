@@ -83,7 +83,7 @@ void fillResults(Workspace &ws)
         ws.results.U[2 * n - 1] = 0.002 * std::sin(0.3 * n);
         ws.results.U[2 * n] = -0.003 * std::cos(0.2 * n);
     }
-    ws.results.extrema = Bres_Megista(ws.model, ws.results);
+    ws.results.extrema = findExtrema(ws.model, ws.results);
 }
 
 Prepared prepare(const RecordingCanvas &rec, const PainterCanvas &reference)
@@ -99,11 +99,12 @@ Prepared prepare(const RecordingCanvas &rec, const PainterCanvas &reference)
     // within each kind is the drawing order, which is what the painter sees.
     for (const auto &l : rec.lines())
         p.ops.emplace_back(Prepared::Line{QLineF(l.x1 * k, l.y1 * k, l.x2 * k, l.y2 * k),
-                                          QPen(resolveColour(l.colour, pal), l.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)});
+                                          QPen(resolveColour(l.colour, pal), l.width, Qt::SolidLine,
+                                               Qt::RoundCap, Qt::RoundJoin)});
     for (const auto &c : rec.circles())
-        p.ops.emplace_back(Prepared::Circle{QPointF(c.cx * k, c.cy * k), c.radius * k,
-                                            QPen(resolveColour(c.colour, pal), c.width),
-                                            c.solid ? QBrush(resolveColour(c.fill, pal)) : QBrush()});
+        p.ops.emplace_back(Prepared::Circle{
+            QPointF(c.cx * k, c.cy * k), c.radius * k, QPen(resolveColour(c.colour, pal), c.width),
+            c.solid ? QBrush(resolveColour(c.fill, pal)) : QBrush()});
     for (const auto &t : rec.texts()) {
         if (t.text.isEmpty())
             continue;

@@ -35,9 +35,22 @@ void fillResults(Workspace &ws);
 
 // One painter call with everything it needs, already in pixels.
 struct Prepared {
-    struct Line { QLineF line; QPen pen; };
-    struct Circle { QPointF centre; double r; QPen pen; QBrush brush; };
-    struct Text { QPointF at; QString text; QPen pen; QFont font; };
+    struct Line {
+        QLineF line;
+        QPen pen;
+    };
+    struct Circle {
+        QPointF centre;
+        double r;
+        QPen pen;
+        QBrush brush;
+    };
+    struct Text {
+        QPointF at;
+        QString text;
+        QPen pen;
+        QFont font;
+    };
     QColor background;
     std::vector<std::variant<Line, Circle, Text>> ops;
     // Pens and fonts are handed over only where they change, as a careful

@@ -27,8 +27,8 @@
 
 extern "C" {
 // LAPACK (Fortran): banded Cholesky factorisation and solve, upper band.
-void dpbtrf_(const char *uplo, const int *n, const int *kd, double *ab, const int *ldab,
-             int *info, std::size_t uploLength);
+void dpbtrf_(const char *uplo, const int *n, const int *kd, double *ab, const int *ldab, int *info,
+             std::size_t uploLength);
 void dpbtrs_(const char *uplo, const int *n, const int *kd, const int *nrhs, const double *ab,
              const int *ldab, double *b, const int *ldb, int *info, std::size_t uploLength);
 }
@@ -129,7 +129,7 @@ System buildSystem(int nodes, Numbering numbering)
     Workspace ws;
     buildStrip(ws.model, nodes, numbering);
     Epilisi run(ws.model, ws);
-    run.Build_System();
+    run.buildSystem();
     return System{run.Kff, run.P, run.nf};
 }
 
@@ -142,7 +142,7 @@ void eliminationKernel(benchmark::State &state, Numbering numbering)
         A = sys.Kff;
         b = sys.P;
         bool ok = false;
-        timeManually(state, [&] { ok = Gauss_Upper(A, b, x, sys.n); });
+        timeManually(state, [&] { ok = gaussUpper(A, b, x, sys.n); });
         benchmark::DoNotOptimize(x.data());
         if (!ok)
             state.SkipWithError("elimination failed");
@@ -194,7 +194,7 @@ bool sameSolution(const System &sys, const std::vector<double> &lapackX)
 {
     Matrix A = sys.Kff;
     Vector b = sys.P, x(sys.n + 1);
-    if (!Gauss_Upper(A, b, x, sys.n))
+    if (!gaussUpper(A, b, x, sys.n))
         return false;
     for (int i = 1; i <= sys.n; ++i)
         if (std::abs(x[i] - lapackX[std::size_t(i - 1)]) > 1e-9 * (1.0 + std::abs(x[i])))

@@ -1,9 +1,9 @@
 // Saving and opening a model at the capacities (100 nodes, 200 elements,
 // 50 groups, springs and every setting), through the file on disk as the
 // commands do, and the in-memory text alone to show what the disk adds.
-#include "workspace/Workspace.h"
 #include "files/Files.h"
 #include "files/ModelFileFormat.h"
+#include "workspace/Workspace.h"
 
 #include <QTemporaryDir>
 
@@ -20,8 +20,8 @@ void fillAtCapacities(Model &m)
         m.groups[g] = {2.1e11 + g * 1234.5, 0.0015 * g};
     m.nodeCount = kMaxNodes;
     for (int n = 1; n <= kMaxNodes; ++n) {
-        m.nodes[n] = {(n - 1) / 2 * 1.25f, (n % 2) * 0.875f, n <= 2 ? 1.f : 0.f, n == 1 ? 1.f : 0.f,
-                      n % 3 ? 0.f : 1500.25f, n % 2 ? -2345.5f : 0.f};
+        m.nodes[n] = {(n - 1) / 2 * 1.25f, (n % 2) * 0.875f,       n <= 2 ? 1.f : 0.f,
+                      n == 1 ? 1.f : 0.f,  n % 3 ? 0.f : 1500.25f, n % 2 ? -2345.5f : 0.f};
         if (n % 10 == 0)
             m.springs[n] = {0, 1.5e6f};
     }

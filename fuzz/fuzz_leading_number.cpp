@@ -12,7 +12,8 @@ namespace {
 
 void check(bool ok)
 {
-    if (!ok) std::abort();
+    if (!ok)
+        std::abort();
 }
 
 void roundTrip(double value)

@@ -67,8 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     // What was accepted is written and read back with the same counts and
     // springs listed for the same nodes.
-    const QByteArray written =
-        kelfile::modelFileBytes(first->model, first->settings, first->view);
+    const QByteArray written = kelfile::modelFileBytes(first->model, first->settings, first->view);
     auto second = std::make_unique<State>();
     check(parse(written, *second));
     checkAccepted(*second);

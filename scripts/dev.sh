@@ -5,6 +5,7 @@
 #   scripts/dev.sh asan              core tests under AddressSanitizer and UBSan
 #   scripts/dev.sh fuzz [SECONDS]    build the fuzz targets with clang and run each briefly
 #   scripts/dev.sh bench             build optimised and run the benchmarks
+#   scripts/dev.sh format-check      fail on any C++ file that .clang-format would change
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -14,6 +15,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 fuzz_packages=(clang libclang-rt-14-dev)
 bench_packages=(liblapack-dev)   # the reference solver of the benchmarks only
+format_packages=(clang-format)   # Debian 12's: clang-format 14
 
 install_missing() {
     local missing=()
@@ -38,6 +40,23 @@ build() {  # build PRESET [targets...]
     else
         cmake --build --preset "$preset" -j "$jobs"
     fi
+}
+
+# The layout is clang-format 14's (Debian 12's package): another version lays
+# out some lines differently, so it is refused rather than trusted.
+format_check() {
+    local tool=clang-format-14
+    command -v "$tool" >/dev/null || tool=clang-format
+    local version
+    version="$("$tool" --version | sed -n 's/.*clang-format version \([0-9]*\).*/\1/p')"
+    if [ "$version" != 14 ]; then
+        echo "format-check needs clang-format 14 (Debian 12's clang-format); found: $("$tool" --version)" >&2
+        return 1
+    fi
+    local files
+    mapfile -t files < <(find src tests tools bench fuzz app -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
+    "$tool" --style=file --dry-run --Werror "${files[@]}"
+    echo "format-check: ${#files[@]} files laid out as .clang-format says"
 }
 
 cmd="${1:-}"; [ $# -gt 0 ] && shift
@@ -74,6 +93,10 @@ fuzz)
             -print_final_stats=1 "$work" "${seeds[@]}" 2>&1 | tail -n 12
         rm -rf "$work"
     done
+    ;;
+format-check)
+    install_missing "${format_packages[@]}"
+    format_check
     ;;
 bench)
     install_missing "${packages[@]}" "${bench_packages[@]}"

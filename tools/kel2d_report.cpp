@@ -3,9 +3,9 @@
 // as the program's own report (CR LF line ends). Everything else the program
 // would show (log lines, message boxes) goes to standard error.
 #include "analysis/epilisi.h"
-#include "workspace/Workspace.h"
 #include "files/Files.h"
 #include "reports/ReportText.h"
+#include "workspace/Workspace.h"
 
 #include <QString>
 #include <QStringList>
@@ -131,7 +131,7 @@ private:
 };
 
 struct Options {
-    std::array<bool, 5> sections{};   // [1..4]
+    std::array<bool, 5> sections{}; // [1..4]
     QString modelFile;
     bool help = false;
 };
@@ -223,7 +223,8 @@ int main(int argc, char *argv[])
 
     Options options;
     if (const auto e = parseArguments(args, options)) {
-        std::fprintf(stderr, "kel2d-report: %s\n\n%s", e->problem.toLocal8Bit().constData(), kUsage);
+        std::fprintf(stderr, "kel2d-report: %s\n\n%s", e->problem.toLocal8Bit().constData(),
+                     kUsage);
         return ExitUsage;
     }
     if (options.help) {

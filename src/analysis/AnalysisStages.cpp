@@ -1,8 +1,8 @@
 #include "analysis/AnalysisStages.h"
 
 #include "analysis/TimeOfDay.h"
-#include "common/NumberForms.h"
 #include "common/Interaction.h"
+#include "common/NumberForms.h"
 
 #include <algorithm>
 #include <array>
@@ -63,10 +63,7 @@ QString num(int n) { return QString::number(n); }
 
 // Node or group reference of an element, as the stored value says it, for
 // the message when it points outside the model.
-QString refText(float stored)
-{
-    return nf::generalSingle(stored);
-}
+QString refText(float stored) { return nf::generalSingle(stored); }
 
 } // namespace
 
@@ -76,29 +73,40 @@ std::optional<QString> checkCounts(const Model &m)
 {
     if (m.nodeCount < 0 || m.nodeCount > kMaxNodes)
         return QStringLiteral("The model holds %1 nodes, but at most %2 can be analysed.")
-                   .arg(m.nodeCount).arg(kMaxNodes) + kCannotAnalyse;
+                   .arg(m.nodeCount)
+                   .arg(kMaxNodes)
+            + kCannotAnalyse;
     if (m.elementCount < 0 || m.elementCount > kMaxElements)
         return QStringLiteral("The model holds %1 elements, but at most %2 can be analysed.")
-                   .arg(m.elementCount).arg(kMaxElements) + kCannotAnalyse;
+                   .arg(m.elementCount)
+                   .arg(kMaxElements)
+            + kCannotAnalyse;
     if (m.groupCount < 0 || m.groupCount > kMaxGroups)
         return QStringLiteral("The model holds %1 E,A element groups, but at most %2 can be "
-                              "analysed.").arg(m.groupCount).arg(kMaxGroups) + kCannotAnalyse;
+                              "analysed.")
+                   .arg(m.groupCount)
+                   .arg(kMaxGroups)
+            + kCannotAnalyse;
     return std::nullopt;
 }
 
 std::optional<QString> checkGroup(const Model &m, int g)
 {
     const ElementGroup &gr = m.groups[g];
-    const struct { double value; const char *name; } fields[] = {
-        {gr.E, "Young's modulus E"}, {gr.A, "section area A"}};
+    const struct {
+        double value;
+        const char *name;
+    } fields[] = {{gr.E, "Young's modulus E"}, {gr.A, "section area A"}};
     for (const auto &f : fields) {
         const QLatin1StringView name(f.name);
         if (!std::isfinite(f.value))
             return QStringLiteral("E,A group #%1 has a %2 that is not a finite number.")
-                       .arg(num(g), name) + kCannotAnalyse;
+                       .arg(num(g), name)
+                + kCannotAnalyse;
         if (f.value <= 0)
             return QStringLiteral("E,A group #%1 has %2 = %3, which is not greater than 0.")
-                       .arg(num(g), name, nf::generalDouble(f.value)) + kCannotAnalyse;
+                       .arg(num(g), name, nf::generalDouble(f.value))
+                + kCannotAnalyse;
     }
     return std::nullopt;
 }
@@ -107,28 +115,35 @@ std::optional<QString> checkNode(const Model &m, int n)
 {
     const Node &nd = m.nodes[n];
     const Spring &sp = m.springs[n];
-    const struct { float flag; const char *name; } flags[] = {
-        {nd.cx, "x-constraint"}, {nd.cy, "y-constraint"}};
+    const struct {
+        float flag;
+        const char *name;
+    } flags[] = {{nd.cx, "x-constraint"}, {nd.cy, "y-constraint"}};
     for (const auto &f : flags)
         if (f.flag != 0.0f && f.flag != 1.0f)
             return QStringLiteral("Node #%1 has the %2 flag %3, which is neither 0 (free) "
                                   "nor 1 (fixed).")
                        .arg(num(n), QLatin1StringView(f.name), nf::generalSingle(f.flag))
-                   + kCannotAnalyse;
+                + kCannotAnalyse;
     if (!std::isfinite(nd.fx) || !std::isfinite(nd.fy))
-        return QStringLiteral("Node #%1 has a nodal load that is not a finite number.")
-                   .arg(num(n)) + kCannotAnalyse;
-    const struct { float value; const char *name; } springs[] = {
-        {sp.kx, "Kx"}, {sp.ky, "Ky"}};
+        return QStringLiteral("Node #%1 has a nodal load that is not a finite number.").arg(num(n))
+            + kCannotAnalyse;
+    const struct {
+        float value;
+        const char *name;
+    } springs[] = {{sp.kx, "Kx"}, {sp.ky, "Ky"}};
     for (const auto &f : springs) {
         const QLatin1StringView name(f.name);
         if (!std::isfinite(f.value))
             return QStringLiteral("Node #%1 has a spring constant %2 that is not a finite "
-                                  "number.").arg(num(n), name) + kCannotAnalyse;
+                                  "number.")
+                       .arg(num(n), name)
+                + kCannotAnalyse;
         if (f.value < 0)
             return QStringLiteral("Node #%1 has the spring constant %2 = %3, which is "
                                   "negative.")
-                       .arg(num(n), name, nf::generalSingle(f.value)) + kCannotAnalyse;
+                       .arg(num(n), name, nf::generalSingle(f.value))
+                + kCannotAnalyse;
     }
     return std::nullopt;
 }
@@ -143,32 +158,38 @@ std::optional<QString> Epilisi::checkElement(int e) const
     if (!std::isfinite(el.ni) || i < 1 || i > m.nodeCount)
         return QStringLiteral("Element #%1 refers to node #%2 as its node i, but the model "
                               "has nodes #1 to #%3 only.")
-                   .arg(num(e), refText(el.ni), num(m.nodeCount)) + kCannotAnalyse;
+                   .arg(num(e), refText(el.ni), num(m.nodeCount))
+            + kCannotAnalyse;
     if (!std::isfinite(el.nj) || j < 1 || j > m.nodeCount)
         return QStringLiteral("Element #%1 refers to node #%2 as its node j, but the model "
                               "has nodes #1 to #%3 only.")
-                   .arg(num(e), refText(el.nj), num(m.nodeCount)) + kCannotAnalyse;
+                   .arg(num(e), refText(el.nj), num(m.nodeCount))
+            + kCannotAnalyse;
     if (!std::isfinite(el.group) || g < 1 || g > m.groupCount) {
         if (m.groupCount < 1)
             return QStringLiteral("Element #%1 refers to E,A group #%2, but the model has "
                                   "no E,A groups.")
-                       .arg(num(e), refText(el.group)) + kCannotAnalyse;
+                       .arg(num(e), refText(el.group))
+                + kCannotAnalyse;
         return QStringLiteral("Element #%1 refers to E,A group #%2, but the model has "
                               "groups #1 to #%3 only.")
-                   .arg(num(e), refText(el.group), num(m.groupCount)) + kCannotAnalyse;
+                   .arg(num(e), refText(el.group), num(m.groupCount))
+            + kCannotAnalyse;
     }
     const double len = elementLength(e);
     if (len == 0.0)
         return QStringLiteral("Element #%1 has zero length (nodes #%2 and #%3).")
-                   .arg(num(e), num(i), num(j)) + kCannotAnalyse;
+                   .arg(num(e), num(i), num(j))
+            + kCannotAnalyse;
     if (!std::isfinite(len))
         return QStringLiteral("Element #%1 has a length that is not a finite number "
                               "(nodes #%2 and #%3).")
-                   .arg(num(e), num(i), num(j)) + kCannotAnalyse;
+                   .arg(num(e), num(i), num(j))
+            + kCannotAnalyse;
     return std::nullopt;
 }
 
-std::optional<QString> Epilisi::Check_Model() const
+std::optional<QString> Epilisi::checkModel() const
 {
     const Model &m = m_model;
     if (auto refusal = checkCounts(m))
@@ -211,7 +232,7 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
     Ke = New_Matrix(4, 4);
     K = New_Matrix(dofs);
     dofMap.assign(dofs + 1, 0.0);
-    dofIndex.assign(dofs + 1, 0);
+    m_dofIndex.assign(dofs + 1, 0);
     d.assign(5, 0.0);
     dl.assign(3, 0.0);
     Fg = New_Matrix(m_elements, 4);
@@ -250,10 +271,12 @@ void Epilisi::Element_Geometry(int e)
     L = elementLength(e);
     c = double(dx) / L;
     s = double(dy) / L;
+    // clang-format off
     T(1, 1) = c;  T(1, 2) = s;  T(1, 3) = 0;  T(1, 4) = 0;
     T(2, 1) = 0;  T(2, 2) = 0;  T(2, 3) = c;  T(2, 4) = s;
     Tt(1, 1) = c; Tt(2, 1) = s; Tt(3, 1) = 0; Tt(4, 1) = 0;
     Tt(1, 2) = 0; Tt(2, 2) = 0; Tt(3, 2) = c; Tt(4, 2) = s;
+    // clang-format on
 }
 
 void Epilisi::Element_Local_Stiffness(int e)
@@ -296,7 +319,7 @@ void Epilisi::Assemble_Element(int e)
     }
 }
 
-void Epilisi::Build_System()
+void Epilisi::buildSystem()
 {
     for (int e = 1; e <= m_model.elementCount; ++e) {
         Element_Geometry(e);
@@ -304,13 +327,13 @@ void Epilisi::Build_System()
         Element_Global_Stiffness(e);
         Assemble_Element(e);
     }
-    Add_Springs();
+    addSprings();
     Number_DOFs();
     Partition_Stiffness();
     Build_Load_Vector();
 }
 
-void Epilisi::Add_Springs()
+void Epilisi::addSprings()
 {
     const Model &m = m_model;
     for (int n = 1; n <= m_nodes; ++n) {
@@ -336,23 +359,20 @@ void Epilisi::Number_DOFs()
     int p = 0;
     for (int dof = 1; dof <= dofs; ++dof)
         if (flagOf(dof) == 0.0f)
-            dofIndex[++p] = dof;
+            m_dofIndex[++p] = dof;
     for (int dof = 1; dof <= dofs; ++dof)
         if (flagOf(dof) == 1.0f)
-            dofIndex[++p] = dof;
+            m_dofIndex[++p] = dof;
     for (int q = 1; q <= dofs; ++q)
-        dofMap[q] = dofIndex[q];
+        dofMap[q] = m_dofIndex[q];
 }
 
-double Epilisi::Kr(int p, int q) const
-{
-    return K(dofIndex[p], dofIndex[q]);
-}
+double Epilisi::Kr(int p, int q) const { return K(m_dofIndex[p], m_dofIndex[q]); }
 
 void Epilisi::Partition_Stiffness()
 {
     // Kff is gathered into K's own storage: the free DOFs keep their order
-    // in the map (dofIndex[p] >= p), so every entry moves to the same place
+    // in the map (m_dofIndex[p] >= p), so every entry moves to the same place
     // or an earlier one, and row by row no entry is overwritten before it
     // has been read. K is not needed after this, and one run then touches a
     // single 2N x 2N block instead of two.
@@ -364,19 +384,19 @@ void Epilisi::Partition_Stiffness()
     // The free DOFs come in runs of consecutive numbers (a support breaks a
     // run), so each row is moved run by run.
     struct Run {
-        int from, to, length;   // first position, its DOF, how many
+        int from, to, length; // first position, its DOF, how many
     };
     std::vector<Run> runs;
     for (int q = 1; q <= nf; ++q) {
-        if (!runs.empty() && dofIndex[q] == dofIndex[q - 1] + 1)
+        if (!runs.empty() && m_dofIndex[q] == m_dofIndex[q - 1] + 1)
             ++runs.back().length;
         else
-            runs.push_back(Run{q, dofIndex[q], 1});
+            runs.push_back(Run{q, m_dofIndex[q], 1});
     }
     const std::size_t dofs = std::size_t(K.cols);
     double *a = K.data.data();
     for (int p = 1; p <= nf; ++p) {
-        const double *src = a + std::size_t(dofIndex[p] - 1) * dofs;
+        const double *src = a + std::size_t(m_dofIndex[p] - 1) * dofs;
         double *dst = a + std::size_t(p - 1) * std::size_t(nf);
         for (const Run &r : runs) {
             const int last = r.from + r.length - 1;
@@ -398,7 +418,7 @@ void Epilisi::Build_Load_Vector()
     const Model &m = m_model;
     P.assign(nf + 1, 0.0);
     for (int p = 1; p <= nf; ++p) {
-        const int dof = dofIndex[p];
+        const int dof = m_dofIndex[p];
         const int n = (dof - 1) / 2 + 1;
         P[p] = dof % 2 == 1 ? m.nodes[n].fx : m.nodes[n].fy;
     }
@@ -410,28 +430,26 @@ void Epilisi::Build_Load_Vector()
 void Epilisi::Solve_Equations()
 {
     Uf.assign(nf + 1, 0.0);
-    if (!Gauss_Upper(Kff, P, Uf, nf)) {
-        Fail(kAnalysisErrorText);
+    if (!gaussUpper(Kff, P, Uf, nf)) {
+        fail(kAnalysisErrorText);
         return;
     }
     m_model.analysisFailed = false;
 }
 
-void Report_Analysis_Failure(Model &model, Interaction &user, AnalysisUiGuard *ui, const QString &text)
+void reportAnalysisFailure(Model &model, Interaction &user, AnalysisUiGuard *ui,
+                           const QString &text)
 {
     model.analysisFailed = true;
     // The box is modal: take the busy pointer off before it appears.
     if (ui)
         ui->busyOff();
-    user.log.append(QStringLiteral(", Termination: ") + Time_Of_Day(), LogBlack, false, true);
+    user.log.append(QStringLiteral(", Termination: ") + timeOfDay(), LogBlack, false, true);
     user.prompts().message(text, kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
     user.log.append(text, LogRed);
 }
 
-void Epilisi::Fail(const QString &text)
-{
-    Report_Analysis_Failure(m_model, m_user, m_ui, text);
-}
+void Epilisi::fail(const QString &text) { reportAnalysisFailure(m_model, m_user, m_ui, text); }
 
 // ---------------------------------------------------------------------------
 // Recovery
@@ -441,7 +459,7 @@ void Epilisi::Expand_Displacements()
     res.U.fill(0.0);
     const int dofs = 2 * m_nodes;
     for (int p = 1; p <= dofs; ++p)
-        res.U[dofIndex[p]] = p <= nf ? Uf[p] : 0.0;
+        res.U[m_dofIndex[p]] = p <= nf ? Uf[p] : 0.0;
 }
 
 void Epilisi::Element_End_Displacements(int e)
@@ -486,10 +504,14 @@ void Epilisi::Node_Reactions()
         row.fill(0.0);
     for (int e = 1; e <= m_elements; ++e) {
         const int i = m_refs[e].i, j = m_refs[e].j;
-        if (m.nodes[i].cx == 1.0f) res.R[i][1] += Fg(e, 1);
-        if (m.nodes[i].cy == 1.0f) res.R[i][2] += Fg(e, 2);
-        if (m.nodes[j].cx == 1.0f) res.R[j][1] += Fg(e, 3);
-        if (m.nodes[j].cy == 1.0f) res.R[j][2] += Fg(e, 4);
+        if (m.nodes[i].cx == 1.0f)
+            res.R[i][1] += Fg(e, 1);
+        if (m.nodes[i].cy == 1.0f)
+            res.R[i][2] += Fg(e, 2);
+        if (m.nodes[j].cx == 1.0f)
+            res.R[j][1] += Fg(e, 3);
+        if (m.nodes[j].cy == 1.0f)
+            res.R[j][2] += Fg(e, 4);
     }
     for (int n = 1; n <= m_nodes; ++n) {
         res.R[n][1] -= m.nodes[n].fx;
@@ -497,7 +519,7 @@ void Epilisi::Node_Reactions()
     }
 }
 
-bool Epilisi::Results_Finite() const
+bool Epilisi::resultsFinite() const
 {
     for (int dof = 1; dof <= 2 * m_nodes; ++dof)
         if (!std::isfinite(res.U[dof]))

@@ -9,10 +9,10 @@
 //
 // Each stage is one step of the method and carries its name; the element
 // stages take the element number. They assume a model that passed
-// Check_Model (valid references, lengths above 0, constraint flags exactly 0
+// checkModel (valid references, lengths above 0, constraint flags exactly 0
 // or 1). Element references and lengths are taken when the object is made.
-#include "model/AnalysisResults.h"
 #include "analysis/MathMATRIX.h"
+#include "model/AnalysisResults.h"
 
 #include <QString>
 #include <optional>
@@ -46,8 +46,8 @@ extern const QString kAnalysisErrorText;
 // line with ", Termination:" and the time, shows the message box (critical
 // icon) and writes the same text on a new red line. The busy pointer (if a
 // guard is given) goes off before the box appears.
-void Report_Analysis_Failure(Model &model, Interaction &user, AnalysisUiGuard *ui,
-                             const QString &text);
+void reportAnalysisFailure(Model &model, Interaction &user, AnalysisUiGuard *ui,
+                           const QString &text);
 
 class Epilisi {
 public:
@@ -57,20 +57,20 @@ public:
     // Why the model cannot be analysed, naming the item and the problem; or
     // nothing when every element reference and length, the E and A of every
     // group an element uses, and every flag, load and spring is usable.
-    std::optional<QString> Check_Model() const;
+    std::optional<QString> checkModel() const;
 
     // Assembly.
     void Element_Geometry(int e);
     void Element_Local_Stiffness(int e);
     void Element_Global_Stiffness(int e);
     void Assemble_Element(int e);
-    void Add_Springs();
+    void addSprings();
     void Number_DOFs();
     void Partition_Stiffness();
     void Build_Load_Vector();
     // The whole system Kff Uf = P from an empty K: every element stage in
     // element order, the springs, the numbering, the partition and the loads.
-    void Build_System();
+    void buildSystem();
 
     // Solution of Kff Uf = P. On failure: the analysis-failed flag, the
     // termination time on the start line, the message box and the red line.
@@ -85,31 +85,31 @@ public:
     void Node_Reactions();
 
     // Whether every displacement, end force and reaction is a finite number.
-    bool Results_Finite() const;
+    bool resultsFinite() const;
 
-    // Report_Analysis_Failure for this run.
-    void Fail(const QString &text);
+    // reportAnalysisFailure for this run.
+    void fail(const QString &text);
 
     // K in DOF-map order (until Partition_Stiffness). The solution only
     // needs its free-free block, which Partition_Stiffness gathers from K
     // through the DOF map directly, so the reordered matrix is never stored.
     double Kr(int p, int q) const;
     // The DOF map as an index: global DOF at position p.
-    int mapAt(int p) const { return dofIndex[p]; }
+    int mapAt(int p) const { return m_dofIndex[p]; }
 
     // Work arrays, open to tests.
-    double L = 0, c = 0, s = 0;      // current element
-    Matrix T, Tt, k, Ke;             // 2x4, 4x2, 2x2, 4x4
-    Matrix K;                        // 2N x 2N, by global DOF; its storage
-                                     // becomes Kff in Partition_Stiffness
-    Vector dofMap;                   // 1..2N: position -> global DOF
-    Matrix Kff;                      // nf x nf, upper triangle with the
-                                     // diagonal; overwritten by the solution
-    Vector P, Uf;                    // 1..nf
-    Vector d, dl;                    // 1..4, 1..2
-    Matrix Fg;                       // M x 4, end forces in global axes
+    double L = 0, c = 0, s = 0; // current element
+    Matrix T, Tt, k, Ke;        // 2x4, 4x2, 2x2, 4x4
+    Matrix K;                   // 2N x 2N, by global DOF; its storage
+                                // becomes Kff in Partition_Stiffness
+    Vector dofMap;              // 1..2N: position -> global DOF
+    Matrix Kff;                 // nf x nf, upper triangle with the
+                                // diagonal; overwritten by the solution
+    Vector P, Uf;               // 1..nf
+    Vector d, dl;               // 1..4, 1..2
+    Matrix Fg;                  // M x 4, end forces in global axes
     int nc = 0, nf = 0;
-    AnalysisResults res;             // U, F, R of this run
+    AnalysisResults res; // U, F, R of this run
 
 private:
     double elementLength(int e) const { return m_refs[e].length; }
@@ -119,7 +119,7 @@ private:
     Interaction &m_user;
     AnalysisUiGuard *m_ui;
     int m_nodes = 0, m_elements = 0;
-    std::vector<int> dofIndex;       // dofMap as integers
+    std::vector<int> m_dofIndex; // dofMap as integers
     // Node i, node j and group of each element as read from the model
     // (raw, for the check) and kept inside the tables (for indexing), with
     // the element's length. Taken once, when the run is made: a run reads

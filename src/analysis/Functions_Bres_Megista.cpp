@@ -61,7 +61,7 @@ const ElementGroup *groupOf(const Model &m, int e)
 
 } // namespace
 
-double Element_Stress(const Model &m, const AnalysisResults &r, int e)
+double elementStress(const Model &m, const AnalysisResults &r, int e)
 {
     const ElementGroup *g = groupOf(m, e);
     if (!g)
@@ -69,7 +69,7 @@ double Element_Stress(const Model &m, const AnalysisResults &r, int e)
     return r.F[e][2] / g->A;
 }
 
-double Element_Strain(const Model &m, const AnalysisResults &r, int e)
+double elementStrain(const Model &m, const AnalysisResults &r, int e)
 {
     const ElementGroup *g = groupOf(m, e);
     if (!g)
@@ -77,66 +77,66 @@ double Element_Strain(const Model &m, const AnalysisResults &r, int e)
     return r.F[e][2] / g->A / g->E;
 }
 
-#define KEL2D_NODE_SEARCH(name, seek, expr)                                                  \
-    double name(const Model &m, const AnalysisResults &r)                                    \
-    {                                                                                        \
-        return overNodes(m, Seek::seek, [&](int n) { return expr; });                        \
+#define KEL2D_NODE_SEARCH(name, seek, expr)                                                        \
+    double name(const Model &m, const AnalysisResults &r)                                          \
+    {                                                                                              \
+        return overNodes(m, Seek::seek, [&](int n) { return expr; });                              \
     }
-#define KEL2D_ELEMENT_SEARCH(name, seek, expr)                                               \
-    double name(const Model &m, const AnalysisResults &r)                                    \
-    {                                                                                        \
-        return overElements(m, Seek::seek, [&](int e) { return expr; });                     \
+#define KEL2D_ELEMENT_SEARCH(name, seek, expr)                                                     \
+    double name(const Model &m, const AnalysisResults &r)                                          \
+    {                                                                                              \
+        return overElements(m, Seek::seek, [&](int e) { return expr; });                           \
     }
 
-KEL2D_NODE_SEARCH(Bres_maxAbsUx, Largest, std::abs(ux(r, n)))
-KEL2D_NODE_SEARCH(Bres_maxUx, Largest, ux(r, n))
-KEL2D_NODE_SEARCH(Bres_minUx, Smallest, ux(r, n))
-KEL2D_NODE_SEARCH(Bres_maxAbsUy, Largest, std::abs(uy(r, n)))
-KEL2D_NODE_SEARCH(Bres_maxUy, Largest, uy(r, n))
-KEL2D_NODE_SEARCH(Bres_minUy, Smallest, uy(r, n))
-KEL2D_NODE_SEARCH(Bres_maxU, Largest, total(r, n))
-KEL2D_NODE_SEARCH(Bres_minU, Smallest, total(r, n))
-KEL2D_ELEMENT_SEARCH(Bres_maxAbsN, Largest, std::abs(r.F[e][2]))
-KEL2D_ELEMENT_SEARCH(Bres_maxN, Largest, r.F[e][2])
-KEL2D_ELEMENT_SEARCH(Bres_minN, Smallest, r.F[e][2])
-KEL2D_ELEMENT_SEARCH(Bres_maxAbsS, Largest, std::abs(Element_Stress(m, r, e)))
-KEL2D_ELEMENT_SEARCH(Bres_maxS, Largest, Element_Stress(m, r, e))
-KEL2D_ELEMENT_SEARCH(Bres_minS, Smallest, Element_Stress(m, r, e))
-KEL2D_ELEMENT_SEARCH(Bres_maxAbsE, Largest, std::abs(Element_Strain(m, r, e)))
-KEL2D_ELEMENT_SEARCH(Bres_maxE, Largest, Element_Strain(m, r, e))
-KEL2D_ELEMENT_SEARCH(Bres_minE, Smallest, Element_Strain(m, r, e))
+KEL2D_NODE_SEARCH(findMaxAbsUx, Largest, std::abs(ux(r, n)))
+KEL2D_NODE_SEARCH(findMaxUx, Largest, ux(r, n))
+KEL2D_NODE_SEARCH(findMinUx, Smallest, ux(r, n))
+KEL2D_NODE_SEARCH(findMaxAbsUy, Largest, std::abs(uy(r, n)))
+KEL2D_NODE_SEARCH(findMaxUy, Largest, uy(r, n))
+KEL2D_NODE_SEARCH(findMinUy, Smallest, uy(r, n))
+KEL2D_NODE_SEARCH(findMaxU, Largest, total(r, n))
+KEL2D_NODE_SEARCH(findMinU, Smallest, total(r, n))
+KEL2D_ELEMENT_SEARCH(findMaxAbsN, Largest, std::abs(r.F[e][2]))
+KEL2D_ELEMENT_SEARCH(findMaxN, Largest, r.F[e][2])
+KEL2D_ELEMENT_SEARCH(findMinN, Smallest, r.F[e][2])
+KEL2D_ELEMENT_SEARCH(findMaxAbsS, Largest, std::abs(elementStress(m, r, e)))
+KEL2D_ELEMENT_SEARCH(findMaxS, Largest, elementStress(m, r, e))
+KEL2D_ELEMENT_SEARCH(findMinS, Smallest, elementStress(m, r, e))
+KEL2D_ELEMENT_SEARCH(findMaxAbsE, Largest, std::abs(elementStrain(m, r, e)))
+KEL2D_ELEMENT_SEARCH(findMaxE, Largest, elementStrain(m, r, e))
+KEL2D_ELEMENT_SEARCH(findMinE, Smallest, elementStrain(m, r, e))
 
 #undef KEL2D_NODE_SEARCH
 #undef KEL2D_ELEMENT_SEARCH
 
-ResultExtrema Bres_Megista(const Model &m, const AnalysisResults &r)
+ResultExtrema findExtrema(const Model &m, const AnalysisResults &r)
 {
     ResultExtrema x;
-    x.maxAbsUx = Bres_maxAbsUx(m, r);
-    x.maxUx = Bres_maxUx(m, r);
-    x.minUx = Bres_minUx(m, r);
-    x.maxAbsUy = Bres_maxAbsUy(m, r);
-    x.maxUy = Bres_maxUy(m, r);
-    x.minUy = Bres_minUy(m, r);
-    x.maxU = Bres_maxU(m, r);
-    x.minU = Bres_minU(m, r);
-    x.maxAbsN = Bres_maxAbsN(m, r);
-    x.maxN = Bres_maxN(m, r);
-    x.minN = Bres_minN(m, r);
-    x.maxAbsS = Bres_maxAbsS(m, r);
-    x.maxS = Bres_maxS(m, r);
-    x.minS = Bres_minS(m, r);
-    x.maxAbsE = Bres_maxAbsE(m, r);
-    x.maxE = Bres_maxE(m, r);
-    x.minE = Bres_minE(m, r);
+    x.maxAbsUx = findMaxAbsUx(m, r);
+    x.maxUx = findMaxUx(m, r);
+    x.minUx = findMinUx(m, r);
+    x.maxAbsUy = findMaxAbsUy(m, r);
+    x.maxUy = findMaxUy(m, r);
+    x.minUy = findMinUy(m, r);
+    x.maxU = findMaxU(m, r);
+    x.minU = findMinU(m, r);
+    x.maxAbsN = findMaxAbsN(m, r);
+    x.maxN = findMaxN(m, r);
+    x.minN = findMinN(m, r);
+    x.maxAbsS = findMaxAbsS(m, r);
+    x.maxS = findMaxS(m, r);
+    x.minS = findMinS(m, r);
+    x.maxAbsE = findMaxAbsE(m, r);
+    x.maxE = findMaxE(m, r);
+    x.minE = findMinE(m, r);
     return x;
 }
 
-bool Extrema_Finite(const ResultExtrema &x)
+bool extremaFinite(const ResultExtrema &x)
 {
-    for (double v : {x.maxAbsUx, x.maxUx, x.minUx, x.maxAbsUy, x.maxUy, x.minUy, x.maxU,
-                     x.minU, x.maxAbsN, x.maxN, x.minN, x.maxAbsS, x.maxS, x.minS, x.maxAbsE,
-                     x.maxE, x.minE})
+    for (double v :
+         {x.maxAbsUx, x.maxUx, x.minUx, x.maxAbsUy, x.maxUy, x.minUy, x.maxU, x.minU, x.maxAbsN,
+          x.maxN, x.minN, x.maxAbsS, x.maxS, x.minS, x.maxAbsE, x.maxE, x.minE})
         if (!std::isfinite(v))
             return false;
     return true;

@@ -6,31 +6,31 @@
 // elements) a search returns 0.
 #include "model/AnalysisResults.h"
 
-double Bres_maxAbsUx(const Model &m, const AnalysisResults &r);
-double Bres_maxUx(const Model &m, const AnalysisResults &r);
-double Bres_minUx(const Model &m, const AnalysisResults &r);
-double Bres_maxAbsUy(const Model &m, const AnalysisResults &r);
-double Bres_maxUy(const Model &m, const AnalysisResults &r);
-double Bres_minUy(const Model &m, const AnalysisResults &r);
-double Bres_maxU(const Model &m, const AnalysisResults &r);
-double Bres_minU(const Model &m, const AnalysisResults &r);
-double Bres_maxAbsN(const Model &m, const AnalysisResults &r);
-double Bres_maxN(const Model &m, const AnalysisResults &r);
-double Bres_minN(const Model &m, const AnalysisResults &r);
-double Bres_maxAbsS(const Model &m, const AnalysisResults &r);
-double Bres_maxS(const Model &m, const AnalysisResults &r);
-double Bres_minS(const Model &m, const AnalysisResults &r);
-double Bres_maxAbsE(const Model &m, const AnalysisResults &r);
-double Bres_maxE(const Model &m, const AnalysisResults &r);
-double Bres_minE(const Model &m, const AnalysisResults &r);
+double findMaxAbsUx(const Model &m, const AnalysisResults &r);
+double findMaxUx(const Model &m, const AnalysisResults &r);
+double findMinUx(const Model &m, const AnalysisResults &r);
+double findMaxAbsUy(const Model &m, const AnalysisResults &r);
+double findMaxUy(const Model &m, const AnalysisResults &r);
+double findMinUy(const Model &m, const AnalysisResults &r);
+double findMaxU(const Model &m, const AnalysisResults &r);
+double findMinU(const Model &m, const AnalysisResults &r);
+double findMaxAbsN(const Model &m, const AnalysisResults &r);
+double findMaxN(const Model &m, const AnalysisResults &r);
+double findMinN(const Model &m, const AnalysisResults &r);
+double findMaxAbsS(const Model &m, const AnalysisResults &r);
+double findMaxS(const Model &m, const AnalysisResults &r);
+double findMinS(const Model &m, const AnalysisResults &r);
+double findMaxAbsE(const Model &m, const AnalysisResults &r);
+double findMaxE(const Model &m, const AnalysisResults &r);
+double findMinE(const Model &m, const AnalysisResults &r);
 
 // All seventeen, computed in the order of the fields.
-ResultExtrema Bres_Megista(const Model &m, const AnalysisResults &r);
+ResultExtrema findExtrema(const Model &m, const AnalysisResults &r);
 
 // Whether every one of the seventeen is a finite number.
-bool Extrema_Finite(const ResultExtrema &x);
+bool extremaFinite(const ResultExtrema &x);
 
 // Axial stress N / A and strain N / A / E of element e, with A and E of its
 // own group; NaN when the element's group is outside the model.
-double Element_Stress(const Model &m, const AnalysisResults &r, int e);
-double Element_Strain(const Model &m, const AnalysisResults &r, int e);
+double elementStress(const Model &m, const AnalysisResults &r, int e);
+double elementStrain(const Model &m, const AnalysisResults &r, int e);

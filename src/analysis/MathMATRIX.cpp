@@ -6,10 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
-void Matrix::fillZero()
-{
-    std::fill(data.begin(), data.end(), 0.0);
-}
+void Matrix::fillZero() { std::fill(data.begin(), data.end(), 0.0); }
 
 Matrix New_Matrix(int rows, int cols)
 {
@@ -122,8 +119,7 @@ bool eliminate(Matrix &A, Vector &b, int n, std::vector<int> &end)
     return true;
 }
 
-bool backSubstitute(const Matrix &A, const Vector &b, Vector &x, int n,
-                    const std::vector<int> &end)
+bool backSubstitute(const Matrix &A, const Vector &b, Vector &x, int n, const std::vector<int> &end)
 {
     for (int i = n; i >= 1; --i) {
         const double *rowI = A.row(i);
@@ -144,7 +140,7 @@ bool backSubstitute(const Matrix &A, const Vector &b, Vector &x, int n,
 
 } // namespace
 
-bool Gauss_Upper(Matrix &A, Vector &b, Vector &x, int n)
+bool gaussUpper(Matrix &A, Vector &b, Vector &x, int n)
 {
     std::fill(x.begin(), x.end(), 0.0);
     if (n < 1)

@@ -48,4 +48,4 @@ using Vector = std::vector<double>;
 // Returns false as soon as a divisor is zero or a result is not a finite
 // number (overflow, or a non-finite entry in A or b), before the failed value
 // is used further; x is then incomplete.
-bool Gauss_Upper(Matrix &A, Vector &b, Vector &x, int n);
+bool gaussUpper(Matrix &A, Vector &b, Vector &x, int n);

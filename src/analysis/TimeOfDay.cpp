@@ -27,7 +27,7 @@ QString timeFormatWithSeconds(const QLocale &locale)
 
 } // namespace
 
-QString Time_Of_Day(const QTime &time)
+QString timeOfDay(const QTime &time)
 {
     const QLocale locale = QLocale::system();
     return locale.toString(time, timeFormatWithSeconds(locale));

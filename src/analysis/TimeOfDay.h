@@ -4,4 +4,4 @@
 
 // The time of day as the log shows it: the platform's own time format, always
 // with seconds and without the time zone (e.g. "14:05:09" or "2:05:09 PM").
-QString Time_Of_Day(const QTime &time = QTime::currentTime());
+QString timeOfDay(const QTime &time = QTime::currentTime());

@@ -3,8 +3,8 @@
 #include "analysis/AnalysisStages.h"
 #include "analysis/Functions_Bres_Megista.h"
 #include "analysis/TimeOfDay.h"
-#include "common/NumberForms.h"
 #include "common/Interaction.h"
+#include "common/NumberForms.h"
 #include "model/AnalysisResults.h"
 #include "model/Model.h"
 
@@ -22,7 +22,7 @@ const QString kMechanismText = QStringLiteral(
 // probably a mechanism the solver got through on a tiny pivot. The first DOF
 // with the largest value is named; the search starts from 0, so a structure
 // that does not move names none.
-void Mechanism_Check(const AnalysisContext &context)
+void checkForMechanism(const AnalysisContext &context)
 {
     const int dofs = 2 * std::clamp<int>(context.model.nodeCount, 0, kMaxNodes);
     double largest = 0.0;
@@ -38,22 +38,22 @@ void Mechanism_Check(const AnalysisContext &context)
         return;
     context.user.log.append(kMechanismText, LogRed);
     context.user.prompts().message(kMechanismText + QStringLiteral("\r\n\r\nmax.(u) = u(")
-                             + QString::number(at) + QStringLiteral(") = ")
-                             + nf::generalDouble(largest),
-                         kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
+                                       + QString::number(at) + QStringLiteral(") = ")
+                                       + nf::generalDouble(largest),
+                                   kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
 }
 
 // The assembly, solution and recovery of one run; false when the run failed
 // (the failure has then been told and the flag set).
-bool Compute(Epilisi &run, const Model &m)
+bool compute(Epilisi &run, const Model &m)
 {
-    if (const std::optional<QString> refusal = run.Check_Model()) {
-        run.Fail(*refusal);
+    if (const std::optional<QString> refusal = run.checkModel()) {
+        run.fail(*refusal);
         return false;
     }
 
     // K starts empty: the run object has just been made.
-    run.Build_System();
+    run.buildSystem();
 
     if (run.nf > 0) {
         run.Solve_Equations();
@@ -78,14 +78,14 @@ bool Compute(Epilisi &run, const Model &m)
     // A solution can pass with finite displacements whose forces, reactions
     // or stresses still overflow; such a run is a failure as well, so that no
     // infinity reaches the results, the report or the drawing.
-    if (!run.Results_Finite()) {
-        run.Fail(kAnalysisErrorText);
+    if (!run.resultsFinite()) {
+        run.fail(kAnalysisErrorText);
         return false;
     }
     if (m.elementCount > 0) {
-        run.res.extrema = Bres_Megista(m, run.res);
-        if (!Extrema_Finite(run.res.extrema)) {
-            run.Fail(kAnalysisErrorText);
+        run.res.extrema = findExtrema(m, run.res);
+        if (!extremaFinite(run.res.extrema)) {
+            run.fail(kAnalysisErrorText);
             return false;
         }
     }
@@ -104,7 +104,7 @@ bool Run_Analysis(const AnalysisContext &context)
     AnalysisUiGuard ui(context.user.hooks());
     QElapsedTimer timer;
     timer.start();
-    const QString start = Time_Of_Day();
+    const QString start = timeOfDay();
     context.user.log.append(QStringLiteral("ANALYSIS"), LogBlack, true);
     context.user.log.append(QStringLiteral("Start:  ") + start, LogBlack);
     context.user.hooks().repaintLog();
@@ -116,7 +116,7 @@ bool Run_Analysis(const AnalysisContext &context)
         bool ok = false;
         try {
             Epilisi run(m, context.user, &ui);
-            ok = Compute(run, m);
+            ok = compute(run, m);
             if (ok) {
                 const ResultExtrema previous = context.results.extrema;
                 context.results = run.res;
@@ -128,7 +128,7 @@ bool Run_Analysis(const AnalysisContext &context)
         } catch (const std::exception &) {
             // Out of memory is the only thing that can throw here; tell it
             // like any other failure of the run.
-            Report_Analysis_Failure(m, context.user, &ui, kAnalysisErrorText);
+            reportAnalysisFailure(m, context.user, &ui, kAnalysisErrorText);
             ok = false;
         }
         if (!ok)
@@ -136,13 +136,14 @@ bool Run_Analysis(const AnalysisContext &context)
     }
 
     ui.busyOff();
-    context.user.log.append(QStringLiteral("Finish:  ") + Time_Of_Day(), LogBlack);
+    context.user.log.append(QStringLiteral("Finish:  ") + timeOfDay(), LogBlack);
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
-    context.user.log.append(QStringLiteral("Total time:  ") + nf::generalDouble(nf::RoundTo(seconds, 3))
-                      + QStringLiteral(" sec"),
-                  LogBlack);
+    context.user.log.append(QStringLiteral("Total time:  ")
+                                + nf::generalDouble(nf::RoundTo(seconds, 3))
+                                + QStringLiteral(" sec"),
+                            LogBlack);
     ui.enableAnalyse();
-    Mechanism_Check(context);
+    checkForMechanism(context);
     if (m.elementCount > 0)
         m.modelChanged = false;
     return true;

@@ -6,7 +6,7 @@
 #include <array>
 
 struct LabelFlag {
-    const char *caption;   // the menu item
+    const char *caption; // the menu item
     bool Settings::*flag;
 };
 

@@ -9,16 +9,16 @@
 #include <functional>
 
 enum LogColour : int {
-    LogBlack = 0,     // headings, progress and file lines
-    LogDarkBlue = 1,  // additions and changes of model data
-    LogGreen = 2,     // deletions and renumberings
-    LogRed = 3,       // errors, rejected input and warnings
+    LogBlack = 0,    // headings, progress and file lines
+    LogDarkBlue = 1, // additions and changes of model data
+    LogGreen = 2,    // deletions and renumberings
+    LogRed = 3,      // errors, rejected input and warnings
     LogGrey = 4,
 };
 
 struct LogEntry {
-    QString text;        // the text as given, without the space or line break
-    int colour = 0;      // code as given; codes outside 0..4 draw black
+    QString text;   // the text as given, without the space or line break
+    int colour = 0; // code as given; codes outside 0..4 draw black
     bool bold = false;
     bool stayOnLine = false;
 };

@@ -17,9 +17,12 @@ bool isDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
 int hexValue(QChar c)
 {
     const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9') return u - '0';
-    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
-    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
     return -1;
 }
 
@@ -29,12 +32,44 @@ int hexValue(QChar c)
 // conversion never depends on the locale.
 struct DecimalScan {
     bool found = false;
-    qsizetype end = 0;          // one past the last character taken
+    qsizetype end = 0; // one past the last character taken
     bool negative = false;
-    std::string ascii;          // without a leading '+'
-    long long magnitude = 0;    // decimal exponent of the first nonzero digit
+    std::string ascii;       // without a leading '+'
+    long long magnitude = 0; // decimal exponent of the first nonzero digit
     bool allZero = true;
 };
+
+// The exponent of a number whose digits end at `i`, taken only when a digit
+// follows the E and its sign: appended to s.ascii, with s.end moved past it.
+// Returns its value, saturated far beyond the double range; 0 when there is
+// none.
+long long scanExponent(QStringView text, qsizetype i, DecimalScan &s)
+{
+    const qsizetype n = text.size();
+    if (i >= n || (text[i] != u'e' && text[i] != u'E'))
+        return 0;
+    qsizetype j = i + 1;
+    bool expNegative = false;
+    if (j < n && (text[j] == u'+' || text[j] == u'-')) {
+        expNegative = text[j] == u'-';
+        ++j;
+    }
+    if (j >= n || !isDigit(text[j]))
+        return 0;
+    long long exponent = 0;
+    std::string exp = expNegative ? "e-" : "e";
+    while (j < n && isDigit(text[j])) {
+        const int d = text[j].unicode() - '0';
+        // Saturate: only the order of magnitude matters past this.
+        if (exponent < 1'000'000'000LL)
+            exponent = exponent * 10 + d;
+        exp += char('0' + d);
+        ++j;
+    }
+    s.ascii += exp;
+    s.end = j;
+    return expNegative ? -exponent : exponent;
+}
 
 DecimalScan scanDecimal(QStringView text, qsizetype from)
 {
@@ -43,17 +78,22 @@ DecimalScan scanDecimal(QStringView text, qsizetype from)
     qsizetype i = from;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) {
         s.negative = text[i] == u'-';
-        if (s.negative) s.ascii += '-';
+        if (s.negative)
+            s.ascii += '-';
         ++i;
     }
     qsizetype digits = 0;
-    long long intDigits = 0;         // digits before the point, after leading zeros
-    long long leadingFracZeros = 0;  // zeros after the point before the first nonzero
+    long long intDigits = 0;        // digits before the point, after leading zeros
+    long long leadingFracZeros = 0; // zeros after the point before the first nonzero
     while (i < n && isDigit(text[i])) {
         const char c = char(text[i].unicode());
-        if (c != '0' || !s.allZero) { s.allZero = false; ++intDigits; }
+        if (c != '0' || !s.allZero) {
+            s.allZero = false;
+            ++intDigits;
+        }
         s.ascii += c;
-        ++i; ++digits;
+        ++i;
+        ++digits;
     }
     if (i < n && text[i] == u'.') {
         s.ascii += '.';
@@ -61,11 +101,14 @@ DecimalScan scanDecimal(QStringView text, qsizetype from)
         while (i < n && isDigit(text[i])) {
             const char c = char(text[i].unicode());
             if (s.allZero) {
-                if (c == '0') ++leadingFracZeros;
-                else s.allZero = false;
+                if (c == '0')
+                    ++leadingFracZeros;
+                else
+                    s.allZero = false;
             }
             s.ascii += c;
-            ++i; ++digits;
+            ++i;
+            ++digits;
         }
     }
     if (digits == 0)
@@ -73,28 +116,7 @@ DecimalScan scanDecimal(QStringView text, qsizetype from)
     s.found = true;
     s.end = i;
 
-    long long exponent = 0;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        qsizetype j = i + 1;
-        bool expNegative = false;
-        if (j < n && (text[j] == u'+' || text[j] == u'-')) {
-            expNegative = text[j] == u'-';
-            ++j;
-        }
-        if (j < n && isDigit(text[j])) {
-            std::string exp = expNegative ? "e-" : "e";
-            while (j < n && isDigit(text[j])) {
-                const int d = text[j].unicode() - '0';
-                // Saturate: only the order of magnitude matters past this.
-                if (exponent < 1'000'000'000LL) exponent = exponent * 10 + d;
-                exp += char('0' + d);
-                ++j;
-            }
-            if (expNegative) exponent = -exponent;
-            s.ascii += exp;
-            s.end = j;
-        }
-    }
+    const long long exponent = scanExponent(text, i, s);
     s.magnitude = exponent + (intDigits > 0 ? intDigits - 1 : -(leadingFracZeros + 1));
     return s;
 }
@@ -129,16 +151,19 @@ std::optional<double> readHex(QStringView text, qsizetype from)
 {
     const qsizetype n = text.size();
     qsizetype i = from;
-    while (i < n && text[i] == u'0') ++i;
+    while (i < n && text[i] == u'0')
+        ++i;
     const bool anyZero = i > from;
     std::uint64_t small = 0;
     double large = 0;
     int significant = 0;
     for (; i < n; ++i) {
         const int d = hexValue(text[i]);
-        if (d < 0) break;
+        if (d < 0)
+            break;
         ++significant;
-        if (significant <= 8) small = small * 16 + unsigned(d);
+        if (significant <= 8)
+            small = small * 16 + unsigned(d);
         large = std::fmin(large * 16 + d, DBL_MAX);
     }
     if (significant == 0 && !anyZero)
@@ -154,7 +179,7 @@ std::optional<double> readHex(QStringView text, qsizetype from)
 // exponent of the first digit: value = d.ddd x 10^exponent.
 struct Digits {
     bool negative = false;
-    std::string digits;   // "0" for zero
+    std::string digits; // "0" for zero
     int exponent = 0;
 };
 
@@ -162,12 +187,17 @@ Digits fromScientific(const char *first, const char *last)
 {
     Digits d;
     const char *p = first;
-    if (p < last && *p == '-') { d.negative = true; ++p; }
+    if (p < last && *p == '-') {
+        d.negative = true;
+        ++p;
+    }
     for (; p < last && *p != 'e'; ++p)
-        if (*p != '.') d.digits += *p;
+        if (*p != '.')
+            d.digits += *p;
     if (p < last) {
-        ++p;                              // 'e'
-        if (p < last && *p == '+') ++p;
+        ++p; // 'e'
+        if (p < last && *p == '+')
+            ++p;
         std::from_chars(p, last, d.exponent);
     }
     while (d.digits.size() > 1 && d.digits.back() == '0')
@@ -185,8 +215,8 @@ Digits fromScientific(const char *first, const char *last)
 Digits roundedDigits(double value, int significant)
 {
     char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value,
-                                 std::chars_format::scientific, significant - 1);
+    const auto r =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, significant - 1);
     return fromScientific(buf, r.ptr);
 }
 
@@ -207,8 +237,10 @@ struct Style {
 QString render(const Digits &d, const Style &style)
 {
     std::string out;
-    if (d.negative) out += '-';
-    else if (style.signSpace) out += ' ';
+    if (d.negative)
+        out += '-';
+    else if (style.signSpace)
+        out += ' ';
 
     const std::string &s = d.digits;
     const int len = int(s.size());
@@ -217,11 +249,15 @@ QString render(const Digits &d, const Style &style)
         out += '0';
     } else if (e >= style.plainLimit || e < -4) {
         out += s[0];
-        if (len > 1) { out += '.'; out.append(s, 1, std::string::npos); }
+        if (len > 1) {
+            out += '.';
+            out.append(s, 1, std::string::npos);
+        }
         out += 'E';
         out += e < 0 ? '-' : '+';
         const int a = e < 0 ? -e : e;
-        if (a < 10) out += '0';
+        if (a < 10)
+            out += '0';
         out += std::to_string(a);
     } else if (e >= 0) {
         if (len <= e + 1) {
@@ -233,7 +269,8 @@ QString render(const Digits &d, const Style &style)
             out.append(s, std::size_t(e + 1), std::string::npos);
         }
     } else {
-        if (style.zeroBeforePoint) out += '0';
+        if (style.zeroBeforePoint)
+            out += '0';
         out += '.';
         out.append(std::size_t(-e - 1), '0');
         out += s;
@@ -245,8 +282,10 @@ QString render(const Digits &d, const Style &style)
 // library spells them rather than disguised as a number.
 QString nonFinite(double value, bool signSpace)
 {
-    if (std::isnan(value)) return signSpace ? QStringLiteral(" nan") : QStringLiteral("nan");
-    if (value < 0) return QStringLiteral("-inf");
+    if (std::isnan(value))
+        return signSpace ? QStringLiteral(" nan") : QStringLiteral("nan");
+    if (value < 0)
+        return QStringLiteral("-inf");
     return signSpace ? QStringLiteral(" inf") : QStringLiteral("inf");
 }
 
@@ -262,7 +301,8 @@ constexpr Style kSignedDouble{kDoubleDigits, false, true};
 
 QString writeRounded(double value, int significant, const Style &style)
 {
-    if (!std::isfinite(value)) return nonFinite(value, style.signSpace);
+    if (!std::isfinite(value))
+        return nonFinite(value, style.signSpace);
     return render(roundedDigits(value, significant), style);
 }
 
@@ -271,15 +311,18 @@ double roundHalfEven(double value)
 {
     const double down = std::floor(value);
     const double diff = value - down;
-    if (diff < 0.5) return down;
-    if (diff > 0.5) return down + 1;
+    if (diff < 0.5)
+        return down;
+    if (diff > 0.5)
+        return down + 1;
     return std::fmod(down, 2.0) == 0 ? down : down + 1;
 }
 
 template <typename Int>
 std::optional<Int> toInt(double value)
 {
-    if (!std::isfinite(value)) return std::nullopt;
+    if (!std::isfinite(value))
+        return std::nullopt;
     const double r = roundHalfEven(value);
     if (r < double(std::numeric_limits<Int>::min()) || r > double(std::numeric_limits<Int>::max()))
         return std::nullopt;
@@ -289,10 +332,13 @@ std::optional<Int> toInt(double value)
 template <typename Int>
 Int toIntClamped(double value)
 {
-    if (std::isnan(value)) return 0;
+    if (std::isnan(value))
+        return 0;
     const double r = roundHalfEven(value);
-    if (r <= double(std::numeric_limits<Int>::min())) return std::numeric_limits<Int>::min();
-    if (r >= double(std::numeric_limits<Int>::max())) return std::numeric_limits<Int>::max();
+    if (r <= double(std::numeric_limits<Int>::min()))
+        return std::numeric_limits<Int>::min();
+    if (r >= double(std::numeric_limits<Int>::max()))
+        return std::numeric_limits<Int>::max();
     return static_cast<Int>(r);
 }
 
@@ -333,17 +379,30 @@ std::optional<double> parseNumber(QStringView text)
 
 QString generalSingle(float value)
 {
-    if (!std::isfinite(value)) return nonFinite(value, false);
+    if (!std::isfinite(value))
+        return nonFinite(value, false);
     return render(shortestDigits(value), kGeneralSingle);
 }
 
 QString generalDouble(double value) { return writeRounded(value, kDoubleDigits, kGeneralDouble); }
 QString fileSingle(float value) { return writeRounded(value, kSingleDigits, kFileSingle); }
 QString fileDouble(double value) { return writeRounded(value, kDoubleDigits, kFileDouble); }
-QString reportSignedSingle(float value) { return writeRounded(value, kSingleDigits, kSignedSingle); }
-QString reportSignedDouble(double value) { return writeRounded(value, kDoubleDigits, kSignedDouble); }
-QString reportPlainSingle(float value) { return writeRounded(value, kSingleDigits, kGeneralSingle); }
-QString reportPlainDouble(double value) { return writeRounded(value, kDoubleDigits, kGeneralDouble); }
+QString reportSignedSingle(float value)
+{
+    return writeRounded(value, kSingleDigits, kSignedSingle);
+}
+QString reportSignedDouble(double value)
+{
+    return writeRounded(value, kDoubleDigits, kSignedDouble);
+}
+QString reportPlainSingle(float value)
+{
+    return writeRounded(value, kSingleDigits, kGeneralSingle);
+}
+QString reportPlainDouble(double value)
+{
+    return writeRounded(value, kDoubleDigits, kGeneralDouble);
+}
 
 std::optional<std::int16_t> toInt16(double value) { return toInt<std::int16_t>(value); }
 std::optional<std::int32_t> toInt32(double value) { return toInt<std::int32_t>(value); }

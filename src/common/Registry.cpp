@@ -11,10 +11,7 @@
 
 // ------------------------------------------------------------ the store
 
-SettingsStore::SettingsStore(const QString &iniPath)
-    : m_settings(iniPath, QSettings::IniFormat)
-{
-}
+SettingsStore::SettingsStore(const QString &iniPath) : m_settings(iniPath, QSettings::IniFormat) {}
 
 QString SettingsStore::defaultPath()
 {
@@ -30,8 +27,7 @@ namespace {
 bool sameKey(const QString &stored, const QString &section, const QString &key)
 {
     const QStringView k(stored);
-    return k.size() == section.size() + 1 + key.size()
-        && k.at(section.size()) == QLatin1Char('/')
+    return k.size() == section.size() + 1 + key.size() && k.at(section.size()) == QLatin1Char('/')
         && k.left(section.size()).compare(section, Qt::CaseInsensitive) == 0
         && k.mid(section.size() + 1).compare(key, Qt::CaseInsensitive) == 0;
 }
@@ -92,9 +88,12 @@ QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLi
 std::optional<bool> readBool(const QString &text)
 {
     const QString t = text.trimmed();
-    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
-    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
-    if (const auto number = nf::parseNumber(t)) return *number != 0;
+    if (t.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (const auto number = nf::parseNumber(t))
+        return *number != 0;
     return std::nullopt;
 }
 
@@ -102,7 +101,8 @@ std::optional<bool> readBool(const QString &text)
 std::optional<float> readSingle(const QString &text)
 {
     const auto number = nf::tryLeadingNumber(text);
-    if (!number || std::fabs(*number) > FLT_MAX) return std::nullopt;
+    if (!number || std::fabs(*number) > FLT_MAX)
+        return std::nullopt;
     return static_cast<float>(*number);
 }
 
@@ -110,7 +110,8 @@ std::optional<float> readSingle(const QString &text)
 std::optional<std::int16_t> readInt16(const QString &text)
 {
     const auto number = nf::tryLeadingNumber(text);
-    if (!number) return std::nullopt;
+    if (!number)
+        return std::nullopt;
     return nf::toInt16(*number);
 }
 
@@ -119,7 +120,8 @@ std::optional<std::int16_t> readInt16(const QString &text)
 std::optional<double> readColour(const QString &text)
 {
     const auto number = nf::tryLeadingNumber(text);
-    if (!number || *number < -2147483648.0 || *number > 4294967295.0) return std::nullopt;
+    if (!number || *number < -2147483648.0 || *number > 4294967295.0)
+        return std::nullopt;
     return number;
 }
 
@@ -135,18 +137,15 @@ std::optional<double> readStored(const SettingRow &row, const QString &text)
     std::optional<double> value;
     switch (row.kind()) {
     case SettingKind::Boolean:
-        if (const auto b = readBool(text)) value = *b ? 1.0 : 0.0;
+        if (const auto b = readBool(text))
+            value = *b ? 1.0 : 0.0;
         break;
-    case SettingKind::Single:
-        value = readSingle(text);
-        break;
-    case SettingKind::Int16:
-        value = readInt16(text);
-        break;
-    case SettingKind::Colour:
-        return readColour(text);
+    case SettingKind::Single: value = readSingle(text); break;
+    case SettingKind::Int16: value = readInt16(text); break;
+    case SettingKind::Colour: return readColour(text);
     }
-    if (value && !row.range.contains(*value)) return std::nullopt;
+    if (value && !row.range.contains(*value))
+        return std::nullopt;
     return value;
 }
 
@@ -163,7 +162,8 @@ void Load_Settings(Settings &s, const SettingsStore &store)
     s = Settings{};
     for (const SettingRow &row : settingRows()) {
         const auto text = store.value(kSettingsSection, QString::fromLatin1(row.key));
-        if (!text) continue;
+        if (!text)
+            continue;
         if (const auto value = readStored(row, *text))
             row.setValue(s, *value);
     }
@@ -171,23 +171,29 @@ void Load_Settings(Settings &s, const SettingsStore &store)
 
 // ------------------------------------------------------------ window placement
 
-WindowPlacement Load_Window_Placement(const SettingsStore &store)
+WindowPlacement loadWindowPlacement(const SettingsStore &store)
 {
     WindowPlacement p;
     const auto number = [&](const char *key) -> std::optional<double> {
         const auto text = store.value(kStartupSection, QString::fromLatin1(key));
-        if (!text) return std::nullopt;
+        if (!text)
+            return std::nullopt;
         return nf::tryLeadingNumber(*text);
     };
     if (const auto state = number("WindowState")) {
         const auto s = nf::toInt16(*state);
-        if (s && *s >= 0 && *s <= 2) p.state = *s;
+        if (s && *s >= 0 && *s <= 2)
+            p.state = *s;
     }
     // A size that no window can have is taken for a damaged entry.
-    if (const auto w = number("frmM_W"); w && *w > 0 && *w < 1e6) p.width = *w;
-    if (const auto h = number("frmM_H"); h && *h > 0 && *h < 1e6) p.height = *h;
-    if (const auto l = number("frmM_L"); l && std::fabs(*l) < 1e6) p.left = *l;
-    if (const auto t = number("frmM_T"); t && std::fabs(*t) < 1e6) p.top = *t;
+    if (const auto w = number("frmM_W"); w && *w > 0 && *w < 1e6)
+        p.width = *w;
+    if (const auto h = number("frmM_H"); h && *h > 0 && *h < 1e6)
+        p.height = *h;
+    if (const auto l = number("frmM_L"); l && std::fabs(*l) < 1e6)
+        p.left = *l;
+    if (const auto t = number("frmM_T"); t && std::fabs(*t) < 1e6)
+        p.top = *t;
     return p;
 }
 
@@ -215,28 +221,27 @@ namespace {
 QString storedText(const SettingRow &row, const ViewOptionsInput &in)
 {
     switch (row.kind()) {
-    case SettingKind::Boolean:
-        return boolText(in.choice(row) != 0);
-    case SettingKind::Colour:
-        return colourText(in.choice(row));
+    case SettingKind::Boolean: return boolText(in.choice(row) != 0);
+    case SettingKind::Colour: return colourText(in.choice(row));
     case SettingKind::Single:
-    case SettingKind::Int16:
-        break;
+    case SettingKind::Int16: break;
     }
     return nf::generalDouble(nf::readLeadingNumber(in.text(row)));
 }
 
 } // namespace
 
-bool Write_Default_Settings(SettingsStore &store, const ViewOptionsInput &in,
-                            ViewOptionsCheck *failed)
+bool writeDefaultSettings(SettingsStore &store, const ViewOptionsInput &in,
+                          ViewOptionsCheck *failed)
 {
-    const ViewOptionsCheck check = Check_View_Options(in);
-    if (failed) *failed = check;
+    const ViewOptionsCheck check = checkViewOptions(in);
+    if (failed)
+        *failed = check;
     if (check != ViewOptionsCheck::Ok)
         return false;
     for (const SettingRow &row : settingRows())
-        store.setValue(kSettingsSection, QString::fromLatin1(row.writtenKey()), storedText(row, in));
+        store.setValue(kSettingsSection, QString::fromLatin1(row.writtenKey()),
+                       storedText(row, in));
     store.sync();
     return true;
 }

@@ -41,11 +41,11 @@ void Load_Settings(Settings &settings, const SettingsStore &store);
 // 1 minimised, 2 maximised. left/top absent: centre the window.
 struct WindowPlacement {
     int state = 2;
-    double width = 667;    // 10000 x 8000 twips at 15 twips a pixel
+    double width = 667; // 10000 x 8000 twips at 15 twips a pixel
     double height = 533;
     std::optional<double> left, top;
 };
-WindowPlacement Load_Window_Placement(const SettingsStore &store);
+WindowPlacement loadWindowPlacement(const SettingsStore &store);
 // Writes section "Startup"; a minimised window is stored as normal ("0").
 void Save_Window_State(SettingsStore &store, const WindowPlacement &placement);
 
@@ -53,5 +53,5 @@ void Save_Window_State(SettingsStore &store, const WindowPlacement &placement);
 // control to section "Rithmiseis" (numeric fields as the number read from
 // their text). Writes nothing and returns false (with the failed check in
 // *failed) when a check fails.
-bool Write_Default_Settings(SettingsStore &store, const ViewOptionsInput &input,
-                            ViewOptionsCheck *failed = nullptr);
+bool writeDefaultSettings(SettingsStore &store, const ViewOptionsInput &input,
+                          ViewOptionsCheck *failed = nullptr);

@@ -14,6 +14,7 @@ constexpr SettingRange kDecimals{0.0, 13.0, false, true};
 // The colour defaults are the 32-bit values: 0x8000000E (system colour 14,
 // highlighted text) as its signed value, and the hexadecimal defaults of
 // the store ("&HE0E0E0", "&HFF0000") as the numbers they read as.
+// clang-format off
 constexpr SettingRow kRows[] = {
     {.key = "nai_aksones", .member = &S::nai_aksones, .factory = 1, .fileLine = 1},
     {.key = "nai_grid", .member = &S::nai_grid, .factory = 1, .fileLine = 2},
@@ -74,9 +75,14 @@ constexpr SettingRow kRows[] = {
     {.key = "Show_STRESS", .member = &S::Show_STRESS, .factory = 0, .fileLine = 20},
     {.key = "Show_STRAIN", .member = &S::Show_STRAIN, .factory = 0, .fileLine = 21},
 };
+// clang-format on
 
-template <class... F> struct Overloaded : F... { using F::operator()...; };
-template <class... F> Overloaded(F...) -> Overloaded<F...>;
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 } // namespace
 

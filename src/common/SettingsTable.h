@@ -15,24 +15,24 @@
 // The field a row describes. Its type is the row's kind and value form:
 // boolean, single precision, 16-bit whole number, or a colour value held as
 // a double (0x00BBGGRR, or 0x80000000 + n for system colour n).
-using SettingMember = std::variant<bool Settings::*, float Settings::*, std::int16_t Settings::*,
-                                   double Settings::*>;
-enum class SettingKind { Boolean, Single, Int16, Colour };   // in the order of SettingMember
+using SettingMember =
+    std::variant<bool Settings::*, float Settings::*, std::int16_t Settings::*, double Settings::*>;
+enum class SettingKind { Boolean, Single, Int16, Colour }; // in the order of SettingMember
 
 // The View options dialog's checks, in the order they run. The dialog owns
 // each check's message, tab and field to focus.
 enum class ViewOptionsCheck {
     Ok,
-    ForceScale,            // greater than 0
-    StressScale,           // greater than 0
-    StrainScale,           // greater than 0
-    DeformationScale,      // greater than 0
-    AnimationFrames,       // greater than 0 and at most 1000
-    DecimalsNNotWhole,     // whole and not negative
-    DecimalsNTooMany,      // at most 13
+    ForceScale,        // greater than 0
+    StressScale,       // greater than 0
+    StrainScale,       // greater than 0
+    DeformationScale,  // greater than 0
+    AnimationFrames,   // greater than 0 and at most 1000
+    DecimalsNNotWhole, // whole and not negative
+    DecimalsNTooMany,  // at most 13
     DecimalsStrainNotWhole,
     DecimalsStrainTooMany,
-    GridSpacing,           // greater than 0
+    GridSpacing, // greater than 0
 };
 
 // The values the View options dialog accepts for a numeric field. Loading a
@@ -42,22 +42,22 @@ struct SettingRange {
     double min = -std::numeric_limits<double>::infinity();
     double max = std::numeric_limits<double>::infinity();
     bool minExclusive = false;
-    bool whole = false;    // the typed number must be a whole number
+    bool whole = false; // the typed number must be a whole number
 
     bool contains(double v) const { return (minExclusive ? v > min : v >= min) && v <= max; }
 };
 
 struct SettingRow {
-    const char *key;           // in section "Rithmiseis", as Load_Settings reads it
+    const char *key; // in section "Rithmiseis", as Load_Settings reads it
     SettingMember member;
-    double factory;            // booleans 1 or 0
+    double factory; // booleans 1 or 0
     SettingRange range{};
     // The dialog's check of the range; with maxCheck, check tests the lower
     // bound (and wholeness) and maxCheck the upper bound on its own.
     ViewOptionsCheck check = ViewOptionsCheck::Ok;
     ViewOptionsCheck maxCheck = ViewOptionsCheck::Ok;
-    int fileLine = 0;          // 1 to 43 in a model file's settings block; 0: not in the file
-    const char *defaultKey = nullptr;   // the spelling the "Default" button writes, if another
+    int fileLine = 0; // 1 to 43 in a model file's settings block; 0: not in the file
+    const char *defaultKey = nullptr; // the spelling the "Default" button writes, if another
 
     SettingKind kind() const { return static_cast<SettingKind>(member.index()); }
     const char *writtenKey() const { return defaultKey ? defaultKey : key; }

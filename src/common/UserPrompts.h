@@ -16,8 +16,8 @@ public:
     virtual ~UserPrompts() = default;
 
     // title empty: the application's default title.
-    virtual PromptAnswer message(const QString &text, const QString &title,
-                                 PromptIcon icon, PromptButtons buttons) = 0;
+    virtual PromptAnswer message(const QString &text, const QString &title, PromptIcon icon,
+                                 PromptButtons buttons) = 0;
     // nothing when cancelled.
     virtual std::optional<QString> input(const QString &prompt, const QString &title,
                                          const QString &initial) = 0;
@@ -31,10 +31,12 @@ public:
     virtual std::optional<unsigned> colour(unsigned start) = 0;
 
     // Shorthands for the common message boxes with the program title.
-    void error(const QString &text) {
+    void error(const QString &text)
+    {
         message(text, kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
     }
-    void warning(const QString &text) {
+    void warning(const QString &text)
+    {
         message(text, kProgramTitle, PromptIcon::Exclamation, PromptButtons::Ok);
     }
 };
@@ -45,20 +47,24 @@ public:
 // overwrites or discards anything by accident.
 class SilentPrompts : public UserPrompts {
 public:
-    PromptAnswer message(const QString &, const QString &, PromptIcon, PromptButtons b) override {
+    PromptAnswer message(const QString &, const QString &, PromptIcon, PromptButtons b) override
+    {
         switch (b) {
         case PromptButtons::Ok: return PromptAnswer::Ok;
         case PromptButtons::YesNo: return PromptAnswer::No;
         default: return PromptAnswer::Cancel;
         }
     }
-    std::optional<QString> input(const QString &, const QString &, const QString &) override {
+    std::optional<QString> input(const QString &, const QString &, const QString &) override
+    {
         return std::nullopt;
     }
-    std::optional<QString> openFile(const QString &, const QString &, const QString &) override {
+    std::optional<QString> openFile(const QString &, const QString &, const QString &) override
+    {
         return std::nullopt;
     }
-    std::optional<QString> saveFile(const QString &, const QString &, const QString &) override {
+    std::optional<QString> saveFile(const QString &, const QString &, const QString &) override
+    {
         return std::nullopt;
     }
     std::optional<unsigned> colour(unsigned) override { return std::nullopt; }

@@ -38,8 +38,8 @@ struct FieldCheck {
     bool passes(double v) const
     {
         const SettingRange &r = row->range;
-        const bool lowerOk = (!r.whole || std::floor(v) == v)
-            && (r.minExclusive ? v > r.min : v >= r.min);
+        const bool lowerOk =
+            (!r.whole || std::floor(v) == v) && (r.minExclusive ? v > r.min : v >= r.min);
         return (!lower || lowerOk) && (!upper || v <= r.max);
     }
 };
@@ -65,7 +65,7 @@ const std::vector<FieldCheck> &fieldChecks()
 
 } // namespace
 
-ViewOptionsCheck Check_View_Options(const ViewOptionsInput &input)
+ViewOptionsCheck checkViewOptions(const ViewOptionsInput &input)
 {
     for (const FieldCheck &c : fieldChecks()) {
         if (!c.passes(nf::readLeadingNumber(input.text(*c.row))))

@@ -33,10 +33,10 @@ public:
 private:
     explicit ViewOptionsInput(const Settings &choices);
 
-    Settings m_choices;    // the booleans and colours; its numeric fields are unused
-    std::vector<QString> m_texts;   // the numeric fields, by row
+    Settings m_choices;           // the booleans and colours; its numeric fields are unused
+    std::vector<QString> m_texts; // the numeric fields, by row
 };
 
 // Runs the dialog's checks in order on the numeric fields, each read by the
 // leading-number rule; returns the first that fails, or Ok.
-ViewOptionsCheck Check_View_Options(const ViewOptionsInput &input);
+ViewOptionsCheck checkViewOptions(const ViewOptionsInput &input);

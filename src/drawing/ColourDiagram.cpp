@@ -16,7 +16,7 @@ constexpr std::uint32_t kBlack = 0;
 // The values of every element with the largest of 0 and them, the smallest
 // of 0 and them, and the range R = max(|max|, |min|).
 struct ColourScale {
-    std::vector<double> values;   // by element number, [0] unused
+    std::vector<double> values; // by element number, [0] unused
     double max = 0, min = 0, range = 0;
 };
 
@@ -46,7 +46,10 @@ std::uint32_t elementColour(const Settings &s, double v, double range)
     return colourBetween(unloaded, colourValue(s.Xroma_Thlipsis), v, -range);
 }
 
-int component(std::uint32_t colour, int shift) { return static_cast<int>((colour >> shift) & 0xFF); }
+int component(std::uint32_t colour, int shift)
+{
+    return static_cast<int>((colour >> shift) & 0xFF);
+}
 
 } // namespace
 
@@ -81,7 +84,8 @@ void DrawColourDiagram(const DrawingContext &dc, Canvas &canvas, Canvas *legend)
             const double mx = 0.5 * ni.x + 0.5 * nj.x, my = 0.5 * ni.y + 0.5 * nj.y;
             canvas.setForeColour(colourValue(s.xroma_stoixeion));
             canvas.setTextPosition(dc.view.ToScreenX(mx),
-                                   dc.view.ToScreenY(my) + (s.nai_arithmisi_stoixeion ? 0.22 : 0.0));
+                                   dc.view.ToScreenY(my)
+                                       + (s.nai_arithmisi_stoixeion ? 0.22 : 0.0));
             canvas.text(diagramValueText(v, decimals));
         }
     }

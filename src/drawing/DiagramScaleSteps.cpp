@@ -28,7 +28,8 @@ bool step(float &scale, double m, double stepLength, ScaleStep direction, int de
 
 } // namespace
 
-std::optional<float> steppedScale(double f, double m, double step, ScaleStep direction, int decimals)
+std::optional<float> steppedScale(double f, double m, double step, ScaleStep direction,
+                                  int decimals)
 {
     if (!positive(f) || !positive(m))
         return std::nullopt;
@@ -44,27 +45,29 @@ std::optional<float> steppedScale(double f, double m, double step, ScaleStep dir
     return stored;
 }
 
-bool stepDiagramScale(Settings &s, const ResultExtrema &x, std::int16_t drawingMode, ScaleStep direction)
+bool stepDiagramScale(Settings &s, const ResultExtrema &x, std::int16_t drawingMode,
+                      ScaleStep direction)
 {
     switch (drawingMode) {
     case ModeAxialForce: {
         bool stored = false;
-        const std::pair<bool Settings::*, Quantity> shown[] = {{&Settings::Show_FORCE, Quantity::Force},
-                                                               {&Settings::Show_STRESS, Quantity::Stress},
-                                                               {&Settings::Show_STRAIN, Quantity::Strain}};
+        const std::pair<bool Settings::*, Quantity> shown[] = {
+            {&Settings::Show_FORCE, Quantity::Force},
+            {&Settings::Show_STRESS, Quantity::Stress},
+            {&Settings::Show_STRAIN, Quantity::Strain}};
         for (const auto &[flag, q] : shown) {
             if (!(s.*flag))
                 continue;
             const int decimals = q == Quantity::Strain ? 7 : 3;
-            stored |= step(s.*quantityScale(q), quantityExtrema(x, q).largestAbsolute, kOrdinateStep,
-                           direction, decimals);
+            stored |= step(s.*quantityScale(q), quantityExtrema(x, q).largestAbsolute,
+                           kOrdinateStep, direction, decimals);
         }
         return stored;
     }
     case ModeDeformed:
     case ModeAnimation:
-        return step(s.Ena_cm_posa_m_epi_1000, finiteOrZero(x.maxU), kOrdinateStep / 1000, direction, 4);
-    default:
-        return false;
+        return step(s.Ena_cm_posa_m_epi_1000, finiteOrZero(x.maxU), kOrdinateStep / 1000, direction,
+                    4);
+    default: return false;
     }
 }

@@ -112,8 +112,8 @@ double drawSupport(Canvas &c, Direction d, double sx, double sy, bool fixedX, bo
 void drawSpring(Canvas &c, double sx, double sy, bool vertical)
 {
     static constexpr double steps[][2] = {
-        {0.2, 0.0}, {0.04, 0.2}, {0.08, -0.4}, {0.08, 0.4}, {0.08, -0.4},
-        {0.08, 0.4}, {0.08, -0.4}, {0.04, 0.2}, {0.2, 0.0},
+        {0.2, 0.0},  {0.04, 0.2},  {0.08, -0.4}, {0.08, 0.4}, {0.08, -0.4},
+        {0.08, 0.4}, {0.08, -0.4}, {0.04, 0.2},  {0.2, 0.0},
     };
     double x = sx, y = sy;
     for (const auto &st : steps) {

@@ -22,8 +22,9 @@ QString pictureFileName(const QString &chosen, const PictureFileKind &kind)
 
 bool savePicture(Interaction &user, const PictureFileKind &kind, const PictureWriter &write)
 {
-    const auto chosen = user.prompts().saveFile(QStringLiteral("Save Picture"), kind.filter,
-                                                QDir::current().filePath(QStringLiteral("Picture")));
+    const auto chosen =
+        user.prompts().saveFile(QStringLiteral("Save Picture"), kind.filter,
+                                QDir::current().filePath(QStringLiteral("Picture")));
     if (!chosen || chosen->isEmpty())
         return false;
     const QString name = pictureFileName(*chosen, kind);
@@ -31,7 +32,8 @@ bool savePicture(Interaction &user, const PictureFileKind &kind, const PictureWr
     // added another file is written, so ask about that one too.
     if (name != *chosen && QFileInfo::exists(name)) {
         const PromptAnswer a = user.prompts().message(
-            QStringLiteral("%1 already exists.\r\nDo you want to replace it?").arg(QDir::toNativeSeparators(name)),
+            QStringLiteral("%1 already exists.\r\nDo you want to replace it?")
+                .arg(QDir::toNativeSeparators(name)),
             kProgramTitle, PromptIcon::Exclamation, PromptButtons::YesNo);
         if (a != PromptAnswer::Yes)
             return false;

@@ -40,12 +40,12 @@ void RecordingCanvas::reset()
 
 void RecordingCanvas::line(double x1, double y1, double x2, double y2)
 {
-    m_lines.append(Line{x1, y1, x2, y2, m_fore, m_width_px});
+    m_lines.append(Line{x1, y1, x2, y2, m_fore, m_widthPx});
 }
 
 void RecordingCanvas::circle(double cx, double cy, double radius)
 {
-    m_circles.append(Circle{cx, cy, radius, m_fore, m_fill, m_solid, m_width_px});
+    m_circles.append(Circle{cx, cy, radius, m_fore, m_fill, m_solid, m_widthPx});
 }
 
 void RecordingCanvas::text(const QString &s)
@@ -65,11 +65,14 @@ double RecordingCanvas::textHeight(const QString &) const
     return kLineHeight7pt * m_fontSize / 7.0;
 }
 
-std::optional<RecordingCanvas::Line> RecordingCanvas::findLine(double x1, double y1, double x2, double y2, double tol) const
+std::optional<RecordingCanvas::Line> RecordingCanvas::findLine(double x1, double y1, double x2,
+                                                               double y2, double tol) const
 {
     for (const Line &l : m_lines) {
-        const bool forward = near(l.x1, x1, tol) && near(l.y1, y1, tol) && near(l.x2, x2, tol) && near(l.y2, y2, tol);
-        const bool backward = near(l.x1, x2, tol) && near(l.y1, y2, tol) && near(l.x2, x1, tol) && near(l.y2, y1, tol);
+        const bool forward = near(l.x1, x1, tol) && near(l.y1, y1, tol) && near(l.x2, x2, tol)
+            && near(l.y2, y2, tol);
+        const bool backward = near(l.x1, x2, tol) && near(l.y1, y2, tol) && near(l.x2, x1, tol)
+            && near(l.y2, y1, tol);
         if (forward || backward)
             return l;
     }
@@ -92,7 +95,8 @@ int RecordingCanvas::countText(const QString &s) const
     return n;
 }
 
-std::optional<RecordingCanvas::Circle> RecordingCanvas::findCircle(double cx, double cy, double radius, double tol) const
+std::optional<RecordingCanvas::Circle> RecordingCanvas::findCircle(double cx, double cy,
+                                                                   double radius, double tol) const
 {
     for (const Circle &c : m_circles)
         if (near(c.cx, cx, tol) && near(c.cy, cy, tol) && near(c.radius, radius, tol))

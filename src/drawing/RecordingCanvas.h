@@ -40,14 +40,18 @@ public:
     void setForeColour(std::uint32_t colour) override { m_fore = colour; }
     void setFillColour(std::uint32_t colour) override { m_fill = colour; }
     void setFillSolid(bool solid) override { m_solid = solid; }
-    void setLineWidth(int pixels) override { m_width_px = pixels; }
+    void setLineWidth(int pixels) override { m_widthPx = pixels; }
     void setFontSize(double points) override { m_fontSize = points; }
     void setFontBold(bool bold) override { m_bold = bold; }
 
     void line(double x1, double y1, double x2, double y2) override;
     void circle(double cx, double cy, double radius) override;
     void text(const QString &s) override;
-    void setTextPosition(double x, double y) override { m_textX = x; m_textY = y; }
+    void setTextPosition(double x, double y) override
+    {
+        m_textX = x;
+        m_textY = y;
+    }
     double textX() const override { return m_textX; }
     double textY() const override { return m_textY; }
     double textWidth(const QString &s) const override;
@@ -60,14 +64,15 @@ public:
     int clearCount() const { return m_clears; }
     std::uint32_t lastBackground() const { return m_background; }
     double fontSize() const { return m_fontSize; }
-    int lineWidth() const { return m_width_px; }
+    int lineWidth() const { return m_widthPx; }
 
     // Forgets everything drawn, also the clear count.
     void reset();
 
     // Queries for tests. Coordinates match within `tol` cm; a line matches in
     // either direction.
-    std::optional<Line> findLine(double x1, double y1, double x2, double y2, double tol = 1e-6) const;
+    std::optional<Line> findLine(double x1, double y1, double x2, double y2,
+                                 double tol = 1e-6) const;
     std::optional<Text> findText(const QString &s) const;
     int countText(const QString &s) const;
     std::optional<Circle> findCircle(double cx, double cy, double radius, double tol = 1e-6) const;
@@ -76,7 +81,7 @@ private:
     double m_width, m_height;
     std::uint32_t m_fore = 0, m_fill = 0xFFFFFF, m_background = 0xFFFFFF;
     bool m_solid = false;
-    int m_width_px = 1;
+    int m_widthPx = 1;
     double m_fontSize = 8.0;
     bool m_bold = false;
     double m_textX = 0, m_textY = 0;

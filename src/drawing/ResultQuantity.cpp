@@ -33,8 +33,8 @@ double elementValue(const Model &m, const AnalysisResults &r, Quantity q, int e)
         return 0.0;
     switch (q) {
     case Quantity::Force: return finiteOrZero(r.F[e][2]);
-    case Quantity::Stress: return finiteOrZero(Element_Stress(m, r, e));
-    case Quantity::Strain: return finiteOrZero(Element_Strain(m, r, e));
+    case Quantity::Stress: return finiteOrZero(elementStress(m, r, e));
+    case Quantity::Strain: return finiteOrZero(elementStrain(m, r, e));
     }
     return 0.0;
 }

@@ -12,7 +12,10 @@ using drawing::lineBy;
 
 namespace {
 
-double gridStepCm(float kannab, double scale) { return static_cast<double>(kannab) * 100.0 / scale; }
+double gridStepCm(float kannab, double scale)
+{
+    return static_cast<double>(kannab) * 100.0 / scale;
+}
 
 } // namespace
 
@@ -34,17 +37,10 @@ void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas, const RedrawExt
         DrawColourDiagram(dc, canvas, extras.colourLegend);
         DrawNodes(dc, canvas);
         break;
-    case ModeAxialForce:
-        DrawForceDiagram(dc, canvas);
-        break;
-    case ModeDeformed:
-        DrawDeformedModel(dc, canvas);
-        break;
-    case ModeAnimation:
-        drawAnimationFrame(dc, canvas, extras.animationPhase);
-        break;
-    default:
-        break;
+    case ModeAxialForce: DrawForceDiagram(dc, canvas); break;
+    case ModeDeformed: DrawDeformedModel(dc, canvas); break;
+    case ModeAnimation: drawAnimationFrame(dc, canvas, extras.animationPhase); break;
+    default: break;
     }
 }
 
@@ -77,7 +73,8 @@ void DrawGrid(const DrawingContext &dc, Canvas &canvas)
         // been told about yet.
         const int index = view.historyIndex;
         const double previousScale = (index > 0 && index < ViewTransform::kHistorySize)
-            ? view.history[index - 1].scale : view.scale;
+            ? view.history[index - 1].scale
+            : view.scale;
         const ViewEntry current{view.scale, view.offsetY, view.offsetX};
         const ViewEntry &told = view.denseGridNotice;
         const bool alreadyTold = static_cast<float>(told.scale) == view.scale
@@ -132,6 +129,7 @@ void QuickRedraw(const DrawingContext &dc, Canvas &canvas)
             continue;
         const Node &a = m.nodes[m.nodeI(e)];
         const Node &b = m.nodes[m.nodeJ(e)];
-        canvas.line(dc.view.ToScreenX(a.x), dc.view.ToScreenY(a.y), dc.view.ToScreenX(b.x), dc.view.ToScreenY(b.y));
+        canvas.line(dc.view.ToScreenX(a.x), dc.view.ToScreenY(a.y), dc.view.ToScreenX(b.x),
+                    dc.view.ToScreenY(b.y));
     }
 }

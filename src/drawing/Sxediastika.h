@@ -19,7 +19,8 @@ void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas, const RedrawExt
 void DrawGrid(const DrawingContext &dc, Canvas &canvas);
 void DrawAxes(const DrawingContext &dc, Canvas &canvas);
 void DrawElements(const DrawingContext &dc, Canvas &canvas);
-void DrawElement(const DrawingContext &dc, Canvas &canvas, int element, double colour, int lineWidth);
+void DrawElement(const DrawingContext &dc, Canvas &canvas, int element, double colour,
+                 int lineWidth);
 void DrawNodalLoads(const DrawingContext &dc, Canvas &canvas);
 void DrawNodes(const DrawingContext &dc, Canvas &canvas);
 void DrawNode(const DrawingContext &dc, Canvas &canvas, int node);

@@ -20,7 +20,7 @@ GestureSteps ViewGestures::press(ViewTransform &view, Qt::MouseButton button, do
     GestureSteps steps;
     if (button == Qt::LeftButton) {
         m_buttonHeld = true;
-        m_drag = BeginDrag(view, x, y);
+        m_drag = beginDrag(view, x, y);
         if (m_mode == ViewMode::Pan)
             steps |= GestureStep::GripPointer;
     }
@@ -36,15 +36,10 @@ GestureSteps ViewGestures::move(ViewTransform &view, double x, double y)
     if (!m_buttonHeld || m_mode == ViewMode::None)
         return GestureStep::ToMouseTool;
     switch (m_mode) {
-    case ViewMode::Pan:
-        PanDrag(view, m_drag, x, y);
-        return GestureStep::QuickRedraw;
-    case ViewMode::Zoom:
-        ZoomDrag(view, m_drag, x, y);
-        return GestureStep::QuickRedraw;
+    case ViewMode::Pan: panDrag(view, m_drag, x, y); return GestureStep::QuickRedraw;
+    case ViewMode::Zoom: zoomDrag(view, m_drag, x, y); return GestureStep::QuickRedraw;
     case ViewMode::ZoomWindow:
-    case ViewMode::None:
-        break;
+    case ViewMode::None: break;
     }
     m_rubber = QRectF(QPointF(m_drag.downX, m_drag.downY), QPointF(x, y)).normalized();
     return GestureStep::ShowRubber;

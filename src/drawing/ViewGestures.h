@@ -15,10 +15,10 @@ struct ViewTransform;
 enum class ViewMode { None, Pan, Zoom, ZoomWindow };
 
 enum class GestureStep : unsigned {
-    ToMouseTool = 1u << 0,      // no view gesture: the model mouse tool takes the event
-    QuickRedraw = 1u << 1,      // elements and axes only, while a drag goes on
-    Redraw = 1u << 2,           // the full drawing
-    ShowRubber = 1u << 3,       // the rubber rectangle, at rubberRectangle()
+    ToMouseTool = 1u << 0, // no view gesture: the model mouse tool takes the event
+    QuickRedraw = 1u << 1, // elements and axes only, while a drag goes on
+    Redraw = 1u << 2,      // the full drawing
+    ShowRubber = 1u << 3,  // the rubber rectangle, at rubberRectangle()
     HideRubber = 1u << 4,
     ZoomMenu = 1u << 5,         // the zoom pop-up menu at the pointer
     GripPointer = 1u << 6,      // the pan hand grips the drawing

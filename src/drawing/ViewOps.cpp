@@ -27,10 +27,7 @@ namespace {
 // Testing it before any offset is computed keeps a zero, negative or infinite
 // scale (all nodes at one point, an area narrower than the margins, an area
 // of no size) away from every division.
-bool usableScale(float scale)
-{
-    return std::isfinite(scale) && scale >= 1.0f;
-}
+bool usableScale(float scale) { return std::isfinite(scale) && scale >= 1.0f; }
 
 struct Extent {
     double xmin, xmax, ymin, ymax;
@@ -106,9 +103,10 @@ void FitViewToRectangle(ViewTransform &view, double endX, double endY, double st
     const double right = std::max(endX, startX);
     const double top = std::min(endY, startY);
     const double bottom = std::max(endY, startY);
-    const Extent e{view.ToWorldX(left), view.ToWorldX(right), view.ToWorldY(bottom), view.ToWorldY(top)};
+    const Extent e{view.ToWorldX(left), view.ToWorldX(right), view.ToWorldY(bottom),
+                   view.ToWorldY(top)};
     if (e.xmin == e.xmax && e.ymin == e.ymax)
-        return;  // a click without a drag
+        return; // a click without a drag
     fitExtent(view, e, 0.0);
 }
 
@@ -129,7 +127,7 @@ void PushView(ViewTransform &view)
     view.historyIndex = static_cast<std::int16_t>(index);
 }
 
-bool ZoomPrevious(ViewTransform &view)
+bool zoomPrevious(ViewTransform &view)
 {
     int index = std::clamp<int>(view.historyIndex, 0, ViewTransform::kHistorySize - 1);
     if (index == 0)
@@ -143,7 +141,7 @@ bool ZoomPrevious(ViewTransform &view)
     return true;
 }
 
-DragState BeginDrag(const ViewTransform &view, double x, double y)
+DragState beginDrag(const ViewTransform &view, double x, double y)
 {
     DragState d;
     d.downX = static_cast<float>(x);
@@ -154,16 +152,16 @@ DragState BeginDrag(const ViewTransform &view, double x, double y)
     return d;
 }
 
-void PanDrag(ViewTransform &view, const DragState &drag, double x, double y)
+void panDrag(ViewTransform &view, const DragState &drag, double x, double y)
 {
     // The model point under the pointer at button-down stays under it.
     view.offsetX = drag.anchorX - static_cast<float>(x);
     view.offsetY = drag.anchorY - static_cast<float>(y);
 }
 
-void ZoomDrag(ViewTransform &view, DragState &drag, double x, double y)
+void zoomDrag(ViewTransform &view, DragState &drag, double x, double y)
 {
-    (void)x;  // only the vertical movement zooms
+    (void)x; // only the vertical movement zooms
     const float Y = static_cast<float>(y);
     double k;
     if (Y > drag.lastY)

@@ -10,11 +10,12 @@ double SnapToGrid(double value, float gridStep);
 // would need a scale below 1 leaves the view unchanged.
 void FitViewToModel(ViewTransform &view, const Model &model);
 // Fit the rectangle dragged between two screen points (cm) to the area.
-void FitViewToRectangle(ViewTransform &view, double endX, double endY, double startX, double startY);
+void FitViewToRectangle(ViewTransform &view, double endX, double endY, double startX,
+                        double startY);
 // Records the current view unless it equals the current history entry.
 void PushView(ViewTransform &view);
 // Steps back one entry; false (and no change) at the oldest entry.
-bool ZoomPrevious(ViewTransform &view);
+bool zoomPrevious(ViewTransform &view);
 
 // Drag state of a pan / zoom / zoom-window gesture.
 struct DragState {
@@ -22,6 +23,6 @@ struct DragState {
     float anchorX = 0, anchorY = 0;
     float lastY = 0;
 };
-DragState BeginDrag(const ViewTransform &view, double x, double y);
-void PanDrag(ViewTransform &view, const DragState &drag, double x, double y);
-void ZoomDrag(ViewTransform &view, DragState &drag, double x, double y);
+DragState beginDrag(const ViewTransform &view, double x, double y);
+void panDrag(ViewTransform &view, const DragState &drag, double x, double y);
+void zoomDrag(ViewTransform &view, DragState &drag, double x, double y);

@@ -9,15 +9,15 @@
 #include <cstdint>
 
 struct ViewEntry {
-    double scale = 0, offsetY = 0, offsetX = 0;   // the history's order
+    double scale = 0, offsetY = 0, offsetX = 0; // the history's order
 };
 
 struct ViewTransform {
     static constexpr int kHistorySize = 101;
 
-    float scale = 100.0f;     // 1 cm shows scale/100 model units; never below 1
-    double offsetX = -2.0;    // cm
-    double offsetY = 2.0;     // cm
+    float scale = 100.0f;  // 1 cm shows scale/100 model units; never below 1
+    double offsetX = -2.0; // cm
+    double offsetY = 2.0;  // cm
     std::array<ViewEntry, kHistorySize> history{};
     std::int16_t historyIndex = 0;
 
@@ -30,9 +30,15 @@ struct ViewTransform {
     ViewEntry denseGridNotice{};
 
     // The start-up and New view: scale 100, offsets -2 and 2.
-    void resetView() { scale = 100.0f; offsetX = -2.0; offsetY = 2.0; }
+    void resetView()
+    {
+        scale = 100.0f;
+        offsetX = -2.0;
+        offsetY = 2.0;
+    }
     // Index 0, every entry zero, entry 0 = the current view.
-    void resetHistory() {
+    void resetHistory()
+    {
         history.fill(ViewEntry{});
         historyIndex = 0;
         history[0] = ViewEntry{scale, offsetY, offsetX};

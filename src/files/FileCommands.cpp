@@ -1,6 +1,6 @@
 #include "files/FileCommands.h"
-#include "common/Registry.h"
 #include "common/Interaction.h"
+#include "common/Registry.h"
 #include "common/Settings.h"
 #include "drawing/ViewTransform.h"
 #include "model/AnalysisResults.h"
@@ -29,12 +29,12 @@ std::optional<QString> nextItem(QFile &file)
 
 } // namespace
 
-bool IsEmptyModel(const Model &model)
+bool isEmptyModel(const Model &model)
 {
     return model.nodeCount == 0 && model.groupCount == 0 && model.elementCount == 0;
 }
 
-QString SavePromptText(const QString &fileName)
+QString savePromptText(const QString &fileName)
 {
     const QString shown = fileName.isEmpty() ? QStringLiteral("Untitled.kel") : fileName;
     return QStringLiteral("Do you want to save the changes you made to file: '%1'?").arg(shown);
@@ -47,7 +47,7 @@ bool Model_Equals_File(const FileContext &fc)
         return false;
     QString copyName = folder.filePath(QStringLiteral("z_bm~vpl.kel"));
     if (!Write_Model_File(fc, copyName, true))
-        return false;   // the writer has told the user why
+        return false; // the writer has told the user why
 
     QFile original(fc.model.fileName);
     QFile copy(copyName);
@@ -66,26 +66,24 @@ bool Model_Equals_File(const FileContext &fc)
     }
 }
 
-SaveOffer Offer_To_Save(const FileContext &fc, PromptIcon icon)
+SaveOffer offerToSave(const FileContext &fc, PromptIcon icon)
 {
     const bool named = !fc.model.fileName.isEmpty();
-    if (named ? Model_Equals_File(fc) : IsEmptyModel(fc.model))
+    if (named ? Model_Equals_File(fc) : isEmptyModel(fc.model))
         return SaveOffer::GoOn;
 
-    switch (fc.user.prompts().message(SavePromptText(fc.model.fileName), kProgramTitle, icon,
-                                 PromptButtons::YesNoCancel)) {
+    switch (fc.user.prompts().message(savePromptText(fc.model.fileName), kProgramTitle, icon,
+                                      PromptButtons::YesNoCancel)) {
     case PromptAnswer::Yes: {
         QString name = fc.model.fileName;
         return Write_Model_File(fc, name, false) ? SaveOffer::GoOn : SaveOffer::Stop;
     }
-    case PromptAnswer::No:
-        return SaveOffer::GoOn;
-    default:
-        return SaveOffer::Stop;
+    case PromptAnswer::No: return SaveOffer::GoOn;
+    default: return SaveOffer::Stop;
     }
 }
 
-void New_Model(const FileContext &fc, const SettingsStore &store)
+void newModel(const FileContext &fc, const SettingsStore &store)
 {
     Clear_Model(fc.model, fc.results);
     fc.model.modelChanged = true;
@@ -95,7 +93,7 @@ void New_Model(const FileContext &fc, const SettingsStore &store)
     Load_Settings(fc.settings, store);
 }
 
-ReadOutcome Open_Model(const FileContext &fc)
+ReadOutcome openModel(const FileContext &fc)
 {
     QString name;
     const ReadOutcome outcome = Read_Model_File(fc, name);
@@ -104,13 +102,13 @@ ReadOutcome Open_Model(const FileContext &fc)
     return outcome;
 }
 
-bool Save_Model(const FileContext &fc)
+bool saveModel(const FileContext &fc)
 {
     QString name = fc.model.fileName;
     return Write_Model_File(fc, name, false);
 }
 
-bool Save_Model_As(const FileContext &fc)
+bool saveModelAs(const FileContext &fc)
 {
     QString name;
     return Write_Model_File(fc, name, false);
@@ -121,7 +119,8 @@ void Ask_Reanalyse(const FileContext &fc, const std::function<void()> &analyse)
     if (!fc.model.modelChanged)
         return;
     const PromptAnswer answer = fc.user.prompts().message(
-        QStringLiteral("Model has been changed. Do you want to reanalyze before the process goes on?"),
+        QStringLiteral(
+            "Model has been changed. Do you want to reanalyze before the process goes on?"),
         kProgramTitle, PromptIcon::Exclamation, PromptButtons::YesNo);
     if (answer == PromptAnswer::Yes && analyse)
         analyse();

@@ -11,11 +11,11 @@ class SettingsStore;
 struct Model;
 
 // No node, no group and no element: there is nothing to lose.
-bool IsEmptyModel(const Model &model);
+bool isEmptyModel(const Model &model);
 
 // "Do you want to save the changes you made to file: '<path>'?", with
 // 'Untitled.kel' for a model that has no file yet.
-QString SavePromptText(const QString &fileName);
+QString savePromptText(const QString &fileName);
 
 // True when the model file holds exactly what the writer would write now,
 // the display settings and the view included. The working copy is written
@@ -31,23 +31,23 @@ enum class SaveOffer { GoOn, Stop };
 // Yes whose save did not happen (the save dialog cancelled or the write
 // failed) stops as well, so unsaved work is never thrown away after the user
 // asked to keep it. `icon` is none for New and Open, exclamation at closing.
-SaveOffer Offer_To_Save(const FileContext &fc, PromptIcon icon);
+SaveOffer offerToSave(const FileContext &fc, PromptIcon icon);
 
 // The model part of New: empties the model, marks it changed and untitled,
 // resets the view and takes the stored program defaults for the settings.
 // The window then shows the model mode, redraws, logs and resets the zoom
 // history.
-void New_Model(const FileContext &fc, const SettingsStore &store);
+void newModel(const FileContext &fc, const SettingsStore &store);
 
 // The model part of Open: the reader asks for the file. A model that was
 // read (or whose reading failed and left an empty model) is marked changed;
 // a cancelled dialog changes nothing.
-ReadOutcome Open_Model(const FileContext &fc);
+ReadOutcome openModel(const FileContext &fc);
 
 // Save writes to the model's own file (asking for a name when untitled);
 // Save As always asks. Both return whether the file was written.
-bool Save_Model(const FileContext &fc);
-bool Save_Model_As(const FileContext &fc);
+bool saveModel(const FileContext &fc);
+bool saveModelAs(const FileContext &fc);
 
 // Before a result view of a changed model: offers a new analysis and runs
 // `analyse` on Yes. The caller goes on in every case.

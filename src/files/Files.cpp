@@ -3,9 +3,9 @@
 #include "common/Interaction.h"
 #include "common/Settings.h"
 #include "drawing/ViewTransform.h"
+#include "files/ModelFileFormat.h"
 #include "model/AnalysisResults.h"
 #include "model/Model.h"
-#include "files/ModelFileFormat.h"
 #include "model/Subs.h"
 
 #include <QDir>
@@ -41,7 +41,7 @@ QString proposedSavePath(const QString &current)
 std::optional<QString> askSaveName(const FileContext &fc)
 {
     const auto chosen = fc.user.prompts().saveFile(QStringLiteral("Save As"), kSaveFilter,
-                                               proposedSavePath(fc.model.fileName));
+                                                   proposedSavePath(fc.model.fileName));
     if (!chosen || chosen->isEmpty())
         return std::nullopt;
     QString name = *chosen;
@@ -136,8 +136,8 @@ ReadOutcome Read_Model_File(const FileContext &fc, QString &fileName)
     // the caption as they were, or a later save would write an empty model
     // over the file still named in the caption.
     if (fileName.isEmpty()) {
-        const auto chosen = fc.user.prompts().openFile(QStringLiteral("Open"), kOpenFilter,
-                                                  QDir::currentPath());
+        const auto chosen =
+            fc.user.prompts().openFile(QStringLiteral("Open"), kOpenFilter, QDir::currentPath());
         if (!chosen || chosen->isEmpty())
             return ReadOutcome::Cancelled;
         fileName = *chosen;
@@ -147,17 +147,18 @@ ReadOutcome Read_Model_File(const FileContext &fc, QString &fileName)
 
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        readFailed(fc, QStringLiteral("There was an error opening the file: ") + file.errorString());
+        readFailed(fc,
+                   QStringLiteral("There was an error opening the file: ") + file.errorString());
         return ReadOutcome::Failed;
     }
     const auto failure = kelfile::parseModelFile(file, fc.model, fc.settings, fc.view);
     file.close();
     if (failure) {
-        readFailed(fc, failure->headerMismatch
-                           ? QStringLiteral("There was an error opening the file. "
-                                            "The file could not be read.")
-                           : QStringLiteral("There was an error opening the file: ")
-                               + failure->description);
+        readFailed(fc,
+                   failure->headerMismatch ? QStringLiteral("There was an error opening the file. "
+                                                            "The file could not be read.")
+                                           : QStringLiteral("There was an error opening the file: ")
+                           + failure->description);
         return ReadOutcome::Failed;
     }
 

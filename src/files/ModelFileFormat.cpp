@@ -21,10 +21,8 @@ namespace kelfile {
 namespace {
 
 const std::array<const char *, 5> kHeader = {
-    "***********************************",
-    "*        Kel!2D Input file        *",
-    "***********************************",
-    "*        Do NOT Modify !!!        *",
+    "***********************************", "*        Kel!2D Input file        *",
+    "***********************************", "*        Do NOT Modify !!!        *",
     "***********************************",
 };
 const char *const kEndLine = "END of Kel!2D Input File";
@@ -56,16 +54,28 @@ const std::array<BlockLine, kSettingsBlockLines> &settingsBlock()
 // one gets the default view scale.
 constexpr float kMinViewScale = 1.0f;
 
-template <class... F> struct Overloaded : F... { using F::operator()...; };
-template <class... F> Overloaded(F...) -> Overloaded<F...>;
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 
 // ---------------------------------------------------------------- writing
 
 class Writer {
 public:
     Writer() { m_bytes.reserve(16 * 1024); }
-    void line(const char *text) { m_bytes.append(text); m_bytes.append("\r\n"); }
-    void line(const QString &text) { m_bytes.append(text.toLatin1()); m_bytes.append("\r\n"); }
+    void line(const char *text)
+    {
+        m_bytes.append(text);
+        m_bytes.append("\r\n");
+    }
+    void line(const QString &text)
+    {
+        m_bytes.append(text.toLatin1());
+        m_bytes.append("\r\n");
+    }
     void integer(int value) { line(QString::number(value)); }
     void single(float value) { line(nf::fileSingle(value)); }
     void dbl(double value) { line(nf::fileDouble(value)); }
@@ -199,7 +209,8 @@ public:
         // LF, one for a CR before it, one to tell an overlong line.
         constexpr qint64 bufferSize = kMaxLineLength + 4;
         char buffer[bufferSize];
-        const qint64 got = m_in ? m_in->readLine(buffer, bufferSize) : readBytes(buffer, bufferSize);
+        const qint64 got =
+            m_in ? m_in->readLine(buffer, bufferSize) : readBytes(buffer, bufferSize);
         if (got <= 0) {
             // -1 is both "end of data" and "read error": tell them apart.
             const auto *file = qobject_cast<const QFileDevice *>(m_in);
@@ -256,7 +267,7 @@ public:
         readElementsAndSprings();
 
         m_section = "settings are";
-        skip();              // "Settings"
+        skip(); // "Settings"
         for (const BlockLine &line : settingsBlock())
             readBlockLine(line);
         // The closing line and anything after it are not read.
@@ -266,20 +277,20 @@ private:
     void readGroupsAndNodes()
     {
         m_section = "groups are";
-        skip();              // empty line after the header
-        skip();              // "Groups"
+        skip(); // empty line after the header
+        skip(); // "Groups"
         const int groups = count("group", kMaxGroups);
         m_model.groupCount = static_cast<std::int16_t>(groups);
         skip();
         for (int g = 1; g <= groups; ++g) {
-            number();        // record number, for the eye only
+            number(); // record number, for the eye only
             m_model.groups[g].E = number();
             m_model.groups[g].A = number();
             skip();
         }
 
         m_section = "nodes are";
-        skip();              // "Nodes"
+        skip(); // "Nodes"
         const int nodes = count("node", kMaxNodes);
         m_model.nodeCount = static_cast<std::int16_t>(nodes);
         skip();
@@ -301,7 +312,7 @@ private:
     void readElementsAndSprings()
     {
         m_section = "elements are";
-        skip();              // "Elements"
+        skip(); // "Elements"
         const int elements = count("element", kMaxElements);
         m_model.elementCount = static_cast<std::int16_t>(elements);
         skip();
@@ -315,11 +326,11 @@ private:
         }
 
         m_section = "springs are";
-        skip();              // "Springs"
+        skip(); // "Springs"
         const int springs = count("spring", kMaxNodes);
         for (int i = 0; i < springs; ++i) {
             const int n = springNode();
-            m_model.springs[n].kx = single();   // a negative one is the analysis's to refuse
+            m_model.springs[n].kx = single(); // a negative one is the analysis's to refuse
             m_model.springs[n].ky = single();
         }
     }
@@ -340,12 +351,10 @@ private:
     {
         QByteArray line;
         switch (m_lines.next(line)) {
-        case LineSource::Status::Line:
-            return line;
+        case LineSource::Status::Line: return line;
         case LineSource::Status::TooLong:
             fail(QStringLiteral("line %1 is too long.").arg(m_lines.lineNumber()));
-        case LineSource::Status::End:
-            break;
+        case LineSource::Status::End: break;
         }
         fail(QStringLiteral("the file ends before its %1 complete.").arg(QLatin1String(m_section)));
     }
@@ -378,12 +387,13 @@ private:
         const QString name = QLatin1String(what);
         const auto whole = wholeNumber(v);
         if (whole ? *whole < 0 : v < 0)
-            fail(where() + QStringLiteral("the %1 count %2 is negative.")
-                               .arg(name, nf::generalDouble(v)));
+            fail(where()
+                 + QStringLiteral("the %1 count %2 is negative.").arg(name, nf::generalDouble(v)));
         if (!whole || *whole > limit)
-            fail(where() + QStringLiteral("the %1 count %2 exceeds the limit of %3.")
-                               .arg(name, nf::generalDouble(v))
-                               .arg(limit));
+            fail(where()
+                 + QStringLiteral("the %1 count %2 exceeds the limit of %3.")
+                       .arg(name, nf::generalDouble(v))
+                       .arg(limit));
         return *whole;
     }
 
@@ -393,8 +403,9 @@ private:
     {
         static const double limit = double(FLT_MAX) + std::ldexp(1.0, 103);
         if (!(std::fabs(v) < limit))
-            fail(where() + QStringLiteral("the value %1 is too large for a single-precision field.")
-                               .arg(nf::generalDouble(v)));
+            fail(where()
+                 + QStringLiteral("the value %1 is too large for a single-precision field.")
+                       .arg(nf::generalDouble(v)));
         return static_cast<float>(std::clamp(v, double(-FLT_MAX), double(FLT_MAX)));
     }
 
@@ -405,9 +416,10 @@ private:
         const double v = number();
         const auto n = wholeNumber(v);
         if (!n || *n < 1 || *n > kMaxNodes)
-            fail(where() + QStringLiteral("the spring node number %1 is outside 1 to %2.")
-                               .arg(nf::generalDouble(v))
-                               .arg(kMaxNodes));
+            fail(where()
+                 + QStringLiteral("the spring node number %1 is outside 1 to %2.")
+                       .arg(nf::generalDouble(v))
+                       .arg(kMaxNodes));
         return *n;
     }
 

@@ -21,8 +21,7 @@ namespace kelfile {
 inline constexpr int kMaxLineLength = 1024;
 
 // The whole file, CR LF after every line including the last.
-QByteArray modelFileBytes(const Model &model, const Settings &settings,
-                          const ViewTransform &view);
+QByteArray modelFileBytes(const Model &model, const Settings &settings, const ViewTransform &view);
 
 struct ParseFailure {
     // The first five lines are not the header: the file is not a model file.

@@ -16,8 +16,8 @@ struct ResultExtrema {
 };
 
 struct AnalysisResults {
-    std::array<double, kMaxDofs + 1> U{};                          // 1..2N
-    std::array<std::array<double, 3>, kMaxElements + 1> F{};       // [e][1..2]
-    std::array<std::array<double, 3>, kMaxNodes + 1> R{};          // [n][1..2]
+    std::array<double, kMaxDofs + 1> U{};                    // 1..2N
+    std::array<std::array<double, 3>, kMaxElements + 1> F{}; // [e][1..2]
+    std::array<std::array<double, 3>, kMaxNodes + 1> R{};    // [n][1..2]
     ResultExtrema extrema;
 };

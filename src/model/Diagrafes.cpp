@@ -36,8 +36,10 @@ void Diagrafi_Kombou(Model &m, MessageLog &log, int n)
 
     for (int e = 1; e <= m.elementCount; ++e) {
         Element &el = m.elements[e];
-        if (m.nodeI(e) > n) el.ni -= 1;
-        if (m.nodeJ(e) > n) el.nj -= 1;
+        if (m.nodeI(e) > n)
+            el.ni -= 1;
+        if (m.nodeJ(e) > n)
+            el.nj -= 1;
     }
 
     log.append(deletionLine(QStringLiteral("Node"), QStringLiteral("Nodes"), n, count), LogGreen);
@@ -55,7 +57,8 @@ void Diagrafi_Stoixeiou(Model &m, MessageLog &log, int e)
         m.elements[k - 1] = m.elements[k];
     m.elements[count] = Element{};
 
-    log.append(deletionLine(QStringLiteral("Element"), QStringLiteral("Elements"), e, count), LogGreen);
+    log.append(deletionLine(QStringLiteral("Element"), QStringLiteral("Elements"), e, count),
+               LogGreen);
     m.elementCount = static_cast<std::int16_t>(count - 1);
     m.modelChanged = true;
 }

@@ -7,7 +7,6 @@ int Model::groupOf(int e) const { return nf::toInt16Clamped(elements[e].group); 
 
 bool Model::sameData(const Model &o) const
 {
-    return nodeCount == o.nodeCount && elementCount == o.elementCount
-        && groupCount == o.groupCount && nodes == o.nodes && springs == o.springs
-        && elements == o.elements && groups == o.groups;
+    return nodeCount == o.nodeCount && elementCount == o.elementCount && groupCount == o.groupCount
+        && nodes == o.nodes && springs == o.springs && elements == o.elements && groups == o.groups;
 }

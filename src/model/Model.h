@@ -17,19 +17,19 @@ inline constexpr int kMaxDofs = 2 * kMaxNodes;
 
 struct Node {
     float x = 0, y = 0;
-    float cx = 0, cy = 0;   // constraint flags: 1 fixed, 0 free
-    float fx = 0, fy = 0;   // the node's nodal load
+    float cx = 0, cy = 0; // constraint flags: 1 fixed, 0 free
+    float fx = 0, fy = 0; // the node's nodal load
     bool operator==(const Node &) const = default;
 };
 
 struct Spring {
-    float kx = 0, ky = 0;   // 0 = no spring; never negative
+    float kx = 0, ky = 0; // 0 = no spring; never negative
     bool operator==(const Spring &) const = default;
 };
 
 struct Element {
-    float ni = 0, nj = 0;   // node i, node j (whole numbers)
-    float group = 0;        // E,A group (whole number)
+    float ni = 0, nj = 0; // node i, node j (whole numbers)
+    float group = 0;      // E,A group (whole number)
     bool operator==(const Element &) const = default;
 };
 
@@ -48,8 +48,8 @@ struct Model {
     std::int16_t elementCount = 0;
     std::int16_t groupCount = 0;
 
-    QString fileName;             // empty: untitled
-    bool modelChanged = false;    // results are out of date
+    QString fileName;          // empty: untitled
+    bool modelChanged = false; // results are out of date
     bool analysisFailed = false;
 
     // Element references as indices (rounded, halves to even).

@@ -3,7 +3,7 @@
 #include "model/Diagrafes.h"
 #include "model/Model.h"
 
-int FirstUnconnectedNode(const Model &model)
+int firstUnconnectedNode(const Model &model)
 {
     for (int n = 1; n <= model.nodeCount; ++n) {
         bool connected = false;
@@ -15,21 +15,24 @@ int FirstUnconnectedNode(const Model &model)
     return 0;
 }
 
-bool Check_Unconnected_Nodes(Model &model, Interaction &user, const std::function<void()> &redraw)
+bool checkUnconnectedNodes(Model &model, Interaction &user, const std::function<void()> &redraw)
 {
     // Each Yes removes one node, so the loop ends after at most node-count
     // rounds; an emptied model is never analysed.
     while (model.nodeCount > 0) {
-        const int n = FirstUnconnectedNode(model);
+        const int n = firstUnconnectedNode(model);
         if (n == 0)
             return true;
 
-        const QString line = QStringLiteral("Node #%1 is not connected to other nodes with elements "
-                                             "and could probably cause problems to the solution process.")
-                                 .arg(n);
+        const QString line =
+            QStringLiteral("Node #%1 is not connected to other nodes with elements "
+                           "and could probably cause problems to the solution process.")
+                .arg(n);
         user.log.append(line, LogRed);
         const PromptAnswer answer = user.prompts().message(
-            line + QStringLiteral(" Do you want that node to be deleted before starting the analysis?"),
+            line
+                + QStringLiteral(
+                    " Do you want that node to be deleted before starting the analysis?"),
             kProgramTitle, PromptIcon::Question, PromptButtons::YesNoCancel);
 
         switch (answer) {
@@ -37,11 +40,9 @@ bool Check_Unconnected_Nodes(Model &model, Interaction &user, const std::functio
             Diagrafi_Kombou(model, user.log, n);
             if (redraw)
                 redraw();
-            break;          // and look again from node 1
-        case PromptAnswer::No:
-            return true;
-        default:
-            return false;
+            break; // and look again from node 1
+        case PromptAnswer::No: return true;
+        default: return false;
         }
     }
     return false;

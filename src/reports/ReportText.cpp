@@ -26,10 +26,7 @@ private:
 };
 
 // Text left in a field of w: padded with spaces, or cut, to exactly w.
-QString field(const QString &text, int w)
-{
-    return text.leftJustified(w, QLatin1Char(' '), true);
-}
+QString field(const QString &text, int w) { return text.leftJustified(w, QLatin1Char(' '), true); }
 
 QString blanks(int n) { return QString(n, QLatin1Char(' ')); }
 QString rule(int n) { return QString(n, QLatin1Char('-')); }
@@ -73,7 +70,10 @@ void addGeneralData(Lines &out, const Model &m)
     }
     out.add(QStringLiteral("General data"));
     out.add();
-    const struct { const char *label; int count; } counts[] = {
+    const struct {
+        const char *label;
+        int count;
+    } counts[] = {
         {"E,A Element Groups:", m.groupCount},
         {"Nodes:", m.nodeCount},
         {"Elements:", m.elementCount},
@@ -157,7 +157,7 @@ void addNodalLoads(Lines &out, const Model &m)
 
 } // namespace
 
-QString Report_Model_Data(const Model &model)
+QString reportModelData(const Model &model)
 {
     Lines out;
     out.add(QStringLiteral("Data"));
@@ -171,7 +171,7 @@ QString Report_Model_Data(const Model &model)
     return out.text();
 }
 
-QString Report_Node_Displacements(const Model &m, const AnalysisResults &r)
+QString reportNodeDisplacements(const Model &m, const AnalysisResults &r)
 {
     Lines out;
     out.add(QStringLiteral("Node displacements"));
@@ -189,23 +189,24 @@ QString Report_Node_Displacements(const Model &m, const AnalysisResults &r)
     return out.text();
 }
 
-QString Report_Element_Forces(const Model &m, const AnalysisResults &r)
+QString reportElementForces(const Model &m, const AnalysisResults &r)
 {
     Lines out;
     out.add(QStringLiteral("Element forces"));
     out.add();
     out.add(field(QStringLiteral("Element"), 8) + field(QStringLiteral("Axial force"), 25)
-            + field(QStringLiteral("Axial stress"), 25) + field(QStringLiteral("Axial strain"), 25));
+            + field(QStringLiteral("Axial stress"), 25)
+            + field(QStringLiteral("Axial strain"), 25));
     out.add(rule(79));
     for (int e = 1; e <= elementRows(m); ++e)
         out.add(field(plainInt(e), 8) + field(signedD(r.F[e][2]), 25)
-                + field(signedD(Element_Stress(m, r, e)), 25)
-                + field(signedD(Element_Strain(m, r, e)), 25));
+                + field(signedD(elementStress(m, r, e)), 25)
+                + field(signedD(elementStrain(m, r, e)), 25));
     out.add();
     return out.text();
 }
 
-QString Report_Reactions(const Model &m, const AnalysisResults &r)
+QString reportReactions(const Model &m, const AnalysisResults &r)
 {
     Lines out;
     out.add(QStringLiteral("Constraint-Spring reactions"));
@@ -234,10 +235,10 @@ QString Report_Reactions(const Model &m, const AnalysisResults &r)
 QString Report_Text(const Model &model, const AnalysisResults &results, int section)
 {
     switch (section) {
-    case 1: return Report_Model_Data(model);
-    case 2: return Report_Node_Displacements(model, results);
-    case 3: return Report_Element_Forces(model, results);
-    case 4: return Report_Reactions(model, results);
+    case 1: return reportModelData(model);
+    case 2: return reportNodeDisplacements(model, results);
+    case 3: return reportElementForces(model, results);
+    case 4: return reportReactions(model, results);
     default: return QString();
     }
 }

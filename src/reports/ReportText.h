@@ -12,7 +12,7 @@ struct Model;
 QString Report_Text(const Model &model, const AnalysisResults &results, int section);
 
 // The sections one by one.
-QString Report_Model_Data(const Model &model);
-QString Report_Node_Displacements(const Model &model, const AnalysisResults &results);
-QString Report_Element_Forces(const Model &model, const AnalysisResults &results);
-QString Report_Reactions(const Model &model, const AnalysisResults &results);
+QString reportModelData(const Model &model);
+QString reportNodeDisplacements(const Model &model, const AnalysisResults &results);
+QString reportElementForces(const Model &model, const AnalysisResults &results);
+QString reportReactions(const Model &model, const AnalysisResults &results);

@@ -14,8 +14,10 @@ namespace {
 
 using M = frmMain;
 
-const char *const kMenus[] = {"File", "File/Export...", "Model", "Tools", "Tools/Check", "View", "Help"};
+const char *const kMenus[] = {"File",        "File/Export...", "Model", "Tools",
+                              "Tools/Check", "View",           "Help"};
 
+// clang-format off
 const CommandRow kCommands[] = {
     // File
     {.id = "mnuNEWitem", .menu = "File", .caption = "New", .toolKey = "New", .toolPlace = 1,
@@ -29,7 +31,7 @@ const CommandRow kCommands[] = {
      .handler = &M::Button_Apothikefsi_Arxeiou},
     {.id = "mnuSAVEASitem", .menu = "File", .caption = "Save As...",
      .toolTip = "Save the model under a new name", .icon = "save_as", .keys = "Ctrl+Shift+S",
-     .handler = &M::Save_As},
+     .handler = &M::saveAs},
     {.id = "mnuEXPORTCLIPBOARDitem", .menu = "File/Export...",
      .caption = "Picture to Clipboard as bitmap", .icon = "export",
      .handler = &M::copyPictureToClipboard},
@@ -37,7 +39,7 @@ const CommandRow kCommands[] = {
      .handler = &M::savePictureAsBmp},
     {.id = "mnuEXPORTDXFitem", .menu = "File/Export...", .caption = "Drawing as DXF file"},
     {.id = "mnuEXITitem", .menu = "File", .caption = "Exit", .toolTip = "Close the program",
-     .icon = "exit", .keys = "Ctrl+Q", .handler = &M::Exit, .menuSeparatorBefore = true},
+     .icon = "exit", .keys = "Ctrl+Q", .handler = &M::exitProgram, .menuSeparatorBefore = true},
 
     // Model
     {.id = "mnuEAitem", .menu = "Model", .caption = "E,A Element Groups", .toolKey = "EA",
@@ -58,7 +60,7 @@ const CommandRow kCommands[] = {
      .toolPlace = 19, .toolTip = "Analyze", .icon = "analyse", .handler = &M::Button_Epilisi,
      .menuSeparatorBefore = true, .toolSeparatorBefore = true},
     {.id = "mnuCALCULATORitem", .menu = "Tools", .caption = "Calculator",
-     .toolTip = "Start a calculator", .icon = "calculator", .handler = &M::Start_Calculator},
+     .toolTip = "Start a calculator", .icon = "calculator", .handler = &M::startCalculator},
 
     // View
     {.id = "mnuFOREASitem", .menu = "View", .caption = "Model", .toolKey = "Foreas",
@@ -96,12 +98,13 @@ const CommandRow kCommands[] = {
     // Help
     {.id = "mnuCONTENTSitem", .menu = "Help", .caption = "Contents",
      .toolTip = "Open the help book", .icon = "help", .standardKey = QKeySequence::HelpContents,
-     .handler = &M::Help_Contents},
+     .handler = &M::helpContents},
     {.id = "mnuWEBitem", .menu = "Help", .caption = "Corvane Kel.2D on the web", .icon = "web",
-     .handler = &M::Help_Web},
+     .handler = &M::helpWeb},
     {.id = "mnuABOUTitem", .menu = "Help", .caption = "About Corvane Kel.2D", .icon = "about",
-     .handler = &M::Help_About, .menuSeparatorBefore = true},
+     .handler = &M::helpAbout, .menuSeparatorBefore = true},
 };
+// clang-format on
 
 // The menu bar's menus, in its order; a sub-menu is made where its first
 // item comes, so it sits among its menu's items in table order.

@@ -17,17 +17,17 @@ class QToolBar;
 class frmMain;
 
 struct CommandRow {
-    const char *id;                  // object name of the action, e.g. "mnuEPILISIitem"
-    const char *menu = "";           // one of knownMenus(); "": tool bar only
-    const char *caption = "";        // the menu item's text
-    const char *toolKey = "";        // tool-bar key, e.g. "Epilisi"; "": menu only
-    int toolPlace = 0;               // place on the tool bar, 1 = first
-    const char *toolTip = "";        // also the tool-bar button's accessible name
-    const char *icon = "";           // picture in :/icons/ without ".svg"; "": none
+    const char *id;           // object name of the action, e.g. "mnuEPILISIitem"
+    const char *menu = "";    // one of knownMenus(); "": tool bar only
+    const char *caption = ""; // the menu item's text
+    const char *toolKey = ""; // tool-bar key, e.g. "Epilisi"; "": menu only
+    int toolPlace = 0;        // place on the tool bar, 1 = first
+    const char *toolTip = ""; // also the tool-bar button's accessible name
+    const char *icon = "";    // picture in :/icons/ without ".svg"; "": none
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
-    const char *keys = "";           // a shortcut where no standard key fits
+    const char *keys = ""; // a shortcut where no standard key fits
     void (frmMain::*handler)() = nullptr;
-    ViewMode viewMode = ViewMode::None;   // the switch of a view mode: checkable
+    ViewMode viewMode = ViewMode::None; // the switch of a view mode: checkable
     bool menuSeparatorBefore = false;
     bool toolSeparatorBefore = false;
 };

@@ -5,10 +5,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-bool DesktopServices::openUrl(const QString &url)
-{
-    return QDesktopServices::openUrl(QUrl(url));
-}
+bool DesktopServices::openUrl(const QString &url) { return QDesktopServices::openUrl(QUrl(url)); }
 
 bool DesktopServices::openLocalFile(const QString &path)
 {

@@ -67,7 +67,7 @@ void frmMain::carryOut(GestureSteps steps)
     if (steps.testFlag(S::ModePointer))
         updateModeLook();
     if (steps.testFlag(S::GripPointer))
-        m_area->setCursor(Qt::ClosedHandCursor);   // the hand grips the drawing
+        m_area->setCursor(Qt::ClosedHandCursor); // the hand grips the drawing
     if (steps.testFlag(S::ZoomMenu))
         m_zoomMenu->popup(QCursor::pos());
 }

@@ -7,8 +7,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
-LogView::LogView(MessageLog &log, QWidget *parent)
-    : QTextEdit(parent)
+LogView::LogView(MessageLog &log, QWidget *parent) : QTextEdit(parent)
 {
     setReadOnly(true);
     setUndoRedoEnabled(false);

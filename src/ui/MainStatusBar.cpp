@@ -2,10 +2,10 @@
 
 #include "common/LabelPresets.h"
 #include "common/NumberForms.h"
-#include "workspace/Workspace.h"
 #include "drawing/ViewOps.h"
 #include "ui/StatusPanel.h"
 #include "ui/StatusSwitch.h"
+#include "workspace/Workspace.h"
 
 #include <QMenu>
 #include <QStatusBar>
@@ -60,9 +60,8 @@ void MainStatusBar::buildSwitches(QStatusBar *bar)
     };
     follow(m_axes, &Settings::nai_aksones);
     follow(m_grid, &Settings::nai_grid);
-    connect(m_labels, &StatusSwitch::clicked, this, [this] {
-        m_labelsMenu->popup(m_labels->mapToGlobal(QPoint(0, 0)));
-    });
+    connect(m_labels, &StatusSwitch::clicked, this,
+            [this] { m_labelsMenu->popup(m_labels->mapToGlobal(QPoint(0, 0))); });
 }
 
 void MainStatusBar::buildLabelsMenu()
@@ -78,14 +77,13 @@ void MainStatusBar::buildLabelsMenu()
             emit redrawNeeded();
         });
         // The check marks follow the settings, which a file or New may change.
-        connect(m_labelsMenu, &QMenu::aboutToShow, a, [this, a, flag] {
-            a->setChecked(m_ws.settings.*flag);
-        });
+        connect(m_labelsMenu, &QMenu::aboutToShow, a,
+                [this, a, flag] { a->setChecked(m_ws.settings.*flag); });
     }
     m_labelsMenu->addSeparator();
-    const std::pair<const char *, LabelPreset> presets[] = {
-        {"All labels", LabelPreset::All}, {"Basic labels", LabelPreset::Basic},
-        {"No labels", LabelPreset::None}};
+    const std::pair<const char *, LabelPreset> presets[] = {{"All labels", LabelPreset::All},
+                                                            {"Basic labels", LabelPreset::Basic},
+                                                            {"No labels", LabelPreset::None}};
     for (const auto &[caption, preset] : presets) {
         connect(m_labelsMenu->addAction(QString::fromLatin1(caption)), &QAction::triggered, this,
                 [this, preset] {
@@ -115,10 +113,7 @@ void MainStatusBar::clearPointer()
     m_y->clear();
 }
 
-void MainStatusBar::setModeName(const QString &name)
-{
-    m_mode->setText(QLatin1Char(' ') + name);
-}
+void MainStatusBar::setModeName(const QString &name) { m_mode->setText(QLatin1Char(' ') + name); }
 
 void MainStatusBar::syncSwitches()
 {

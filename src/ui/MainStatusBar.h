@@ -25,8 +25,8 @@ public:
     // The switches show the settings as they are now (after Open or New).
     void syncSwitches();
 
-    StatusPanel *panel(const QString &key) const;          // "x", "y", "mode"
-    StatusSwitch *switchButton(const QString &key) const;  // "sint", "Aksones", "Kannabos", "Times"
+    StatusPanel *panel(const QString &key) const;         // "x", "y", "mode"
+    StatusSwitch *switchButton(const QString &key) const; // "sint", "Aksones", "Kannabos", "Times"
     QMenu *labelsMenu() const { return m_labelsMenu; }
 
 signals:

@@ -7,12 +7,13 @@
 
 namespace {
 
-constexpr int kCursorSize = 32;   // logical pixels
+constexpr int kCursorSize = 32; // logical pixels
 
 // Renders a cursor picture from its SVG at 32 x 32 logical pixels, made of
 // as many device pixels as the ratio asks; the hot spot is given in the
 // logical 32 x 32 grid.
-QCursor svgCursor(const QString &resource, int hotX, int hotY, Qt::CursorShape fallback, qreal ratio)
+QCursor svgCursor(const QString &resource, int hotX, int hotY, Qt::CursorShape fallback,
+                  qreal ratio)
 {
     QSvgRenderer renderer(resource);
     if (!renderer.isValid())
@@ -33,15 +34,13 @@ QCursor svgCursor(const QString &resource, int hotX, int hotY, Qt::CursorShape f
 
 namespace ModeCursors {
 
-QCursor pan()
-{
-    return QCursor(Qt::OpenHandCursor);
-}
+QCursor pan() { return QCursor(Qt::OpenHandCursor); }
 
 QCursor zoom(qreal pixelRatio)
 {
     // The hot spot is the centre of the lens.
-    return svgCursor(QStringLiteral(":/icons/cursor_zoom.svg"), 12, 12, Qt::SizeVerCursor, pixelRatio);
+    return svgCursor(QStringLiteral(":/icons/cursor_zoom.svg"), 12, 12, Qt::SizeVerCursor,
+                     pixelRatio);
 }
 
 QCursor zoomWindow(qreal pixelRatio)

@@ -33,15 +33,11 @@ PromptAnswer QtPrompts::message(const QString &text, const QString &title, Promp
 {
     QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::NoButton, m_parent);
     switch (buttons) {
-    case PromptButtons::Ok:
-        box.setStandardButtons(QMessageBox::Ok);
-        break;
+    case PromptButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case PromptButtons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         break;
-    case PromptButtons::YesNo:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        break;
+    case PromptButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
     case PromptButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
@@ -65,8 +61,8 @@ std::optional<QString> QtPrompts::input(const QString &prompt, const QString &ti
                                         const QString &initial)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(m_parent, boxTitle(title), prompt,
-                                               QLineEdit::Normal, initial, &ok);
+    const QString text =
+        QInputDialog::getText(m_parent, boxTitle(title), prompt, QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
     return text;

@@ -32,9 +32,10 @@ QSize StatusPanel::minimumSizeHint() const
 
 void StatusPanel::paintEvent(QPaintEvent *event)
 {
-    QFrame::paintEvent(event);   // the sunken frame
+    QFrame::paintEvent(event); // the sunken frame
     QPainter p(this);
     p.setPen(palette().color(foregroundRole()));
     const QRect box = contentsRect();
-    p.drawText(box, int(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, box.width()));
+    p.drawText(box, int(alignment()),
+               fontMetrics().elidedText(text(), Qt::ElideRight, box.width()));
 }

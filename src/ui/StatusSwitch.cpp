@@ -6,7 +6,7 @@
 #include <QStyleOptionFrame>
 
 namespace {
-constexpr int kMargin = 4;   // left and right, as the read-out panels have
+constexpr int kMargin = 4; // left and right, as the read-out panels have
 }
 
 StatusSwitch::StatusSwitch(const QString &key, const QString &text, const QString &toolTip,

@@ -42,7 +42,7 @@ constexpr int kToolIconSize = 20;
 QString weekdayName(const QDate &date)
 {
     // QDate counts Monday as 1 and Sunday as 7.
-    static const char *const names[] = {"Monday", "Tuesday", "Wednesday", "Thursday",
+    static const char *const names[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
                                         "Friday", "Saturday", "Sunday"};
     return QString::fromLatin1(names[(date.dayOfWeek() - 1 + 7) % 7]);
 }
@@ -56,9 +56,8 @@ frmMain::frmMain(const frmMainOptions &options, QWidget *parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/kel2d.svg")));
 
-    m_store = std::make_unique<SettingsStore>(options.settingsPath.isEmpty()
-                                                  ? SettingsStore::defaultPath()
-                                                  : options.settingsPath);
+    m_store = std::make_unique<SettingsStore>(
+        options.settingsPath.isEmpty() ? SettingsStore::defaultPath() : options.settingsPath);
     if (!options.prompts)
         m_ownPrompts = std::make_unique<QtPrompts>(this);
     m_ws.setPrompts(options.prompts ? options.prompts : m_ownPrompts.get());
@@ -104,10 +103,7 @@ QString frmMain::description()
     return QStringLiteral("Linear static analysis of plane trusses program");
 }
 
-QString frmMain::webAddress()
-{
-    return QStringLiteral("https://www.corvane.example/kel2d");
-}
+QString frmMain::webAddress() { return QStringLiteral("https://www.corvane.example/kel2d"); }
 
 // ---------------------------------------------------------------- the window
 
@@ -158,7 +154,8 @@ QLayout *frmMain::buildLogRow(QWidget *central)
     m_log = new LogView(m_ws.log, central);
     m_log->setObjectName(QStringLiteral("logView"));
     m_log->setAccessibleName(QStringLiteral("Messages"));
-    m_log->setFixedHeight(m_log->fontMetrics().lineSpacing() * kLogLines + 2 * m_log->frameWidth() + 4);
+    m_log->setFixedHeight(m_log->fontMetrics().lineSpacing() * kLogLines + 2 * m_log->frameWidth()
+                          + 4);
     row->addWidget(m_log, 1);
     m_infoButton = new QToolButton(central);
     m_infoButton->setObjectName(QStringLiteral("infoButton"));
@@ -179,10 +176,7 @@ void frmMain::setLogShown(bool shown)
                                           : QStringLiteral("Show messages"));
 }
 
-bool frmMain::isLogShown() const
-{
-    return !m_log->isHidden();
-}
+bool frmMain::isLogShown() const { return !m_log->isHidden(); }
 
 void frmMain::writeGreeting()
 {
@@ -231,7 +225,7 @@ void frmMain::closeEvent(QCloseEvent *event)
             w->close();
     }
     storePlacement(*this, *m_store);
-    if (Offer_To_Save(m_ws, PromptIcon::Exclamation) == SaveOffer::Stop) {
+    if (offerToSave(m_ws, PromptIcon::Exclamation) == SaveOffer::Stop) {
         event->ignore();
         return;
     }
@@ -240,10 +234,7 @@ void frmMain::closeEvent(QCloseEvent *event)
 
 // ------------------------------------------------------------ window hooks
 
-void frmMain::setCaption(const QString &caption)
-{
-    setWindowTitle(caption);
-}
+void frmMain::setCaption(const QString &caption) { setWindowTitle(caption); }
 
 void frmMain::setAnalyseEnabled(bool enabled)
 {
@@ -265,10 +256,7 @@ void frmMain::setBusy(bool busy)
     }
 }
 
-void frmMain::repaintLog()
-{
-    m_log->viewport()->repaint();
-}
+void frmMain::repaintLog() { m_log->viewport()->repaint(); }
 
 // ------------------------------------------------ shared by the commands
 

@@ -4,9 +4,9 @@
 // commands; the computations live in the core and are called from here. The
 // command handlers are defined by menu in src/ui/commands/.
 #include "common/MainWindowHooks.h"
-#include "workspace/Workspace.h"
 #include "drawing/ViewGestures.h"
 #include "ui/Commands.h"
+#include "workspace/Workspace.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -43,8 +43,8 @@ public:
     explicit frmMain(const frmMainOptions &options = {}, QWidget *parent = nullptr);
     ~frmMain() override;
 
-    static QString versionString();      // "1.0"
-    static QString description();        // what the program is, for the greeting and About
+    static QString versionString(); // "1.0"
+    static QString description();   // what the program is, for the greeting and About
     static QString webAddress();
 
     // The public operations behind the commands.
@@ -52,8 +52,8 @@ public:
     void Button_Neo_arxeio();
     void Button_Anagnosi_Arxeiou();
     void Button_Apothikefsi_Arxeiou();
-    void Save_As();
-    void Exit();
+    void saveAs();
+    void exitProgram();
     // View (commands/ViewMenu.cpp)
     void Button_Xeraki();
     void Button_Zoom();
@@ -64,11 +64,11 @@ public:
     void Reset_Pointer();
     // Tools (commands/ToolsMenu.cpp)
     void Button_Epilisi();
-    void Start_Calculator();
+    void startCalculator();
     // Help (commands/HelpMenu.cpp)
-    void Help_Contents();
-    void Help_Web();
-    void Help_About();
+    void helpContents();
+    void helpWeb();
+    void helpAbout();
 
     // Result views and the deformation animation
     // (commands/ResultViewCommands.cpp)
@@ -171,7 +171,7 @@ private:
     std::unique_ptr<PlatformServices> m_ownServices;
     PlatformServices *m_services = nullptr;
     QString m_helpFallbackDir;
-    QString m_commandLineModel;   // read once the window is on screen
+    QString m_commandLineModel; // read once the window is on screen
 
     DrawingArea *m_area = nullptr;
     LogView *m_log = nullptr;
@@ -188,6 +188,6 @@ private:
     AnimationPlayer *m_animation = nullptr;
 
     ViewGestures m_gestures;
-    bool m_animationRunning = false;   // the deformation animation's running flag
+    bool m_animationRunning = false; // the deformation animation's running flag
     int m_busyDepth = 0;
 };

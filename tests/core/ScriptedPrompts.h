@@ -25,12 +25,12 @@
 struct ShownPrompt {
     enum class Kind { Message, Input, OpenFile, SaveFile, Colour };
     Kind kind = Kind::Message;
-    QString text;          // message text or input prompt
-    QString title;         // title of the box or dialog
+    QString text;  // message text or input prompt
+    QString title; // title of the box or dialog
     PromptIcon icon = PromptIcon::None;
     PromptButtons buttons = PromptButtons::Ok;
-    QString extra;         // input: initial text; file dialogs: filter
-    QString location;      // file dialogs: directory or proposed path
+    QString extra;    // input: initial text; file dialogs: filter
+    QString location; // file dialogs: directory or proposed path
     unsigned startColour = 0;
     // What the box answered (message boxes only).
     PromptAnswer answer = PromptAnswer::Ok;
@@ -38,10 +38,10 @@ struct ShownPrompt {
 
 class ScriptedPrompts : public UserPrompts {
 public:
-    std::deque<PromptAnswer> answers;                 // message boxes
-    std::deque<std::optional<QString>> inputs;        // input boxes
-    std::deque<std::optional<QString>> files;         // open and save dialogs
-    std::deque<std::optional<unsigned>> colours;      // colour dialogs
+    std::deque<PromptAnswer> answers;            // message boxes
+    std::deque<std::optional<QString>> inputs;   // input boxes
+    std::deque<std::optional<QString>> files;    // open and save dialogs
+    std::deque<std::optional<unsigned>> colours; // colour dialogs
 
     std::vector<ShownPrompt> shown;
     int unscripted = 0;

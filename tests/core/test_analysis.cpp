@@ -13,8 +13,8 @@ namespace {
 using namespace truss;
 
 struct Expect {
-    int index;     // DOF for U, element for N, node for R
-    int dir;       // R only: 1 x, 2 y
+    int index; // DOF for U, element for N, node for R
+    int dir;   // R only: 1 x, 2 y
     double value;
 };
 
@@ -80,11 +80,13 @@ void barWithSpring(Model &m)
 TEST(AnalysisResults, TrussesSolvedByHand)
 {
     const TrussCase cases[] = {
-        {"single bar", singleBar,
+        {"single bar",
+         singleBar,
          {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, -10.0 / 6}},
          {{1, 0, -10}},
          {{1, 1, 0}, {1, 2, 10}, {2, 1, 0}}},
-        {"two bars under an apex load", twoBarApex,
+        {"two bars under an apex load",
+         twoBarApex,
          {{5, 0, 0}, {6, 0, -10 * r2}},
          {{1, 0, -5 * r2}, {2, 0, -5 * r2}},
          {{1, 1, 5}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
@@ -115,11 +117,13 @@ TEST(AnalysisResults, TrussesSolvedByHand)
          {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 0}, {6, 0, 0}},
          {{1, 0, 0}, {2, 0, 0}},
          {{1, 1, 0}, {1, 2, 0}, {2, 1, -4}, {2, 2, 0}, {3, 1, 0}, {3, 2, 10}}},
-        {"Pratt truss by the method of joints", prattTruss,
+        {"Pratt truss by the method of joints",
+         prattTruss,
          {{1, 0, 0}, {2, 0, 0}, {4, 0, -1944.0 / 12 / 1000}, {6, 0, 0}},
          {{1, 0, 8}, {2, 0, 8}, {3, 0, -10}, {4, 0, -10}, {5, 0, 12}},
          {{1, 1, 0}, {1, 2, 6}, {3, 2, 6}}},
-        {"bar beside a spring", barWithSpring,
+        {"bar beside a spring",
+         barWithSpring,
          {{3, 0, 0.01}, {4, 0, 0}},
          {{1, 0, 5}},
          // The spring's share is not a reaction: only the bar pushes node 1.
@@ -135,9 +139,11 @@ TEST(AnalysisResults, TrussesSolvedByHand)
         EXPECT_FALSE(ws.model.modelChanged);
         const AnalysisResults &r = ws.results;
         for (const Expect &x : c.U)
-            EXPECT_NEAR(r.U[x.index], x.value, 1e-9 * (1 + std::abs(x.value))) << "U(" << x.index << ")";
+            EXPECT_NEAR(r.U[x.index], x.value, 1e-9 * (1 + std::abs(x.value)))
+                << "U(" << x.index << ")";
         for (const Expect &x : c.N) {
-            EXPECT_NEAR(r.F[x.index][2], x.value, 1e-9 * (1 + std::abs(x.value))) << "N of " << x.index;
+            EXPECT_NEAR(r.F[x.index][2], x.value, 1e-9 * (1 + std::abs(x.value)))
+                << "N of " << x.index;
             EXPECT_EQ(r.F[x.index][1], -r.F[x.index][2]);
         }
         for (const Expect &x : c.R)

@@ -1,9 +1,9 @@
 // Run_Analysis as the user meets it: the log, the boxes, the analyse button
 // and pointer, the flags, and what a refused or failed run leaves behind.
+#include "ScriptedPrompts.h"
 #include "analysis/AnalysisStages.h"
 #include "analysis/TimeOfDay.h"
 #include "analysis/epilisi.h"
-#include "ScriptedPrompts.h"
 #include "test_analysis_helpers.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +17,7 @@ namespace {
 
 using namespace truss;
 
-const char *const kTime = "\\S.*";  // a time of day, whatever the platform's form
+const char *const kTime = "\\S.*"; // a time of day, whatever the platform's form
 
 bool matches(const QString &text, const QString &pattern)
 {
@@ -165,6 +165,7 @@ TEST(RunAnalysis, RefusesModelsItCannotAnalyse)
         std::function<void(Model &)> spoil;
         const char *message;
     };
+    // clang-format off
     const Case cases[] = {
         {[](Model &m) { m.nodes[3] = m.nodes[1]; }, "Element #1 has zero length (nodes #1 and #3)."},
         {[](Model &m) { m.nodes[3].x = float(inf); }, "Element #1 has a length that is not a finite number (nodes #1 and #3)."},
@@ -181,6 +182,7 @@ TEST(RunAnalysis, RefusesModelsItCannotAnalyse)
         {[](Model &m) { spring(m, 3, -1, 0); }, "Node #3 has the spring constant Kx = -1, which is negative."},
         {[](Model &m) { spring(m, 3, 0, float(inf)); }, "Node #3 has a spring constant Ky that is not a finite number."},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.message);
         Fixture f;
@@ -191,7 +193,8 @@ TEST(RunAnalysis, RefusesModelsItCannotAnalyse)
         EXPECT_FALSE(Run_Analysis(f.ws));
 
         ASSERT_EQ(f.prompts.shown.size(), 1u);
-        const QString message = QString::fromUtf8(c.message) + " The analysis cannot be carried out.";
+        const QString message =
+            QString::fromUtf8(c.message) + " The analysis cannot be carried out.";
         EXPECT_EQ(f.prompts.shown[0].text, message);
         EXPECT_EQ(f.prompts.shown[0].icon, PromptIcon::Critical);
         const QStringList lines = f.lines();
@@ -215,13 +218,13 @@ TEST(RunAnalysis, MechanismWarning)
         "The analysis has been carried out successfully, yet some of the resultant "
         "displacements have excessive values. The structure is probably a mechanism.");
     struct Case {
-        float push2;    // x load on node 2 (bar 1-2 along x, EA/L = 1)
-        float push4;    // y load on node 4 (bar 3-4 along y, EA/L = 1)
-        const char *box;  // nullptr: no warning
+        float push2;     // x load on node 2 (bar 1-2 along x, EA/L = 1)
+        float push4;     // y load on node 4 (bar 3-4 along y, EA/L = 1)
+        const char *box; // nullptr: no warning
     };
     const Case cases[] = {
         {1e7f, 0, nullptr},
-        {2e7f, -2e7f, "max.(u) = u(3) = 20000000"},     // a tie names the lower DOF
+        {2e7f, -2e7f, "max.(u) = u(3) = 20000000"}, // a tie names the lower DOF
         {2e7f, -3e7f, "max.(u) = u(8) = 30000000"},
         {10000001, 0, "max.(u) = u(3) = 10000001"},
     };
@@ -258,7 +261,7 @@ TEST(RunAnalysis, MechanismWarning)
 // never the time zone.
 TEST(TimeOfDay, ShowsSecondsWithoutZone)
 {
-    const QString text = Time_Of_Day(QTime(14, 5, 9));
+    const QString text = timeOfDay(QTime(14, 5, 9));
     EXPECT_TRUE(text.contains(QStringLiteral(":05:09"))) << text.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("UTC")));
     EXPECT_EQ(text, text.trimmed());

@@ -39,7 +39,7 @@ TEST(ResultExtrema, SeventeenSearches)
 {
     //                 node 1     node 2     node 3
     ResultsByHand s({3, -4, -6, 0, 1, 1}, {4, -2, -5});
-    const ResultExtrema x = Bres_Megista(s.m, s.r);
+    const ResultExtrema x = findExtrema(s.m, s.r);
     EXPECT_EQ(x.maxAbsUx, 6);
     EXPECT_EQ(x.maxUx, 3);
     EXPECT_EQ(x.minUx, -6);
@@ -59,19 +59,19 @@ TEST(ResultExtrema, SeventeenSearches)
     EXPECT_EQ(x.maxAbsE, 0.25);
     EXPECT_EQ(x.maxE, 0.2);
     EXPECT_EQ(x.minE, -0.25);
-    EXPECT_TRUE(Extrema_Finite(x));
+    EXPECT_TRUE(extremaFinite(x));
 }
 
 // A search that starts from zero instead of the first element gets these wrong.
 TEST(ResultExtrema, AllInCompressionAndASingleElement)
 {
     ResultsByHand all({0, 0, 0, 0, 0, 0}, {-3, -1, -2});
-    EXPECT_EQ(Bres_Megista(all.m, all.r).maxN, -1);
-    EXPECT_EQ(Bres_Megista(all.m, all.r).minN, -3);
+    EXPECT_EQ(findExtrema(all.m, all.r).maxN, -1);
+    EXPECT_EQ(findExtrema(all.m, all.r).minN, -3);
 
     ResultsByHand one({0, 0, 0, 0, 0, 0}, {-7});
     one.m.elementCount = 1;
-    const ResultExtrema x = Bres_Megista(one.m, one.r);
+    const ResultExtrema x = findExtrema(one.m, one.r);
     EXPECT_EQ(x.maxN, -7);
     EXPECT_EQ(x.minN, -7);
     EXPECT_EQ(x.maxS, -3.5);
@@ -84,9 +84,9 @@ TEST(ResultExtrema, StressOfAnElementWithoutGroupIsNotANumber)
 {
     ResultsByHand s({0, 0, 0, 0, 0, 0}, {1, 1, 1});
     s.m.elements[2].group = 9;
-    EXPECT_TRUE(std::isnan(Element_Stress(s.m, s.r, 2)));
-    EXPECT_TRUE(std::isnan(Element_Strain(s.m, s.r, 2)));
-    EXPECT_EQ(Element_Stress(s.m, s.r, 1), 0.5);
+    EXPECT_TRUE(std::isnan(elementStress(s.m, s.r, 2)));
+    EXPECT_TRUE(std::isnan(elementStrain(s.m, s.r, 2)));
+    EXPECT_EQ(elementStress(s.m, s.r, 1), 0.5);
 }
 
 } // namespace

@@ -17,8 +17,7 @@ inline void PrintTo(const QString &text, std::ostream *os)
 
 namespace truss {
 
-inline int node(Model &m, float x, float y, float cx = 0, float cy = 0, float fx = 0,
-                float fy = 0)
+inline int node(Model &m, float x, float y, float cx = 0, float cy = 0, float fx = 0, float fy = 0)
 {
     const int n = ++m.nodeCount;
     m.nodes[n] = Node{x, y, cx, cy, fx, fy};

@@ -1,6 +1,6 @@
-#include "workspace/Workspace.h"
 #include "model/Diagrafes.h"
 #include "model/Subs.h"
+#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@ void fiveNodeModel(Model &m)
 {
     m.nodeCount = 5;
     for (int n = 1; n <= 5; ++n) {
-        m.nodes[n] = Node{float(n), float(10 * n), n == 1 ? 1.0f : 0.0f, n == 4 ? 1.0f : 0.0f,
-                          0.0f, 0.0f};
+        m.nodes[n] =
+            Node{float(n), float(10 * n), n == 1 ? 1.0f : 0.0f, n == 4 ? 1.0f : 0.0f, 0.0f, 0.0f};
         m.springs[n] = Spring{float(100 * n), float(1000 * n)};
     }
     m.nodes[5].fx = 7;

@@ -4,10 +4,10 @@
 //
 // The default view (scale 100, offsets -2 and 2, area 20 x 15 cm) puts model
 // point (x, y) at screen (x + 2, 13 - y).
-#include "workspace/Workspace.h"
 #include "drawing/RecordingCanvas.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/ViewOps.h"
+#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ struct DrawingTest : testing::Test {
     void SetUp() override
     {
         ws.view.resetHistory();
-        canvas.setFontSize(7);   // as the axes layer leaves it for every label
+        canvas.setFontSize(7); // as the axes layer leaves it for every label
     }
 
     void expectLine(const Seg &s)
@@ -73,8 +73,8 @@ struct DrawingTest : testing::Test {
 struct SupportCase {
     std::string name;
     float cx, cy;
-    std::vector<std::array<float, 2>> others;   // each joined to node 1
-    std::vector<Seg> lines;                      // a sample of the symbol
+    std::vector<std::array<float, 2>> others; // each joined to node 1
+    std::vector<Seg> lines;                   // a sample of the symbol
     int symbolLines;
     std::optional<std::array<double, 2>> roller; // centre of the 0.1 circle
     double labelX;
@@ -83,6 +83,7 @@ struct SupportCase {
 // Node 1 sits at model (3, 3), screen (5, 10).
 TEST_F(DrawingTest, SupportSymbolsStayAwayFromTheElements)
 {
+    // clang-format off
     const std::vector<SupportCase> cases = {
         {"x roller, elements all to the right: symbol left, label unshifted", 1, 0, {{6, 3}, {6, 5}},
          {{5, 10, 4.75, 10.25}, {5, 10, 4.75, 9.75}, {4.75, 9.75, 4.75, 10.25}, {4.55, 9.75, 4.55, 10.25},
@@ -106,6 +107,7 @@ TEST_F(DrawingTest, SupportSymbolsStayAwayFromTheElements)
          std::nullopt, 5.0},
         {"free node: no symbol", 0, 0, {{3, 6}}, {}, 0, std::nullopt, 5.0},
     };
+    // clang-format on
     for (const SupportCase &c : cases) {
         SCOPED_TRACE(c.name);
         Workspace ws2;
@@ -128,7 +130,7 @@ TEST_F(DrawingTest, SupportSymbolsStayAwayFromTheElements)
         if (c.roller) {
             EXPECT_TRUE(canvas.findCircle((*c.roller)[0], (*c.roller)[1], 0.1, 1e-9));
         }
-        EXPECT_EQ(canvas.circles().size(), c.roller ? 2 : 1);   // and the node itself
+        EXPECT_EQ(canvas.circles().size(), c.roller ? 2 : 1); // and the node itself
         expectTextAt("1", c.labelX, 10);
     }
 }
@@ -158,7 +160,7 @@ TEST_F(DrawingTest, NodalLoadsPointAtTheNodeWithTheirValues)
         DrawNodalLoads(ws, canvas);
         expectLine(c.shaft);
         expectLine(c.barb);
-        EXPECT_EQ(canvas.lines().size(), 4);   // shaft and a closed head
+        EXPECT_EQ(canvas.lines().size(), 4); // shaft and a closed head
         for (const auto &l : canvas.lines()) {
             EXPECT_EQ(l.colour, 41984u);
             EXPECT_EQ(l.width, 2);
@@ -177,7 +179,11 @@ TEST_F(DrawingTest, ElementLabelsAndLengths)
     addElement(ws.model, 2, 1, 2);
     addElement(ws.model, 1, 2, 1);
 
-    struct Case { int element; bool numbering, groups, lengths, lines; QString label, length; };
+    struct Case {
+        int element;
+        bool numbering, groups, lengths, lines;
+        QString label, length;
+    };
     const std::vector<Case> cases = {
         {2, false, true, false, true, " (2)", ""},
         {3, true, true, true, true, " 3 (1)", "2.8284 "},
@@ -193,7 +199,7 @@ TEST_F(DrawingTest, ElementLabelsAndLengths)
         canvas.setFontSize(7);
         DrawElement(ws, canvas, c.element, 255.0, 3);
 
-        ASSERT_EQ(canvas.texts().size(), 2);   // both lines, even when empty
+        ASSERT_EQ(canvas.texts().size(), 2); // both lines, even when empty
         const auto &label = canvas.texts()[0];
         const auto &length = canvas.texts()[1];
         EXPECT_EQ(label.text, c.label);
@@ -201,7 +207,7 @@ TEST_F(DrawingTest, ElementLabelsAndLengths)
         EXPECT_NEAR(label.x, 3, kTol);
         EXPECT_NEAR(label.y, 12, kTol);
         EXPECT_NEAR(length.x, 3, kTol);
-        EXPECT_NEAR(length.y, 12.3, kTol);   // one 7-point line lower
+        EXPECT_NEAR(length.y, 12.3, kTol); // one 7-point line lower
         ASSERT_EQ(canvas.lines().size(), c.lines ? 1 : 0);
         if (c.lines) {
             expectLine({2, 13, 4, 11});
@@ -213,10 +219,23 @@ TEST_F(DrawingTest, ElementLabelsAndLengths)
 TEST_F(DrawingTest, SpringsZigZagFromTheNode)
 {
     addNode(ws.model, 3, 3);
-    struct Case { float kx, ky; bool shown; std::vector<Seg> lines; int count; };
+    struct Case {
+        float kx, ky;
+        bool shown;
+        std::vector<Seg> lines;
+        int count;
+    };
     const std::vector<Case> cases = {
-        {10, 0, true, {{5, 10, 5.2, 10}, {5.2, 10, 5.24, 10.2}, {5.24, 10.2, 5.32, 9.8}, {5.68, 10, 5.88, 10}}, 9},
-        {0, 4, true, {{5, 10, 5, 10.2}, {5, 10.2, 5.2, 10.24}, {5.2, 10.24, 4.8, 10.32}, {5, 10.68, 5, 10.88}}, 9},
+        {10,
+         0,
+         true,
+         {{5, 10, 5.2, 10}, {5.2, 10, 5.24, 10.2}, {5.24, 10.2, 5.32, 9.8}, {5.68, 10, 5.88, 10}},
+         9},
+        {0,
+         4,
+         true,
+         {{5, 10, 5, 10.2}, {5, 10.2, 5.2, 10.24}, {5.2, 10.24, 4.8, 10.32}, {5, 10.68, 5, 10.88}},
+         9},
         {1, 1, true, {{5.68, 10, 5.88, 10}, {5, 10.68, 5, 10.88}}, 18},
         {1, 1, false, {}, 0},
     };
@@ -234,8 +253,13 @@ TEST_F(DrawingTest, SpringsZigZagFromTheNode)
 
 TEST_F(DrawingTest, GridLinesFallOnWholeMultiplesOfTheStep)
 {
-    struct Case { float step; float scale; double offsetX, offsetY; };
-    const std::vector<Case> cases = {{1, 100, -2.3, 1.6}, {2.5f, 50, 3.7, -4.1}, {0.5f, 400, 0.05, 0.95}};
+    struct Case {
+        float step;
+        float scale;
+        double offsetX, offsetY;
+    };
+    const std::vector<Case> cases = {
+        {1, 100, -2.3, 1.6}, {2.5f, 50, 3.7, -4.1}, {0.5f, 400, 0.05, 0.95}};
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << "step " << c.step << " scale " << c.scale);
         ws.settings.kannab = c.step;
@@ -280,7 +304,7 @@ TEST_F(DrawingTest, DenseGridNoticeIsWrittenOncePerZoom)
     RedrawDrawingArea(ws, canvas);
     EXPECT_EQ(redLogLines(notice), 0);
 
-    ws.view.scale = 1100.0f;   // a step of 1 is 0.0909 cm
+    ws.view.scale = 1100.0f; // a step of 1 is 0.0909 cm
     PushView(ws.view);
     RedrawDrawingArea(ws, canvas);
     EXPECT_EQ(redLogLines(notice), 1);
@@ -290,7 +314,7 @@ TEST_F(DrawingTest, DenseGridNoticeIsWrittenOncePerZoom)
     EXPECT_EQ(redLogLines(notice), 1);
 
     // Back to a visible grid, then a new zoom in writes it again.
-    ZoomPrevious(ws.view);
+    zoomPrevious(ws.view);
     RedrawDrawingArea(ws, canvas);
     EXPECT_EQ(redLogLines(notice), 1);
     ws.view.scale = 1500.0f;

@@ -16,15 +16,18 @@
 #include <array>
 #include <cmath>
 #include <functional>
-#include <tuple>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF, kBlue = 0xFF0000, kRed = 0x0000FF;
 
-std::uint32_t rgb(int r, int g, int b) { return std::uint32_t(r) | std::uint32_t(g) << 8 | std::uint32_t(b) << 16; }
+std::uint32_t rgb(int r, int g, int b)
+{
+    return std::uint32_t(r) | std::uint32_t(g) << 8 | std::uint32_t(b) << 16;
+}
 
 struct ResultViewTest : testing::Test {
     Workspace ws;
@@ -58,7 +61,7 @@ struct ResultViewTest : testing::Test {
         ws.results.F[e][1] = -n;
         return e;
     }
-    void analysed() { ws.results.extrema = Bres_Megista(ws.model, ws.results); }
+    void analysed() { ws.results.extrema = findExtrema(ws.model, ws.results); }
     void draw(std::int16_t mode, Canvas *legend = nullptr)
     {
         ws.drawingMode = mode;
@@ -80,6 +83,7 @@ struct ResultViewTest : testing::Test {
 // element on the screen) and compression on the left; off mirrors both.
 TEST_F(ResultViewTest, BandSideFollowsTheSignAndTheDrawingDirection)
 {
+    // clang-format off
     const struct {
         const char *name;
         bool nSinIna;
@@ -93,6 +97,7 @@ TEST_F(ResultViewTest, BandSideFollowsTheSignAndTheDrawingDirection)
         {"tension, upwards, on: to the right", true, 0, 4, 250, 4.5, 13},
         {"tension, upwards, off: to the left", false, 0, 4, 250, -0.5, 13},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         ws.model.nodeCount = ws.model.elementCount = 0;
@@ -102,8 +107,9 @@ TEST_F(ResultViewTest, BandSideFollowsTheSignAndTheDrawingDirection)
         draw(ModeAxialForce);
         const double jx = 2 + c.xj, jy = 13 - c.yj;
         const double dx = c.px - 2, dy = c.py - 13;
-        for (const auto &l : {std::array{2.0, 13.0, c.px, c.py}, std::array{c.px, c.py, jx + dx, jy + dy},
-                              std::array{jx + dx, jy + dy, jx, jy}}) {
+        for (const auto &l :
+             {std::array{2.0, 13.0, c.px, c.py}, std::array{c.px, c.py, jx + dx, jy + dy},
+              std::array{jx + dx, jy + dy, jx, jy}}) {
             const auto line = canvas.findLine(l[0], l[1], l[2], l[3], 1e-9);
             ASSERT_TRUE(line) << l[0] << "," << l[1] << " - " << l[2] << "," << l[3];
             EXPECT_EQ(line->colour, colourValue(ws.settings.xroma_N));
@@ -122,6 +128,7 @@ TEST_F(ResultViewTest, BandSideFollowsTheSignAndTheDrawingDirection)
 // title and extrema, and the band's width from its own scale.
 TEST_F(ResultViewTest, EachQuantityWritesItsValuesAndLegend)
 {
+    // clang-format off
     const struct {
         const char *name;
         bool Settings::*show;
@@ -134,6 +141,7 @@ TEST_F(ResultViewTest, EachQuantityWritesItsValuesAndLegend)
         {"strain N / A / E, dekadika_strain", &Settings::Show_STRAIN, -4, "-0.002 ", "Axial Strain", "max.= 0.00025",
          "min.= -0.002", -0.002 / 0.0001},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         ws.model.nodeCount = ws.model.elementCount = 0;
@@ -163,12 +171,14 @@ TEST_F(ResultViewTest, EachQuantityWritesItsValuesAndLegend)
             EXPECT_EQ(t->size, 8);
             EXPECT_NEAR(t->x, 0.1, 1e-12);
         }
-        EXPECT_LT(canvas.findText(QString::fromLatin1(c.max))->y, canvas.findText(QString::fromLatin1(c.min))->y);
+        EXPECT_LT(canvas.findText(QString::fromLatin1(c.max))->y,
+                  canvas.findText(QString::fromLatin1(c.min))->y);
     }
 }
 
 TEST_F(ResultViewTest, ColourDiagramInterpolatesBetweenTheThreeColours)
 {
+    // clang-format off
     const struct {
         const char *name;
         double a, b;
@@ -181,6 +191,7 @@ TEST_F(ResultViewTest, ColourDiagramInterpolatesBetweenTheThreeColours)
         // Every element unloaded: the unloaded colour, all ticks at zero.
         {"R = 0", 0, 0, kWhite, kWhite, 2.55, 2.55},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         ws.model.nodeCount = ws.model.elementCount = 0;
@@ -201,8 +212,9 @@ TEST_F(ResultViewTest, ColourDiagramInterpolatesBetweenTheThreeColours)
         EXPECT_EQ(legend.lines()[255].colour, kWhite);
         EXPECT_EQ(legend.lines()[511].colour, kRed);
         EXPECT_NEAR(legend.lines()[511].y1, 5.10, 1e-12);
-        for (const auto &[text, y, above] : {std::tuple{"max", c.maxTick, 0.1}, std::tuple{" 0", 2.55, 0.2},
-                                             std::tuple{"min", c.minTick, 0.3}}) {
+        for (const auto &[text, y, above] :
+             {std::tuple{"max", c.maxTick, 0.1}, std::tuple{" 0", 2.55, 0.2},
+              std::tuple{"min", c.minTick, 0.3}}) {
             const auto tick = legend.findLine(0, y, 0.35, y, 1e-9);
             ASSERT_TRUE(tick) << text;
             EXPECT_EQ(tick->colour, 0u);
@@ -250,7 +262,7 @@ TEST_F(ResultViewTest, DeformedModelDrawsTheDisplacedElementsAndItsLegend)
             EXPECT_EQ(deformed->colour, colourValue(ws.settings.xroma_paramorfosis));
             EXPECT_EQ(deformed->width, 2);
         }
-        EXPECT_EQ(canvas.circles().size(), 2);   // the undeformed nodes
+        EXPECT_EQ(canvas.circles().size(), 2); // the undeformed nodes
         const QStringList expected = {"D", "max.= 0.123457", "max.|x|= 0.123457", "max.|y|= 0.02"};
         QStringList legend;
         for (const auto &t : canvas.texts())
@@ -288,6 +300,7 @@ TEST_F(ResultViewTest, AnimationFrameDrawsOnlyTheElementsUndeformedAndAtTheFract
 // painter receives is a finite number.
 TEST_F(ResultViewTest, NoNonFiniteNumberReachesThePainter)
 {
+    // clang-format off
     const struct {
         const char *name;
         std::function<void(Workspace &)> spoil;
@@ -306,6 +319,7 @@ TEST_F(ResultViewTest, NoNonFiniteNumberReachesThePainter)
          }},
         {"huge displacement", [](Workspace &w) { w.results.U[4] = 1e300; w.settings.Ena_cm_posa_m_epi_1000 = 1e-30f; }},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         Workspace w;
@@ -327,8 +341,10 @@ TEST_F(ResultViewTest, NoNonFiniteNumberReachesThePainter)
                     ASSERT_TRUE(std::isfinite(l.x1 + l.y1 + l.x2 + l.y2)) << "mode " << mode;
                 for (const auto &t : rc->texts()) {
                     ASSERT_TRUE(std::isfinite(t.x + t.y)) << "mode " << mode;
-                    EXPECT_FALSE(t.text.contains(QStringLiteral("nan"), Qt::CaseInsensitive)) << qPrintable(t.text);
-                    EXPECT_FALSE(t.text.contains(QStringLiteral("inf"), Qt::CaseInsensitive)) << qPrintable(t.text);
+                    EXPECT_FALSE(t.text.contains(QStringLiteral("nan"), Qt::CaseInsensitive))
+                        << qPrintable(t.text);
+                    EXPECT_FALSE(t.text.contains(QStringLiteral("inf"), Qt::CaseInsensitive))
+                        << qPrintable(t.text);
                 }
                 for (const auto &ci : rc->circles())
                     ASSERT_TRUE(std::isfinite(ci.cx + ci.cy)) << "mode " << mode;

@@ -1,10 +1,10 @@
 // File commands: the unsaved-change test against a working copy, the offer to
 // save, New, Open and the re-analysis offer.
 #include "common/Registry.h"
-#include "workspace/Workspace.h"
 #include "core/ScriptedPrompts.h"
 #include "files/FileCommands.h"
 #include "files/Files.h"
+#include "workspace/Workspace.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,12 +60,12 @@ TEST_F(FileCommandsTest, ModelEqualsFileFollowsEverythingTheFileHolds)
     saveAs("m.kel");
     EXPECT_TRUE(Model_Equals_File(ws));
 
-    ws.view.scale = 150;                       // the view is part of the file
+    ws.view.scale = 150; // the view is part of the file
     EXPECT_FALSE(Model_Equals_File(ws));
     ws.view.scale = 100;
     EXPECT_TRUE(Model_Equals_File(ws));
 
-    ws.settings.nai_grid = !ws.settings.nai_grid;   // so are the display settings
+    ws.settings.nai_grid = !ws.settings.nai_grid; // so are the display settings
     EXPECT_FALSE(Model_Equals_File(ws));
     ws.settings.nai_grid = !ws.settings.nai_grid;
 
@@ -88,7 +88,7 @@ TEST_F(FileCommandsTest, ModelEqualsFileFollowsEverythingTheFileHolds)
     f.close();
     EXPECT_FALSE(Model_Equals_File(ws));
 
-    ASSERT_TRUE(QFile::remove(ws.model.fileName));  // a missing file is a difference
+    ASSERT_TRUE(QFile::remove(ws.model.fileName)); // a missing file is a difference
     EXPECT_FALSE(Model_Equals_File(ws));
     EXPECT_EQ(prompts.shown.size(), 0u);
 }
@@ -101,26 +101,28 @@ TEST_F(FileCommandsTest, WorkingCopyNeverOutlivesTheComparison)
 
     makeModel(ws);
     saveAs("m.kel");
-    Model_Equals_File(ws);                      // equal
+    Model_Equals_File(ws); // equal
     ws.view.offsetX = 7;
-    Model_Equals_File(ws);                      // different
+    Model_Equals_File(ws); // different
     QFile::remove(ws.model.fileName);
-    Model_Equals_File(ws);                      // model file missing
+    Model_Equals_File(ws); // model file missing
 
     if (oldTmp.isNull())
         qunsetenv("TMPDIR");
     else
         qputenv("TMPDIR", oldTmp);
-    EXPECT_TRUE(QDir(privateTemp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(QDir(privateTemp.path())
+                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+                    .isEmpty());
 }
 
 struct OfferCase {
     const char *name;
-    bool named;            // saved to a file first
-    bool changeAfterSave;  // then the view changes
-    bool groupOnly;        // untitled: a model holding one E,A group
+    bool named;           // saved to a file first
+    bool changeAfterSave; // then the view changes
+    bool groupOnly;       // untitled: a model holding one E,A group
     std::vector<PromptAnswer> answers;
-    std::vector<std::optional<QString>> saveDialog;   // file names for the save dialog
+    std::vector<std::optional<QString>> saveDialog; // file names for the save dialog
     bool expectPrompt;
     SaveOffer expected;
 };
@@ -144,14 +146,15 @@ TEST_P(OfferToSave, AsksOnlyWhenSomethingWouldBeLost)
     for (const auto &f : c.saveDialog)
         prompts.files.push_back(f ? std::optional<QString>(path(qPrintable(*f))) : std::nullopt);
 
-    EXPECT_EQ(Offer_To_Save(ws, PromptIcon::None), c.expected);
+    EXPECT_EQ(offerToSave(ws, PromptIcon::None), c.expected);
 
     const auto boxes = prompts.messages();
     ASSERT_EQ(boxes.size(), c.expectPrompt ? 1u : 0u);
     if (c.expectPrompt) {
         const QString shown = c.named ? ws.model.fileName : QStringLiteral("Untitled.kel");
-        EXPECT_EQ(boxes[0].text, QStringLiteral("Do you want to save the changes you made to file: '")
-                                     + shown + QStringLiteral("'?"));
+        EXPECT_EQ(boxes[0].text,
+                  QStringLiteral("Do you want to save the changes you made to file: '") + shown
+                      + QStringLiteral("'?"));
         EXPECT_EQ(boxes[0].buttons, PromptButtons::YesNoCancel);
     }
     EXPECT_EQ(prompts.unscripted, 0);
@@ -163,13 +166,26 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         OfferCase{"UntitledEmpty", false, false, false, {}, {}, false, SaveOffer::GoOn},
         OfferCase{"UntitledOneGroupNo", false, false, true, {A::No}, {}, true, SaveOffer::GoOn},
-        OfferCase{"UntitledOneGroupCancel", false, false, true, {A::Cancel}, {}, true, SaveOffer::Stop},
-        OfferCase{"UntitledYesSaved", false, false, true, {A::Yes}, {QStringLiteral("new")}, true,
+        OfferCase{
+            "UntitledOneGroupCancel", false, false, true, {A::Cancel}, {}, true, SaveOffer::Stop},
+        OfferCase{"UntitledYesSaved",
+                  false,
+                  false,
+                  true,
+                  {A::Yes},
+                  {QStringLiteral("new")},
+                  true,
                   SaveOffer::GoOn},
         // The user asked to keep the work; a save that did not happen must
         // not let it be thrown away.
-        OfferCase{"UntitledYesSaveDialogCancelled", false, false, true, {A::Yes}, {std::nullopt},
-                  true, SaveOffer::Stop},
+        OfferCase{"UntitledYesSaveDialogCancelled",
+                  false,
+                  false,
+                  true,
+                  {A::Yes},
+                  {std::nullopt},
+                  true,
+                  SaveOffer::Stop},
         OfferCase{"NamedUnchanged", true, false, false, {}, {}, false, SaveOffer::GoOn},
         OfferCase{"NamedChangedNo", true, true, false, {A::No}, {}, true, SaveOffer::GoOn},
         OfferCase{"NamedChangedCancel", true, true, false, {A::Cancel}, {}, true, SaveOffer::Stop},
@@ -183,11 +199,11 @@ TEST_F(FileCommandsTest, YesSavesOrStops)
     saveAs("m.kel");
     ws.view.scale = 250;
     prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
-    EXPECT_EQ(Offer_To_Save(ws, PromptIcon::Exclamation), SaveOffer::GoOn);
+    EXPECT_EQ(offerToSave(ws, PromptIcon::Exclamation), SaveOffer::GoOn);
     EXPECT_TRUE(Model_Equals_File(ws));
 
-    ws.model.fileName = path("missing-folder/m.kel");   // cannot be written
-    EXPECT_EQ(Offer_To_Save(ws, PromptIcon::None), SaveOffer::Stop);
+    ws.model.fileName = path("missing-folder/m.kel"); // cannot be written
+    EXPECT_EQ(offerToSave(ws, PromptIcon::None), SaveOffer::Stop);
     EXPECT_EQ(ws.model.nodeCount, 2);
 }
 
@@ -198,11 +214,11 @@ TEST_F(FileCommandsTest, OpenMarksTheModelChangedUnlessCancelled)
     const QString name = ws.model.fileName;
     prompts.files = {std::nullopt, name};
 
-    EXPECT_EQ(Open_Model(ws), ReadOutcome::Cancelled);
+    EXPECT_EQ(openModel(ws), ReadOutcome::Cancelled);
     EXPECT_EQ(ws.model.nodeCount, 2);
     EXPECT_FALSE(ws.model.modelChanged);
 
-    EXPECT_EQ(Open_Model(ws), ReadOutcome::Read);
+    EXPECT_EQ(openModel(ws), ReadOutcome::Read);
     EXPECT_TRUE(ws.model.modelChanged);
     EXPECT_EQ(ws.model.fileName, name);
 }
@@ -229,8 +245,9 @@ TEST(AskReanalyse, OffersOnlyForAChangedModel)
         const auto boxes = prompts.messages();
         ASSERT_EQ(boxes.size(), c.prompts);
         if (c.prompts) {
-            EXPECT_EQ(boxes[0].text, QStringLiteral("Model has been changed. Do you want to reanalyze "
-                                                    "before the process goes on?"));
+            EXPECT_EQ(boxes[0].text,
+                      QStringLiteral("Model has been changed. Do you want to reanalyze "
+                                     "before the process goes on?"));
             EXPECT_EQ(boxes[0].buttons, PromptButtons::YesNo);
         }
     }

@@ -3,8 +3,8 @@
 #include "core/ScriptedPrompts.h"
 
 #include "analysis/epilisi.h"
-#include "workspace/Workspace.h"
 #include "files/Files.h"
+#include "workspace/Workspace.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,8 +116,8 @@ private:
             return false;
         for (unsigned cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
             const unsigned bit = 1u << (cap % 32);
-            data[cap / 32].effective = on ? data[cap / 32].effective | bit
-                                          : data[cap / 32].effective & ~bit;
+            data[cap / 32].effective =
+                on ? data[cap / 32].effective | bit : data[cap / 32].effective & ~bit;
         }
         return syscall(SYS_capset, &header, data) == 0;
     }
@@ -169,7 +169,7 @@ TEST_F(FilesTest, SmallExampleIsWrittenByteForByteAndReadBack)
     ASSERT_EQ(Read_Model_File(back, golden), ReadOutcome::Read);
     EXPECT_TRUE(back.model.sameData(ws.model));
     EXPECT_EQ(back.settings, Settings{});
-    EXPECT_FALSE(back.model.modelChanged);   // the open command sets it, not the reader
+    EXPECT_FALSE(back.model.modelChanged); // the open command sets it, not the reader
     EXPECT_EQ(back.log.entries().last().text, QStringLiteral("Open file: ") + golden);
     EXPECT_TRUE(prompts.shown.empty());
 }
@@ -220,7 +220,11 @@ TEST_F(FilesTest, ModelAtTheCapacitiesReadsBackIdentically)
         m.groups[g] = {2.1e11 + g * 1234.5, g / 64.0};
     m.nodeCount = kMaxNodes;
     for (int n = 1; n <= kMaxNodes; ++n) {
-        m.nodes[n] = {n * 0.25f, -n * 1.5f, float(n % 2), float(n % 3 == 0), n % 4 ? 0.f : -1e-5f,
+        m.nodes[n] = {n * 0.25f,
+                      -n * 1.5f,
+                      float(n % 2),
+                      float(n % 3 == 0),
+                      n % 4 ? 0.f : -1e-5f,
                       n % 5 ? 0.f : 12345.67f};
         if (n % 7 == 0)
             m.springs[n] = {n * 10.f, 0.5f};
@@ -268,7 +272,7 @@ TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
     const struct {
         QString current;
         QString proposed;
-        const char *typed;     // null: cancelled
+        const char *typed; // null: cancelled
         const char *written;
     } rows[] = {
         {QString(), QDir::current().filePath(QStringLiteral("Untitled")), nullptr, nullptr},
@@ -324,7 +328,7 @@ TEST_F(FilesTest, FailedSaveIsReportedAndChangesNothing)
     const auto boxes = prompts.messages();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.startsWith(QStringLiteral("There was an error saving the file: ")));
-    EXPECT_GT(boxes[0].text.size(), 37);   // a description follows
+    EXPECT_GT(boxes[0].text.size(), 37); // a description follows
     EXPECT_EQ(boxes[0].icon, PromptIcon::Critical);
     EXPECT_EQ(ws.log.entries().last().text, boxes[0].text);
     EXPECT_EQ(ws.log.entries().last().colour, LogRed);
@@ -424,9 +428,9 @@ TEST_F(FilesTest, OpenDialogIsAskedBeforeTheModelIsTouched)
 QList<QByteArray> exampleLines()
 {
     QList<QByteArray> lines = readBytes(kData + QStringLiteral("/small_example.kel")).split('\n');
-    lines.removeLast();   // after the last line end
+    lines.removeLast(); // after the last line end
     for (QByteArray &l : lines)
-        l.chop(1);        // the CR
+        l.chop(1); // the CR
     return lines;
 }
 
@@ -458,8 +462,8 @@ TEST_F(FilesTest, DamagedFilesLeaveAnEmptyUntitledModel)
         Edit edit;
         QString message;
     } rows[] = {
-        {setLine(2, "*        KEL!2D Input file        *"), kCouldNotBeRead},   // letter case
-        {setLine(2, "*       Kel!2D Input file         *"), kCouldNotBeRead},   // spacing
+        {setLine(2, "*        KEL!2D Input file        *"), kCouldNotBeRead}, // letter case
+        {setLine(2, "*       Kel!2D Input file         *"), kCouldNotBeRead}, // spacing
         {keepLines(0), kCouldNotBeRead},
         {setLine(8, "51"), error("line 8: the group count 51 exceeds the limit of 50.")},
         {setLine(8, "-0.6"), error("line 8: the group count -0.6 is negative.")},
@@ -471,7 +475,8 @@ TEST_F(FilesTest, DamagedFilesLeaveAnEmptyUntitledModel)
         {setLine(11, "1e400"), error("line 11: a number was expected.")},
         {setLine(18, "1e39"),
          error("line 18: the value 1E+39 is too large for a single-precision field.")},
-        {setLine(68, "32767.5"), error("line 68: a whole number from -32768 to 32767 was expected.")},
+        {setLine(68, "32767.5"),
+         error("line 68: a whole number from -32768 to 32767 was expected.")},
         {setLine(18, QByteArray(5000, '1')), error("line 18 is too long.")},
         {keepLines(44), error("the file ends before its springs are complete.")},
         {keepLines(70), error("the file ends before its settings are complete.")},
@@ -524,7 +529,8 @@ TEST_F(FilesTest, TolerableVariationsAreRead)
     const struct {
         const char *what;
         Edit edit;
-        const char *lineEnd;   // null: CR LF, but none after the last line
+        const char *lineEnd; // null: CR LF, but none after the last line
+        // clang-format off
     } rows[] = {
         {"last line missing", keepLines(89), "\r\n"},
         // Whole-number fields are 16-bit integers: fractions round, halves to even.
@@ -541,6 +547,7 @@ TEST_F(FilesTest, TolerableVariationsAreRead)
              l[76 - 1] = "-2"; l[78 - 1] = "0";
          }, "\r\n"},
     };
+    // clang-format on
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         ws.settings.dekadika_N = 9;
@@ -568,8 +575,9 @@ TEST_F(FilesTest, UnusualConstraintsAndSpringsOpenAndTheAnalysisRefusesThem)
         const char *refusal;
     } rows[] = {
         {20, "2", "Node #1 has the x-constraint flag 2, which is neither 0 (free) nor 1 (fixed)."},
-        {29, "-.5", "Node #2 has the y-constraint flag -0.5, which is neither 0 (free) nor 1 "
-                    "(fixed)."},
+        {29, "-.5",
+         "Node #2 has the y-constraint flag -0.5, which is neither 0 (free) nor 1 "
+         "(fixed)."},
         {44, "-5", "Node #2 has the spring constant Kx = -5, which is negative."},
     };
     for (const auto &row : rows) {
@@ -583,7 +591,8 @@ TEST_F(FilesTest, UnusualConstraintsAndSpringsOpenAndTheAnalysisRefusesThem)
         EXPECT_FALSE(Run_Analysis(ws));
         ASSERT_EQ(prompts.messages().size(), 1u);
         EXPECT_EQ(prompts.messages()[0].text,
-                  QLatin1String(row.refusal) + QStringLiteral(" The analysis cannot be carried out."));
+                  QLatin1String(row.refusal)
+                      + QStringLiteral(" The analysis cannot be carried out."));
     }
 }
 

@@ -2,9 +2,9 @@
 // program's own report, byte for byte, and its exit status must tell what
 // went wrong.
 #include "analysis/epilisi.h"
-#include "workspace/Workspace.h"
 #include "files/Files.h"
 #include "reports/ReportText.h"
+#include "workspace/Workspace.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -98,13 +98,20 @@ TEST(Kel2dReport, FailuresGiveTheirExitStatusAndMessage)
         int exitCode;
         QString err;
     } rows[] = {
-        {"log lines", {data("small_example.kel")}, 0,
-         QStringLiteral("Open file: ") + data("small_example.kel") + QStringLiteral("\nANALYSIS\nStart:  ")},
-        {"mechanism warning", {data("mechanism.kel")}, 0,
+        {"log lines",
+         {data("small_example.kel")},
+         0,
+         QStringLiteral("Open file: ") + data("small_example.kel")
+             + QStringLiteral("\nANALYSIS\nStart:  ")},
+        {"mechanism warning",
+         {data("mechanism.kel")},
+         0,
          QStringLiteral("The structure is probably a mechanism.\nmax.(u) = u(4) = ")},
         {"no nodes", {data("empty_model.kel")}, 0, "the model has no nodes; it was not analysed."},
         {"missing file", {data("no_such_file.kel")}, 1, "There was an error opening the file: "},
-        {"not a model file", {data("bad_header.kel")}, 1,
+        {"not a model file",
+         {data("bad_header.kel")},
+         1,
          QStringLiteral("There was an error opening the file. The file could not be read.")},
         {"singular", {data("lone_node.kel")}, 2, "An error occured during the analysis process."},
     };
@@ -131,7 +138,7 @@ TEST(Kel2dReport, OutputThatCannotBeWrittenIsAFailure)
     QTemporaryDir dir;
     const struct {
         QString output;
-        rlim_t sizeLimit;   // 0: none
+        rlim_t sizeLimit; // 0: none
         const char *reason;
     } rows[] = {
         {QStringLiteral("/dev/full"), 0, "No space left on device"},
@@ -186,7 +193,8 @@ TEST(Kel2dReport, CommandLineErrorsShowTheUsage)
         EXPECT_EQ(r.exitCode, 64);
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_TRUE(r.err.startsWith(QStringLiteral("kel2d-report: "))) << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains(QStringLiteral("Usage: kel2d-report [--sections DIGITS] MODEL.kel")));
+        EXPECT_TRUE(
+            r.err.contains(QStringLiteral("Usage: kel2d-report [--sections DIGITS] MODEL.kel")));
     }
 
     const ToolRun help = runTool({QStringLiteral("--help")});

@@ -10,7 +10,7 @@
 
 namespace {
 
-using Click = std::variant<LabelPreset, const char *>;   // a preset or a flag item
+using Click = std::variant<LabelPreset, const char *>; // a preset or a flag item
 
 void click(Settings &s, const Click &c)
 {
@@ -31,15 +31,19 @@ TEST(LabelPresets, PresetsAndItemsSetTheirFlags)
     using P = LabelPreset;
     const struct {
         std::vector<Click> clicks;
-        std::array<bool, 7> expected;   // node numbers, coordinates, element numbers, groups, lengths, loads, [N]
+        std::array<bool, 7>
+            expected; // node numbers, coordinates, element numbers, groups, lengths, loads, [N]
     } rows[] = {
         {{P::All}, {true, true, true, true, true, true, true}},
         {{P::All, P::Basic}, {true, false, true, false, false, true, true}},
         {{P::All, P::None}, {false, false, false, false, false, false, false}},
         {{P::Basic, "Nodes numbering"}, {false, false, true, false, false, true, true}},
-        {{P::None, "Node coordinates", "Element groups"}, {false, true, false, true, false, false, false}},
-        {{P::None, "Element lengths", "Nodal load values"}, {false, false, false, false, true, true, false}},
-        {{P::All, "Elements numbering", "[N] values"}, {true, true, false, true, true, true, false}},
+        {{P::None, "Node coordinates", "Element groups"},
+         {false, true, false, true, false, false, false}},
+        {{P::None, "Element lengths", "Nodal load values"},
+         {false, false, false, false, true, true, false}},
+        {{P::All, "Elements numbering", "[N] values"},
+         {true, true, false, true, true, true, false}},
     };
     for (const auto &r : rows) {
         Settings s;

@@ -41,7 +41,7 @@ TEST(MessageLog, ColourCodes)
         int code;
         unsigned rgb;
     } cases[] = {
-        {0, 0x000000}, {1, 0x000080}, {2, 0x008000}, {3, 0xFF0000},
+        {0, 0x000000}, {1, 0x000080}, {2, 0x008000},  {3, 0xFF0000},
         {4, 0x808080}, {7, 0x000000}, {-1, 0x000000}, {5, 0x000000},
     };
     for (const auto &c : cases) {

@@ -1,7 +1,7 @@
 // The check for nodes without elements that runs before every analysis.
-#include "workspace/Workspace.h"
 #include "core/ScriptedPrompts.h"
 #include "model/ModelChecks.h"
+#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 #include <utility>
@@ -25,10 +25,10 @@ TEST(UnconnectedNodes, AsksDeletesAndDecides)
         int nodes;
         std::vector<std::pair<int, int>> elements;
         std::vector<PromptAnswer> answers;
-        bool analyse;                   // expected outcome
-        std::vector<int> askedAbout;    // node numbers named by the questions, in order
+        bool analyse;                // expected outcome
+        std::vector<int> askedAbout; // node numbers named by the questions, in order
         int nodesLeft;
-        int redraws;                    // one per deleted node
+        int redraws; // one per deleted node
     } rows[] = {
         {"empty model is never analysed", 0, {}, {}, false, {}, 0, 0},
         {"all connected", 3, {{1, 2}, {2, 3}}, {}, true, {}, 3, 0},
@@ -54,7 +54,7 @@ TEST(UnconnectedNodes, AsksDeletesAndDecides)
         prompts.answers.assign(c.answers.begin(), c.answers.end());
 
         int redraws = 0;
-        EXPECT_EQ(Check_Unconnected_Nodes(ws.model, ws, [&] { ++redraws; }), c.analyse);
+        EXPECT_EQ(checkUnconnectedNodes(ws.model, ws, [&] { ++redraws; }), c.analyse);
 
         const auto boxes = prompts.messages();
         ASSERT_EQ(boxes.size(), c.askedAbout.size());
@@ -78,12 +78,13 @@ TEST(UnconnectedNodes, WritesTheWarningInRedAndTheDeletionInGreen)
     ws.model.elementCount = 1;
     prompts.answers = {PromptAnswer::Yes};
 
-    EXPECT_TRUE(Check_Unconnected_Nodes(ws.model, ws));
+    EXPECT_TRUE(checkUnconnectedNodes(ws.model, ws));
 
     const auto &entries = ws.log.entries();
     ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0].text, QStringLiteral("Node #2 is not connected to other nodes with elements "
-                                              "and could probably cause problems to the solution process."));
+    EXPECT_EQ(entries[0].text,
+              QStringLiteral("Node #2 is not connected to other nodes with elements "
+                             "and could probably cause problems to the solution process."));
     EXPECT_EQ(entries[0].colour, LogRed);
     EXPECT_EQ(entries[1].text, QStringLiteral("Node deleted: #2. Nodes renumbered: #3."));
     EXPECT_EQ(entries[1].colour, LogGreen);

@@ -102,7 +102,12 @@ TEST(ModelFileBytes, ReadLikeTheSameBytesFromADevice)
         {"a line of 5000 bytes", withLine(11, QByteArray(5000, '1')), false},
         {"a line too long by its CR", withLine(11, QByteArray(longest + 1, '1')), false},
         {"CR without LF", QByteArray(text).replace("\r\n", "\r"), false},
-        {"a NUL inside a number", withLine(11, QByteArray("12\0" "5", 4)), false},
+        {"a NUL inside a number",
+         withLine(11,
+                  QByteArray("12\0"
+                             "5",
+                             4)),
+         false},
         {"empty", QByteArray(), false},
         {"not a model file", QByteArray("hello\n"), false},
     };

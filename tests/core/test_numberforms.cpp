@@ -9,7 +9,10 @@
 #include <random>
 
 // Readable failures: gtest would print a QString as its UTF-16 code units.
-static void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
+static void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -59,8 +62,8 @@ TEST(NumberFormsWrite, DoubleFormsAgree)
         {0.1 + 0.2, ".3", " .3", "0.3", "0.3"},
         // Rounding to fifteen digits carries into the next power of ten.
         {999999999999999.5, "1E+15", " 1E+15", "1E+15", "1E+15"},
-        {1234567812345678, "1.23456781234568E+15", " 1.23456781234568E+15",
-         "1.23456781234568E+15", "1.23456781234568E+15"},
+        {1234567812345678, "1.23456781234568E+15", " 1.23456781234568E+15", "1.23456781234568E+15",
+         "1.23456781234568E+15"},
         {DBL_MAX, "1.79769313486232E+308", " 1.79769313486232E+308", "1.79769313486232E+308",
          "1.79769313486232E+308"},
         {-2147483634, "-2147483634", "-2147483634", "-2147483634", "-2147483634"},
@@ -78,7 +81,8 @@ TEST(NumberFormsWrite, DoubleFormsAgree)
 // some values takes eight or nine digits.
 TEST(NumberFormsWrite, GeneralSingleReadsBackExactly)
 {
-    const float cases[] = {std::nextafter(0.1f, 0.0f), 16777217.0f, 3.4028235e38f, 1.4e-45f, -7.0000005f};
+    const float cases[] = {std::nextafter(0.1f, 0.0f), 16777217.0f, 3.4028235e38f, 1.4e-45f,
+                           -7.0000005f};
     for (const float f : cases) {
         const QString text = nf::generalSingle(f);
         SCOPED_TRACE(text.toStdString());
@@ -96,6 +100,7 @@ TEST(NumberFormsRead, LeadingNumber)
     const struct {
         const char *text;
         double value;
+        // clang-format off
     } cases[] = {
         {" 12abc", 12},     {"abc", 0},          {"1e3", 1000},      {"-.5", -0.5},
         {"12.5xyz", 12.5},  {"1e+", 1},          {"\t 7", 7},
@@ -105,6 +110,7 @@ TEST(NumberFormsRead, LeadingNumber)
         {"1e99999999999999999999", DBL_MAX}, {"-1e400", -DBL_MAX}, {"1e-400", 0},
         {"\xd9\xa1", 0}, // an Arabic-Indic digit is no digit of ours
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(nf::readLeadingNumber(QString::fromUtf8(c.text)), c.value);
@@ -128,12 +134,14 @@ TEST(NumberFormsRead, StrictItem)
     const struct {
         const char *text;
         std::optional<double> value;
+        // clang-format off
     } cases[] = {
         {".5", 0.5},          {" 12 ", 12},        {"2.5E-07", 2.5e-7},  {"1e-400", 0},
         {"   ", std::nullopt}, {"12abc", std::nullopt}, {"1e", std::nullopt}, {"&HFF", std::nullopt},
         {"1e400", std::nullopt}, {"1,5", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
         {"1 2", std::nullopt}, {"1.79769313486232E+308", DBL_MAX}, {"-1.8E+308", -DBL_MAX},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(nf::parseNumber(QString::fromLatin1(c.text)), c.value);
@@ -148,11 +156,15 @@ TEST(NumberFormsConvert, HalvesToEvenAndOverflow)
         std::optional<std::int32_t> i32;
         std::int16_t i16Clamped;
     } cases[] = {
-        {1.5, 2, 2, 2},       {-2.5, -2, -2, -2},   {12.5, 12, 12, 12},
-        {32767.5, std::nullopt, 32768, 32767},        {-32768.5, -32768, -32768, -32768},
+        {1.5, 2, 2, 2},
+        {-2.5, -2, -2, -2},
+        {12.5, 12, 12, 12},
+        {32767.5, std::nullopt, 32768, 32767},
+        {-32768.5, -32768, -32768, -32768},
         {2147483647.5, std::nullopt, std::nullopt, 32767},
         {-2147483648.5, std::nullopt, -2147483648, -32768},
-        {NAN, std::nullopt, std::nullopt, 0},         {-INFINITY, std::nullopt, std::nullopt, -32768},
+        {NAN, std::nullopt, std::nullopt, 0},
+        {-INFINITY, std::nullopt, std::nullopt, -32768},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.value);
@@ -172,9 +184,12 @@ TEST(NumberFormsConvert, RoundTo)
         int decimals;
         double expected;
     } cases[] = {
-        {1.25, 1, 1.2}, {-2.5, 0, -2}, {1234.5, -1, 1230},
+        {1.25, 1, 1.2},
+        {-2.5, 0, -2},
+        {1234.5, -1, 1230},
         // The product overflows a 32-bit integer: rounded in double instead.
-        {123456789.125, 2, 123456789.12}, {1e300, 3, 1e300},
+        {123456789.125, 2, 123456789.12},
+        {1e300, 3, 1e300},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.value);

@@ -1,8 +1,8 @@
 // Saving the picture: the extension rule, the dialog, the question about a
 // file the added extension names, and the failure message.
-#include "drawing/PictureExport.h"
 #include "common/Interaction.h"
 #include "core/ScriptedPrompts.h"
+#include "drawing/PictureExport.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +11,7 @@
 
 TEST(PictureFileNames, AddsBmpUnlessTheNameEndsInExactlyThat)
 {
+    // clang-format off
     const struct {
         const char *chosen, *saved;
     } cases[] = {
@@ -21,8 +22,10 @@ TEST(PictureFileNames, AddsBmpUnlessTheNameEndsInExactlyThat)
         {"/tmp/a.bmp.png", "/tmp/a.bmp.png.bmp"},
         {"/tmp/bmp", "/tmp/bmp.bmp"},
     };
+    // clang-format on
     for (const auto &c : cases)
-        EXPECT_EQ(pictureFileName(QString::fromLatin1(c.chosen), bitmapPicture()), QLatin1String(c.saved));
+        EXPECT_EQ(pictureFileName(QString::fromLatin1(c.chosen), bitmapPicture()),
+                  QLatin1String(c.saved));
 }
 
 namespace {
@@ -37,10 +40,11 @@ struct SavePictureTest : testing::Test {
     void SetUp() override { user.setPrompts(&prompts); }
     bool save()
     {
-        return savePicture(user, bitmapPicture(), [this](const QString &name) -> std::optional<QString> {
-            written << name;
-            return failure;
-        });
+        return savePicture(user, bitmapPicture(),
+                           [this](const QString &name) -> std::optional<QString> {
+                               written << name;
+                               return failure;
+                           });
     }
 };
 
@@ -74,7 +78,8 @@ TEST_F(SavePictureTest, AFailureIsToldWithTheSystemsReasonAndLoggedBoldRed)
     failure = QStringLiteral("Permission denied");
     prompts.answers.push_back(PromptAnswer::Ok);
     EXPECT_FALSE(save());
-    const QString text = QStringLiteral("An error occured while trying to save the bitmap file: Permission denied");
+    const QString text =
+        QStringLiteral("An error occured while trying to save the bitmap file: Permission denied");
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text, text);
     EXPECT_EQ(prompts.messages()[0].title, QStringLiteral("Corvane Kel.2D"));
@@ -101,6 +106,7 @@ TEST_F(SavePictureTest, AnExistingFileTheAddedExtensionNamesIsReplacedOnlyOnYes)
     EXPECT_EQ(written, QStringList{existing.fileName()});
     ASSERT_EQ(prompts.messages().size(), 2u);
     EXPECT_EQ(prompts.messages()[0].text,
-              QDir::toNativeSeparators(existing.fileName()) + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
+              QDir::toNativeSeparators(existing.fileName())
+                  + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
     EXPECT_EQ(prompts.unscripted, 0);
 }

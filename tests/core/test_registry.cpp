@@ -58,7 +58,7 @@ TEST_F(Registry, EmptyStoreGivesTheDefaultsAndStaysEmpty)
         EXPECT_EQ(s.dekadika_N, 3);
         EXPECT_EQ(s.Animation_Frames, 100);
 
-        const WindowPlacement p = Load_Window_Placement(store);
+        const WindowPlacement p = loadWindowPlacement(store);
         EXPECT_EQ(std::tuple(p.state, p.width, p.height), std::tuple(2, 667.0, 533.0));
         EXPECT_FALSE(p.left.has_value());
     }
@@ -69,7 +69,7 @@ TEST_F(Registry, ReadingNeverWritesToTheStore)
 {
     const QByteArray text = "[Rithmiseis]\nnai_grid=false\nkannab=2,5\n[Startup]\nfrmM_W=abc\n";
     loadFromIni(text);
-    Load_Window_Placement(SettingsStore(path()));
+    loadWindowPlacement(SettingsStore(path()));
     EXPECT_EQ(iniText(), text);
 }
 
@@ -78,6 +78,7 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
     const struct {
         const char *line;
         Settings expected;
+        // clang-format off
     } cases[] = {
         {"NAI_AKSONES=false", [] { Settings s; s.nai_aksones = false; return s; }()},
         {"nai_grid=FALSE", [] { Settings s; s.nai_grid = false; return s; }()},
@@ -107,6 +108,7 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
         {"xroma_N=", Settings{}},
         {"Show_STRAIN=True", [] { Settings s; s.Show_STRAIN = true; return s; }()},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line);
         const Settings s = loadFromIni(QByteArray("[Rithmiseis]\n") + c.line + "\n");
@@ -118,8 +120,8 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
 
 TEST_F(Registry, StoredTextReadsBackUnchanged)
 {
-    const QString texts[] = {"a,b", "@Variant(x)", " padded ", "&HE0E0E0", "say \"x\"",
-                             "semi;colon", "1E-05", "", "back\\slash"};
+    const QString texts[] = {"a,b",        "@Variant(x)", " padded ", "&HE0E0E0",   "say \"x\"",
+                             "semi;colon", "1E-05",       "",         "back\\slash"};
     {
         SettingsStore store(path());
         for (int i = 0; i < int(std::size(texts)); ++i)
@@ -140,7 +142,8 @@ TEST_F(Registry, WritingAKeyReplacesItsOtherSpellings)
     writeIni("[Rithmiseis]\nEna_cm_posa_STRESS=10000\n");
     {
         SettingsStore store(path());
-        store.setValue(kSettingsSection, QStringLiteral("Ena_cm_posa_Stress"), QStringLiteral("20000"));
+        store.setValue(kSettingsSection, QStringLiteral("Ena_cm_posa_Stress"),
+                       QStringLiteral("20000"));
         ASSERT_TRUE(store.sync());
     }
     EXPECT_FALSE(iniText().contains("STRESS"));
@@ -165,7 +168,7 @@ TEST_F(Registry, WindowPlacementRoundTrip)
             SettingsStore store(path());
             Save_Window_State(store, c.saved);
         }
-        const WindowPlacement p = Load_Window_Placement(SettingsStore(path()));
+        const WindowPlacement p = loadWindowPlacement(SettingsStore(path()));
         EXPECT_EQ(std::tuple(p.state, p.width, p.height, p.left, p.top),
                   std::tuple(c.loaded.state, c.loaded.width, c.loaded.height, c.loaded.left,
                              c.loaded.top));
@@ -175,7 +178,7 @@ TEST_F(Registry, WindowPlacementRoundTrip)
 TEST_F(Registry, DamagedPlacementFallsBack)
 {
     writeIni("[Startup]\nWindowState=7\nfrmM_W=abc\nfrmM_H=-5\nfrmM_L=x\nfrmM_T=12.5\n");
-    const WindowPlacement p = Load_Window_Placement(SettingsStore(path()));
+    const WindowPlacement p = loadWindowPlacement(SettingsStore(path()));
     EXPECT_EQ(std::tuple(p.state, p.width, p.height), std::tuple(2, 667.0, 533.0));
     EXPECT_FALSE(p.left.has_value());
     EXPECT_EQ(p.top, 12.5);
@@ -194,15 +197,23 @@ TEST_F(Registry, DefaultButtonWritesForms)
     {
         SettingsStore store(path());
         ViewOptionsCheck failed = ViewOptionsCheck::GridSpacing;
-        ASSERT_TRUE(Write_Default_Settings(store, in, &failed));
+        ASSERT_TRUE(writeDefaultSettings(store, in, &failed));
         EXPECT_EQ(failed, ViewOptionsCheck::Ok);
     }
     const QByteArray ini = iniText();
     const char *lines[] = {
-        "Ena_cm_posa_Strain=1E-05", "Ena_cm_posa_Stress=20000", "Ena_cm_posa_FORCE=100",
-        "Animation_Frames=0.4",     "nai_graf_stir=False",      "nai_aksones=True",
-        "xroma_background=-2147483634", "xroma_grid=14737632",  "Xroma_Thlipsis=65280",
-        "dekadika_N=3",             "kannab=1",                 "Show_STRESS=False",
+        "Ena_cm_posa_Strain=1E-05",
+        "Ena_cm_posa_Stress=20000",
+        "Ena_cm_posa_FORCE=100",
+        "Animation_Frames=0.4",
+        "nai_graf_stir=False",
+        "nai_aksones=True",
+        "xroma_background=-2147483634",
+        "xroma_grid=14737632",
+        "Xroma_Thlipsis=65280",
+        "dekadika_N=3",
+        "kannab=1",
+        "Show_STRESS=False",
     };
     for (const char *line : lines)
         EXPECT_TRUE(ini.contains(line)) << line << "\n" << ini.toStdString();
@@ -248,9 +259,9 @@ TEST_F(Registry, RejectedValuesWriteNothing)
         in.text(settingRow(c.field)) = QString::fromLatin1(c.text);
         SettingsStore store(path());
         ViewOptionsCheck failed = ViewOptionsCheck::Ok;
-        EXPECT_FALSE(Write_Default_Settings(store, in, &failed));
+        EXPECT_FALSE(writeDefaultSettings(store, in, &failed));
         EXPECT_EQ(failed, c.check);
-        EXPECT_EQ(Check_View_Options(in), c.check);
+        EXPECT_EQ(checkViewOptions(in), c.check);
         store.sync();
         EXPECT_TRUE(iniText().isEmpty());
     }
@@ -261,7 +272,7 @@ TEST_F(Registry, RejectedValuesWriteNothing)
     edge.text(&S::dekadika_N) = QStringLiteral("13");
     edge.text(&S::dekadika_strain) = QStringLiteral("0");
     edge.text(&S::Ena_cm_posa_FORCE) = QStringLiteral("1e-30");
-    EXPECT_EQ(Check_View_Options(edge), ViewOptionsCheck::Ok);
+    EXPECT_EQ(checkViewOptions(edge), ViewOptionsCheck::Ok);
 }
 
 } // namespace

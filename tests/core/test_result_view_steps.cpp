@@ -1,10 +1,10 @@
 // The scale steppers of the result views and the frame sequence of the
 // deformation animation: what each click stores or refuses, and which frames
 // a swing shows and where the running flag stops it.
+#include "common/Settings.h"
 #include "drawing/AnimationSequence.h"
 #include "drawing/DiagramScaleSteps.h"
 #include "drawing/DrawingContext.h"
-#include "common/Settings.h"
 #include "model/AnalysisResults.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 
 TEST(ScaleStepper, LengthensOrShortensTheLongestOrdinateBy2mm)
 {
+    // clang-format off
     const struct {
         const char *name;
         double f, m, step;
@@ -33,6 +34,7 @@ TEST(ScaleStepper, LengthensOrShortensTheLongestOrdinateBy2mm)
         {"no scale (f = 0)", 0, 250, 0.2, ScaleStep::Plus, 3, std::nullopt},
         {"rounds to 0", 0.0001, 1e-9, 0.2, ScaleStep::Plus, 3, std::nullopt},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const auto got = steppedScale(c.f, c.m, c.step, c.dir, c.decimals);
@@ -51,6 +53,7 @@ TEST(ScaleStepperClick, ChangesTheScaleOfTheDrawingMode)
     x.maxAbsS = 125;
     x.maxAbsE = 0.0005;
     x.maxU = 0.1;
+    // clang-format off
     const struct {
         const char *name;
         std::int16_t mode;
@@ -66,6 +69,7 @@ TEST(ScaleStepperClick, ChangesTheScaleOfTheDrawingMode)
         {"colour diagram", ModeColourDiagram, &Settings::Show_FORCE, nullptr, 0},
         {"model", ModeModel, &Settings::Show_FORCE, nullptr, 0},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         Settings s;
@@ -113,6 +117,7 @@ TEST(AnimationSequence, ASwingShowsEveryFrameUpAndDownWithTheTurningFramesTwice)
 
 TEST(AnimationSequence, TheRunningFlagCountsOnlyAtTheCheckPoints)
 {
+    // clang-format off
     const struct {
         const char *name;
         int frames, clearAt;
@@ -126,12 +131,13 @@ TEST(AnimationSequence, TheRunningFlagCountsOnlyAtTheCheckPoints)
         {"cleared at the end of the swing", 100, 202, 202},
         {"cleared in the second rising half", 4, 12, 15},
     };
+    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(play(c.frames, c.clearAt).size(), c.shown);
     }
     AnimationSequence seq(2);
-    seq.next(false);   // the start of a rising half is a check point
+    seq.next(false); // the start of a rising half is a check point
     EXPECT_TRUE(seq.stopped());
     EXPECT_FALSE(seq.next(true));
 }

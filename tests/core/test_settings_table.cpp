@@ -21,14 +21,11 @@ namespace {
 double changedValue(const SettingRow &row)
 {
     switch (row.kind()) {
-    case SettingKind::Boolean:
-        return row.factory == 0 ? 1 : 0;
-    case SettingKind::Single:
-        return static_cast<float>(row.factory + 0.5);
+    case SettingKind::Boolean: return row.factory == 0 ? 1 : 0;
+    case SettingKind::Single: return static_cast<float>(row.factory + 0.5);
     case SettingKind::Int16:
         return row.range.contains(row.factory + 1) ? row.factory + 1 : row.factory - 1;
-    case SettingKind::Colour:
-        break;
+    case SettingKind::Colour: break;
     }
     return row.factory + 1;
 }
@@ -49,7 +46,7 @@ Settings throughTheStore(const Settings &s, const QString &path)
 {
     {
         SettingsStore store(path);
-        EXPECT_TRUE(Write_Default_Settings(store, ViewOptionsInput::fromSettings(s)));
+        EXPECT_TRUE(writeDefaultSettings(store, ViewOptionsInput::fromSettings(s)));
     }
     Settings back;
     Load_Settings(back, SettingsStore(path));
@@ -77,6 +74,7 @@ TEST(SettingsTable, EveryFieldSurvivesTheStoreAndTheModelFile)
 }
 
 // The settings block of a model file as the format fixes it, line by line.
+// clang-format off
 const char *const kBlockOrder[] = {
     "nai_aksones", "nai_grid", "nai_komboi", "nai_arithmisi_kombon", "nai_desmefseis",
     "nai_sint_kombon", "nai_stoixeia", "nai_arithmisi_stoixeion", "nai_omades", "nai_miki",
@@ -88,6 +86,7 @@ const char *const kBlockOrder[] = {
     "xroma_grid", "xroma_stoixeion", "xroma_kombon", "xroma_sigkentromenon", "xroma_N",
     "xroma_paramorfosis", "Xroma_Efelkismou", "Xroma_Thlipsis", "Xroma_Afortistou",
 };
+// clang-format on
 
 // A round trip cannot see two settings that trade places in the file; a
 // value put on each line of a written file must reach the field named there.
@@ -100,7 +99,7 @@ TEST(SettingsTable, EachLineOfTheFileBlockReachesItsField)
     for (qsizetype k = 0; k < qsizetype(std::size(kBlockOrder)); ++k) {
         const QLatin1StringView key(kBlockOrder[k]);
         if (key.startsWith(u'('))
-            continue;   // the view, which the file tests cover
+            continue; // the view, which the file tests cover
         SCOPED_TRACE(kBlockOrder[k]);
         const auto rows = settingRows();
         const auto row = std::find_if(rows.begin(), rows.end(),

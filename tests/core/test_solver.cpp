@@ -51,20 +51,23 @@ TEST(GaussUpper, SolvesWellDefinedSystems)
     const Case cases[] = {
         {"one unknown: no elimination step", makeSystem({{4}}, {10}), {2.5}},
         {"symmetric positive definite 3x3",
-         makeSystem({{4, -2, 0}, {-2, 4, -2}, {0, -2, 4}}, {2, 0, 2}), {1, 1, 1}},
+         makeSystem({{4, -2, 0}, {-2, 4, -2}, {0, -2, 4}}, {2, 0, 2}),
+         {1, 1, 1}},
         // Whatever lies below the diagonal is never read.
         {"garbage in the lower triangle",
-         makeSystem({{4, -2, 0}, {nan, 4, -2}, {1e300, -7, 4}}, {2, 0, 2}), {1, 1, 1}},
+         makeSystem({{4, -2, 0}, {nan, 4, -2}, {1e300, -7, 4}}, {2, 0, 2}),
+         {1, 1, 1}},
         // A(1,3) = 0 skips row 3 for the first pivot; row 2 still reaches it.
         {"zero entry above the diagonal",
-         makeSystem({{2, 1, 0}, {1, 3, 1}, {0, 1, 2}}, {3, 5, 3}), {1, 1, 1}},
+         makeSystem({{2, 1, 0}, {1, 3, 1}, {0, 1, 2}}, {3, 5, 3}),
+         {1, 1, 1}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         System s = c.sys;
         const int n = s.A.rows;
         Vector x(n + 1, 99.0);
-        ASSERT_TRUE(Gauss_Upper(s.A, s.b, x, n));
+        ASSERT_TRUE(gaussUpper(s.A, s.b, x, n));
         for (int i = 1; i <= n; ++i)
             EXPECT_NEAR(x[i], c.expected[i - 1], 1e-12) << "unknown " << i;
     }
@@ -95,7 +98,7 @@ TEST(GaussUpper, FailsOnZeroDivisorsAndOverflow)
         SCOPED_TRACE(c.name);
         System s = c.sys;
         Vector x(s.A.rows + 1);
-        EXPECT_FALSE(Gauss_Upper(s.A, s.b, x, s.A.rows));
+        EXPECT_FALSE(gaussUpper(s.A, s.b, x, s.A.rows));
         for (double v : x)
             EXPECT_TRUE(std::isfinite(v));
     }
@@ -174,7 +177,7 @@ Outcome expectSameAsFullRows(const System &sys)
     System full = sys, cut = sys;
     Vector xFull(n + 1, 7.0), xCut(n + 1, -7.0);
     const bool okFull = fullRowGaussUpper(full.A, full.b, xFull, n);
-    const bool okCut = Gauss_Upper(cut.A, cut.b, xCut, n);
+    const bool okCut = gaussUpper(cut.A, cut.b, xCut, n);
     EXPECT_EQ(okCut, okFull);
     EXPECT_TRUE(sameBits(xCut.data(), xFull.data(), xFull.size())) << "the solutions differ";
     if (okFull && okCut) {
@@ -208,8 +211,8 @@ System trussStrip(int panels, bool alongTheStrip)
     auto top = [&](int i) { return alongTheStrip ? panels + i : 2 * i; };
     m.nodeCount = 2 * panels;
     for (int i = 1; i <= panels; ++i) {
-        m.nodes[bottom(i)] = Node{float(i), 0, i == 1 ? 1.f : 0.f, i == 1 || i == panels ? 1.f : 0.f,
-                                  0, 0};
+        m.nodes[bottom(i)] =
+            Node{float(i), 0, i == 1 ? 1.f : 0.f, i == 1 || i == panels ? 1.f : 0.f, 0, 0};
         m.nodes[top(i)] = Node{float(i), 1.25f, 0, 0, 150.f * i, -1000};
     }
     for (int i = 1; i <= panels; ++i)
@@ -220,7 +223,7 @@ System trussStrip(int panels, bool alongTheStrip)
         truss::element(m, i % 2 ? bottom(i) : top(i), i % 2 ? top(i + 1) : bottom(i + 1), g);
     }
     Epilisi run(ws.model, ws);
-    run.Build_System();
+    run.buildSystem();
     return System{run.Kff, run.P};
 }
 
@@ -236,7 +239,11 @@ System randomSystem(std::mt19937_64 &rng, int n, int band, int oddOneIn, bool do
     };
     auto chance = [&](int oneIn) { return oneIn > 0 && rng() % std::uint64_t(oneIn) == 0; };
     auto oddValue = [&]() {
-        constexpr double kValues[] = {1e-300, -1e-300, 1e200, -1e300, 4.9e-324,
+        constexpr double kValues[] = {1e-300,
+                                      -1e-300,
+                                      1e200,
+                                      -1e300,
+                                      4.9e-324,
                                       std::numeric_limits<double>::infinity(),
                                       -std::numeric_limits<double>::infinity(),
                                       std::numeric_limits<double>::quiet_NaN()};
@@ -259,7 +266,8 @@ System randomSystem(std::mt19937_64 &rng, int n, int band, int oddOneIn, bool do
         if (chance(oddOneIn))
             s.A(i, i) = chance(2) ? signedZero() : oddValue();
         for (int j = 1; j < i; ++j)
-            s.A(i, j) = chance(2) ? std::numeric_limits<double>::quiet_NaN() : uniform(-1e300, 1e300);
+            s.A(i, j) =
+                chance(2) ? std::numeric_limits<double>::quiet_NaN() : uniform(-1e300, 1e300);
         s.b[i] = chance(oddOneIn) ? oddValue() : chance(4) ? signedZero() : uniform(-100.0, 100.0);
     }
     return s;
@@ -279,8 +287,7 @@ TEST(GaussUpper, GivesTheBitsOfTheFullRowElimination)
         {"truss, nodes numbered across the strip", trussStrip(30, false), Outcome::Solved},
         {"truss, nodes numbered along the strip", trussStrip(30, true), Outcome::Solved},
         {"banded, half-band 3", randomSystem(rng, 40, 3, 0, true), Outcome::Solved},
-        {"wide band with holes that fill in", randomSystem(rng, 60, 30, 0, true),
-         Outcome::Solved},
+        {"wide band with holes that fill in", randomSystem(rng, 60, 30, 0, true), Outcome::Solved},
         {"random symmetric, full", randomSystem(rng, 30, 30, 0, false), Outcome::Solved},
         {"no unknown", makeSystem({}, {}), Outcome::Solved},
         {"one unknown", makeSystem({{-4}}, {-0.0}), Outcome::Solved},
@@ -289,11 +296,9 @@ TEST(GaussUpper, GivesTheBitsOfTheFullRowElimination)
          makeSystem({{2, -1, 0, 0}, {-1, 2, -0.0, -0.0}, {0, 0, 3, -0.0}, {0, 0, 0, 1}},
                     {1, -0.0, -0.0, 0}),
          Outcome::Solved},
-        {"multiplier underflows to zero", makeSystem({{1e300, 1e-300, 5}, {0, 1, 1}, {0, 0, 2}},
-                                                     {1, 1, 1}),
-         Outcome::Solved},
-        {"singular: dependent rows",
-         makeSystem({{1, 2, 3}, {2, 4, 6}, {3, 6, 10}}, {1, 2, 4}),
+        {"multiplier underflows to zero",
+         makeSystem({{1e300, 1e-300, 5}, {0, 1, 1}, {0, 0, 2}}, {1, 1, 1}), Outcome::Solved},
+        {"singular: dependent rows", makeSystem({{1, 2, 3}, {2, 4, 6}, {3, 6, 10}}, {1, 2, 4}),
          Outcome::FailedInBackSubstitution},
         {"zero pivot with an empty row", makeSystem({{0, 0}, {0, 1}}, {0, 2}),
          Outcome::FailedInBackSubstitution},
@@ -309,7 +314,8 @@ TEST(GaussUpper, GivesTheBitsOfTheFullRowElimination)
         // The full rows meet the infinity when row 1 reduces row 2; the cut
         // rows only when row 2 is the pivot row.
         {"infinity past the pivot row's end",
-         makeSystem({{1, 1, 0}, {0, 1, inf}, {0, 0, 1}}, {1, 1, 1}), Outcome::FailedBeforeAnyUnknown},
+         makeSystem({{1, 1, 0}, {0, 1, inf}, {0, 0, 1}}, {1, 1, 1}),
+         Outcome::FailedBeforeAnyUnknown},
         {"NaN past the pivot row's end",
          makeSystem({{1, 1, 0, 0}, {0, 1, 0, nan}, {0, 0, 1, 0}, {0, 0, 0, 1}}, {1, 1, 1, 1}),
          Outcome::FailedBeforeAnyUnknown},

@@ -18,9 +18,15 @@ struct Event {
     GestureSteps expected;
 };
 
-Event press(double x, double y, GestureSteps s, Qt::MouseButton b = Qt::LeftButton) { return {Event::Press, b, x, y, s}; }
+Event press(double x, double y, GestureSteps s, Qt::MouseButton b = Qt::LeftButton)
+{
+    return {Event::Press, b, x, y, s};
+}
 Event move(double x, double y, GestureSteps s) { return {Event::Move, Qt::NoButton, x, y, s}; }
-Event release(double x, double y, GestureSteps s, Qt::MouseButton b = Qt::LeftButton) { return {Event::Release, b, x, y, s}; }
+Event release(double x, double y, GestureSteps s, Qt::MouseButton b = Qt::LeftButton)
+{
+    return {Event::Release, b, x, y, s};
+}
 
 struct ViewAfter {
     float scale;
@@ -37,31 +43,38 @@ struct Case {
 
 // A 20 x 15 cm area at the start-up view: scale 100, offsets -2 and 2.
 const std::vector<Case> kCases = {
-    {"pan keeps the point under the pointer, one history step", ViewMode::Pan,
+    {"pan keeps the point under the pointer, one history step",
+     ViewMode::Pan,
      {press(5, 5, S::GripPointer), move(7, 6, S::QuickRedraw), move(8, 9, S::QuickRedraw),
       release(8, 9, S::Redraw | S::ModePointer)},
      {100, (5 - 2) - 8, (5 + 2) - 9, 1}},
-    {"1 cm down zooms out by 1.05 about the centre", ViewMode::Zoom,
+    {"1 cm down zooms out by 1.05 about the centre",
+     ViewMode::Zoom,
      {press(5, 5, {}), move(9, 6, S::QuickRedraw), release(9, 6, S::Redraw | S::ModePointer)},
      {105, -2 - 0.05 * (10 - 2), 2 - 0.05 * (2 - 7.5), 1}},
-    {"zoom window fits the dragged rectangle", ViewMode::ZoomWindow,
+    {"zoom window fits the dragged rectangle",
+     ViewMode::ZoomWindow,
      {press(10, 9, {}), move(4, 5, S::ShowRubber), move(2, 3, S::ShowRubber),
       release(2, 3, S::HideRubber | S::Redraw | S::ModePointer)},
      // Model x 0..8, y 4..10 in a 20 x 15 cm area: the width is filled and
      // the top-left corner (0, 10) lands on the area's corner.
      {40, 0, -10, 1}},
-    {"zoom window click without a drag changes nothing", ViewMode::ZoomWindow,
+    {"zoom window click without a drag changes nothing",
+     ViewMode::ZoomWindow,
      {press(4, 4, {}), release(4, 4, S::HideRubber | S::Redraw | S::ModePointer)},
      {100, -2, 2, 0}},
-    {"right button in a view mode opens the zoom menu", ViewMode::Pan,
+    {"right button in a view mode opens the zoom menu",
+     ViewMode::Pan,
      {press(4, 4, {}, Qt::RightButton), move(6, 6, S::ToMouseTool),
       release(6, 6, S::ZoomMenu, Qt::RightButton)},
      {100, -2, 2, 0}},
-    {"no view mode: every event is the mouse tool's", ViewMode::None,
+    {"no view mode: every event is the mouse tool's",
+     ViewMode::None,
      {press(4, 4, S::ToMouseTool), move(6, 6, S::ToMouseTool), release(6, 6, S::ToMouseTool),
       release(6, 6, S::ToMouseTool, Qt::RightButton)},
      {100, -2, 2, 0}},
-    {"moves without the button go to the mouse tool in a view mode", ViewMode::Zoom,
+    {"moves without the button go to the mouse tool in a view mode",
+     ViewMode::Zoom,
      {move(6, 6, S::ToMouseTool), release(6, 6, {})},
      {100, -2, 2, 0}},
 };

@@ -49,10 +49,11 @@ TEST(ViewOps, FitViewToModel)
         std::string name;
         std::vector<std::pair<float, float>> nodes;
         double W, H;
-        float scale;                              // 250: the scale is kept
-        std::vector<std::array<double, 4>> points;   // model (x, y) lands on screen (x, y)
+        float scale;                               // 250: the scale is kept
+        std::vector<std::array<double, 4>> points; // model (x, y) lands on screen (x, y)
         bool unchanged = false;
     };
+    // clang-format off
     const std::vector<Case> cases = {
         {"empty model: origin 2 cm in from left and bottom", {}, 20, 15, 250, {{0, 0, 2, 13}}},
         {"one node is centred", {{3.0f, -4.0f}}, 20, 15, 250, {{3, -4, 10, 7.5}}},
@@ -64,6 +65,7 @@ TEST(ViewOps, FitViewToModel)
         {"an area narrower than the margins leaves the view", {{0, 0}, {10, 0}}, 3, 15, 250, {}, true},
         {"an area of no size leaves the view", {{0, 0}, {10, 1}}, 0, 0, 250, {}, true},
     };
+    // clang-format on
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         ViewTransform v = areaView(c.W, c.H);
@@ -85,7 +87,8 @@ TEST(ViewOps, FitViewToModel)
 TEST(ViewOps, FitViewToRectangle)
 {
     // The dragged rectangle, in either corner order, fills the width.
-    for (const auto &[ex, ey, sx, sy] : std::vector<std::array<double, 4>>{{12, 8, 2, 3}, {2, 3, 12, 8}, {2, 8, 12, 3}}) {
+    for (const auto &[ex, ey, sx, sy] :
+         std::vector<std::array<double, 4>>{{12, 8, 2, 3}, {2, 3, 12, 8}, {2, 8, 12, 3}}) {
         ViewTransform v = areaView();
         FitViewToRectangle(v, ex, ey, sx, sy);
         EXPECT_FLOAT_EQ(v.scale, 50.0f);
@@ -123,7 +126,7 @@ TEST(ViewOps, FitViewToRectangle)
 TEST(ViewOps, HistoryKeepsTheLatestDistinctViews)
 {
     ViewTransform v = areaView();
-    EXPECT_FALSE(ZoomPrevious(v));
+    EXPECT_FALSE(zoomPrevious(v));
     EXPECT_EQ(v.historyIndex, 0);
 
     // An equal view is not recorded twice.
@@ -139,11 +142,11 @@ TEST(ViewOps, HistoryKeepsTheLatestDistinctViews)
     }
     EXPECT_EQ(v.historyIndex, 3);
     for (int i = 2; i >= 0; --i) {
-        EXPECT_TRUE(ZoomPrevious(v));
+        EXPECT_TRUE(zoomPrevious(v));
         EXPECT_EQ(v.scale, i == 0 ? 100.0f : 100.0f + i);
     }
     expectSameView(v, first);
-    EXPECT_FALSE(ZoomPrevious(v));
+    EXPECT_FALSE(zoomPrevious(v));
 
     // A push after stepping back overwrites the entry above the index.
     v.scale = 7.0f;
@@ -154,16 +157,16 @@ TEST(ViewOps, HistoryKeepsTheLatestDistinctViews)
 
 TEST(ViewOps, The102ndViewDropsTheOldest)
 {
-    ViewTransform v = areaView();   // view 1 at index 0
+    ViewTransform v = areaView(); // view 1 at index 0
     for (int i = 2; i <= 102; ++i) {
         v.offsetX = i;
         PushView(v);
     }
     EXPECT_EQ(v.historyIndex, 100);
-    EXPECT_EQ(v.history[0].offsetX, 2.0);   // view 2; view 1 is gone
+    EXPECT_EQ(v.history[0].offsetX, 2.0); // view 2; view 1 is gone
     EXPECT_EQ(v.history[100].offsetX, 102.0);
     int steps = 0;
-    while (ZoomPrevious(v))
+    while (zoomPrevious(v))
         ++steps;
     EXPECT_EQ(steps, 100);
     EXPECT_EQ(v.offsetX, 2.0);
@@ -174,11 +177,11 @@ TEST(ViewOps, DragGestures)
     {
         SCOPED_TRACE("1 cm down zooms out by 1.05, 1 cm back up returns");
         ViewTransform v = areaView();
-        DragState d = BeginDrag(v, 5, 5);
-        ZoomDrag(v, d, 9, 6);
+        DragState d = beginDrag(v, 5, 5);
+        zoomDrag(v, d, 9, 6);
         EXPECT_FLOAT_EQ(v.scale, 105.0f);
         EXPECT_FLOAT_EQ(d.lastY, 6.0f);
-        ZoomDrag(v, d, 1, 5);
+        zoomDrag(v, d, 1, 5);
         EXPECT_NEAR(v.scale, 100.0f, 1e-3);
     }
     {
@@ -186,8 +189,8 @@ TEST(ViewOps, DragGestures)
         ViewTransform v = areaView();
         v.scale = 1.0f;
         const ViewTransform before = v;
-        DragState d = BeginDrag(v, 5, 5);
-        ZoomDrag(v, d, 5, 4);
+        DragState d = beginDrag(v, 5, 5);
+        zoomDrag(v, d, 5, 4);
         expectSameView(v, before);
         EXPECT_FLOAT_EQ(d.lastY, 4.0f);
     }
@@ -195,19 +198,29 @@ TEST(ViewOps, DragGestures)
         SCOPED_TRACE("a huge drag down never makes the scale infinite");
         ViewTransform v = areaView();
         v.scale = 3e38f;
-        DragState d = BeginDrag(v, 5, 0);
-        ZoomDrag(v, d, 5, 100);
+        DragState d = beginDrag(v, 5, 0);
+        zoomDrag(v, d, 5, 100);
         EXPECT_TRUE(std::isfinite(v.scale));
     }
 }
 
 TEST(ViewOps, SnapToGrid)
 {
-    struct Case { double value; float step; double expected; };
+    struct Case {
+        double value;
+        float step;
+        double expected;
+    };
     const std::vector<Case> cases = {
-        {2.5, 1, 3}, {2.49, 1, 2}, {-0.5, 1, 0}, {-0.6, 1, -1}, {7.3, 2.5f, 7.5}, {-3.7, 2.5f, -2.5},
+        {2.5, 1, 3},
+        {2.49, 1, 2},
+        {-0.5, 1, 0},
+        {-0.6, 1, -1},
+        {7.3, 2.5f, 7.5},
+        {-3.7, 2.5f, -2.5},
         // A grid step that is not positive leaves the value as it is.
-        {2.4, 0, 2.4}, {2.4, -1, 2.4},
+        {2.4, 0, 2.4},
+        {2.4, -1, 2.4},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(testing::Message() << c.value << " step " << c.step);

@@ -24,9 +24,21 @@ struct RecordingServices : PlatformServices {
     int calculatorStarts = 0;
     bool succeed = true;
     bool calculatorFound = true;
-    bool openUrl(const QString &url) override { urls << url; return succeed; }
-    bool openLocalFile(const QString &path) override { files << path; return succeed; }
-    bool startCalculator() override { ++calculatorStarts; return calculatorFound; }
+    bool openUrl(const QString &url) override
+    {
+        urls << url;
+        return succeed;
+    }
+    bool openLocalFile(const QString &path) override
+    {
+        files << path;
+        return succeed;
+    }
+    bool startCalculator() override
+    {
+        ++calculatorStarts;
+        return calculatorFound;
+    }
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -85,7 +97,10 @@ protected:
         ws().model.groupCount = 1;
     }
     DrawingArea *area() { return window->drawingArea(); }
-    StatusPanel *panel(const char *key) { return window->statusPanels()->panel(QString::fromLatin1(key)); }
+    StatusPanel *panel(const char *key)
+    {
+        return window->statusPanels()->panel(QString::fromLatin1(key));
+    }
     StatusSwitch *statusSwitch(const char *key)
     {
         return window->statusPanels()->switchButton(QString::fromLatin1(key));

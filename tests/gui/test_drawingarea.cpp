@@ -1,11 +1,11 @@
 // The drawing-area widget: size in centimetres kept in the attached view,
 // the picture renewed and anchored to the lower-left corner, the rubber
 // rectangle overlay.
-#include "workspace/Workspace.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/gui/Colours.h"
 #include "drawing/gui/DrawingArea.h"
 #include "drawing/gui/PainterCanvas.h"
+#include "workspace/Workspace.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr double kPxPerCm = 96 / 2.54;   // the offscreen screen's logical DPI
+constexpr double kPxPerCm = 96 / 2.54; // the offscreen screen's logical DPI
 
 struct DrawingAreaTest : testing::Test {
     Workspace ws;
@@ -59,7 +59,7 @@ TEST_F(DrawingAreaTest, PictureStaysAnchoredToTheLowerLeftCorner)
     ws.model.nodes[2] = Node{4, 0, 0, 0, 0, 0};
     ws.model.elementCount = 1;
     ws.model.elements[1] = Element{1, 2, 1};
-    const int column = int(4 * kPxPerCm);   // on the element, model x = 2
+    const int column = int(4 * kPxPerCm); // on the element, model x = 2
 
     int fromBottom[2] = {};
     int i = 0;
@@ -77,8 +77,8 @@ TEST_F(DrawingAreaTest, PictureStaysAnchoredToTheLowerLeftCorner)
 TEST_F(DrawingAreaTest, BackgroundResolvesSystemColours)
 {
     area.setBackgroundColour(0x8000000Eu);
-    area.resize(420, 300);   // renewed blank in the background
-    ws.drawingMode = 9;      // draws nothing over it
+    area.resize(420, 300); // renewed blank in the background
+    ws.drawingMode = 9;    // draws nothing over it
     const QImage shown = area.grab().toImage();
     EXPECT_EQ(shown.pixelColor(200, 150), resolveColour(0x8000000Eu, area.palette()));
 
@@ -99,7 +99,7 @@ TEST_F(DrawingAreaTest, RubberRectangleIsAnOverlay)
     RedrawDrawingArea(ws, area.canvas());
     const QImage before = area.painterCanvas().image().copy();
 
-    area.setRubberRectangle(QRectF(QPointF(5, 4), QPointF(1, 1)));   // corners in any order
+    area.setRubberRectangle(QRectF(QPointF(5, 4), QPointF(1, 1))); // corners in any order
     const QImage shown = area.grab().toImage();
     const int left = int(1 * kPxPerCm), right = int(5 * kPxPerCm);
     const int top = int(1 * kPxPerCm), bottom = int(4 * kPxPerCm);
@@ -110,7 +110,7 @@ TEST_F(DrawingAreaTest, RubberRectangleIsAnOverlay)
         gaps += !dark;
     }
     EXPECT_GT(outline, 10);
-    EXPECT_GT(gaps, 10);   // dashed, not solid
+    EXPECT_GT(gaps, 10); // dashed, not solid
     EXPECT_EQ(shown.pixelColor((left + right) / 2, (top + bottom) / 2), QColor(255, 255, 255));
     // The picture itself is untouched.
     EXPECT_EQ(area.painterCanvas().image(), before);

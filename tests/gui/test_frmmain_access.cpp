@@ -11,10 +11,7 @@
 
 namespace {
 
-QAccessibleInterface *accessible(QWidget *w)
-{
-    return QAccessible::queryAccessibleInterface(w);
-}
+QAccessibleInterface *accessible(QWidget *w) { return QAccessible::queryAccessibleInterface(w); }
 
 TEST_F(MainWindowTest, ControlsAreNamedAndSwitchesExposeTheirState)
 {
@@ -62,14 +59,16 @@ TEST_F(MainWindowTest, ControlsAreNamedAndSwitchesExposeTheirState)
         EXPECT_EQ(bool(state.checked), s.checked);
     }
     // The Toggle action of assistive technology works the switch.
-    accessible(statusSwitch("Kannabos"))->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    accessible(statusSwitch("Kannabos"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(ws().settings.nai_grid);
     EXPECT_TRUE(accessible(statusSwitch("Kannabos"))->state().checked);
 }
 
 TEST_F(MainWindowTest, WholeToolBarFitsTheDefaultNormalWindow)
 {
-    writeStore("[Startup]\nWindowState=0\n");   // the default size, not maximised
+    writeStore("[Startup]\nWindowState=0\n"); // the default size, not maximised
     frmMain &w = start();
     ASSERT_EQ(w.size(), QSize(667, 533));
     QToolBar *bar = w.toolBar();
@@ -85,14 +84,14 @@ TEST_F(MainWindowTest, WholeToolBarFitsTheDefaultNormalWindow)
         ++buttons;
     }
     EXPECT_EQ(buttons, 20);
-    for (QToolButton *more : bar->findChildren<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+    for (QToolButton *more :
+         bar->findChildren<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
         EXPECT_FALSE(more->isVisible());
 }
 
-
 TEST_F(MainWindowTest, StatusPanelsNeverOverlapHoweverNarrowTheWindow)
 {
-    writeStore("[Startup]\nWindowState=0\nfrmM_W=320\n");   // the narrowest placement
+    writeStore("[Startup]\nWindowState=0\nfrmM_W=320\n"); // the narrowest placement
     frmMain &w = start();
     for (int width : {1, 400, 667}) {
         SCOPED_TRACE(width);

@@ -4,13 +4,13 @@
 #include "common/LabelPresets.h"
 #include "ui/Commands.h"
 
+#include "ui/LogView.h"
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
 #include <QTest>
-#include <QToolButton>
 #include <QToolBar>
-#include "ui/LogView.h"
+#include <QToolButton>
 
 namespace {
 
@@ -36,7 +36,7 @@ TEST(CommandTable, RowsAreConsistent)
         // A view mode's switch runs on its checked state, not on a handler.
         EXPECT_FALSE(row.viewMode != ViewMode::None && row.handler);
         if (!*row.toolKey) {
-            EXPECT_TRUE(*row.menu);   // reachable somewhere
+            EXPECT_TRUE(*row.menu); // reachable somewhere
             continue;
         }
         EXPECT_FALSE(toolKeys.contains(QLatin1String(row.toolKey)));
@@ -61,7 +61,8 @@ TEST_F(MainWindowTest, LabelsButtonOpensTheMenuWhoseItemsFollowTheSettings)
     ASSERT_TRUE(menu->isVisible());
     for (QAction *a : menu->actions()) {
         if (a->isCheckable()) {
-            EXPECT_EQ(a->isChecked(), a->text() == QStringLiteral("Element lengths")) << qPrintable(a->text());
+            EXPECT_EQ(a->isChecked(), a->text() == QStringLiteral("Element lengths"))
+                << qPrintable(a->text());
         }
     }
     menu->hide();
@@ -86,7 +87,7 @@ TEST_F(MainWindowTest, AxesAndGridSwitchesToggleTheirOptionsByMouseAndKeyboard)
         EXPECT_FALSE(ws().settings.*flag);
         EXPECT_FALSE(s->isChecked());
         s->setFocus();
-        QTest::keyClick(s, Qt::Key_Space);   // a switch that is off still takes the key
+        QTest::keyClick(s, Qt::Key_Space); // a switch that is off still takes the key
         EXPECT_TRUE(ws().settings.*flag);
         EXPECT_TRUE(s->isChecked());
     }
@@ -154,7 +155,7 @@ TEST_F(MainWindowTest, FailuresOfTheDesktopAreToldAndLogged)
 
 TEST_F(MainWindowTest, HelpBookMissingIsReported)
 {
-    start({}, path(QStringLiteral("nowhere"))).Help_Contents();
+    start({}, path(QStringLiteral("nowhere"))).helpContents();
     EXPECT_TRUE(services.files.isEmpty());
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);

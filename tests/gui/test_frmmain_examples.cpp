@@ -10,7 +10,8 @@ class ExampleModels : public MainWindowTest, public ::testing::WithParamInterfac
 
 TEST_P(ExampleModels, OpenAnalyseAndSaveUnchanged)
 {
-    const QString source = QStringLiteral(KEL2D_SOURCE_DIR "/examples/") + QString::fromLatin1(GetParam());
+    const QString source =
+        QStringLiteral(KEL2D_SOURCE_DIR "/examples/") + QString::fromLatin1(GetParam());
     const QString copy = path(QString::fromLatin1(GetParam()));
     ASSERT_TRUE(QFile::copy(source, copy));
 
@@ -50,10 +51,10 @@ TEST_P(ExampleModels, OpenAnalyseAndSaveUnchanged)
     EXPECT_TRUE(w.close());
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ExampleModels,
-                         ::testing::Values("warren.kel", "roof.kel", "cantilever.kel"),
-                         [](const auto &info) {
-                             return QString::fromLatin1(info.param).section(QLatin1Char('.'), 0, 0).toStdString();
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Examples, ExampleModels, ::testing::Values("warren.kel", "roof.kel", "cantilever.kel"),
+    [](const auto &info) {
+        return QString::fromLatin1(info.param).section(QLatin1Char('.'), 0, 0).toStdString();
+    });
 
 } // namespace

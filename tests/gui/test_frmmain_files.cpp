@@ -49,13 +49,15 @@ TEST_F(MainWindowTest, CancelAtClosingKeepsTheWindowOpen)
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text, kUntitledQuestion);
     // The placement was stored before the question.
-    EXPECT_TRUE(SettingsStore(storePath()).value(kStartupSection, QStringLiteral("WindowState")).has_value());
+    EXPECT_TRUE(SettingsStore(storePath())
+                    .value(kStartupSection, QStringLiteral("WindowState"))
+                    .has_value());
 }
 
 struct NewCase {
     const char *name;
-    bool fileDeleted;     // a named model whose file has gone
-    bool oneGroup;        // an untitled model with one group
+    bool fileDeleted; // a named model whose file has gone
+    bool oneGroup;    // an untitled model with one group
     bool expectQuestion;
 };
 

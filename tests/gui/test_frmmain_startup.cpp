@@ -29,16 +29,19 @@ TEST_F(MainWindowTest, StartsUntitledWithTheGreetingAndTheInitialView)
 
     const auto &log = ws().log.entries();
     ASSERT_GE(log.size(), 4);
-    EXPECT_EQ(log[0].text, QStringLiteral("Corvane Kel.2D v1.0 - Linear static analysis of plane trusses program"));
+    EXPECT_EQ(
+        log[0].text,
+        QStringLiteral("Corvane Kel.2D v1.0 - Linear static analysis of plane trusses program"));
     EXPECT_TRUE(log[0].bold);
     EXPECT_EQ(log[0].colour, LogDarkBlue);
     EXPECT_TRUE(log[1].text.startsWith(QStringLiteral("https://www.corvane.example/kel2d")));
     EXPECT_EQ(log[2].text, QString());
-    static const char *const days[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday",
-                                       "Saturday", "Sunday"};
+    static const char *const days[] = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                       "Friday", "Saturday", "Sunday"};
     const QDate today = QDate::currentDate();
-    EXPECT_EQ(log[3].text, QString::fromLatin1(days[today.dayOfWeek() - 1]) + QLatin1Char(' ')
-                               + QLocale::system().toString(today, QLocale::ShortFormat));
+    EXPECT_EQ(log[3].text,
+              QString::fromLatin1(days[today.dayOfWeek() - 1]) + QLatin1Char(' ')
+                  + QLocale::system().toString(today, QLocale::ShortFormat));
     // The log box opens on the greeting's first line, not on an empty line.
     EXPECT_TRUE(ws().log.text().startsWith(QStringLiteral(" Corvane Kel.2D v1.0")));
 
@@ -48,7 +51,7 @@ TEST_F(MainWindowTest, StartsUntitledWithTheGreetingAndTheInitialView)
     EXPECT_EQ(ws().view.history[0].scale, 100.0);
     EXPECT_EQ(ws().settings, Settings{});
     EXPECT_EQ(panel("mode")->text(), QStringLiteral(" Model"));
-    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);   // no stored placement
+    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized); // no stored placement
 
     // Starting writes nothing: an empty store stays absent.
     EXPECT_FALSE(QFile::exists(storePath()));
@@ -95,7 +98,7 @@ TEST_F(Placement, StoredPlacementIsUsedAndWrittenBackAtClosing)
 
     w.setGeometry(50, 60, 640, 480);
     QApplication::processEvents();
-    EXPECT_TRUE(w.close());   // untitled and empty: no question
+    EXPECT_TRUE(w.close()); // untitled and empty: no question
 
     EXPECT_EQ(stored(), (QStringList{"0", "640", "480", "50", "60"}));
     EXPECT_EQ(prompts.shown.size(), 0u);

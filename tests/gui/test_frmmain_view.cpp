@@ -39,10 +39,11 @@ TEST_F(ViewModes, EveryWayOfSwitchingKeepsButtonsMenusAndModeInStep)
 {
     const struct {
         const char *way;
-        std::function<void()> press;   // presses the Zoom switch once
+        std::function<void()> press; // presses the Zoom switch once
     } ways[] = {
         {"tool-bar click", [this] { QTest::mouseClick(toolButton("Zoom"), Qt::LeftButton); }},
-        {"keyboard on the button", [this] {
+        {"keyboard on the button",
+         [this] {
              toolButton("Zoom")->setFocus();
              QTest::keyClick(toolButton("Zoom"), Qt::Key_Space);
          }},
@@ -54,7 +55,7 @@ TEST_F(ViewModes, EveryWayOfSwitchingKeepsButtonsMenusAndModeInStep)
     };
     for (const auto &w : ways) {
         SCOPED_TRACE(w.way);
-        window->Button_Xeraki();   // another mode on first: switching replaces it
+        window->Button_Xeraki(); // another mode on first: switching replaces it
         for (bool on : {true, false}) {
             w.press();
             EXPECT_EQ(window->viewMode(), on ? ViewMode::Zoom : ViewMode::None);
@@ -70,7 +71,7 @@ TEST_F(ViewModes, EveryWayOfSwitchingKeepsButtonsMenusAndModeInStep)
 TEST_F(ViewModes, MouseDragReachesTheGestureAndRightClickTheZoomMenu)
 {
     QTest::mouseClick(area(), Qt::RightButton, Qt::NoModifier, QPoint(80, 80));
-    EXPECT_FALSE(window->zoomMenu()->isVisible());   // no view mode: no zoom menu
+    EXPECT_FALSE(window->zoomMenu()->isVisible()); // no view mode: no zoom menu
 
     window->toolAction(QStringLiteral("Zoom_Window"))->trigger();
     const QPoint from(300, 220), to(120, 80);
@@ -125,7 +126,7 @@ TEST(ModeCursors, PicturesHaveTheScreensPixelRatio)
         for (const QCursor &c : {ModeCursors::zoom(ratio), ModeCursors::zoomWindow(ratio)}) {
             EXPECT_EQ(c.pixmap().devicePixelRatio(), ratio);
             EXPECT_EQ(c.pixmap().width(), qCeil(32 * ratio));
-            EXPECT_LT(c.hotSpot().x(), 32);   // in logical pixels
+            EXPECT_LT(c.hotSpot().x(), 32); // in logical pixels
         }
     }
 }

@@ -1,9 +1,9 @@
 // The QPainter canvas: colour resolution, crisp 1-pixel lines at any pixel
 // ratio, and a small model drawn through it.
-#include "workspace/Workspace.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/gui/Colours.h"
 #include "drawing/gui/PainterCanvas.h"
+#include "workspace/Workspace.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -40,7 +40,8 @@ bool close(const QColor &a, const QColor &b, int tol = 24)
 }
 
 // Some pixel within `radiusCm` of the point has (nearly) the colour.
-bool colourNear(PainterCanvas &c, double xCm, double yCm, double radiusCm, const QColor &colour, int tol = 24)
+bool colourNear(PainterCanvas &c, double xCm, double yCm, double radiusCm, const QColor &colour,
+                int tol = 24)
 {
     const QImage &img = c.image();
     const double k = c.pixelsPerCm() * c.devicePixelRatio();
@@ -58,7 +59,10 @@ bool colourNear(PainterCanvas &c, double xCm, double yCm, double radiusCm, const
 TEST(Colours, ResolveRgbAndSystemColours)
 {
     const QPalette pal = distinctPalette();
-    struct Case { std::uint32_t value; QColor expected; };
+    struct Case {
+        std::uint32_t value;
+        QColor expected;
+    };
     const std::vector<Case> cases = {
         {0x000000FFu, QColor(255, 0, 0)},
         {0x00FF0000u, QColor(0, 0, 255)},
@@ -72,7 +76,8 @@ TEST(Colours, ResolveRgbAndSystemColours)
         EXPECT_EQ(resolveColour(c.value, pal), c.expected);
     }
     // The stored form of the default background, a negative number.
-    EXPECT_EQ(resolveColour(colourValue(-2147483634.0), pal), pal.color(QPalette::Active, QPalette::HighlightedText));
+    EXPECT_EQ(resolveColour(colourValue(-2147483634.0), pal),
+              pal.color(QPalette::Active, QPalette::HighlightedText));
 }
 
 // A 1-pixel horizontal or vertical line covers exactly one pixel row or
@@ -123,8 +128,8 @@ TEST(PainterCanvas, ModelPicture)
     ws.settings.nai_times_fortiseon_si = false;
     Model &m = ws.model;
     m.nodeCount = 3;
-    m.nodes[1] = Node{0, 0, 1, 1, 0, 0};     // pin, screen (2, H - 2)
-    m.nodes[2] = Node{4, 0, 0, 0, 0, -10};   // load downwards
+    m.nodes[1] = Node{0, 0, 1, 1, 0, 0};   // pin, screen (2, H - 2)
+    m.nodes[2] = Node{4, 0, 0, 0, 0, -10}; // load downwards
     m.nodes[3] = Node{2, 3, 0, 0, 0, 0};
     m.elementCount = 3;
     m.elements[1] = Element{1, 2, 1};
@@ -132,7 +137,8 @@ TEST(PainterCanvas, ModelPicture)
     m.elements[3] = Element{3, 1, 1};
     RedrawDrawingArea(ws, c);
 
-    const QColor white(255, 255, 255), black(0, 0, 0), nodes(0, 0, 255), loads(0, 164, 0), grid(224, 224, 224);
+    const QColor white(255, 255, 255), black(0, 0, 0), nodes(0, 0, 255), loads(0, 164, 0),
+        grid(224, 224, 224);
     const double H = ws.view.areaHeight;
     const double sy = H - 2;
 

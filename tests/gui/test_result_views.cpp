@@ -44,22 +44,30 @@ protected:
     }
     ResultViewControls *controls() { return window->resultViewControls(); }
     AnimationPlayer *animation() { return window->deformationAnimation(); }
-    bool steppersShown() { return controls()->plusButton()->isVisible() && controls()->minusButton()->isVisible(); }
+    bool steppersShown()
+    {
+        return controls()->plusButton()->isVisible() && controls()->minusButton()->isVisible();
+    }
     bool quantitiesShown()
     {
         return controls()->quantityButton(Quantity::Force)->isVisible()
             && controls()->quantityButton(Quantity::Strain)->isVisible();
     }
-    QImage picture() { return area()->painterCanvas().image().convertToFormat(QImage::Format_RGB32); }
+    QImage picture()
+    {
+        return area()->painterCanvas().image().convertToFormat(QImage::Format_RGB32);
+    }
 };
 
 TEST_F(ResultViews, EachModeShowsItsPanelTextAndControls)
 {
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].text,
-              QStringLiteral("Model has been changed. Do you want to reanalyze before the process goes on?"));
+              QStringLiteral(
+                  "Model has been changed. Do you want to reanalyze before the process goes on?"));
     ws().settings.Animation_Frames = 2;
     setChosenQuantity(ws().settings, Quantity::Stress);
+    // clang-format off
     const struct {
         const char *command;
         std::int16_t mode;
@@ -74,6 +82,7 @@ TEST_F(ResultViews, EachModeShowsItsPanelTextAndControls)
         {"tbCTitem", ModeColourDiagram, " Color Diagram: Compression / Tension", false, true, true},
         {"mnuFOREASitem", ModeModel, " Model", false, false, false},
     };
+    // clang-format on
     for (const auto &r : rows) {
         SCOPED_TRACE(r.command);
         trigger(r.command);
@@ -125,7 +134,7 @@ TEST_F(ResultViews, EscapeInARisingHalfFinishesItThenShowsTheStillDeformedModel)
     EXPECT_TRUE(steppersShown());
     // The frames are drawn here, one a step, without the event loop's timer.
     animation()->step();
-    ASSERT_EQ(frames.size(), 2);   // the first frame is shown at the start
+    ASSERT_EQ(frames.size(), 2); // the first frame is shown at the start
     QTest::keyClick(window.get(), Qt::Key_Escape);
     while (animation()->step()) {
     }
@@ -177,10 +186,12 @@ TEST_F(ResultViews, AnimationPlaysOneFrameARefreshAndKeepsTheWindowAlive)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !animation()->isPlaying(); }, 5000));
     EXPECT_EQ(ws().drawingMode, ModeDeformed);
 
+    // clang-format off
     const struct {
         double hertz;
         long ms;
     } rates[] = {{60, 17}, {59.94, 17}, {144, 7}, {0, 17}, {-1, 17}};
+    // clang-format on
     for (const auto &r : rates)
         EXPECT_EQ(AnimationPlayer::refreshInterval(r.hertz).count(), r.ms) << r.hertz;
 }
@@ -189,7 +200,7 @@ TEST_F(ResultViews, AnimationNeedsMoreThanOneNode)
 {
     trigger("mnuNEWitem");
     ws().model.nodeCount = 1;
-    prompts.answers.push_back(PromptAnswer::No);   // New marked the model changed
+    prompts.answers.push_back(PromptAnswer::No); // New marked the model changed
     trigger("mnuANIMATEitem");
     EXPECT_EQ(ws().drawingMode, ModeModel);
     EXPECT_FALSE(animation()->isPlaying());
@@ -239,7 +250,8 @@ TEST_F(ResultViews, AFailedSaveIsToldAndLeavesTheExistingFileAsItWas)
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 
-    const QString text = QStringLiteral("An error occured while trying to save the bitmap file: File too large");
+    const QString text =
+        QStringLiteral("An error occured while trying to save the bitmap file: File too large");
     ASSERT_EQ(prompts.messages().size(), 2u);
     EXPECT_EQ(prompts.messages()[1].text, text);
     EXPECT_EQ(prompts.messages()[1].icon, PromptIcon::Critical);
@@ -253,8 +265,10 @@ TEST_F(ResultViews, AFailedSaveIsToldAndLeavesTheExistingFileAsItWas)
     prompts.files.push_back(path(QStringLiteral("nowhere/p")));
     prompts.answers.push_back(PromptAnswer::Ok);
     trigger("mnuEXPORTBMPitem");
-    EXPECT_EQ(ws().log.entries().last().text,
-              QStringLiteral("An error occured while trying to save the bitmap file: No such file or directory"));
+    EXPECT_EQ(
+        ws().log.entries().last().text,
+        QStringLiteral(
+            "An error occured while trying to save the bitmap file: No such file or directory"));
 }
 
 // Another paint device takes the same drawing: the seam for pictures in

@@ -1,5 +1,6 @@
+// clang-format off
 // Not compiled: the input of the core_includes_refuse_qt_modules test, which
-// expects cmake/CheckCoreIncludes.cmake to refuse lines 3 to 8 only.
+// expects cmake/CheckCoreIncludes.cmake to refuse lines 4 to 9 only.
 #include <QWidget>
 #include <QtWidgets/QWidget>
 #include <QtGui/QColor>

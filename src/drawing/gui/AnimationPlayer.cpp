@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-AnimationPlayer::AnimationPlayer(Hooks hooks, QObject *parent) : QObject(parent), m_hooks(std::move(hooks))
+AnimationPlayer::AnimationPlayer(Hooks hooks, QObject *parent)
+    : QObject(parent), m_hooks(std::move(hooks))
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &AnimationPlayer::step);

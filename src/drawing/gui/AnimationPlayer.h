@@ -16,10 +16,10 @@ class AnimationPlayer : public QObject {
     Q_OBJECT
 public:
     struct Hooks {
-        std::function<bool()> running;          // the running flag
-        std::function<bool()> shown;            // the drawing mode is still the animation
-        std::function<void(double)> showFrame;  // draws and shows the frame at phi
-        std::function<void()> stopped;          // the animation has ended
+        std::function<bool()> running;         // the running flag
+        std::function<bool()> shown;           // the drawing mode is still the animation
+        std::function<void(double)> showFrame; // draws and shows the frame at phi
+        std::function<void()> stopped;         // the animation has ended
     };
 
     AnimationPlayer(Hooks hooks, QObject *parent = nullptr);

@@ -30,7 +30,8 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
         const double pxPerCm = logicalDpi(this) / 2.54;
         // One pixel more than the bar, so its last line is on the surface.
-        setFixedSize(int(std::ceil(kBarWidthCm * pxPerCm)), int(std::ceil(kBarHeightCm * pxPerCm)) + 1);
+        setFixedSize(int(std::ceil(kBarWidthCm * pxPerCm)),
+                     int(std::ceil(kBarHeightCm * pxPerCm)) + 1);
         renew();
     }
     PainterCanvas canvas;

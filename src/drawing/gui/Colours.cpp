@@ -12,6 +12,7 @@ struct SystemColour {
 SystemColour systemColour(std::uint32_t n)
 {
     using P = QPalette;
+    // clang-format off
     switch (n) {
     case 0:  return {P::Active, P::Button};           // scroll bar
     case 1:  return {P::Active, P::Window};           // desktop
@@ -45,6 +46,7 @@ SystemColour systemColour(std::uint32_t n)
     case 30: return {P::Active, P::Window};           // menu bar
     default: return {P::Active, P::Window};           // unknown: the window surface
     }
+    // clang-format on
 }
 
 } // namespace

@@ -30,34 +30,33 @@ qreal screenDpi(const QWidget *w)
 }
 } // namespace
 
-DrawingArea::DrawingArea(QWidget *parent)
-    : QWidget(parent), d(std::make_unique<Private>())
+DrawingArea::DrawingArea(QWidget *parent) : QWidget(parent), m_d(std::make_unique<Private>())
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    d->canvas.resize(size(), devicePixelRatioF(), screenDpi(this));
-    d->canvas.setPalette(palette());
-    d->paletteKey = palette().cacheKey();
-    d->canvas.clear(d->background);
+    m_d->canvas.resize(size(), devicePixelRatioF(), screenDpi(this));
+    m_d->canvas.setPalette(palette());
+    m_d->paletteKey = palette().cacheKey();
+    m_d->canvas.clear(m_d->background);
 }
 
 DrawingArea::~DrawingArea() = default;
 
-Canvas &DrawingArea::canvas() { return d->canvas; }
-PainterCanvas &DrawingArea::painterCanvas() { return d->canvas; }
-double DrawingArea::widthCm() const { return d->canvas.widthCm(); }
-double DrawingArea::heightCm() const { return d->canvas.heightCm(); }
+Canvas &DrawingArea::canvas() { return m_d->canvas; }
+PainterCanvas &DrawingArea::painterCanvas() { return m_d->canvas; }
+double DrawingArea::widthCm() const { return m_d->canvas.widthCm(); }
+double DrawingArea::heightCm() const { return m_d->canvas.heightCm(); }
 
 void DrawingArea::setBackgroundColour(std::uint32_t colour)
 {
-    d->background = colour;
+    m_d->background = colour;
     update();
 }
 
 void DrawingArea::attachView(ViewTransform *view)
 {
-    d->view = view;
+    m_d->view = view;
     if (view) {
         view->areaWidth = widthCm();
         view->areaHeight = heightCm();
@@ -66,20 +65,20 @@ void DrawingArea::attachView(ViewTransform *view)
 
 void DrawingArea::setRubberRectangle(const QRectF &cm)
 {
-    d->rubberCm = cm.normalized();
+    m_d->rubberCm = cm.normalized();
     update();
 }
 
 void DrawingArea::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    d->canvas.resize(size(), devicePixelRatioF(), screenDpi(this));
-    d->canvas.setPalette(palette());
-    d->paletteKey = palette().cacheKey();
-    d->canvas.clear(d->background);
-    if (d->view) {
-        d->view->areaWidth = widthCm();
-        d->view->areaHeight = heightCm();
+    m_d->canvas.resize(size(), devicePixelRatioF(), screenDpi(this));
+    m_d->canvas.setPalette(palette());
+    m_d->paletteKey = palette().cacheKey();
+    m_d->canvas.clear(m_d->background);
+    if (m_d->view) {
+        m_d->view->areaWidth = widthCm();
+        m_d->view->areaHeight = heightCm();
     }
     emit resized();
 }
@@ -89,12 +88,12 @@ void DrawingArea::paintEvent(QPaintEvent *)
     // Moved to a screen of another pixel ratio or resolution, or the desktop
     // changed its colours (system colours in the picture): renew the picture
     // after this paint, and let the owner redraw it.
-    const bool stale = d->canvas.devicePixelRatio() != devicePixelRatioF()
-        || d->canvas.dpi() != screenDpi(this) || d->paletteKey != palette().cacheKey();
-    if (!d->renewQueued && stale) {
-        d->renewQueued = true;
+    const bool stale = m_d->canvas.devicePixelRatio() != devicePixelRatioF()
+        || m_d->canvas.dpi() != screenDpi(this) || m_d->paletteKey != palette().cacheKey();
+    if (!m_d->renewQueued && stale) {
+        m_d->renewQueued = true;
         QTimer::singleShot(0, this, [this] {
-            d->renewQueued = false;
+            m_d->renewQueued = false;
             QResizeEvent e(size(), size());
             resizeEvent(&e);
             update();
@@ -102,20 +101,22 @@ void DrawingArea::paintEvent(QPaintEvent *)
     }
 
     QPainter p(this);
-    const QImage &picture = d->canvas.image();
+    const QImage &picture = m_d->canvas.image();
     p.drawImage(QPointF(0, 0), picture);
     const QSizeF shown = QSizeF(picture.size()) / picture.devicePixelRatio();
-    const QColor background = resolveColour(d->background, palette());
+    const QColor background = resolveColour(m_d->background, palette());
     if (shown.width() < width())
         p.fillRect(QRectF(shown.width(), 0, width() - shown.width(), height()), background);
     if (shown.height() < height())
         p.fillRect(QRectF(0, shown.height(), width(), height() - shown.height()), background);
 
-    if (!d->rubberCm.isNull()) {
+    if (!m_d->rubberCm.isNull()) {
         // Dashed outline in the colour that stands out from the background.
-        const double k = d->canvas.pixelsPerCm();
-        const int x0 = int(std::floor(d->rubberCm.left() * k)), y0 = int(std::floor(d->rubberCm.top() * k));
-        const int x1 = int(std::floor(d->rubberCm.right() * k)), y1 = int(std::floor(d->rubberCm.bottom() * k));
+        const double k = m_d->canvas.pixelsPerCm();
+        const int x0 = int(std::floor(m_d->rubberCm.left() * k)),
+                  y0 = int(std::floor(m_d->rubberCm.top() * k));
+        const int x1 = int(std::floor(m_d->rubberCm.right() * k)),
+                  y1 = int(std::floor(m_d->rubberCm.bottom() * k));
         QPen pen(background.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DashLine);
         pen.setCosmetic(true);
         p.setPen(pen);
@@ -127,23 +128,20 @@ void DrawingArea::paintEvent(QPaintEvent *)
 
 void DrawingArea::mousePressEvent(QMouseEvent *event)
 {
-    const double k = d->canvas.pixelsPerCm();
+    const double k = m_d->canvas.pixelsPerCm();
     emit mousePressed(event->button(), event->position().x() / k, event->position().y() / k);
 }
 
 void DrawingArea::mouseMoveEvent(QMouseEvent *event)
 {
-    const double k = d->canvas.pixelsPerCm();
+    const double k = m_d->canvas.pixelsPerCm();
     emit mouseMoved(event->buttons(), event->position().x() / k, event->position().y() / k);
 }
 
 void DrawingArea::mouseReleaseEvent(QMouseEvent *event)
 {
-    const double k = d->canvas.pixelsPerCm();
+    const double k = m_d->canvas.pixelsPerCm();
     emit mouseReleased(event->button(), event->position().x() / k, event->position().y() / k);
 }
 
-void DrawingArea::mouseDoubleClickEvent(QMouseEvent *)
-{
-    emit doubleClicked();
-}
+void DrawingArea::mouseDoubleClickEvent(QMouseEvent *) { emit doubleClicked(); }

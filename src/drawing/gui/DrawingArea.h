@@ -2,10 +2,10 @@
 // The drawing area of the main window: shows the persistent picture, reports
 // mouse events in centimetres, and carries the overlays (rubber rectangle)
 // that are not part of the picture.
-#include <QWidget>
 #include <QRectF>
-#include <memory>
+#include <QWidget>
 #include <cstdint>
+#include <memory>
 
 class Canvas;
 class PainterCanvas;
@@ -50,5 +50,5 @@ protected:
 
 private:
     struct Private;
-    std::unique_ptr<Private> d;
+    std::unique_ptr<Private> m_d;
 };

@@ -27,10 +27,7 @@ PainterCanvas::PainterCanvas(QPaintDevice &device)
     m_logicalSize = QSize(qRound(device.width() / m_dpr), qRound(device.height() / m_dpr));
 }
 
-PainterCanvas::~PainterCanvas()
-{
-    endPainting();
-}
+PainterCanvas::~PainterCanvas() { endPainting(); }
 
 void PainterCanvas::resize(const QSize &logicalSize, qreal devicePixelRatio, qreal dpi)
 {
@@ -40,7 +37,8 @@ void PainterCanvas::resize(const QSize &logicalSize, qreal devicePixelRatio, qre
     m_dpi = dpi > 0 ? dpi : 96.0;
     m_pxPerCm = m_dpi / 2.54;
     m_target = &m_image;
-    const QSize physical(qCeil(m_logicalSize.width() * m_dpr), qCeil(m_logicalSize.height() * m_dpr));
+    const QSize physical(qCeil(m_logicalSize.width() * m_dpr),
+                         qCeil(m_logicalSize.height() * m_dpr));
     m_image = QImage(physical.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
     m_image.setDevicePixelRatio(m_dpr);
     // Fonts are sized in points against the image's resolution: make it the
@@ -85,10 +83,7 @@ void PainterCanvas::endPainting()
     }
 }
 
-QColor PainterCanvas::colour(std::uint32_t value) const
-{
-    return resolveColour(value, m_palette);
-}
+QColor PainterCanvas::colour(std::uint32_t value) const { return resolveColour(value, m_palette); }
 
 double PainterCanvas::widthCm() const { return m_logicalSize.width() / m_pxPerCm; }
 double PainterCanvas::heightCm() const { return m_logicalSize.height() / m_pxPerCm; }
@@ -168,7 +163,8 @@ int PainterCanvas::physicalLineWidth() const
 void PainterCanvas::applyPen(QPainter &p)
 {
     if (!m_penSet) {
-        m_pen = QPen(colour(m_fore), physicalLineWidth() / m_dpr, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        m_pen = QPen(colour(m_fore), physicalLineWidth() / m_dpr, Qt::SolidLine, Qt::RoundCap,
+                     Qt::RoundJoin);
         p.setPen(m_pen);
         m_penSet = true;
     }

@@ -25,7 +25,8 @@ class QPainter;
 
 class PainterCanvas : public Canvas {
 public:
-    explicit PainterCanvas(const QSize &logicalSize = QSize(), qreal devicePixelRatio = 1.0, qreal dpi = 96.0);
+    explicit PainterCanvas(const QSize &logicalSize = QSize(), qreal devicePixelRatio = 1.0,
+                           qreal dpi = 96.0);
     // Paints on `device`, which must outlive the canvas, at its size and
     // logical resolution; image() stays empty. finish() ends the painting,
     // which some devices need before their output is complete.
@@ -78,7 +79,7 @@ private:
     void applyPen(QPainter &p);
 
     QImage m_image;
-    QPaintDevice *m_target = &m_image;   // the own image or the caller's device
+    QPaintDevice *m_target = &m_image; // the own image or the caller's device
     std::unique_ptr<QPainter> m_painter;
     QSize m_logicalSize;
     qreal m_dpr = 1.0;

@@ -55,7 +55,8 @@ ResultViewControls::ResultViewControls(QWidget *area) : QWidget(area)
         connect(b, &QRadioButton::clicked, this, [this, q] { emit quantityChosen(q); });
     }
     m_plus = stepper(this, "+", "cmdPLUS", "Enlarge", "Enlarge the diagram or the deformation");
-    m_minus = stepper(this, "\u2212", "cmdMINUS", "Reduce", "Reduce the diagram or the deformation");
+    m_minus =
+        stepper(this, "\u2212", "cmdMINUS", "Reduce", "Reduce the diagram or the deformation");
     row->addWidget(m_plus);
     row->addWidget(m_minus);
     connect(m_plus, &QToolButton::clicked, this, &ResultViewControls::plusClicked);
@@ -83,10 +84,7 @@ void ResultViewControls::showGroups(bool steppers, bool quantities)
     }
 }
 
-void ResultViewControls::setQuantity(Quantity q)
-{
-    quantityButton(q)->setChecked(true);
-}
+void ResultViewControls::setQuantity(Quantity q) { quantityButton(q)->setChecked(true); }
 
 void ResultViewControls::setColours(const QColor &back, const QColor &text)
 {

@@ -6,9 +6,9 @@
 
 void frmMain::Button_Neo_arxeio()
 {
-    if (Offer_To_Save(m_ws, PromptIcon::None) == SaveOffer::Stop)
+    if (offerToSave(m_ws, PromptIcon::None) == SaveOffer::Stop)
         return;
-    New_Model(m_ws, *m_store);
+    newModel(m_ws, *m_store);
     Apply_View_Colours();
     returnToModelMode();
     RedrawDrawingArea();
@@ -18,26 +18,17 @@ void frmMain::Button_Neo_arxeio()
 
 void frmMain::Button_Anagnosi_Arxeiou()
 {
-    if (Offer_To_Save(m_ws, PromptIcon::None) == SaveOffer::Stop)
+    if (offerToSave(m_ws, PromptIcon::None) == SaveOffer::Stop)
         return;
-    if (Open_Model(m_ws) == ReadOutcome::Cancelled)
+    if (openModel(m_ws) == ReadOutcome::Cancelled)
         return;
     Apply_View_Colours();
     returnToModelMode();
     RedrawDrawingArea();
 }
 
-void frmMain::Button_Apothikefsi_Arxeiou()
-{
-    Save_Model(m_ws);
-}
+void frmMain::Button_Apothikefsi_Arxeiou() { saveModel(m_ws); }
 
-void frmMain::Save_As()
-{
-    Save_Model_As(m_ws);
-}
+void frmMain::saveAs() { saveModelAs(m_ws); }
 
-void frmMain::Exit()
-{
-    close();
-}
+void frmMain::exitProgram() { close(); }

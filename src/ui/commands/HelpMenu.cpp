@@ -18,7 +18,7 @@ QString frmMain::helpBookPath() const
     return {};
 }
 
-void frmMain::Help_Contents()
+void frmMain::helpContents()
 {
     const QString book = helpBookPath();
     if (book.isEmpty()) {
@@ -30,13 +30,13 @@ void frmMain::Help_Contents()
         m_ws.reportError(QStringLiteral("The help book could not be opened: ") + book);
 }
 
-void frmMain::Help_Web()
+void frmMain::helpWeb()
 {
     if (!m_services->openUrl(webAddress()))
         m_ws.reportError(QStringLiteral("The web page could not be opened: ") + webAddress());
 }
 
-void frmMain::Help_About()
+void frmMain::helpAbout()
 {
     const QString text = QStringLiteral("Corvane Kel.2D v") + versionString() + QStringLiteral("\n")
         + description() + QStringLiteral(".\n\n") + webAddress()

@@ -8,14 +8,11 @@
 #include "drawing/gui/PainterCanvas.h"
 #include "drawing/gui/PictureFile.h"
 
-void frmMain::copyPictureToClipboard()
-{
-    copyImageToClipboard(m_area->painterCanvas().image());
-}
+void frmMain::copyPictureToClipboard() { copyImageToClipboard(m_area->painterCanvas().image()); }
 
 void frmMain::savePictureAsBmp()
 {
     const QImage &picture = m_area->painterCanvas().image();
     savePicture(m_ws, bitmapPicture(),
-                 [&picture](const QString &fileName) { return writeBitmapFile(picture, fileName); });
+                [&picture](const QString &fileName) { return writeBitmapFile(picture, fileName); });
 }

@@ -34,12 +34,12 @@ QLayout *frmMain::buildDrawingRow(QWidget *central)
     connect(m_resultControls, &ResultViewControls::plusClicked, this, &frmMain::cmdPLUS);
     connect(m_resultControls, &ResultViewControls::minusClicked, this, &frmMain::cmdMINUS);
 
-    m_animation = new AnimationPlayer(
-        {.running = [this] { return m_animationRunning; },
-         .shown = [this] { return m_ws.drawingMode == ModeAnimation; },
-         .showFrame = [this](double phi) { showAnimationFrame(phi); },
-         .stopped = [this] { deformationAnimationEnded(); }},
-        this);
+    m_animation =
+        new AnimationPlayer({.running = [this] { return m_animationRunning; },
+                             .shown = [this] { return m_ws.drawingMode == ModeAnimation; },
+                             .showFrame = [this](double phi) { showAnimationFrame(phi); },
+                             .stopped = [this] { deformationAnimationEnded(); }},
+                            this);
     return row;
 }
 
@@ -57,7 +57,8 @@ void frmMain::applyResultViewColours()
 void frmMain::syncResultViewControls()
 {
     const std::int16_t mode = m_ws.drawingMode;
-    m_resultControls->showGroups(mode == ModeAxialForce || mode == ModeDeformed || mode == ModeAnimation,
+    m_resultControls->showGroups(mode == ModeAxialForce || mode == ModeDeformed
+                                     || mode == ModeAnimation,
                                  mode == ModeAxialForce || mode == ModeColourDiagram);
     m_resultControls->setQuantity(chosenQuantity(m_ws.settings));
     m_colourLegend->setVisible(mode == ModeColourDiagram);
@@ -73,7 +74,8 @@ void frmMain::drawPicture()
         RunDeformationAnimation();
         return;
     }
-    ::RedrawDrawingArea(m_ws, m_area->canvas(), RedrawExtras{&m_colourLegend->canvas(), m_animation->phase()});
+    ::RedrawDrawingArea(m_ws, m_area->canvas(),
+                        RedrawExtras{&m_colourLegend->canvas(), m_animation->phase()});
     m_colourLegend->bar()->update();
     m_area->update();
 }
@@ -165,7 +167,7 @@ void frmMain::deformationAnimationEnded()
     if (QAction *a = toolAction(QStringLiteral("Animate")))
         a->setEnabled(true);
     if (m_ws.drawingMode != ModeAnimation)
-        return;   // the command that changed the mode has drawn its picture
+        return; // the command that changed the mode has drawn its picture
     m_ws.drawingMode = ModeDeformed;
     m_status->setModeName(QStringLiteral("Deformed model"));
     RedrawDrawingArea();

@@ -10,14 +10,15 @@ void frmMain::Button_Epilisi()
     stopDeformationAnimation();
     if (m_ws.model.nodeCount == 0)
         return;
-    if (!Check_Unconnected_Nodes(m_ws.model, m_ws, [this] { RedrawDrawingArea(); }))
+    if (!checkUnconnectedNodes(m_ws.model, m_ws, [this] { RedrawDrawingArea(); }))
         return;
     Run_Analysis(m_ws);
 }
 
-void frmMain::Start_Calculator()
+void frmMain::startCalculator()
 {
     if (!m_services->startCalculator())
-        m_ws.reportWarning(QStringLiteral("No calculator program was found. Install one of "
-                                          "gnome-calculator, kcalc, galculator, mate-calc or xcalc."));
+        m_ws.reportWarning(
+            QStringLiteral("No calculator program was found. Install one of "
+                           "gnome-calculator, kcalc, galculator, mate-calc or xcalc."));
 }

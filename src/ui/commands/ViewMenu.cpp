@@ -23,10 +23,7 @@ void frmMain::Button_Zoom() { carryOut(m_gestures.toggle(ViewMode::Zoom)); }
 void frmMain::Button_Zoom_Window() { carryOut(m_gestures.toggle(ViewMode::ZoomWindow)); }
 void frmMain::Reset_Pointer() { setViewMode(ViewMode::None); }
 
-void frmMain::setViewMode(ViewMode mode)
-{
-    carryOut(m_gestures.setMode(mode));
-}
+void frmMain::setViewMode(ViewMode mode) { carryOut(m_gestures.setMode(mode)); }
 
 void frmMain::viewModeToggled(ViewMode mode, bool on)
 {
@@ -54,7 +51,7 @@ void frmMain::updateModeLook()
 void frmMain::Button_Zoom_Previous()
 {
     syncAreaSize();
-    if (ZoomPrevious(m_ws.view))
+    if (zoomPrevious(m_ws.view))
         RedrawDrawingArea();
 }
 
@@ -80,9 +77,10 @@ void frmMain::buildZoomMenu()
                  {"zoom", "Zoom", ViewMode::Zoom},
                  {"zoom_window", "Zoom Window", ViewMode::ZoomWindow}};
     for (const auto &m : modes) {
-        QAction *a = m_zoomMenu->addAction(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(m.icon))),
-                                           QString::fromLatin1(m.caption));
-        a->setCheckable(true);   // ticked while its mode is on, as on the tool bar
+        QAction *a = m_zoomMenu->addAction(
+            QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(m.icon))),
+            QString::fromLatin1(m.caption));
+        a->setCheckable(true); // ticked while its mode is on, as on the tool bar
         const ViewMode mode = m.mode;
         connect(a, &QAction::toggled, this, [this, mode](bool on) { viewModeToggled(mode, on); });
         m_modeActions.emplace_back(a, mode);
