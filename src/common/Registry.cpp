@@ -6,7 +6,6 @@
 
 #include <QStandardPaths>
 #include <QStringList>
-#include <cfloat>
 #include <cmath>
 
 // ------------------------------------------------------------ the store
@@ -97,24 +96,6 @@ std::optional<bool> readBool(const QString &text)
     return std::nullopt;
 }
 
-// Scales and the grid spacing: a leading number that fits a single.
-std::optional<float> readSingle(const QString &text)
-{
-    const auto number = nf::tryLeadingNumber(text);
-    if (!number || std::fabs(*number) > FLT_MAX)
-        return std::nullopt;
-    return static_cast<float>(*number);
-}
-
-// 16-bit fields: rounded to the nearest integer, halves to even.
-std::optional<std::int16_t> readInt16(const QString &text)
-{
-    const auto number = nf::tryLeadingNumber(text);
-    if (!number)
-        return std::nullopt;
-    return nf::toInt16(*number);
-}
-
 // A 32-bit colour, either as its signed text (system colours are negative)
 // or as an unsigned value.
 std::optional<double> readColour(const QString &text)
@@ -131,22 +112,24 @@ QString colourText(double colour)
 }
 
 // The stored text as a value of the row's field; nothing when it is
-// unreadable or outside the range the View options dialog accepts.
+// unreadable or outside the range the View options dialog accepts. Numbers
+// are held as the field holds them: scales and the grid spacing in single
+// precision, counts rounded to whole numbers (halves to even).
 std::optional<double> readStored(const SettingRow &row, const QString &text)
 {
-    std::optional<double> value;
     switch (row.kind()) {
     case SettingKind::Boolean:
         if (const auto b = readBool(text))
-            value = *b ? 1.0 : 0.0;
-        break;
-    case SettingKind::Single: value = readSingle(text); break;
-    case SettingKind::Int16: value = readInt16(text); break;
-    case SettingKind::Colour: return readColour(text);
-    }
-    if (value && !row.range.contains(*value))
+            return *b ? 1.0 : 0.0;
         return std::nullopt;
-    return value;
+    case SettingKind::Colour: return readColour(text);
+    case SettingKind::Single:
+    case SettingKind::Int16: break;
+    }
+    const auto number = nf::tryLeadingNumber(text);
+    if (!number || !row.accepts(*number))
+        return std::nullopt;
+    return row.held(*number);
 }
 
 } // namespace

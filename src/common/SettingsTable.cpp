@@ -1,5 +1,9 @@
 #include "common/SettingsTable.h"
 
+#include "common/NumberForms.h"
+
+#include <cfloat>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -100,6 +104,31 @@ void SettingRow::setValue(Settings &s, double v) const
                    [&](double Settings::*m) { s.*m = v; },
                },
                member);
+}
+
+std::optional<double> SettingRow::held(double number) const
+{
+    if (!std::isfinite(number))
+        return std::nullopt;
+    switch (kind()) {
+    case SettingKind::Boolean: return number != 0 ? 1.0 : 0.0;
+    case SettingKind::Single:
+        if (std::fabs(number) > FLT_MAX)
+            return std::nullopt;
+        return static_cast<double>(static_cast<float>(number));
+    case SettingKind::Int16:
+        if (const auto whole = nf::toInt16(number))
+            return static_cast<double>(*whole);
+        return std::nullopt;
+    case SettingKind::Colour: break;
+    }
+    return number;
+}
+
+bool SettingRow::accepts(double number) const
+{
+    const auto v = held(number);
+    return v && range.contains(*v);
 }
 
 std::span<const SettingRow> settingRows() { return kRows; }

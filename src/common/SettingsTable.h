@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <span>
 #include <variant>
 
@@ -65,6 +66,15 @@ struct SettingRow {
     double value(const Settings &s) const;
     // Stores v, which must already be a value of the field's kind.
     void setValue(Settings &s, double v) const;
+    // A number as the field holds it: narrowed to single precision, or
+    // rounded to a 16-bit whole number (halves to even). Nothing when the
+    // field cannot hold it (not finite, too large for the type).
+    std::optional<double> held(double number) const;
+    // Whether the field can hold the number and the value it holds lies in
+    // the range: what typed text and stored text must pass alike, so that
+    // 1e39 (infinite as a single), 1e-50 (zero as a single) or 0.4 frames
+    // (zero frames once rounded) never reach the drawing.
+    bool accepts(double number) const;
 };
 
 // Every row, in the order Load_Settings reads the store.

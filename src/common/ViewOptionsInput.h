@@ -30,6 +30,18 @@ public:
     const QString &text(const SettingRow &row) const { return m_texts[settingRowIndex(row)]; }
     double choice(const SettingRow &row) const { return row.value(m_choices); }
 
+    // Every control as a setting ("Apply"): numeric fields read by the
+    // leading-number rule and held as their fields hold them. Meant for
+    // checked input; a field the checks would refuse gives its factory value.
+    Settings toSettings() const;
+    // "Restore": the factory options, except the colour diagram's three
+    // colours, which keep what the swatches show.
+    void restore();
+    // Whether the control of a field takes input now: the grid spacing while
+    // "Grid" is checked, the constraint style while "Constraints" is, the
+    // decimal places while "Show values" is; every other control always.
+    bool isEnabled(SettingMember member) const;
+
 private:
     explicit ViewOptionsInput(const Settings &choices);
 
@@ -38,5 +50,8 @@ private:
 };
 
 // Runs the dialog's checks in order on the numeric fields, each read by the
-// leading-number rule; returns the first that fails, or Ok.
+// leading-number rule; returns the first that fails, or Ok. A number the
+// field cannot hold, or holds as a value outside its range (1e39 or 1e-50
+// in a single-precision scale, 0.4 animation frames, which round to none),
+// fails the field's check.
 ViewOptionsCheck checkViewOptions(const ViewOptionsInput &input);

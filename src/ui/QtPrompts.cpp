@@ -1,7 +1,8 @@
 #include "ui/QtPrompts.h"
 
+#include "ui/dialogs/frmXROMATA.h"
+
 #include <QApplication>
-#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -89,11 +90,8 @@ std::optional<QString> QtPrompts::saveFile(const QString &title, const QString &
 
 std::optional<unsigned> QtPrompts::colour(unsigned start)
 {
-    // The program's colours are 0x00BBGGRR: red in the lowest byte.
-    const QColor initial(start & 0xFF, (start >> 8) & 0xFF, (start >> 16) & 0xFF);
-    const QColor chosen = QColorDialog::getColor(initial, m_parent);
-    if (!chosen.isValid())
+    frmXROMATA chooser(start, m_parent);
+    if (chooser.exec() != QDialog::Accepted)
         return std::nullopt;
-    return static_cast<unsigned>(chosen.red()) | (static_cast<unsigned>(chosen.green()) << 8)
-        | (static_cast<unsigned>(chosen.blue()) << 16);
+    return chooser.selection();
 }

@@ -65,6 +65,11 @@ public:
     // Tools (commands/ToolsMenu.cpp)
     void Button_Epilisi();
     void startCalculator();
+    // View options (commands/OptionsCommands.cpp)
+    void Button_Rithmiseis();
+    // After the View options dialog changed the settings: colours, status
+    // switches and the drawing follow them.
+    void viewOptionsApplied();
     // Help (commands/HelpMenu.cpp)
     void helpContents();
     void helpWeb();

@@ -189,7 +189,7 @@ TEST_F(Registry, DefaultButtonWritesForms)
     ViewOptionsInput in;
     in.text(&Settings::Ena_cm_posa_STRAIN) = QStringLiteral("0.00001");
     in.text(&Settings::Ena_cm_posa_STRESS) = QStringLiteral(" 20000 units");
-    in.text(&Settings::Animation_Frames) = QStringLiteral("0.4");
+    in.text(&Settings::Animation_Frames) = QStringLiteral("2.5");
     in.flag(&Settings::nai_graf_stir) = false;
     in.flag(&Settings::nai_miki) = true;
     in.colour(&Settings::xroma_background) = 2147483662.0; // system colour 14 held unsigned
@@ -205,7 +205,7 @@ TEST_F(Registry, DefaultButtonWritesForms)
         "Ena_cm_posa_Strain=1E-05",
         "Ena_cm_posa_Stress=20000",
         "Ena_cm_posa_FORCE=100",
-        "Animation_Frames=0.4",
+        "Animation_Frames=2.5",
         "nai_graf_stir=False",
         "nai_aksones=True",
         "xroma_background=-2147483634",
@@ -218,8 +218,8 @@ TEST_F(Registry, DefaultButtonWritesForms)
     for (const char *line : lines)
         EXPECT_TRUE(ini.contains(line)) << line << "\n" << ini.toStdString();
 
-    // What the button wrote is what the next start-up loads, with the one
-    // value the program cannot use (0.4 frames) falling back.
+    // What the button wrote is what the next start-up loads, the frames
+    // rounded as the field holds them.
     Settings s;
     Load_Settings(s, SettingsStore(path()));
     Settings expected;
@@ -229,6 +229,7 @@ TEST_F(Registry, DefaultButtonWritesForms)
     expected.nai_miki = true;
     expected.xroma_background = -2147483634.0;
     expected.Xroma_Thlipsis = 65280;
+    expected.Animation_Frames = 2;
     EXPECT_EQ(s, expected);
 }
 
