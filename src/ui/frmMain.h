@@ -163,6 +163,7 @@ private:
     // The result views' widgets (commands/ResultViewCommands.cpp).
     QLayout *buildDrawingRow(QWidget *central);
     void syncResultViewControls();
+    void showDrawingModeName();
     void applyResultViewColours();
     // The picture of the drawing mode, with the controls the mode shows.
     void drawPicture();

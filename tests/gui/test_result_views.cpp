@@ -10,12 +10,14 @@
 #include "drawing/gui/ColourLegendPanel.h"
 #include "drawing/gui/PainterCanvas.h"
 #include "drawing/gui/ResultViewControls.h"
+#include "ui/dialogs/frmSXEDIASI.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include <csignal>
@@ -164,6 +166,30 @@ TEST_F(ResultViews, AnotherViewTakesOverTheDrawingAreaAtOnce)
     EXPECT_TRUE(window->toolAction(QStringLiteral("Animate"))->isEnabled());
     QTest::qWait(60);
     EXPECT_EQ(picture(), colourDiagram);
+}
+
+// Apply in the View options turns the animation into the still deformed
+// model: the mode panel and the controls follow the new mode.
+TEST_F(ResultViews, ViewOptionsApplyShowsTheStillDeformedModelByName)
+{
+    ws().settings.Animation_Frames = 500;
+    trigger("mnuANIMATEitem");
+    ASSERT_TRUE(animation()->isPlaying());
+    bool applied = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto *dialog = qobject_cast<frmSXEDIASI *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QAbstractButton *>(QStringLiteral("applyButton"))->click();
+        applied = true;
+        dialog->reject();
+    });
+    trigger("mnuRITHMISEISitem");
+    ASSERT_TRUE(applied);
+    EXPECT_FALSE(animation()->isPlaying());
+    EXPECT_EQ(ws().drawingMode, ModeDeformed);
+    EXPECT_EQ(panel("mode")->text(), QStringLiteral(" Deformed model"));
+    EXPECT_TRUE(window->toolAction(QStringLiteral("Animate"))->isEnabled());
+    EXPECT_TRUE(steppersShown());
 }
 
 TEST_F(ResultViews, AnimationPlaysOneFrameARefreshAndKeepsTheWindowAlive)

@@ -82,12 +82,30 @@ void frmMain::drawPicture()
 
 // ------------------------------------------------------- the mode commands
 
+// The status bar's mode panel names the drawing mode; a change of mode by
+// any command (the View options' Apply turns the animation into the still
+// deformed model) shows the new name through here.
+void frmMain::showDrawingModeName()
+{
+    switch (m_ws.drawingMode) {
+    case ModeAxialForce: m_status->setModeName(QStringLiteral("Axial force Diagram [N]")); break;
+    case ModeDeformed: m_status->setModeName(QStringLiteral("Deformed model")); break;
+    case ModeColourDiagram:
+        m_status->setModeName(QStringLiteral("Color Diagram: Compression / Tension"));
+        break;
+    case ModeAnimation:
+        m_status->setModeName(QStringLiteral("Deformation Animation: Press [ESC] to Cancel"));
+        break;
+    default: m_status->setModeName(QStringLiteral("Model")); break;
+    }
+}
+
 void frmMain::Button_N()
 {
     stopDeformationAnimation();
     Ask_Reanalyse();
     m_ws.drawingMode = ModeAxialForce;
-    m_status->setModeName(QStringLiteral("Axial force Diagram [N]"));
+    showDrawingModeName();
     RedrawDrawingArea();
 }
 
@@ -96,7 +114,7 @@ void frmMain::Button_CT()
     stopDeformationAnimation();
     Ask_Reanalyse();
     m_ws.drawingMode = ModeColourDiagram;
-    m_status->setModeName(QStringLiteral("Color Diagram: Compression / Tension"));
+    showDrawingModeName();
     RedrawDrawingArea();
 }
 
@@ -105,7 +123,7 @@ void frmMain::Button_Deform()
     stopDeformationAnimation();
     Ask_Reanalyse();
     m_ws.drawingMode = ModeDeformed;
-    m_status->setModeName(QStringLiteral("Deformed model"));
+    showDrawingModeName();
     RedrawDrawingArea();
 }
 
@@ -115,7 +133,7 @@ void frmMain::Button_animate()
     if (m_ws.model.nodeCount <= 1)
         return;
     m_ws.drawingMode = ModeAnimation;
-    m_status->setModeName(QStringLiteral("Deformation Animation: Press [ESC] to Cancel"));
+    showDrawingModeName();
     RedrawDrawingArea();
 }
 
@@ -169,6 +187,6 @@ void frmMain::deformationAnimationEnded()
     if (m_ws.drawingMode != ModeAnimation)
         return; // the command that changed the mode has drawn its picture
     m_ws.drawingMode = ModeDeformed;
-    m_status->setModeName(QStringLiteral("Deformed model"));
+    showDrawingModeName();
     RedrawDrawingArea();
 }
