@@ -43,19 +43,24 @@ const CommandRow kCommands[] = {
 
     // Model
     {.id = "mnuEAitem", .menu = "Model", .caption = "E,A Element Groups", .toolKey = "EA",
-     .toolPlace = 9, .toolTip = "E,A Element Groups", .icon = "groups", .toolSeparatorBefore = true},
+     .toolPlace = 9, .toolTip = "E,A Element Groups", .icon = "groups", .handler = &M::Button_EA,
+     .toolSeparatorBefore = true},
     {.id = "mnuKOMBOIitem", .menu = "Model", .caption = "Nodes", .toolKey = "Komboi",
-     .toolPlace = 10, .toolTip = "Nodes", .icon = "nodes"},
+     .toolPlace = 10, .toolTip = "Nodes", .icon = "nodes", .handler = &M::Button_Komboi},
     {.id = "mnuSTOIXEIAitem", .menu = "Model", .caption = "Elements", .toolKey = "Stoixeia",
-     .toolPlace = 11, .toolTip = "Elements", .icon = "elements"},
+     .toolPlace = 11, .toolTip = "Elements", .icon = "elements", .handler = &M::Button_Stoixeia},
     {.id = "mnuEPIKOMBIAitem", .menu = "Model", .caption = "Nodal Loads", .toolKey = "Epikombia",
-     .toolPlace = 12, .toolTip = "Nodal Loads", .icon = "loads"},
+     .toolPlace = 12, .toolTip = "Nodal Loads", .icon = "loads", .handler = &M::Button_Epikombia},
 
     // Tools
-    {.id = "mnuMETAKINISIitem", .menu = "Tools", .caption = "Move nodes", .icon = "move_nodes"},
-    {.id = "mnuSIGXONEFSIitem", .menu = "Tools", .caption = "Merge nodes", .icon = "merge_nodes"},
-    {.id = "mnuCOINCNODESitem", .menu = "Tools/Check", .caption = "Coincident nodes"},
-    {.id = "mnuCOINCELEMENTSitem", .menu = "Tools/Check", .caption = "Coincident elements"},
+    {.id = "mnuMETAKINISIitem", .menu = "Tools", .caption = "Move nodes", .icon = "move_nodes",
+     .handler = &M::moveNodes},
+    {.id = "mnuSIGXONEFSIitem", .menu = "Tools", .caption = "Merge nodes", .icon = "merge_nodes",
+     .handler = &M::mergeNodes},
+    {.id = "mnuCOINCNODESitem", .menu = "Tools/Check", .caption = "Coincident nodes",
+     .handler = &M::checkCoincidentNodes},
+    {.id = "mnuCOINCELEMENTSitem", .menu = "Tools/Check", .caption = "Coincident elements",
+     .handler = &M::checkCoincidentElements},
     {.id = "mnuEPILISIitem", .menu = "Tools", .caption = "Analyze", .toolKey = "Epilisi",
      .toolPlace = 19, .toolTip = "Analyze", .icon = "analyse", .handler = &M::Button_Epilisi,
      .menuSeparatorBefore = true, .toolSeparatorBefore = true},
@@ -94,7 +99,7 @@ const CommandRow kCommands[] = {
      .toolKey = "ZoomBestFit", .toolPlace = 8, .toolTip = "Zoom Extents", .icon = "zoom_extents",
      .handler = &M::Button_Zoom_Best_Fit},
     {.id = "tbAPOTELESMATAitem", .toolKey = "Apotelesmata", .toolPlace = 20,
-     .toolTip = "Data - Results", .icon = "results"},
+     .toolTip = "Data - Results", .icon = "results", .handler = &M::Button_Apotelesmata},
 
     // Help
     {.id = "mnuCONTENTSitem", .menu = "Help", .caption = "Contents",

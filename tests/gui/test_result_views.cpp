@@ -192,6 +192,38 @@ TEST_F(ResultViews, ViewOptionsApplyShowsTheStillDeformedModelByName)
     EXPECT_TRUE(steppersShown());
 }
 
+// An E,A group deletion hides the quantity buttons and keeps the mode; an
+// element deletion returns to the model drawing. A diagram command shows
+// the buttons again.
+TEST_F(ResultViews, EditingHidesTheQuantityButtonsUntilADiagramCommand)
+{
+    // clang-format off
+    const struct {
+        const char *view;
+        EditEffects effects;
+        std::int16_t mode;
+        bool steppers;
+    } rows[] = {
+        {"mnuNitem", {.redraw = true, .hideQuantityButtons = true}, ModeAxialForce, true},
+        {"tbCTitem", {.redraw = true, .hideQuantityButtons = true}, ModeColourDiagram, false},
+        {"mnuNitem", {.redraw = true, .modelDrawing = true}, ModeModel, false},
+    };
+    // clang-format on
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.view);
+        trigger(r.view);
+        ASSERT_TRUE(quantitiesShown());
+        window->carryOutEdit(r.effects);
+        EXPECT_EQ(ws().drawingMode, r.mode);
+        EXPECT_FALSE(quantitiesShown());
+        EXPECT_EQ(steppersShown(), r.steppers);
+        window->RedrawDrawingArea(); // another redraw keeps them hidden
+        EXPECT_FALSE(quantitiesShown());
+    }
+    trigger("tbCTitem");
+    EXPECT_TRUE(quantitiesShown());
+}
+
 TEST_F(ResultViews, AnimationPlaysOneFrameARefreshAndKeepsTheWindowAlive)
 {
     ws().settings.Animation_Frames = 5;

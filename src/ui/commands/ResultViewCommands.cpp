@@ -57,11 +57,17 @@ void frmMain::applyResultViewColours()
 void frmMain::syncResultViewControls()
 {
     const std::int16_t mode = m_ws.drawingMode;
-    m_resultControls->showGroups(mode == ModeAxialForce || mode == ModeDeformed
-                                     || mode == ModeAnimation,
-                                 mode == ModeAxialForce || mode == ModeColourDiagram);
+    m_resultControls->showGroups(
+        mode == ModeAxialForce || mode == ModeDeformed || mode == ModeAnimation,
+        !m_quantityButtonsHidden && (mode == ModeAxialForce || mode == ModeColourDiagram));
     m_resultControls->setQuantity(chosenQuantity(m_ws.settings));
     m_colourLegend->setVisible(mode == ModeColourDiagram);
+}
+
+void frmMain::hideQuantityButtons()
+{
+    m_quantityButtonsHidden = true;
+    syncResultViewControls();
 }
 
 void frmMain::drawPicture()
@@ -104,6 +110,7 @@ void frmMain::Button_N()
 {
     stopDeformationAnimation();
     Ask_Reanalyse();
+    m_quantityButtonsHidden = false;
     m_ws.drawingMode = ModeAxialForce;
     showDrawingModeName();
     RedrawDrawingArea();
@@ -113,6 +120,7 @@ void frmMain::Button_CT()
 {
     stopDeformationAnimation();
     Ask_Reanalyse();
+    m_quantityButtonsHidden = false;
     m_ws.drawingMode = ModeColourDiagram;
     showDrawingModeName();
     RedrawDrawingArea();
