@@ -125,7 +125,7 @@ void frmMain::buildWindow()
     m_area->setObjectName(QStringLiteral("drawingArea"));
     m_area->setAccessibleName(QStringLiteral("Drawing"));
     m_area->setCursor(Qt::CrossCursor);
-    column->addWidget(m_area, 1);
+    column->addLayout(buildDrawingRow(central), 1);
     column->addLayout(buildLogRow(central));
     setCentralWidget(central);
 
@@ -285,9 +285,8 @@ void frmMain::Ask_Reanalyse()
 
 void frmMain::Apply_View_Colours()
 {
-    // The controls that lie over the drawing area (diagram legend and
-    // quantity buttons) take the same colours when they come.
     m_area->setBackgroundColour(colourValue(m_ws.settings.xroma_background));
+    applyResultViewColours();
 }
 
 void frmMain::syncAreaSize()
@@ -315,8 +314,7 @@ void frmMain::RedrawDrawingArea()
 {
     m_pictureOwed = false;
     syncAreaSize();
-    ::RedrawDrawingArea(m_ws, m_area->canvas());
-    m_area->update();
+    drawPicture();
 }
 
 void frmMain::QuickRedraw()
