@@ -11,7 +11,7 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libeigen3-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 fuzz_packages=(clang libclang-rt-14-dev)
 bench_packages=(liblapack-dev)   # the reference solver of the benchmarks only
