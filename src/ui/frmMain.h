@@ -14,6 +14,7 @@
 #include <vector>
 
 class DrawingArea;
+struct FreeMotion;
 class LogView;
 class MainStatusBar;
 class ModelMouseTool;
@@ -30,6 +31,7 @@ struct frmMainOptions {
     PlatformServices *services = nullptr; // null: the desktop
     QString commandLine;                  // a model file to open, may be empty
     QString helpFallbackDir;              // help book of an uninstalled build
+    QString desktopRecentList;            // empty: the desktop's recently-used.xbel
 };
 
 class frmMain : public QMainWindow, private MainWindowHooks {
@@ -49,6 +51,9 @@ public:
     void Button_Apothikefsi_Arxeiou();
     void saveAs();
     void exitProgram();
+    // Open with the file named (empty: the open dialog asks): the offer to
+    // save first, then the file is read.
+    void openModelFile(const QString &file);
     // View (commands/ViewMenu.cpp)
     void Button_Xeraki();
     void Button_Zoom();
@@ -69,6 +74,15 @@ public:
     void helpContents();
     void helpWeb();
     void helpAbout();
+
+    // Recent files and dropped model files (commands/RecentFilesMenu.cpp)
+    // A file chosen from "Recent files": opened, or, when it is gone, told
+    // and taken off the list.
+    void openRecentFile(const QString &file);
+    // A model file was opened or saved under this name: first in "Recent
+    // files" and in the desktop's list of recent documents.
+    void rememberFile(const QString &file);
+    QMenu *recentFilesMenu() const { return m_recentMenu; }
 
     // Clears the running flag of the deformation animation; the animation
     // stops at its next check point.
@@ -108,6 +122,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // MainWindowHooks
@@ -134,6 +150,13 @@ private:
     void onDoubleClicked();
     void carryOut(GestureSteps steps);
 
+    // commands/RecentFilesMenu.cpp
+    void buildRecentFilesMenu();
+    void fillRecentFilesMenu();
+    // commands/ToolsMenu.cpp: the first free motion of a mechanism over the
+    // model, until the next redraw.
+    void showFreeMotion(const FreeMotion &motion);
+
     Workspace m_ws;
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<UserPrompts> m_ownPrompts;
@@ -152,6 +175,9 @@ private:
     // The view modes' actions: tool bar and View menu, and the zoom menu.
     std::vector<std::pair<QAction *, ViewMode>> m_modeActions;
     ModelMouseTool *m_mouseTool = nullptr;
+
+    QMenu *m_recentMenu = nullptr;
+    QString m_desktopRecentList;
 
     ViewGestures m_gestures;
     bool m_animationRunning = false; // the deformation animation, when it comes
