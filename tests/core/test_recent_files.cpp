@@ -24,33 +24,23 @@ void writeAll(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-struct Bookmark {
-    QString href, added, modified, mime, app;
-};
-
-// The bookmarks of a list in their order; nothing if it does not parse.
-std::optional<QVector<Bookmark>> bookmarks(const QString &path)
+// One line per bookmark, "href added visited type name exec", in the list's
+// order; "(error)" when it does not parse.
+QStringList bookmarks(const QString &path)
 {
     QXmlStreamReader r(readAll(path));
-    QVector<Bookmark> out;
+    QStringList out;
+    const QStringList keys = {"href", "added", "visited", "type", "name", "exec"};
     while (!r.atEnd()) {
         if (r.readNext() != QXmlStreamReader::StartElement)
             continue;
-        const auto a = r.attributes();
-        if (r.name() == QLatin1String("bookmark") && r.namespaceUri().isEmpty())
-            out.push_back({a.value("href").toString(),
-                           a.value("added").toString(),
-                           a.value("modified").toString(),
-                           {},
-                           {}});
-        else if (r.name() == QLatin1String("mime-type"))
-            out.back().mime = a.value("type").toString();
-        else if (r.name() == QLatin1String("application"))
-            out.back().app = a.value("name").toString() + u' ' + a.value("exec").toString();
+        if (r.name() == QLatin1String("bookmark"))
+            out << QString();
+        for (const QString &key : keys)
+            if (r.attributes().hasAttribute(key))
+                out.last() += r.attributes().value(key).toString() + u' ';
     }
-    if (r.hasError())
-        return std::nullopt;
-    return out;
+    return r.hasError() ? QStringList{"(error)"} : out;
 }
 
 } // namespace
@@ -80,9 +70,8 @@ TEST(RecentFiles, StoredListSkipsWhatCannotBeAModelPath)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         QTemporaryDir dir;
-        const QString ini = dir.filePath("store.ini");
-        writeAll(ini, row.ini);
-        EXPECT_EQ(loadRecentFiles(SettingsStore(ini)), row.files);
+        writeAll(dir.filePath("store.ini"), row.ini);
+        EXPECT_EQ(loadRecentFiles(SettingsStore(dir.filePath("store.ini"))), row.files);
     }
 }
 
@@ -91,75 +80,54 @@ TEST(RecentFiles, MostRecentFirstOnceAndAtMostEight)
     QStringList files;
     for (int i = 1; i <= 9; ++i)
         files = withRecentFile(files, QStringLiteral("/m/%1.kel").arg(i));
-    EXPECT_EQ(files.size(), kMaxRecentFiles);
-    EXPECT_EQ(files.first(), "/m/9.kel");
-    EXPECT_EQ(files.last(), "/m/2.kel");
-
     files = withRecentFile(files, QStringLiteral("/m/x/../5.kel"));
-    EXPECT_EQ(files.mid(0, 3), (QStringList{"/m/5.kel", "/m/9.kel", "/m/8.kel"}));
-    EXPECT_EQ(files.size(), kMaxRecentFiles);
     files = withoutRecentFile(files, QStringLiteral("/m/9.kel"));
-    EXPECT_EQ(files.mid(0, 2), (QStringList{"/m/5.kel", "/m/8.kel"}));
+    EXPECT_EQ(files,
+              (QStringList{"/m/5.kel", "/m/8.kel", "/m/7.kel", "/m/6.kel", "/m/4.kel", "/m/3.kel",
+                           "/m/2.kel"}));
 
-    // Written and read back; a shorter list empties the keys it no longer uses.
+    // Written and read back; a shorter list empties the keys it no longer
+    // uses, and the display settings stay.
     QTemporaryDir dir;
     const QString ini = dir.filePath("store.ini");
     SettingsStore store(ini);
     store.setValue(kSettingsSection, QStringLiteral("nai_grid"), QStringLiteral("0"));
-    ASSERT_TRUE(saveRecentFiles(store, files));
-    EXPECT_EQ(loadRecentFiles(SettingsStore(ini)), files);
-    ASSERT_TRUE(saveRecentFiles(store, files.mid(0, 1)));
-    EXPECT_EQ(loadRecentFiles(SettingsStore(ini)), files.mid(0, 1));
+    for (const QStringList &list : {files, files.mid(0, 1)}) {
+        ASSERT_TRUE(saveRecentFiles(store, list));
+        EXPECT_EQ(loadRecentFiles(SettingsStore(ini)), list);
+    }
     EXPECT_EQ(SettingsStore(ini).value(kSettingsSection, QStringLiteral("nai_grid")), "0");
 }
 
-TEST(DesktopRecentFiles, MakesTheListAndRenewsAnEntry)
+TEST(DesktopRecentFiles, MakesTheListAndRenewsAnEntryKeepingTheOthers)
 {
     QTemporaryDir dir;
     const QString list = dir.filePath("share/recently-used.xbel");
     const QDateTime first(QDate(2026, 3, 1), QTime(10, 0), Qt::UTC);
-    const QDateTime later(QDate(2026, 3, 2), QTime(11, 30), Qt::UTC);
-
     ASSERT_TRUE(addDesktopRecentFile(list, "/models/a b.kel", first));
-    auto marks = bookmarks(list);
-    ASSERT_TRUE(marks);
-    ASSERT_EQ(marks->size(), 1);
-    EXPECT_EQ(marks->at(0).href, "file:///models/a%20b.kel");
-    EXPECT_EQ(marks->at(0).added, "2026-03-01T10:00:00.000Z");
-    EXPECT_EQ(marks->at(0).mime, "application/x-kel2d");
-    EXPECT_EQ(marks->at(0).app, "kel2d 'kel2d %f'");
+    const QString ours = "file:///models/a%20b.kel 2026-03-01T10:00:00.000Z ";
+    const QString app = "application/x-kel2d kel2d 'kel2d %f' ";
+    EXPECT_EQ(bookmarks(list), QStringList{ours + "2026-03-01T10:00:00.000Z " + app});
 
     // Another program's entry stays as it was; ours moves to the end, its
     // first use kept.
-    QByteArray text = readAll(list);
     const QByteArray foreign =
-        "<bookmark href=\"file:///x/other.txt\" added=\"2020-01-01T00:00:00Z\" "
-        "modified=\"2020-01-01T00:00:00Z\" visited=\"2020-01-01T00:00:00Z\"><!-- keep -->"
+        "<bookmark href=\"file:///x/o.txt\" added=\"2020-01-01T00:00:00Z\"><!-- keep -->"
         "<info><metadata owner=\"http://freedesktop.org\"><mime:mime-type type=\"text/plain\"/>"
-        "</metadata></info></bookmark>";
-    text.replace("</xbel>", foreign + "\n</xbel>");
-    writeAll(list, text);
-    ASSERT_TRUE(addDesktopRecentFile(list, "/models/a b.kel", later));
-    marks = bookmarks(list);
-    ASSERT_TRUE(marks);
-    ASSERT_EQ(marks->size(), 2);
-    EXPECT_EQ(marks->at(0).href, "file:///x/other.txt");
-    EXPECT_EQ(marks->at(0).mime, "text/plain");
-    EXPECT_EQ(marks->at(1).href, "file:///models/a%20b.kel");
-    EXPECT_EQ(marks->at(1).added, "2026-03-01T10:00:00.000Z");
-    EXPECT_EQ(marks->at(1).modified, "2026-03-02T11:30:00.000Z");
+        "</metadata></info></bookmark>\n</xbel>";
+    writeAll(list, readAll(list).replace("</xbel>", foreign));
+    ASSERT_TRUE(addDesktopRecentFile(list, "/models/a b.kel", first.addDays(1)));
+    EXPECT_EQ(bookmarks(list),
+              (QStringList{"file:///x/o.txt 2020-01-01T00:00:00Z text/plain ",
+                           ours + "2026-03-02T10:00:00.000Z " + app}));
     EXPECT_TRUE(readAll(list).contains("<!-- keep -->"));
 }
 
 TEST(DesktopRecentFiles, LeavesAListItCannotParseUntouched)
 {
-    const QByteArray rows[] = {
-        "<?xml version=\"1.0\"?><xbel version=\"1.0\"><bookmark href=\"file:///a\">",
-        "<?xml version=\"1.0\"?><other/>",
-        "not xml at all",
-        "",
-    };
-    for (const QByteArray &bytes : rows) {
+    for (const QByteArray &bytes :
+         {QByteArray("<?xml version=\"1.0\"?><xbel version=\"1.0\"><bookmark href=\"file:///a\">"),
+          QByteArray("<?xml version=\"1.0\"?><other/>"), QByteArray("not xml"), QByteArray()}) {
         SCOPED_TRACE(bytes.toStdString());
         QTemporaryDir dir;
         const QString list = dir.filePath("recently-used.xbel");
