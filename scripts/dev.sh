@@ -89,7 +89,10 @@ fuzz)
         seeds=()
         [ -d "$corpus" ] && seeds=("$corpus")
         echo "Fuzzing $name for ${seconds}s"
+        # A crashing input is kept under build/, never in the source tree.
+        mkdir -p "$here/build/fuzz/artifacts"
         "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+            -artifact_prefix="$here/build/fuzz/artifacts/$name-" \
             -print_final_stats=1 "$work" "${seeds[@]}" 2>&1 | tail -n 12
         rm -rf "$work"
     done

@@ -1,8 +1,9 @@
 #pragma once
 // How the core talks to the user and to the main window: the message log,
 // the message boxes and dialogs, and the window's caption, analyse button,
-// busy pointer and log repaint. An operation that tells the user something
-// takes an Interaction; the Workspace is one.
+// busy pointer and log repaint, and the recorder of model edits. An operation
+// that tells the user something takes an Interaction; the Workspace is one.
+#include "common/EditRecorder.h"
 #include "common/MainWindowHooks.h"
 #include "common/MessageLog.h"
 #include "common/UserPrompts.h"
@@ -20,6 +21,8 @@ public:
     // Not owned; null restores the harmless defaults.
     void setPrompts(UserPrompts *p) { m_prompts = p ? p : &m_silentPrompts; }
     void setHooks(MainWindowHooks *h) { m_hooks = h ? h : &m_noHooks; }
+    EditRecorder &edits() { return *m_edits; }
+    void setEditRecorder(EditRecorder *r) { m_edits = r ? r : &m_noRecorder; }
 
     // Shows a message box with the program title and writes the same text
     // to the log: the way every rejected input, warning and failure is told.
@@ -35,8 +38,25 @@ public:
     }
 
 private:
+    friend class EditStep;
+
     SilentPrompts m_silentPrompts;
     MainWindowHooks m_noHooks;
     UserPrompts *m_prompts = &m_silentPrompts;
     MainWindowHooks *m_hooks = &m_noHooks;
+    EditRecorder m_noRecorder;
+    EditRecorder *m_edits = &m_noRecorder;
+    int m_editDepth = 0; // open EditSteps
 };
+
+inline EditStep::EditStep(Interaction &user, const QString &label) : m_user(user)
+{
+    if (m_user.m_editDepth++ == 0)
+        m_user.edits().begin(label);
+}
+
+inline EditStep::~EditStep()
+{
+    if (--m_user.m_editDepth == 0)
+        m_user.edits().end();
+}

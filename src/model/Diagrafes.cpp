@@ -3,11 +3,8 @@
 #include "common/MessageLog.h"
 #include "model/Model.h"
 
-namespace {
-
-// "<what> deleted: #n." and, when later items moved down, the old numbers of
-// the items that were renumbered.
-QString deletionLine(const QString &singular, const QString &plural, int n, int count)
+// The numbers after "renumbered" are the old numbers of the items that moved.
+QString deletionText(const QString &singular, const QString &plural, int n, int count)
 {
     QString text = QStringLiteral("%1 deleted: #%2.").arg(singular).arg(n);
     if (n == count - 1)
@@ -17,7 +14,15 @@ QString deletionLine(const QString &singular, const QString &plural, int n, int 
     return text;
 }
 
-} // namespace
+QString nodeDeletionText(int n, int count)
+{
+    return deletionText(QStringLiteral("Node"), QStringLiteral("Nodes"), n, count);
+}
+
+QString elementDeletionText(int e, int count)
+{
+    return deletionText(QStringLiteral("Element"), QStringLiteral("Elements"), e, count);
+}
 
 void Diagrafi_Kombou(Model &m, MessageLog &log, int n)
 {
@@ -42,7 +47,7 @@ void Diagrafi_Kombou(Model &m, MessageLog &log, int n)
             el.nj -= 1;
     }
 
-    log.append(deletionLine(QStringLiteral("Node"), QStringLiteral("Nodes"), n, count), LogGreen);
+    log.append(nodeDeletionText(n, count), LogGreen);
     m.nodeCount = static_cast<std::int16_t>(count - 1);
     m.modelChanged = true;
 }
@@ -57,8 +62,7 @@ void Diagrafi_Stoixeiou(Model &m, MessageLog &log, int e)
         m.elements[k - 1] = m.elements[k];
     m.elements[count] = Element{};
 
-    log.append(deletionLine(QStringLiteral("Element"), QStringLiteral("Elements"), e, count),
-               LogGreen);
+    log.append(elementDeletionText(e, count), LogGreen);
     m.elementCount = static_cast<std::int16_t>(count - 1);
     m.modelChanged = true;
 }

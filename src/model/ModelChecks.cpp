@@ -15,6 +15,16 @@ int firstUnconnectedNode(const Model &model)
     return 0;
 }
 
+namespace {
+
+void deleteUnconnectedNode(Model &model, Interaction &user, int n)
+{
+    EditStep step(user, nodeDeletionText(n, model.nodeCount));
+    Diagrafi_Kombou(model, user.log, n);
+}
+
+} // namespace
+
 bool checkUnconnectedNodes(Model &model, Interaction &user, const std::function<void()> &redraw)
 {
     // Each Yes removes one node, so the loop ends after at most node-count
@@ -37,7 +47,7 @@ bool checkUnconnectedNodes(Model &model, Interaction &user, const std::function<
 
         switch (answer) {
         case PromptAnswer::Yes:
-            Diagrafi_Kombou(model, user.log, n);
+            deleteUnconnectedNode(model, user, n);
             if (redraw)
                 redraw();
             break; // and look again from node 1

@@ -5,6 +5,7 @@
 // command handlers are defined by menu in src/ui/commands/.
 #include "common/MainWindowHooks.h"
 #include "drawing/ViewGestures.h"
+#include "model/EditForms.h"
 #include "ui/Commands.h"
 #include "workspace/Workspace.h"
 
@@ -65,6 +66,24 @@ public:
     // Tools (commands/ToolsMenu.cpp)
     void Button_Epilisi();
     void startCalculator();
+    // Model, and the Tools menu's move, merge and checks
+    // (commands/ModelMenu.cpp). The nodes, elements and loads dialogs open
+    // on a given node or element for the drawing area's item menu; 0 opens
+    // them as the menu does.
+    void Button_EA();
+    void Button_Komboi();
+    void Button_Komboi(int node);
+    void Button_Stoixeia();
+    void Button_Stoixeia(int element);
+    void Button_Epikombia();
+    void Button_Epikombia(int node);
+    void moveNodes();
+    void mergeNodes();
+    void checkCoincidentNodes();
+    void checkCoincidentElements();
+    // What an editing dialog's action asks of the window: back to the model
+    // drawing, the diagram quantity buttons hidden, a redraw.
+    void carryOutEdit(const EditEffects &effects);
     // View options (commands/OptionsCommands.cpp)
     void Button_Rithmiseis();
     // After the View options dialog changed the settings: colours, status

@@ -1,0 +1,34 @@
+#pragma once
+// The nodal loads dialog ("Nodal loads"): sets, changes and removes the load
+// of one node. A thin window over LoadForm.
+#include "model/LoadForm.h"
+#include "ui/dialogs/EditingDialog.h"
+
+#include <functional>
+#include <memory>
+
+class Workspace;
+namespace Ui {
+class frmEPIKOMBIO;
+}
+
+class frmEPIKOMBIO : public EditingDialog {
+    Q_OBJECT
+public:
+    frmEPIKOMBIO(Workspace &ws, EffectsHandler onEffects, QWidget *parent = nullptr);
+    ~frmEPIKOMBIO() override;
+
+    // Shows `node` as the dialog opens (0: node 1).
+    void openOn(int node = 0);
+
+private:
+    void connectControls();
+    void act(const std::function<void()> &action);
+    void readFields();
+    void showForm();
+    void showLoadedNodes();
+    QWidget *fieldWidget(LoadField field) const;
+
+    std::unique_ptr<Ui::frmEPIKOMBIO> m_ui;
+    LoadForm m_form;
+};

@@ -1,0 +1,35 @@
+#pragma once
+// The nodes dialog ("Nodes"): adds, changes and deletes one node with its
+// constraints and springs. A thin window over NodeForm, which holds what
+// the dialog shows and does.
+#include "model/NodeForm.h"
+#include "ui/dialogs/EditingDialog.h"
+
+#include <functional>
+#include <memory>
+
+class Workspace;
+namespace Ui {
+class frmKomboi;
+}
+
+class frmKomboi : public EditingDialog {
+    Q_OBJECT
+public:
+    frmKomboi(Workspace &ws, EffectsHandler onEffects, QWidget *parent = nullptr);
+    ~frmKomboi() override;
+
+    // Shows `node` as the dialog opens (0: the new-node entry).
+    void openOn(int node = 0);
+
+private:
+    void connectControls();
+    // Widgets to form, the action, form to widgets.
+    void act(const std::function<void()> &action);
+    void readFields();
+    void showForm();
+    QWidget *fieldWidget(NodeField field) const;
+
+    std::unique_ptr<Ui::frmKomboi> m_ui;
+    NodeForm m_form;
+};

@@ -1,0 +1,33 @@
+#pragma once
+// The E,A groups dialog ("E,A Element Groups"): adds, changes and deletes
+// one group. A thin window over GroupForm.
+#include "model/GroupForm.h"
+#include "ui/dialogs/EditingDialog.h"
+
+#include <functional>
+#include <memory>
+
+class Workspace;
+namespace Ui {
+class frmOmades;
+}
+
+class frmOmades : public EditingDialog {
+    Q_OBJECT
+public:
+    frmOmades(Workspace &ws, EffectsHandler onEffects, QWidget *parent = nullptr);
+    ~frmOmades() override;
+
+    // Shows the new-group entry as the dialog opens.
+    void openOn();
+
+private:
+    void connectControls();
+    void act(const std::function<void()> &action);
+    void readFields();
+    void showForm();
+    QWidget *fieldWidget(GroupField field) const;
+
+    std::unique_ptr<Ui::frmOmades> m_ui;
+    GroupForm m_form;
+};

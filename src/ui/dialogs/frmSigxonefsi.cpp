@@ -1,0 +1,54 @@
+#include "ui/dialogs/frmSigxonefsi.h"
+
+#include "ui_frmSigxonefsi.h"
+#include "workspace/Workspace.h"
+
+frmSigxonefsi::frmSigxonefsi(Workspace &ws, EffectsHandler onEffects, QWidget *parent)
+    : EditingDialog(std::move(onEffects), parent), m_ui(std::make_unique<Ui::frmSigxonefsi>()),
+      m_form(ws.model, ws)
+{
+    m_ui->setupUi(this);
+    makeNumberBox(m_ui->nodeBBox);
+    makeNumberBox(m_ui->nodeABox);
+    prepare();
+    connect(m_ui->nodeBBox, &QComboBox::activated, this, [this] {
+        readFields();
+        m_form.chooseNodeB();
+        showForm();
+    });
+    connect(m_ui->applyButton, &QPushButton::clicked, this, [this] {
+        readFields();
+        m_form.pressApply();
+        showForm();
+    });
+    connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+frmSigxonefsi::~frmSigxonefsi() = default;
+
+void frmSigxonefsi::openOn()
+{
+    m_form.open();
+    showForm();
+}
+
+void frmSigxonefsi::readFields()
+{
+    m_form.fields = MergeInput{m_ui->nodeBBox->currentText(), m_ui->nodeABox->currentText(),
+                               m_ui->deleteBBox->isChecked(), m_ui->midpointBox->isChecked()};
+}
+
+void frmSigxonefsi::showForm()
+{
+    showNumberBox(m_ui->nodeBBox, m_form.nodeEntries(), m_form.fields.nodeB);
+    showNumberBox(m_ui->nodeABox, m_form.nodeEntries(), m_form.fields.nodeA);
+    QWidget *field = nullptr;
+    switch (m_form.focus) {
+    case MergeField::NodeB: field = m_ui->nodeBBox; break;
+    case MergeField::NodeA: field = m_ui->nodeABox; break;
+    case MergeField::Apply: field = m_ui->applyButton; break;
+    case MergeField::None: break;
+    }
+    moveFocus(field, m_form.selectAll);
+    carryOut(m_form.effects);
+}

@@ -1,0 +1,171 @@
+// The coincident-nodes and coincident-elements checks of the Tools menu:
+// the tolerance and its limits, the pair boxes in their order, the summary,
+// and the early stop.
+#include "common/NumberForms.h"
+#include "core/EditingFixture.h"
+#include "model/CoincidenceChecks.h"
+
+#include <cmath>
+
+namespace {
+
+const QString kTolerancePrompt = QStringLiteral("Give the value for tolerance (Max. distance for "
+                                                "which two nodes are considered to coincide).\n\n"
+                                                "(Value between [0 , 0.001], Default=10E-5)");
+
+TEST(CoincidentNodes, ToleranceIsClampedAndPairsAreShownInOrder)
+{
+    const struct {
+        const char *name;
+        std::optional<QString> answer;
+        const char *toleranceBox; // nullptr: none
+        std::vector<const char *> pairs;
+        const char *summary;
+    } rows[] = {
+        {"cancelled: the default",
+         std::nullopt,
+         "Tolerance = 10E-5 (Default value).",
+         {"1 and #2", "1 and #3", "2 and #3"},
+         "The search for coincident nodes is completed. 3 incidences of coincident nodes were "
+         "found. (Tolerance = "
+         "1E-05)."},
+        {"empty: the default",
+         QString(),
+         "Tolerance = 10E-5 (Default value).",
+         {"1 and #2", "1 and #3", "2 and #3"},
+         "The search for coincident nodes is completed. 3 incidences of coincident nodes were "
+         "found. (Tolerance = "
+         "1E-05)."},
+        {"above the maximum",
+         QStringLiteral("0.5"),
+         "Tolerance = 0.001 (Maximum value).",
+         {"1 and #2", "1 and #3", "1 and #4", "2 and #3", "2 and #4", "3 and #4"},
+         "The search for coincident nodes is completed. 6 incidences of coincident nodes were "
+         "found. (Tolerance = "
+         "0.001)."},
+        {"below the minimum: exact only",
+         QStringLiteral("-1"),
+         "Tolerance = 0 (Minimum value).",
+         {"1 and #2"},
+         "The search for coincident nodes is completed. 1 incidences of coincident nodes were "
+         "found. (Tolerance = "
+         "0)."},
+        {"no number reads 0",
+         QStringLiteral("abc"),
+         nullptr,
+         {"1 and #2"},
+         "The search for coincident nodes is completed. 1 incidences of coincident nodes were "
+         "found. (Tolerance = "
+         "0)."},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        Editing t;
+        // Three nodes at one point (one a hair apart), a fourth 0.0008 away.
+        t.nodes({{1, 1}, {1, 1}, {1.000001f, 1}, {1.0008f, 1}});
+        t.prompts.inputs.push_back(r.answer);
+        t.okBoxes(int(r.pairs.size()) + (r.toleranceBox ? 2 : 1));
+
+        ASSERT_EQ(checkCoincidentNodes(t.model(), t.ws), int(r.pairs.size()));
+
+        ASSERT_EQ(t.prompts.shown.size(), r.pairs.size() + (r.toleranceBox ? 3 : 2));
+        EXPECT_EQ(t.prompts.shown[0].text, kTolerancePrompt);
+        EXPECT_EQ(t.prompts.shown[0].title, "Corvane Kel.2D");
+        EXPECT_EQ(t.prompts.shown[0].extra, "");
+        size_t k = 1;
+        if (r.toleranceBox) {
+            EXPECT_EQ(t.prompts.shown[k].text, QLatin1String(r.toleranceBox));
+            EXPECT_EQ(t.prompts.shown[k].icon, PromptIcon::Information);
+            EXPECT_EQ(t.prompts.shown[k++].title, "");
+        }
+        for (const char *pair : r.pairs) {
+            EXPECT_TRUE(t.prompts.shown[k].text.startsWith(
+                QStringLiteral("Nodes: #%1 theoretically coincide.\n\n"
+                               "Distance between them D= ")
+                    .arg(QLatin1String(pair))))
+                << t.prompts.shown[k].text.toStdString();
+            EXPECT_EQ(t.prompts.shown[k].icon, PromptIcon::None);
+            EXPECT_EQ(t.prompts.shown[k++].title, "");
+        }
+        EXPECT_EQ(t.prompts.shown[k].text, QLatin1String(r.summary));
+        EXPECT_EQ(t.prompts.shown[k].icon, PromptIcon::Information);
+        // Only the summary goes to the log.
+        EXPECT_EQ(t.lines(), (Lines{{QLatin1String(r.summary), LogRed}}));
+        EXPECT_EQ(t.prompts.unscripted, 0);
+    }
+}
+
+TEST(CoincidentNodes, DistanceIsWrittenInTheGeneralForm)
+{
+    Editing t;
+    t.nodes({{0, 0}, {0.0003f, 0.0004f}});
+    t.prompts.inputs.push_back(QStringLiteral("0.001"));
+    t.okBoxes(2);
+    checkCoincidentNodes(t.model(), t.ws);
+    EXPECT_EQ(
+        t.prompts.shown[1].text,
+        QStringLiteral("Nodes: #1 and #2 theoretically coincide.\n\nDistance between them D= %1")
+            .arg(nf::generalDouble(std::hypot(double(0.0003f), double(0.0004f)))));
+}
+
+TEST(CoincidentElements, PairsInEitherDirectionAndTheEarlyStop)
+{
+    using A = PromptAnswer;
+    const QString first =
+        QStringLiteral("The elements #1 and #3 between nodes #1 and #2 coincide. One of them must "
+                       "be deleted.");
+    const QString second =
+        QStringLiteral("The elements #2 and #4 between nodes #2 and #3 coincide. One of them must "
+                       "be deleted.");
+    const QString summary =
+        QStringLiteral("The search for coincident elements is completed. 2 incidences of "
+                       "coincident elements were found.");
+    const struct {
+        const char *name;
+        std::vector<PromptAnswer> answers;
+        std::optional<int> found;
+        Lines lines;
+    } rows[] = {
+        {"to the end",
+         {A::Yes, A::Yes, A::Ok},
+         2,
+         {{first, LogRed}, {second, LogRed}, {summary, LogRed}}},
+        {"No stops without a summary", {A::No}, std::nullopt, {{first, LogRed}}},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        Editing t;
+        t.nodes({{0, 0}, {1, 0}, {2, 0}});
+        // (1,2) and (2,1) coincide, (2,3) and (3,2) too; (1,3) matches none.
+        t.elements({{1, 2, 1}, {2, 3, 1}, {2, 1, 1}, {3, 2, 1}, {1, 3, 1}});
+        t.prompts.answers.assign(r.answers.begin(), r.answers.end());
+
+        EXPECT_EQ(checkCoincidentElements(t.model(), t.ws), r.found);
+
+        EXPECT_EQ(t.lines(), r.lines);
+        const auto boxes = t.prompts.messages();
+        ASSERT_EQ(boxes.size(), r.answers.size());
+        EXPECT_EQ(boxes[0].text,
+                  first + QStringLiteral("\nShall the search for coincident elements continue?"));
+        EXPECT_EQ(boxes[0].buttons, PromptButtons::YesNo);
+        EXPECT_EQ(boxes[0].icon, PromptIcon::Information);
+        EXPECT_EQ(boxes[0].title, "");
+        EXPECT_EQ(t.prompts.unscripted, 0);
+    }
+}
+
+TEST(CoincidenceChecks, NeedNodesOrElements)
+{
+    Editing t;
+    t.okBoxes();
+    EXPECT_EQ(checkCoincidentNodes(t.model(), t.ws), std::nullopt);
+    t.expectRefused(QStringLiteral("No nodes have been defined yet."));
+
+    Editing u;
+    u.nodes({{0, 0}});
+    u.okBoxes();
+    EXPECT_EQ(checkCoincidentElements(u.model(), u.ws), std::nullopt);
+    u.expectRefused(QStringLiteral("No elements have been defined yet."));
+}
+
+} // namespace

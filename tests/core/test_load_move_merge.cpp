@@ -1,0 +1,337 @@
+// Nodal loads, moving and merging nodes: the log lines, the refusals of
+// numbers that name no node and of values beyond single precision, and the
+// merge's scan that leaves no element joining a node to itself.
+#include "core/EditingFixture.h"
+#include "model/LoadForm.h"
+#include "model/MoveMerge.h"
+#include "model/TypedNumbers.h"
+
+#include <tuple>
+
+namespace {
+
+TEST(LoadEditing, ApplyChoosesItsLineByTheOldAndTypedValues)
+{
+    const struct {
+        const char *name;
+        float oldFx, oldFy;
+        const char *fx, *fy;
+        Lines lines;
+    } rows[] = {
+        {"new load", 0, 0, "5", "", {{"New loads on node #2, Fx= 5", LogDarkBlue}}},
+        {"new load quoted as typed",
+         0,
+         0,
+         " 5abc",
+         "-1E1",
+         {{"New loads on node #2, Fx=  5abc, Fy= -1E1", LogDarkBlue}}},
+        {"same values again", 5, 0, "5", "", {}},
+        {"changed, Fx to 0", 5, 3, "0", "3", {{"* Loads on node #2, Fy= 3", LogDarkBlue}}},
+        {"both to 0", 5, 3, "", "0", {{"Loads deleted on node #2", LogGreen}}},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        Editing t;
+        t.nodes({{0, 0}, {1, 0}, {2, 0}});
+        t.model().nodes[2].fx = r.oldFx;
+        t.model().nodes[2].fy = r.oldFy;
+        LoadForm form(t.model(), t.ws);
+        form.open(2);
+        form.fields.fx = QLatin1String(r.fx);
+        form.fields.fy = QLatin1String(r.fy);
+
+        form.pressApply();
+
+        EXPECT_EQ(t.lines(), r.lines);
+        EXPECT_EQ(t.model().nodes[2].fx, float(typed::number(QString::fromLatin1(r.fx))));
+        EXPECT_EQ(t.model().nodes[2].fy, float(typed::number(QString::fromLatin1(r.fy))));
+        // Also an Apply that changed nothing marks the model, redraws and
+        // moves on.
+        EXPECT_TRUE(t.model().modelChanged);
+        EXPECT_TRUE(form.effects.redraw);
+        EXPECT_EQ(form.fields.node, "3");
+        EXPECT_EQ(t.steps.labels.size(), r.lines.size());
+    }
+}
+
+TEST(LoadForm, MovesOnWrapsAndDeletes)
+{
+    Editing t;
+    t.nodes({{0, 0}, {1, 0}, {2, 0}});
+    t.model().nodes[1].fy = -10;
+    LoadForm form(t.model(), t.ws);
+    form.open();
+    EXPECT_EQ(form.fields.node, "1");
+    EXPECT_EQ(form.fields.fx, "");
+    EXPECT_EQ(form.fields.fy, "-10");
+    EXPECT_EQ(form.loaded(), std::vector<int>{1});
+
+    form.selectNode(3);
+    form.fields.fx = QStringLiteral("2.5");
+    form.pressApply();
+    EXPECT_EQ(form.fields.node, "1"); // after the last node, node 1
+    EXPECT_EQ(form.loaded(), (std::vector<int>{1, 3}));
+
+    form.pressDelete(); // node 1 shows its load
+    EXPECT_EQ(t.model().nodes[1], (Node{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(form.loaded(), std::vector<int>{3});
+    EXPECT_EQ(form.fields.node, "2");
+
+    t.okBoxes();
+    t.steps.labels.clear();
+    form.pressDelete(); // node 2 has none
+    t.expectRefused(QStringLiteral("There is no load to delete on node #2"));
+    EXPECT_EQ(form.focus, LoadField::Apply);
+    EXPECT_EQ(t.lines().at(1), (std::pair<QString, int>{"Loads deleted on node #1", LogGreen}));
+}
+
+TEST(LoadEditing, RefusesNodesThatDoNotExistAndForcesBeyondSinglePrecision)
+{
+    const struct {
+        const char *node, *fx, *fy;
+        const char *message;
+        LoadField focus;
+    } rows[] = {
+        {"4", "1", "", "There is no node #4.", LoadField::Node},
+        {"0", "1", "", "There is no node #0.", LoadField::Node},
+        {"1.5", "1", "", "There is no node #1.5.", LoadField::Node},
+        {"abc", "1", "", "There is no node #abc.", LoadField::Node},
+        {"1", "1e39", "", "The value given for Fx is unacceptable.", LoadField::Fx},
+        {"1", "", "-4e38", "The value given for Fy is unacceptable.", LoadField::Fy},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.message);
+        for (bool del : {false, true}) {
+            Editing t;
+            t.nodes({{0, 0}, {1, 0}, {2, 0}});
+            const Model before = t.model();
+            LoadInput in{QLatin1String(r.node), QLatin1String(r.fx), QLatin1String(r.fy)};
+            t.okBoxes();
+            const LoadApplied applied =
+                del ? deleteLoad(t.model(), t.ws, in) : applyLoad(t.model(), t.ws, in);
+            if (del && r.focus != LoadField::Node) {
+                // Delete empties the forces before it applies.
+                EXPECT_TRUE(applied.verdict.ok);
+                continue;
+            }
+            EXPECT_EQ(applied.verdict.field, r.focus);
+            t.expectRefused(QString::fromUtf8(r.message));
+            EXPECT_TRUE(t.model().sameData(before));
+            EXPECT_FALSE(t.model().modelChanged);
+        }
+    }
+}
+
+TEST(MoveNodes, MovesTheRangeOrRefuses)
+{
+    const struct {
+        const char *name;
+        MoveInput in;
+        const char *line; // logged, or refused with `message`
+        const char *message;
+        MoveField focus;
+        std::vector<float> xs; // x of nodes 1..3 afterwards
+    } rows[] = {
+        {"range",
+         {"2", "3", "1.5", ""},
+         "Moved nodes: #2 to #3, dx=1.5, dy=0",
+         nullptr,
+         MoveField::None,
+         {0, 2.5f, 3.5f}},
+        {"no offset does nothing",
+         {"1", "4", "", "0"},
+         nullptr,
+         nullptr,
+         MoveField::None,
+         {0, 1, 2}},
+        {"first after last moves none",
+         {"3", "2", "1", "1"},
+         "Moved nodes: #3 to #2, dx=1, dy=1",
+         nullptr,
+         MoveField::None,
+         {0, 1, 2}},
+        {"first that is no node",
+         {"0", "2", "1", ""},
+         nullptr,
+         "There is no node #0.",
+         MoveField::First,
+         {0, 1, 2}},
+        {"last that is no node",
+         {"1", "5", "1", ""},
+         nullptr,
+         "There is no node #5.",
+         MoveField::Last,
+         {0, 1, 2}},
+        {"offset beyond single precision",
+         {"1", "2", "", "1e39"},
+         nullptr,
+         "The value given for dy is unacceptable.",
+         MoveField::Dy,
+         {0, 1, 2}},
+        {"a node would leave the range",
+         {"1", "4", "3e38", ""},
+         nullptr,
+         "The value given for dx is unacceptable.",
+         MoveField::Dx,
+         {0, 1, 2}},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        Editing t;
+        t.nodes({{0, 0}, {1, 0}, {2, 0}, {1e38f, 0}});
+        t.okBoxes(r.message ? 1 : 0);
+        bool changed = false;
+
+        const MoveVerdict verdict = moveNodes(t.model(), t.ws, r.in, changed);
+
+        EXPECT_EQ(verdict.field, r.focus);
+        if (r.message)
+            t.expectRefused(QString::fromUtf8(r.message));
+        else if (r.line)
+            EXPECT_EQ(t.lines(), (Lines{{QString::fromUtf8(r.line), LogDarkBlue}}));
+        else
+            EXPECT_TRUE(t.lines().empty());
+        EXPECT_EQ(changed, r.line != nullptr);
+        EXPECT_EQ(t.model().modelChanged, r.line != nullptr);
+        for (int n = 1; n <= 3; ++n)
+            EXPECT_EQ(t.model().nodes[n].x, r.xs[n - 1]) << n;
+    }
+}
+
+TEST(MergeNodes, JoinsBIntoAWithAndWithoutDeletion)
+{
+    using A = PromptAnswer;
+    const QString joining = QStringLiteral("Between nodes to be merged there is element #2.");
+    const struct {
+        const char *name;
+        MergeInput in;
+        std::vector<PromptAnswer> answers;
+        Lines lines;
+        std::vector<Element> elements; // afterwards
+        int nodesLeft;
+        bool changed;
+    } rows[] = {
+        {"B deleted, A renumbered",
+         {"2", "5", true, false},
+         {},
+         {{"Node #2 merged in node #5.", LogDarkBlue},
+          {"Node deleted: #2. Nodes renumbered: #3 to #6.", LogGreen}},
+         {{1, 4, 1}, {4, 3, 1}, {3, 4, 1}},
+         5,
+         true},
+        {"B kept",
+         {"2", "5", false, false},
+         {},
+         {{"Node #2 merged in node #5.", LogDarkBlue}},
+         {{1, 5, 1}, {5, 4, 1}, {4, 5, 1}},
+         6,
+         true},
+        {"A = B does nothing",
+         {"3", "3", true, true},
+         {},
+         {},
+         {{1, 2, 1}, {2, 4, 1}, {4, 2, 1}},
+         6,
+         false},
+        // The second joining element moves into the first one's number and
+        // is still found, so no element joins node 4 to itself.
+        {"two joining elements, OK twice",
+         {"2", "4", false, false},
+         {A::Ok, A::Ok},
+         {{joining, LogRed},
+          {"Element deleted: #2. Elements renumbered: #3.", LogGreen},
+          {joining, LogRed},
+          {"Element deleted: #2.", LogGreen},
+          {"Node #2 merged in node #4.", LogDarkBlue}},
+         {{1, 4, 1}},
+         6,
+         true},
+        {"Cancel at once changes nothing",
+         {"4", "2", true, false},
+         {A::Cancel},
+         {{joining, LogRed}},
+         {{1, 2, 1}, {2, 4, 1}, {4, 2, 1}},
+         6,
+         false},
+        {"Cancel keeps what went before",
+         {"2", "4", true, false},
+         {A::Ok, A::Cancel},
+         {{joining, LogRed},
+          {"Element deleted: #2. Elements renumbered: #3.", LogGreen},
+          {joining, LogRed}},
+         {{1, 2, 1}, {4, 2, 1}},
+         6,
+         true},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        Editing t;
+        t.nodes({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}});
+        t.groups(1);
+        t.elements({{1, 2, 1}, {2, 4, 1}, {4, 2, 1}});
+        t.prompts.answers.assign(r.answers.begin(), r.answers.end());
+        bool changed = false;
+
+        EXPECT_TRUE(mergeNodes(t.model(), t.ws, r.in, changed).ok);
+
+        EXPECT_EQ(t.lines(), r.lines);
+        EXPECT_EQ(changed, r.changed);
+        ASSERT_EQ(t.model().elementCount, int(r.elements.size()));
+        for (size_t e = 0; e < r.elements.size(); ++e)
+            EXPECT_EQ(t.model().elements[e + 1], r.elements[e]) << e + 1;
+        EXPECT_EQ(t.model().nodeCount, r.nodesLeft);
+        EXPECT_EQ(t.prompts.unscripted, 0);
+        for (const ShownPrompt &box : t.prompts.messages()) {
+            EXPECT_EQ(box.text,
+                      joining
+                          + QStringLiteral("\nDo you want this element to be deleted in order for "
+                                           "the nodes to be merged?"));
+            EXPECT_EQ(box.icon, PromptIcon::Question);
+            EXPECT_EQ(box.buttons, PromptButtons::OkCancel);
+        }
+        // One step, also when it was cancelled half-way.
+        EXPECT_EQ(t.steps.labels.size(), r.lines.empty() ? 0u : 1u);
+    }
+}
+
+TEST(MergeNodes, MidpointMovesAAndRefusesNodesThatDoNotExist)
+{
+    Editing t;
+    t.nodes({{0, 0}, {1, 1}, {2, 4}});
+    bool changed = false;
+    MergeForm form(t.model(), t.ws);
+    form.open();
+    form.fields = MergeInput{"1", "3", true, true};
+    form.pressApply();
+    EXPECT_EQ(t.model().nodes[2], (Node{1, 2, 0, 0, 0, 0})); // old node 3, now 2
+    EXPECT_EQ(form.fields.nodeA, "1");                       // both boxes back on node 1
+    EXPECT_EQ(
+        t.lines(),
+        (Lines{{"Node #1 merged in node #3.", LogDarkBlue},
+               {QStringLiteral("Node #3 moved to the middle of segment A\u0392."), LogDarkBlue},
+               {"Node deleted: #1. Nodes renumbered: #2 to #3.", LogGreen}}));
+
+    for (const auto &[b, a, field] : {std::tuple{"0", "1", MergeField::NodeB},
+                                      {"2", "7", MergeField::NodeA},
+                                      {"x", "1", MergeField::NodeB}}) {
+        Editing u;
+        u.nodes({{0, 0}, {1, 1}});
+        u.okBoxes();
+        const MergeVerdict verdict =
+            mergeNodes(u.model(), u.ws, MergeInput{b, a, true, true}, changed);
+        EXPECT_EQ(verdict.field, field);
+        u.expectRefused(QStringLiteral("There is no node #%1.")
+                            .arg(QLatin1String(field == MergeField::NodeB ? b : a)));
+        EXPECT_FALSE(changed);
+    }
+}
+
+TEST(MoveMerge, NeedANode)
+{
+    Editing t;
+    t.okBoxes();
+    EXPECT_FALSE(nodesDefined(t.model(), t.ws));
+    t.expectRefused(QStringLiteral("No nodes have been defined yet."));
+}
+
+} // namespace

@@ -1,0 +1,335 @@
+// Adding, changing and deleting nodes: the validation order, the log lines,
+// the deletion with its elements, and the nodes dialog's form.
+#include "core/EditingFixture.h"
+#include "model/NodeForm.h"
+
+namespace {
+
+NodeInput node(const char *number, const char *x, const char *y, const char *kx = "",
+               const char *ky = "", bool fixedX = false, bool fixedY = false)
+{
+    return {QLatin1String(number),
+            QLatin1String(x),
+            QLatin1String(y),
+            QLatin1String(kx),
+            QLatin1String(ky),
+            fixedX,
+            fixedY};
+}
+
+TEST(NodeEditing, RefusalsComeInTheirOrderAndChangeNothing)
+{
+    const struct {
+        const char *name;
+        NodeInput in;
+        const char *message;
+        NodeField focus;
+        bool selectAll;
+    } rows[] = {
+        // The limit comes before the coincident point it also has.
+        {"number above the limit", node("101", "1", "0"),
+         "The maximum number of nodes that can be defined is 100.", NodeField::None, false},
+        {"new node on node 2", node("4", "1", "0"), "At (1, 0) there is already node #2. ",
+         NodeField::X, false},
+        {"existing node on another", node("1", "2", "0"), "At (2, 0) there is already node #3. ",
+         NodeField::X, false},
+        {"number 0", node("0", "5", "5"), "The value given for node number is unacceptable.",
+         NodeField::Number, false},
+        {"number not whole", node("2.5", "5", "5"),
+         "The value given for node number is unacceptable.", NodeField::Number, false},
+        {"number beyond the new node", node("7", "5", "5"),
+         "The value given for node number is unacceptable.", NodeField::Number, false},
+        {"no number typed", node("abc", "5", "5"),
+         "The value given for node number is unacceptable.", NodeField::Number, false},
+        {"negative Kx", node("4", "5", "5", "-1", "-2"),
+         "The elastic constants cannot have negative values.", NodeField::Kx, true},
+        {"negative Ky", node("4", "5", "5", "", "-2"),
+         "The elastic constants cannot have negative values.", NodeField::Ky, true},
+        {"x beyond single precision", node("4", "1e39", "5"),
+         "The value given for coordinate x is unacceptable.", NodeField::X, true},
+        {"y beyond single precision", node("4", "5", "-1e39"),
+         "The value given for coordinate y is unacceptable.", NodeField::Y, true},
+        {"Kx beyond single precision", node("4", "5", "5", "1e39"),
+         "The value given for Kx is unacceptable.", NodeField::Kx, true},
+        {"Ky beyond single precision", node("4", "5", "5", "", "1e400"),
+         "The value given for Ky is unacceptable.", NodeField::Ky, true},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        Editing t;
+        t.nodes({{0, 0}, {1, 0}, {2, 0}});
+        const Model before = t.model();
+        t.okBoxes();
+
+        const NodeApplied applied = applyNode(t.model(), t.ws, r.in);
+
+        EXPECT_FALSE(applied.verdict.ok);
+        EXPECT_EQ(applied.verdict.field, r.focus);
+        EXPECT_EQ(applied.verdict.selectAll, r.selectAll);
+        t.expectRefused(QString::fromUtf8(r.message));
+        EXPECT_TRUE(t.model().sameData(before));
+        EXPECT_FALSE(t.model().modelChanged);
+    }
+}
+
+TEST(NodeEditing, AppliedNodesAreWrittenAndLogged)
+{
+    const struct {
+        const char *name;
+        NodeInput in;
+        const char *line;
+        Node row;
+        Spring spring;
+    } rows[] = {
+        {"new, y fixed, spring in x",
+         node("3", "2", "0", "5000", "", false, true),
+         "New node #3, x=2, y=0, Constraints: ox, Kx= 5000",
+         {2, 0, 0, 1, 0, 0},
+         {5000, 0}},
+        {"new, both fixed",
+         node("3", "2.5", "-1", "", "", true, true),
+         "New node #3, x=2.5, y=-1, Constraints: xx",
+         {2.5f, -1, 1, 1, 0, 0},
+         {0, 0}},
+        {"new, free with Ky",
+         node("3", "", "", "", "10"),
+         "New node #3, x=0, y=0, Free, Ky= 10",
+         {0, 0, 0, 0, 0, 0},
+         {0, 10}},
+        {"Kx of 0 has no spring part",
+         node("3", "4", "4", "0", "", true),
+         "New node #3, x=4, y=4, Constraints: xo",
+         {4, 4, 1, 0, 0, 0},
+         {0, 0}},
+        {"both springs",
+         node("3", "4", "4", "5", "3"),
+         "New node #3, x=4, y=4, Free, Kx= 5, Ky= 3",
+         {4, 4, 0, 0, 0, 0},
+         {5, 3}},
+        // Re-applying a node where it is passes: it is not compared with
+        // itself. Its load stays; the box text is quoted.
+        {"existing unmoved",
+         node("2", "1", "0", "", "", true),
+         "* Node #2, x=1, y=0, Constraints: xo",
+         {1, 0, 1, 0, 0, -7},
+         {0, 0}},
+        {"existing, text as typed",
+         node(" 2abc", "1", "1"),
+         "* Node # 2abc, x=1, y=1, Free",
+         {1, 1, 0, 0, 0, -7},
+         {0, 0}},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        Editing t;
+        t.nodes({{9, 9}, {1, 0}});
+        t.model().nodes[2].fy = -7;
+
+        const NodeApplied applied = applyNode(t.model(), t.ws, r.in);
+
+        ASSERT_TRUE(applied.verdict.ok);
+        EXPECT_EQ(t.lines(), (Lines{{QString::fromUtf8(r.line), LogDarkBlue}}));
+        EXPECT_EQ(t.model().nodes[applied.node], r.row);
+        EXPECT_EQ(t.model().springs[applied.node], r.spring);
+        EXPECT_TRUE(t.model().modelChanged);
+        EXPECT_EQ(t.steps.labels, std::vector<QString>{QString::fromUtf8(r.line)});
+        EXPECT_EQ(t.steps.ended, 1);
+        EXPECT_TRUE(t.prompts.shown.empty());
+    }
+}
+
+TEST(NodeEditing, DeletionAsksOnceAndTakesTheElementsFirst)
+{
+    using A = PromptAnswer;
+    const QString question =
+        QStringLiteral("There are elements connected to the node, that must also be "
+                       "deleted.\nDo you want the deletion process to proceed?");
+    const struct {
+        const char *name;
+        const char *number;
+        std::vector<PromptAnswer> answers;
+        NodeDeletion outcome;
+        Lines lines;
+        int nodesLeft, elementsLeft;
+    } rows[] = {
+        {"node with two elements, OK",
+         "2",
+         {A::Ok},
+         NodeDeletion::Deleted,
+         {{"There are elements connected to the node, that must also be deleted.", LogRed},
+          {"Element deleted: #1. Elements renumbered: #2 to #3.", LogGreen},
+          {"Element deleted: #1. Elements renumbered: #2.", LogGreen},
+          {"Node deleted: #2. Nodes renumbered: #3 to #4.", LogGreen}},
+         3,
+         1},
+        {"node with two elements, Cancel",
+         "2",
+         {A::Cancel},
+         NodeDeletion::Cancelled,
+         {{"There are elements connected to the node, that must also be deleted.", LogRed}},
+         4,
+         3},
+        {"node without elements",
+         "4",
+         {},
+         NodeDeletion::Deleted,
+         {{"Node deleted: #4.", LogGreen}},
+         3,
+         3},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        Editing t;
+        t.nodes({{0, 0}, {1, 0}, {2, 0}, {3, 0}});
+        t.elements({{2, 1, 1}, {1, 2, 1}, {1, 3, 1}}); // node 2 in elements 1 and 2
+        t.prompts.answers.assign(r.answers.begin(), r.answers.end());
+
+        EXPECT_EQ(deleteNode(t.model(), t.ws, QString::fromLatin1(r.number)), r.outcome);
+
+        EXPECT_EQ(t.lines(), r.lines);
+        EXPECT_EQ(t.model().nodeCount, r.nodesLeft);
+        EXPECT_EQ(t.model().elementCount, r.elementsLeft);
+        EXPECT_EQ(t.prompts.unscripted, 0);
+        if (!r.answers.empty()) {
+            EXPECT_EQ(t.boxes(), std::vector<QString>{question});
+            EXPECT_EQ(t.prompts.messages()[0].buttons, PromptButtons::OkCancel);
+        }
+        // One step however many elements went with the node.
+        EXPECT_EQ(t.steps.labels.size(), r.outcome == NodeDeletion::Deleted ? 1u : 0u);
+    }
+}
+
+TEST(NodeEditing, NumbersNamingNoNodeNeverReachTheDeletion)
+{
+    for (const char *number : {"4", "0", "-1", "2.5", "abc", "", "1e39"}) {
+        SCOPED_TRACE(number);
+        Editing t;
+        t.nodes({{0, 0}, {1, 0}, {2, 0}});
+        const Model before = t.model();
+        t.okBoxes();
+
+        EXPECT_EQ(deleteNode(t.model(), t.ws, QString::fromLatin1(number)), NodeDeletion::Refused);
+
+        t.expectRefused(
+            QStringLiteral("There is no node to be deleted #%1.").arg(QLatin1String(number)));
+        EXPECT_TRUE(t.model().sameData(before));
+    }
+}
+
+TEST(NodeForm, SelectingNewApplyingAndDeletingMoveTheFormOn)
+{
+    Editing t;
+    t.nodes({{0, 0}, {1, 0}});
+    t.model().nodes[2].cx = 1;
+    t.model().springs[2] = Spring{0, 20};
+    NodeForm form(t.model(), t.ws);
+
+    form.open();
+    EXPECT_EQ(form.entries(), 3);
+    EXPECT_EQ(form.fields.number, "3");
+    EXPECT_TRUE(form.isNew);
+    EXPECT_EQ(form.focus, NodeField::None); // opening moves no focus
+
+    form.selectNumber(2);
+    EXPECT_FALSE(form.isNew);
+    EXPECT_EQ(form.fields.x, "1");
+    EXPECT_EQ(form.fields.kx, ""); // no spring: empty
+    EXPECT_EQ(form.fields.ky, "20");
+    EXPECT_TRUE(form.fields.fixedX);
+    EXPECT_EQ(form.supportPicture(), 2);
+    EXPECT_EQ(form.focus, NodeField::Apply);
+
+    // Changing node 2 moves on to the new-node entry, with the focus on x.
+    form.fields.y = QStringLiteral("3");
+    form.pressApply();
+    EXPECT_EQ(t.model().nodes[2].y, 3.0f);
+    EXPECT_EQ(form.fields.number, "3");
+    EXPECT_TRUE(form.isNew);
+    EXPECT_EQ(form.fields.x, "");
+    EXPECT_EQ(form.focus, NodeField::X);
+    EXPECT_TRUE(form.effects.redraw);
+
+    // A new node leaves the next new one ready.
+    form.fields.x = QStringLiteral("5");
+    form.fields.fixedY = true;
+    form.pressApply();
+    EXPECT_EQ(t.model().nodeCount, 3);
+    EXPECT_EQ(form.entries(), 4);
+    EXPECT_EQ(form.fields.number, "4");
+    EXPECT_FALSE(form.fields.fixedY);
+    EXPECT_EQ(form.focus, NodeField::X);
+
+    // Deleting node 1 shows the node that followed it under the same entry.
+    form.fields.number = QStringLiteral("1");
+    form.pressDelete();
+    EXPECT_EQ(t.model().nodeCount, 2);
+    EXPECT_EQ(form.fields.number, "1");
+    EXPECT_EQ(form.fields.y, "3");
+    EXPECT_EQ(form.focus, NodeField::Apply);
+    EXPECT_EQ(form.effects, (EditEffects{true, true, false}));
+}
+
+TEST(NodeForm, ConstraintsSpringsAndThePictureFollowEachOther)
+{
+    Editing t;
+    NodeForm form(t.model(), t.ws);
+    form.open();
+    form.fields.kx = QStringLiteral("5");
+    form.fields.ky = QStringLiteral("6");
+
+    // The picture steps free, x fixed, y fixed, both fixed, free; a box that
+    // becomes checked empties its spring.
+    const struct {
+        bool fixedX, fixedY;
+        int picture;
+        const char *kx, *ky;
+    } cycle[] = {{true, false, 2, "", "6"},
+                 {false, true, 3, "", ""},
+                 {true, true, 4, "", ""},
+                 {false, false, 1, "", ""}};
+    for (const auto &c : cycle) {
+        form.clickSupportPicture();
+        EXPECT_EQ(form.fields.fixedX, c.fixedX);
+        EXPECT_EQ(form.fields.fixedY, c.fixedY);
+        EXPECT_EQ(form.supportPicture(), c.picture);
+        EXPECT_EQ(form.fields.kx, QLatin1String(c.kx));
+        EXPECT_EQ(form.fields.ky, QLatin1String(c.ky));
+    }
+
+    // A spring above 0 frees its direction; 0 leaves the constraint.
+    form.setFixed(Axis::X, true);
+    form.setFixed(Axis::Y, true);
+    form.fields.ky = QStringLiteral("0");
+    form.springEdited(Axis::Y);
+    EXPECT_TRUE(form.fields.fixedY);
+    form.fields.kx = QStringLiteral("2");
+    form.springEdited(Axis::X);
+    EXPECT_FALSE(form.fields.fixedX);
+    EXPECT_TRUE(form.fields.fixedY);
+}
+
+TEST(NodeEditing, NoPathMakesTheHundredAndFirstNode)
+{
+    Editing t;
+    for (int n = 1; n <= kMaxNodes; ++n)
+        t.model().nodes[n] = Node{float(n), 0, 0, 0, 0, 0};
+    t.model().nodeCount = kMaxNodes;
+    NodeForm form(t.model(), t.ws);
+    form.open();
+    EXPECT_EQ(form.fields.number, "101");
+
+    t.okBoxes(2);
+    form.fields.x = QStringLiteral("-1");
+    form.pressApply();
+    form.pressNew();
+    form.fields.x = QStringLiteral("-2");
+    form.pressApply();
+
+    EXPECT_EQ(t.model().nodeCount, kMaxNodes);
+    EXPECT_EQ(t.boxes(),
+              (std::vector<QString>(2,
+                                    QStringLiteral("The maximum number of nodes that can be "
+                                                   "defined is 100."))));
+}
+
+} // namespace

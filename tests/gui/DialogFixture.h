@@ -1,0 +1,133 @@
+#pragma once
+// The model editing dialogs under test: a workspace with scripted prompts,
+// the effects the dialog asked of the main window, and small helpers to
+// type, press and read the focus like a user.
+#include "core/ScriptedPrompts.h"
+#include "core/test_analysis_helpers.h"
+#include "model/EditForms.h"
+#include "workspace/Workspace.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+class DialogTest : public ::testing::Test {
+protected:
+    void SetUp() override { ws.setPrompts(&prompts); }
+    void TearDown() override
+    {
+        dialog.reset();
+        EXPECT_EQ(prompts.unscripted, 0);
+        EXPECT_TRUE(prompts.answers.empty());
+    }
+
+    // The dialog made as the command makes it, opened with show() so that no
+    // modal loop can hang the test.
+    template <typename D, typename... Open>
+    D &open(Open... on)
+    {
+        auto made = std::make_unique<D>(ws, [this](const EditEffects &e) { effects.push_back(e); });
+        D &d = *made;
+        dialog = std::move(made);
+        d.openOn(on...);
+        d.show();
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        return d;
+    }
+
+    template <typename W>
+    W *child(const char *name)
+    {
+        W *w = dialog->findChild<W *>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QLineEdit *edit(const char *name) { return child<QLineEdit>(name); }
+    QComboBox *box(const char *name) { return child<QComboBox>(name); }
+
+    // Replaces the text of a field as the user would, key by key.
+    void type(QWidget *field, const QString &text)
+    {
+        QLineEdit *e = qobject_cast<QLineEdit *>(field);
+        if (auto *b = qobject_cast<QComboBox *>(field))
+            e = b->lineEdit();
+        field->setFocus();
+        e->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(e, Qt::Key_Delete);
+        else
+            QTest::keyClicks(e, text);
+    }
+    void press(const char *button) { QTest::mouseClick(child<QWidget>(button), Qt::LeftButton); }
+    // A check box toggled from the keyboard.
+    void toggle(const char *box)
+    {
+        QWidget *b = child<QWidget>(box);
+        b->setFocus();
+        QTest::keyClick(b, Qt::Key_Space);
+    }
+    void enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+    // The user chooses entry n of a number box.
+    void choose(const char *name, int n)
+    {
+        QComboBox *b = box(name);
+        b->setCurrentIndex(n - 1);
+        emit b->activated(n - 1);
+    }
+    // The object name of the widget with the focus (a box's line edit
+    // counts as its box).
+    QString focused()
+    {
+        QWidget *w = QApplication::focusWidget();
+        if (w && qobject_cast<QComboBox *>(w->parentWidget()))
+            w = w->parentWidget();
+        return w ? w->objectName() : QString();
+    }
+    bool selectedInFull(const char *name)
+    {
+        QLineEdit *e = qobject_cast<QLineEdit *>(child<QWidget>(name));
+        if (auto *b = qobject_cast<QComboBox *>(child<QWidget>(name)))
+            e = b->lineEdit();
+        return e && !e->text().isEmpty() && e->selectedText() == e->text();
+    }
+    // The last log entry.
+    LogEntry lastLog() const
+    {
+        return ws.log.entries().isEmpty() ? LogEntry{} : ws.log.entries().back();
+    }
+
+    // The name a screen reader gives the control; a drop-down box is found
+    // by its text field's name.
+    static QString accessibleName(QWidget *w)
+    {
+        if (auto *b = qobject_cast<QComboBox *>(w); b && b->lineEdit())
+            w = b->lineEdit();
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+        return a ? a->text(QAccessible::Name) : QString();
+    }
+    // The controls in tab order with their accessible names, from the
+    // first control on.
+    std::vector<QString> tabOrderNames(QWidget *first)
+    {
+        std::vector<QString> names;
+        QWidget *w = first;
+        do {
+            if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(dialog.get()) && w != dialog.get()
+                && !qobject_cast<QComboBox *>(w->parentWidget()))
+                names.push_back(accessibleName(w));
+            w = w->nextInFocusChain();
+        } while (w != first && names.size() < 40);
+        return names;
+    }
+
+    Workspace ws;
+    ScriptedPrompts prompts;
+    std::vector<EditEffects> effects;
+    std::unique_ptr<QWidget> dialog;
+};
