@@ -83,6 +83,7 @@ frmMain::frmMain(const frmMainOptions &options, QWidget *parent)
     m_status->syncSwitches();
     setCaption(captionFor(QString()));
     m_commandLineModel = options.commandLine.trimmed();
+    m_modelReadPending = !m_commandLineModel.isEmpty();
     m_ws.view.resetHistory();
     restorePlacement(*this, *m_store);
 }
@@ -136,7 +137,11 @@ void frmMain::buildWindow()
     connect(m_area, &DrawingArea::mouseMoved, this, &frmMain::onMouseMoved);
     connect(m_area, &DrawingArea::mouseReleased, this, &frmMain::onMouseReleased);
     connect(m_area, &DrawingArea::doubleClicked, this, &frmMain::onDoubleClicked);
-    connect(m_area, &DrawingArea::resized, this, [this] { RedrawDrawingArea(); });
+    connect(m_area, &DrawingArea::resized, this, &frmMain::onAreaResized);
+    connect(m_area, &DrawingArea::aboutToPaint, this, [this] {
+        if (m_pictureOwed)
+            RedrawDrawingArea();
+    });
 
     m_status = new MainStatusBar(statusBar(), m_ws);
     connect(m_status, &MainStatusBar::redrawNeeded, this, &frmMain::RedrawDrawingArea);
@@ -207,6 +212,7 @@ void frmMain::showEvent(QShowEvent *event)
     setMinimumWidth(statusBar()->minimumSizeHint().width());
     if (!m_commandLineModel.isEmpty()) {
         QTimer::singleShot(0, this, [this, name = std::exchange(m_commandLineModel, {})] {
+            m_modelReadPending = false;
             QString file = QFileInfo(name).absoluteFilePath();
             // Nothing has analysed this model yet, so the result views must
             // offer an analysis, as after Open.
@@ -296,8 +302,24 @@ void frmMain::syncAreaSize()
     m_ws.view.areaHeight = m_area->heightCm();
 }
 
+void frmMain::onAreaResized()
+{
+    // Laid out as the window first shows, with the model named on the
+    // command line still to read: the read draws the picture with its model,
+    // so the empty picture would be drawn for nothing. Whatever paints the
+    // area before (a box about the file) has it drawn first.
+    if (m_modelReadPending) {
+        syncAreaSize();
+        m_pictureOwed = true;
+        m_area->update();
+        return;
+    }
+    RedrawDrawingArea();
+}
+
 void frmMain::RedrawDrawingArea()
 {
+    m_pictureOwed = false;
     syncAreaSize();
     ::RedrawDrawingArea(m_ws, m_area->canvas());
     m_area->update();
@@ -305,6 +327,9 @@ void frmMain::RedrawDrawingArea()
 
 void frmMain::QuickRedraw()
 {
+    // A quick redraw draws over the whole picture, which must be there.
+    if (m_pictureOwed)
+        RedrawDrawingArea();
     syncAreaSize();
     ::QuickRedraw(m_ws, m_area->canvas());
     m_area->update();

@@ -163,6 +163,7 @@ private:
     void updateModeLook();
     void hideHoverMarkers();
     void syncAreaSize();
+    void onAreaResized();
 
     // The drawing area's mouse (commands/DrawingAreaMouse.cpp).
     void onMousePressed(Qt::MouseButton button, double x, double y);
@@ -184,7 +185,9 @@ private:
     std::unique_ptr<PlatformServices> m_ownServices;
     PlatformServices *m_services = nullptr;
     QString m_helpFallbackDir;
-    QString m_commandLineModel; // read once the window is on screen
+    QString m_commandLineModel;      // read once the window is on screen
+    bool m_modelReadPending = false; // until the command-line model is read
+    bool m_pictureOwed = false;      // the area was resized and not yet drawn
 
     DrawingArea *m_area = nullptr;
     LogView *m_log = nullptr;
