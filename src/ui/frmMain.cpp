@@ -9,6 +9,7 @@
 #include "ui/LogView.h"
 #include "ui/MainStatusBar.h"
 #include "ui/ModelMouseTool.h"
+#include "ui/MouseDefinition.h"
 #include "ui/QtPrompts.h"
 #include "ui/WindowPlacement.h"
 
@@ -72,6 +73,8 @@ frmMain::frmMain(const frmMainOptions &options, QWidget *parent)
     // window is on screen, so that a box about a file that cannot be read
     // sits over its window. Nothing is written to the settings store.
     buildWindow();
+    m_ownMouseTool = std::make_unique<MouseDefinition>(*this);
+    setModelMouseTool(m_ownMouseTool.get());
     writeGreeting();
     m_ws.view.resetView();
     Load_Settings(m_ws.settings, *m_store);

@@ -171,6 +171,9 @@ private:
     // The view modes' actions: tool bar and View menu, and the zoom menu.
     std::vector<std::pair<QAction *, ViewMode>> m_modeActions;
     ModelMouseTool *m_mouseTool = nullptr;
+    // The definition of the model with the mouse (MouseDefinition.cpp),
+    // installed as the mouse tool at start-up.
+    std::unique_ptr<ModelMouseTool> m_ownMouseTool;
 
     ViewGestures m_gestures;
     bool m_animationRunning = false; // the deformation animation, when it comes

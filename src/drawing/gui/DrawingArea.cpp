@@ -2,6 +2,7 @@
 
 #include "drawing/ViewTransform.h"
 #include "drawing/gui/Colours.h"
+#include "drawing/gui/MouseOverlayPainter.h"
 #include "drawing/gui/PainterCanvas.h"
 
 #include <QMouseEvent>
@@ -15,6 +16,7 @@
 struct DrawingArea::Private {
     PainterCanvas canvas;
     QRectF rubberCm;
+    MouseOverlay overlay;
     std::uint32_t background = 0x8000000Eu;
     ViewTransform *view = nullptr;
     bool renewQueued = false;
@@ -69,6 +71,19 @@ void DrawingArea::setRubberRectangle(const QRectF &cm)
     update();
 }
 
+void DrawingArea::setMouseOverlay(const MouseOverlay &overlay)
+{
+    if (overlay == m_d->overlay)
+        return;
+    const MouseOverlayPainter painter(font(), resolveColour(m_d->background, palette()));
+    const double k = m_d->canvas.pixelsPerCm();
+    const QRegion before = painter.region(m_d->overlay, k);
+    m_d->overlay = overlay;
+    update(before + painter.region(overlay, k));
+}
+
+const MouseOverlay &DrawingArea::mouseOverlay() const { return m_d->overlay; }
+
 void DrawingArea::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -83,7 +98,7 @@ void DrawingArea::resizeEvent(QResizeEvent *event)
     emit resized();
 }
 
-void DrawingArea::paintEvent(QPaintEvent *)
+void DrawingArea::paintEvent(QPaintEvent *event)
 {
     // Moved to a screen of another pixel ratio or resolution, or the desktop
     // changed its colours (system colours in the picture): renew the picture
@@ -102,8 +117,13 @@ void DrawingArea::paintEvent(QPaintEvent *)
 
     QPainter p(this);
     const QImage &picture = m_d->canvas.image();
-    p.drawImage(QPointF(0, 0), picture);
-    const QSizeF shown = QSizeF(picture.size()) / picture.devicePixelRatio();
+    // Only the part asked for: a pointer move repaints a few small pieces.
+    const QRect exposed = event->rect();
+    const qreal ratio = picture.devicePixelRatio();
+    p.drawImage(QRectF(exposed), picture,
+                QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
+                       exposed.height() * ratio));
+    const QSizeF shown = QSizeF(picture.size()) / ratio;
     const QColor background = resolveColour(m_d->background, palette());
     if (shown.width() < width())
         p.fillRect(QRectF(shown.width(), 0, width() - shown.width(), height()), background);
@@ -124,6 +144,7 @@ void DrawingArea::paintEvent(QPaintEvent *)
         // On pixel centres, so the outline is one sharp pixel wide.
         p.drawRect(QRectF(x0 + 0.5, y0 + 0.5, x1 - x0, y1 - y0));
     }
+    MouseOverlayPainter(font(), background).paint(p, m_d->overlay, m_d->canvas.pixelsPerCm());
 }
 
 void DrawingArea::mousePressEvent(QMouseEvent *event)
@@ -145,3 +166,9 @@ void DrawingArea::mouseReleaseEvent(QMouseEvent *event)
 }
 
 void DrawingArea::mouseDoubleClickEvent(QMouseEvent *) { emit doubleClicked(); }
+
+void DrawingArea::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    emit pointerLeft();
+}

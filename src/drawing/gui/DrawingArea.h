@@ -1,7 +1,9 @@
 #pragma once
 // The drawing area of the main window: shows the persistent picture, reports
-// mouse events in centimetres, and carries the overlays (rubber rectangle)
-// that are not part of the picture.
+// mouse events in centimetres, and carries the overlays (rubber rectangle,
+// the mouse's markers and labels) that are not part of the picture.
+#include "drawing/ModelMouse.h"
+
 #include <QRectF>
 #include <QWidget>
 #include <cstdint>
@@ -31,12 +33,18 @@ public:
     // Zoom-window rubber rectangle between two points in cm; hide with an
     // empty rectangle.
     void setRubberRectangle(const QRectF &cm);
+    // The mouse's markers, labels and rubber line, painted over the picture;
+    // only the pixels they leave and cover are repainted.
+    void setMouseOverlay(const MouseOverlay &overlay);
+    const MouseOverlay &mouseOverlay() const;
 
 signals:
     void mousePressed(Qt::MouseButton button, double xCm, double yCm);
     void mouseMoved(Qt::MouseButtons buttons, double xCm, double yCm);
     void mouseReleased(Qt::MouseButton button, double xCm, double yCm);
     void doubleClicked();
+    // The pointer went off the area.
+    void pointerLeft();
     // The size changed and the picture was renewed blank: redraw it.
     void resized();
 
@@ -47,6 +55,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *) override;
     void mouseReleaseEvent(QMouseEvent *) override;
     void mouseDoubleClickEvent(QMouseEvent *) override;
+    void leaveEvent(QEvent *) override;
 
 private:
     struct Private;

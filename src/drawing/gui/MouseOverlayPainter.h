@@ -1,0 +1,30 @@
+#pragma once
+// Paints the mouse's markers, labels and rubber line over the drawing area's
+// picture, and tells which pixels they cover, so that a pointer move repaints
+// only what the overlay left and what it now covers.
+#include "drawing/ModelMouse.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRegion>
+
+class QPainter;
+
+class MouseOverlayPainter {
+public:
+    // `font`: the labels' font; `background`: the picture's background, which
+    // the markers and the rubber line stand out from.
+    MouseOverlayPainter(const QFont &font, const QColor &background);
+
+    // Everything the overlay paints at `pixelsPerCm`, in widget pixels.
+    QRegion region(const MouseOverlay &overlay, double pixelsPerCm) const;
+    void paint(QPainter &p, const MouseOverlay &overlay, double pixelsPerCm) const;
+
+private:
+    QRectF labelRect(const OverlayLabel &label, double k) const;
+    void paintLabel(QPainter &p, const OverlayLabel &label, double k) const;
+
+    QFont m_font;
+    QColor m_ink;       // markers and rubber line
+    QColor m_highlight; // the element marker
+};
