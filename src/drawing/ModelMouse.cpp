@@ -9,6 +9,8 @@
 #include "model/Model.h"
 #include "model/NodeEditing.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -43,6 +45,22 @@ bool joined(const Model &m, int a, int b)
             return true;
     }
     return false;
+}
+
+// The node an element end refers to, 0 when it names none. A whole number
+// in range is taken as it is; anything else goes through the model's own
+// rounding, as the drawing does.
+int nodeOf(const Model &m, int e, bool endI)
+{
+    const float reference = endI ? m.elements[e].ni : m.elements[e].nj;
+    const int nodes = drawing::nodeCount(m);
+    if (reference >= 1.0f && reference <= float(nodes)) {
+        const int whole = static_cast<int>(reference);
+        if (static_cast<float>(whole) == reference)
+            return whole;
+    }
+    const int n = endI ? m.nodeI(e) : m.nodeJ(e);
+    return drawing::validNode(m, n) ? n : 0;
 }
 
 OverlayLabel numberLabel(int number, double left, double top)
@@ -97,18 +115,25 @@ int ModelMouse::nodeAt(double x, double y) const
 
 int ModelMouse::elementAt(double x, double y) const
 {
+    // Every move searches every element: the nodes' screen positions are
+    // worked out once, not once per element end.
     const Model &m = m_model;
+    const int nodes = drawing::nodeCount(m);
+    std::array<double, kMaxNodes + 1> sx{}, sy{};
+    for (int n = 1; n <= nodes; ++n) {
+        sx[n] = m_view.ToScreenX(m.nodes[n].x);
+        sy[n] = m_view.ToScreenY(m.nodes[n].y);
+    }
     int best = 0;
     double bestDistance = std::numeric_limits<double>::infinity();
     for (int e = 1; e <= drawing::elementCount(m); ++e) {
-        if (!drawing::drawableElement(m, e))
+        const int i = nodeOf(m, e, true), j = nodeOf(m, e, false);
+        if (!i || !j)
             continue;
-        const Node &a = m.nodes[m.nodeI(e)], &b = m.nodes[m.nodeJ(e)];
-        const double x1 = m_view.ToScreenX(a.x), y1 = m_view.ToScreenY(a.y);
-        const double x2 = m_view.ToScreenX(b.x), y2 = m_view.ToScreenY(b.y);
+        const double x1 = sx[i], y1 = sy[i], x2 = sx[j], y2 = sy[j];
         // Near the line beyond the element's ends is not on the element.
-        if (x < std::fmin(x1, x2) - kElementMargin || x > std::fmax(x1, x2) + kElementMargin
-            || y < std::fmin(y1, y2) - kElementMargin || y > std::fmax(y1, y2) + kElementMargin)
+        if (x < std::min(x1, x2) - kElementMargin || x > std::max(x1, x2) + kElementMargin
+            || y < std::min(y1, y2) - kElementMargin || y > std::max(y1, y2) + kElementMargin)
             continue;
         const double d = distanceToLine(x, y, x1, y1, x2, y2);
         if (d < bestDistance) {

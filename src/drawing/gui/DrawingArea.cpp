@@ -17,6 +17,7 @@ struct DrawingArea::Private {
     PainterCanvas canvas;
     QRectF rubberCm;
     MouseOverlay overlay;
+    std::unique_ptr<MouseOverlayPainter> overlayPainter;
     std::uint32_t background = 0x8000000Eu;
     ViewTransform *view = nullptr;
     bool renewQueued = false;
@@ -75,11 +76,20 @@ void DrawingArea::setMouseOverlay(const MouseOverlay &overlay)
 {
     if (overlay == m_d->overlay)
         return;
-    const MouseOverlayPainter painter(font(), resolveColour(m_d->background, palette()));
-    const double k = m_d->canvas.pixelsPerCm();
-    const QRegion before = painter.region(m_d->overlay, k);
+    const QRegion changed =
+        overlayPainter().change(m_d->overlay, overlay, m_d->canvas.pixelsPerCm());
     m_d->overlay = overlay;
-    update(before + painter.region(overlay, k));
+    update(changed);
+}
+
+const MouseOverlayPainter &DrawingArea::overlayPainter()
+{
+    // Made again only when the labels' font or the background changed.
+    const QColor background = resolveColour(m_d->background, palette());
+    auto &painter = m_d->overlayPainter;
+    if (!painter || painter->font() != font() || painter->background() != background)
+        painter = std::make_unique<MouseOverlayPainter>(font(), background);
+    return *painter;
 }
 
 const MouseOverlay &DrawingArea::mouseOverlay() const { return m_d->overlay; }
@@ -144,7 +154,7 @@ void DrawingArea::paintEvent(QPaintEvent *event)
         // On pixel centres, so the outline is one sharp pixel wide.
         p.drawRect(QRectF(x0 + 0.5, y0 + 0.5, x1 - x0, y1 - y0));
     }
-    MouseOverlayPainter(font(), background).paint(p, m_d->overlay, m_d->canvas.pixelsPerCm());
+    overlayPainter().paint(p, m_d->overlay, m_d->canvas.pixelsPerCm(), event->region());
 }
 
 void DrawingArea::mousePressEvent(QMouseEvent *event)

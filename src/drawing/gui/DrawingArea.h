@@ -10,6 +10,7 @@
 #include <memory>
 
 class Canvas;
+class MouseOverlayPainter;
 class PainterCanvas;
 struct ViewTransform;
 
@@ -58,6 +59,8 @@ protected:
     void leaveEvent(QEvent *) override;
 
 private:
+    const MouseOverlayPainter &overlayPainter();
+
     struct Private;
     std::unique_ptr<Private> m_d;
 };

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QRegion>
 
 class QPainter;
@@ -16,15 +17,27 @@ public:
     // the markers and the rubber line stand out from.
     MouseOverlayPainter(const QFont &font, const QColor &background);
 
+    const QFont &font() const { return m_font; }
+    const QColor &background() const { return m_background; }
+
     // Everything the overlay paints at `pixelsPerCm`, in widget pixels.
     QRegion region(const MouseOverlay &overlay, double pixelsPerCm) const;
-    void paint(QPainter &p, const MouseOverlay &overlay, double pixelsPerCm) const;
+    // The pixels to repaint when `before` gives way to `after`: those of
+    // the items that changed, where they were and where they are.
+    QRegion change(const MouseOverlay &before, const MouseOverlay &after, double pixelsPerCm) const;
+    // Paints the items that reach into `exposed`.
+    void paint(QPainter &p, const MouseOverlay &overlay, double pixelsPerCm,
+               const QRegion &exposed) const;
 
 private:
     QRectF labelRect(const OverlayLabel &label, double k) const;
+    QRect labelBounds(const OverlayLabel &label, double k) const;
     void paintLabel(QPainter &p, const OverlayLabel &label, double k) const;
 
     QFont m_font;
+    QFontMetricsF m_metrics;
+    QColor m_background;
     QColor m_ink;       // markers and rubber line
     QColor m_highlight; // the element marker
+    QColor m_labelText, m_labelBase;
 };
