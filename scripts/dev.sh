@@ -11,8 +11,9 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+test_packages=(python3-openpyxl)   # the workbook tests read the .xlsx back
 fuzz_packages=(clang libclang-rt-14-dev)
 bench_packages=(liblapack-dev)   # the reference solver of the benchmarks only
 format_packages=(clang-format)   # Debian 12's: clang-format 14
@@ -67,12 +68,12 @@ run)
     exec "$here/build/default/app/kel2d" "$@"
     ;;
 test)
-    install_missing "${packages[@]}"
+    install_missing "${packages[@]}" "${test_packages[@]}"
     build default
     ctest --preset default -j "$jobs"
     ;;
 asan)
-    install_missing "${packages[@]}"
+    install_missing "${packages[@]}" "${test_packages[@]}"
     build asan
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --preset asan -j "$jobs"
@@ -89,7 +90,10 @@ fuzz)
         seeds=()
         [ -d "$corpus" ] && seeds=("$corpus")
         echo "Fuzzing $name for ${seconds}s"
+        # A crashing input is kept under build/, never in the source tree.
+        mkdir -p "$here/build/fuzz/artifacts"
         "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+            -artifact_prefix="$here/build/fuzz/artifacts/$name-" \
             -print_final_stats=1 "$work" "${seeds[@]}" 2>&1 | tail -n 12
         rm -rf "$work"
     done

@@ -4,8 +4,8 @@
 #include "common/NumberForms.h"
 #include "model/AnalysisResults.h"
 #include "model/Model.h"
+#include "reports/ModelCounts.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -41,50 +41,23 @@ QString plainD(double v) { return std::isfinite(v) ? nf::reportPlainDouble(v) : 
 QString signedS(float v) { return std::isfinite(v) ? nf::reportSignedSingle(v) : QString(); }
 QString plainS(float v) { return std::isfinite(v) ? nf::reportPlainSingle(v) : QString(); }
 
-// The rows a table may list: the count, kept inside the table's capacity.
-int nodeRows(const Model &m) { return std::clamp<int>(m.nodeCount, 0, kMaxNodes); }
-int elementRows(const Model &m) { return std::clamp<int>(m.elementCount, 0, kMaxElements); }
-int groupRows(const Model &m) { return std::clamp<int>(m.groupCount, 0, kMaxGroups); }
-
-bool constrained(const Node &n) { return n.cx == 1.0f || n.cy == 1.0f; }
-bool loaded(const Node &n) { return n.fx != 0.0f || n.fy != 0.0f; }
-bool sprung(const Spring &s) { return s.kx > 0.0f || s.ky > 0.0f; }
-
-QString constraintCode(const Node &n)
-{
-    if (n.cx != 1.0f && n.cy != 1.0f)
-        return QString();
-    return QString(n.cx == 1.0f ? QLatin1Char('x') : QLatin1Char('o'))
-        + QString(n.cy == 1.0f ? QLatin1Char('x') : QLatin1Char('o'));
-}
-
 // The data part of the report, one table at a time.
 void addGeneralData(Lines &out, const Model &m)
 {
-    const int nodes = nodeRows(m);
-    int nConstrained = 0, nLoaded = 0, nSprung = 0;
-    for (int n = 1; n <= nodes; ++n) {
-        nConstrained += constrained(m.nodes[n]) ? 1 : 0;
-        nLoaded += loaded(m.nodes[n]) ? 1 : 0;
-        nSprung += sprung(m.springs[n]) ? 1 : 0;
-    }
+    const ModelCounts c = countModel(m);
     out.add(QStringLiteral("General data"));
     out.add();
     const struct {
         const char *label;
         int count;
     } counts[] = {
-        {"E,A Element Groups:", m.groupCount},
-        {"Nodes:", m.nodeCount},
-        {"Elements:", m.elementCount},
-        {"Constrained nodes:", nConstrained},
-        {"Nodes with loads on:", nLoaded},
-        {"Nodes with springs on:", nSprung},
-        {"DOFs per node:", 2},
-        {"Degrees Of Freedom:", 2 * m.nodeCount},
+        {"E,A Element Groups:", c.groups},  {"Nodes:", c.nodes},
+        {"Elements:", c.elements},          {"Constrained nodes:", c.constrained},
+        {"Nodes with loads on:", c.loaded}, {"Nodes with springs on:", c.sprung},
+        {"DOFs per node:", c.dofsPerNode},  {"Degrees Of Freedom:", c.dofs},
     };
-    for (const auto &c : counts)
-        out.add(field(QString::fromLatin1(c.label), 28) + plainInt(c.count));
+    for (const auto &row : counts)
+        out.add(field(QString::fromLatin1(row.label), 28) + plainInt(row.count));
     out.add();
 }
 
@@ -147,7 +120,7 @@ void addNodalLoads(Lines &out, const Model &m)
     out.add(rule(65));
     for (int n = 1; n <= nodeRows(m); ++n) {
         const Node &nd = m.nodes[n];
-        if (!loaded(nd))
+        if (!isLoaded(nd))
             continue;
         out.add(field(plainInt(n), 8) + field(nd.fx != 0.0f ? signedS(nd.fx) : QString(), 25)
                 + field(nd.fy != 0.0f ? signedS(nd.fy) : QString(), 25));
@@ -217,7 +190,7 @@ QString reportReactions(const Model &m, const AnalysisResults &r)
     for (int n = 1; n <= nodeRows(m); ++n) {
         const Node &nd = m.nodes[n];
         const Spring &sp = m.springs[n];
-        if (!constrained(nd) && !sprung(sp))
+        if (!isConstrained(nd) && !hasSpring(sp))
             continue;
         // A spring on a direction replaces the reaction there by the spring
         // force, which pulls the node back against its displacement.

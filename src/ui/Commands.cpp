@@ -95,7 +95,7 @@ const CommandRow kCommands[] = {
      .toolKey = "ZoomBestFit", .toolPlace = 8, .toolTip = "Zoom Extents", .icon = "zoom_extents",
      .handler = &M::Button_Zoom_Best_Fit},
     {.id = "tbAPOTELESMATAitem", .toolKey = "Apotelesmata", .toolPlace = 20,
-     .toolTip = "Data - Results", .icon = "results"},
+     .toolTip = "Data - Results", .icon = "results", .handler = &M::Button_Apotelesmata},
 
     // Help
     {.id = "mnuCONTENTSitem", .menu = "Help", .caption = "Contents",

@@ -1,6 +1,10 @@
 #include "ui/DesktopServices.h"
 
+#include "reports/gui/ReportPrinting.h"
+
 #include <QDesktopServices>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -33,4 +37,17 @@ bool DesktopServices::startCalculator()
     // Started directly, never through a shell, and left running on its own.
     const QString program = findCalculator();
     return !program.isEmpty() && QProcess::startDetached(program, {});
+}
+
+bool DesktopServices::printLines(const QStringList &lines)
+{
+    const QPrinterInfo printerInfo = QPrinterInfo::defaultPrinter();
+    if (printerInfo.isNull())
+        return false;
+    QPrinter printer(printerInfo, QPrinter::HighResolution);
+    if (!printer.isValid())
+        return false;
+    printer.setFullPage(true);
+    printer.setDocName(QStringLiteral("Corvane Kel.2D - Data & Results"));
+    return printReportLines(printer, lines);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the program asks of the Linux desktop: the browser, the default
-// viewer of a local file and a calculator.
+// viewer of a local file, a calculator and the default printer.
 #include "common/PlatformServices.h"
 #include <QStringList>
 
@@ -9,6 +9,7 @@ public:
     bool openUrl(const QString &url) override;
     bool openLocalFile(const QString &path) override;
     bool startCalculator() override;
+    bool printLines(const QStringList &lines) override;
 
     // The calculators tried, in order of preference.
     static QStringList calculatorPrograms();

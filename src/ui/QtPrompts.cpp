@@ -29,10 +29,19 @@ QString boxTitle(const QString &title)
 
 } // namespace
 
+QWidget *QtPrompts::dialogParent() const
+{
+    // Over the window the user works in (the data and results window, a
+    // dialog), not behind it over the main window.
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    return m_parent;
+}
+
 PromptAnswer QtPrompts::message(const QString &text, const QString &title, PromptIcon icon,
                                 PromptButtons buttons)
 {
-    QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::NoButton, m_parent);
+    QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::NoButton, dialogParent());
     switch (buttons) {
     case PromptButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case PromptButtons::OkCancel:
@@ -62,8 +71,8 @@ std::optional<QString> QtPrompts::input(const QString &prompt, const QString &ti
                                         const QString &initial)
 {
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(m_parent, boxTitle(title), prompt, QLineEdit::Normal, initial, &ok);
+    const QString text = QInputDialog::getText(dialogParent(), boxTitle(title), prompt,
+                                               QLineEdit::Normal, initial, &ok);
     if (!ok)
         return std::nullopt;
     return text;
@@ -72,7 +81,7 @@ std::optional<QString> QtPrompts::input(const QString &prompt, const QString &ti
 std::optional<QString> QtPrompts::openFile(const QString &title, const QString &filter,
                                            const QString &directory)
 {
-    const QString name = QFileDialog::getOpenFileName(m_parent, title, directory, filter);
+    const QString name = QFileDialog::getOpenFileName(dialogParent(), title, directory, filter);
     if (name.isEmpty())
         return std::nullopt;
     return name;
@@ -82,7 +91,7 @@ std::optional<QString> QtPrompts::saveFile(const QString &title, const QString &
                                            const QString &proposedPath)
 {
     // QFileDialog asks before an existing file is overwritten.
-    const QString name = QFileDialog::getSaveFileName(m_parent, title, proposedPath, filter);
+    const QString name = QFileDialog::getSaveFileName(dialogParent(), title, proposedPath, filter);
     if (name.isEmpty())
         return std::nullopt;
     return name;
@@ -90,7 +99,7 @@ std::optional<QString> QtPrompts::saveFile(const QString &title, const QString &
 
 std::optional<unsigned> QtPrompts::colour(unsigned start)
 {
-    frmXROMATA chooser(start, m_parent);
+    frmXROMATA chooser(start, dialogParent());
     if (chooser.exec() != QDialog::Accepted)
         return std::nullopt;
     return chooser.selection();

@@ -20,5 +20,8 @@ public:
     std::optional<unsigned> colour(unsigned start) override;
 
 private:
+    // The application's active window, or the parent given.
+    QWidget *dialogParent() const;
+
     QWidget *m_parent = nullptr;
 };

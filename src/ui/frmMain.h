@@ -84,6 +84,8 @@ public:
     // After the View options dialog changed the settings: colours, status
     // switches and the drawing follow them.
     void viewOptionsApplied();
+    // Data and results window (commands/ResultsWindowCommands.cpp)
+    void Button_Apotelesmata();
     // Help (commands/HelpMenu.cpp)
     void helpContents();
     void helpWeb();

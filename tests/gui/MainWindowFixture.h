@@ -22,8 +22,10 @@
 struct RecordingServices : PlatformServices {
     QStringList urls, files;
     int calculatorStarts = 0;
+    QList<QStringList> printed;
     bool succeed = true;
     bool calculatorFound = true;
+    bool printerFound = true;
     bool openUrl(const QString &url) override
     {
         urls << url;
@@ -38,6 +40,11 @@ struct RecordingServices : PlatformServices {
     {
         ++calculatorStarts;
         return calculatorFound;
+    }
+    bool printLines(const QStringList &lines) override
+    {
+        printed << lines;
+        return printerFound;
     }
 };
 

@@ -1,0 +1,212 @@
+// The text report leaving the program: the sections chosen, the file name
+// offered, the saved file's bytes, its failures, and the printout.
+#include "common/PlatformServices.h"
+#include "reports/ReportExport.h"
+#include "reports/ReportSelection.h"
+#include "reports/ReportText.h"
+#include "test_analysis_helpers.h"
+
+#include "core/ScriptedPrompts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace truss;
+
+struct FakePrinter : PlatformServices {
+    QList<QStringList> printed;
+    bool printerFound = true;
+    bool openUrl(const QString &) override { return false; }
+    bool openLocalFile(const QString &) override { return false; }
+    bool startCalculator() override { return false; }
+    bool printLines(const QStringList &lines) override
+    {
+        printed << lines;
+        return printerFound;
+    }
+};
+
+class ReportExport : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        ws.setPrompts(&prompts);
+        group(ws.model, 1000, 0.5);
+        node(ws.model, 0, 0, 1, 1);
+        node(ws.model, 1, 0, 0, 1, 3, 0);
+        element(ws.model, 1, 2, 1);
+        ws.results.U[3] = 0.006;
+        ws.results.F[1] = {0, -3, 3};
+    }
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QByteArray bytesOf(const QString &file) const
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+
+    QTemporaryDir dir;
+    Workspace ws;
+    ScriptedPrompts prompts;
+};
+
+TEST_F(ReportExport, ChosenSectionsFollowTheReportOrder)
+{
+    const Model &m = ws.model;
+    const AnalysisResults &r = ws.results;
+    const struct {
+        std::array<bool, 4> chosen;
+        QString text;
+    } cases[] = {
+        {{false, false, false, false}, QString()},
+        {{false, true, true, false}, Report_Text(m, r, 2) + Report_Text(m, r, 3)},
+        {{true, true, true, true},
+         Report_Text(m, r, 1) + Report_Text(m, r, 2) + Report_Text(m, r, 3) + Report_Text(m, r, 4)},
+        {{true, false, false, true}, Report_Text(m, r, 1) + Report_Text(m, r, 4)},
+    };
+    for (const auto &c : cases) {
+        ReportSections s;
+        s.chosen = c.chosen;
+        EXPECT_EQ(s.any(), !c.text.isEmpty());
+        EXPECT_EQ(chosenReport(m, r, s), c.text);
+    }
+    EXPECT_EQ(defaultSections().chosen, (std::array<bool, 4>{false, true, true, false}));
+}
+
+TEST_F(ReportExport, DefaultFileNameReplacesTheModelsExtension)
+{
+    const struct {
+        QString model, offered;
+    } cases[] = {
+        {QStringLiteral("/home/eng/bridges/truss.kel"),
+         QStringLiteral("/home/eng/bridges/truss.txt")},
+        {QStringLiteral("/home/eng/roof.v2.kel"), QStringLiteral("/home/eng/roof.v2.txt")},
+        {QString(), QDir::current().filePath(QStringLiteral("Untitled.txt"))},
+        // A name of fewer than four characters never loses its folder.
+        {QStringLiteral("/home/eng.d/ab"), QStringLiteral("/home/eng.d/.txt")},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(defaultReportFileName(c.model), c.offered) << qPrintable(c.model);
+}
+
+TEST_F(ReportExport, SavedFileIsTheReportAndOneMoreLineEnd)
+{
+    const QString report = Report_Text(ws.model, ws.results, 2);
+    ws.model.fileName = path("truss.kel");
+    const struct {
+        const char *typed, *written;
+    } cases[] = {{"out.txt", "out.txt"}, {"plain", "plain.txt"}, {"notes.TXT", "notes.TXT.txt"}};
+    for (const auto &c : cases) {
+        prompts.files.push_back(path(c.typed));
+        EXPECT_TRUE(saveReportToFile(ws, ws.model.fileName, report));
+        const QByteArray bytes = bytesOf(path(c.written));
+        EXPECT_EQ(bytes, (report + QStringLiteral("\r\n")).toUtf8()) << c.typed;
+        EXPECT_TRUE(bytes.endsWith("\r\n\r\n"));
+    }
+    ASSERT_EQ(prompts.shown.size(), 3u);
+    const ShownPrompt &dialog = prompts.shown[0];
+    EXPECT_EQ(dialog.kind, ShownPrompt::Kind::SaveFile);
+    EXPECT_EQ(dialog.title, QStringLiteral("Save to file"));
+    EXPECT_EQ(dialog.extra, QStringLiteral("Text files (*.txt);;All files (*)"));
+    EXPECT_EQ(dialog.location, path("truss.txt"));
+    EXPECT_TRUE(ws.log.entries().isEmpty());
+}
+
+TEST_F(ReportExport, AnAddedExtensionAsksBeforeReplacingThatFileAndCancelDoesNothing)
+{
+    const QString existing = path("old.txt");
+    QFile f(existing);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("keep me");
+    f.close();
+
+    prompts.files.push_back(path("old"));
+    prompts.answers.push_back(PromptAnswer::No);
+    EXPECT_FALSE(saveReportToFile(ws, QString(), QStringLiteral("report\r\n")));
+    EXPECT_EQ(bytesOf(existing), QByteArray("keep me"));
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text,
+              QDir::toNativeSeparators(existing)
+                  + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
+    EXPECT_EQ(prompts.messages()[0].buttons, PromptButtons::YesNo);
+
+    prompts.files.push_back(path("old"));
+    prompts.answers.push_back(PromptAnswer::Yes);
+    EXPECT_TRUE(saveReportToFile(ws, QString(), QStringLiteral("report\r\n")));
+    EXPECT_EQ(bytesOf(existing), QByteArray("report\r\n\r\n"));
+
+    // A cancelled dialog writes nothing and says nothing.
+    prompts.shown.clear();
+    prompts.files.push_back(std::nullopt);
+    EXPECT_FALSE(saveReportToFile(ws, QString(), QStringLiteral("other\r\n")));
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.txt"});
+    EXPECT_TRUE(ws.log.entries().isEmpty());
+    EXPECT_EQ(prompts.unscripted, 0);
+}
+
+TEST_F(ReportExport, FailureGivesTheSystemsReasonInABoxAndTheLog)
+{
+    const struct {
+        QString typed;
+        const char *reason;
+    } cases[] = {
+        {path("no such folder/report.txt"), "No such file or directory"},
+        {dir.path() + QStringLiteral("/.txt"), nullptr}, // a folder of that name
+    };
+    QDir(dir.path()).mkdir(QStringLiteral(".txt"));
+    for (const auto &c : cases) {
+        prompts.shown.clear();
+        prompts.files.push_back(c.typed);
+        prompts.answers.push_back(PromptAnswer::Ok);
+        EXPECT_FALSE(saveReportToFile(ws, QString(), QStringLiteral("report\r\n")));
+        ASSERT_EQ(prompts.messages().size(), 1u);
+        const ShownPrompt box = prompts.messages()[0];
+        EXPECT_TRUE(box.text.startsWith(QStringLiteral("There was an error saving the file: ")));
+        EXPECT_GT(box.text.size(), 36);
+        if (c.reason) {
+            EXPECT_TRUE(box.text.contains(QLatin1String(c.reason))) << qPrintable(box.text);
+        }
+        EXPECT_EQ(box.icon, PromptIcon::Critical);
+        EXPECT_EQ(box.title, QStringLiteral("Corvane Kel.2D"));
+        const LogEntry &line = ws.log.entries().last();
+        EXPECT_EQ(line.text, box.text);
+        EXPECT_EQ(line.colour, LogRed);
+        EXPECT_TRUE(line.bold);
+    }
+    EXPECT_FALSE(QFile::exists(path("no such folder")));
+    EXPECT_EQ(prompts.unscripted, 0);
+}
+
+TEST_F(ReportExport, PrintHandsOverTheLinesWithoutTheirEnds)
+{
+    FakePrinter printer;
+    const QString report = Report_Text(ws.model, ws.results, 4);
+    EXPECT_TRUE(printReport(ws, printer, report));
+    ASSERT_EQ(printer.printed.size(), 1);
+    const QStringList &lines = printer.printed[0];
+    ASSERT_EQ(lines.size(), 6); // heading, empty line, header, rule, nodes 1 and 2
+    EXPECT_EQ(lines[0], QStringLiteral("Constraint-Spring reactions"));
+    EXPECT_EQ(lines[1], QString());
+    EXPECT_EQ(lines[3], QString(50, QLatin1Char('-')));
+    EXPECT_EQ(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), report);
+    EXPECT_TRUE(prompts.shown.empty());
+
+    printer.printerFound = false;
+    prompts.answers.push_back(PromptAnswer::Ok);
+    EXPECT_FALSE(printReport(ws, printer, report));
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(
+        prompts.messages()[0].text,
+        QStringLiteral("An error occured while trying to print. The printing cannot be completed"));
+    EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);
+    EXPECT_TRUE(ws.log.entries().isEmpty()); // a print failure is not logged
+    EXPECT_EQ(prompts.unscripted, 0);
+}
+
+} // namespace
