@@ -1,5 +1,6 @@
 // The program kel2d: the main window, opened on the model named on the
 // command line (all arguments taken together as one file name).
+#include "FirstFrameProbe.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QApplication app(argc, argv);
+    FirstFrameProbe::installIfAsked();
     // The settings store and the desktop's folders are found by these names.
     QApplication::setOrganizationName(QStringLiteral("Corvane Kel.2D"));
     QApplication::setApplicationName(QStringLiteral("Corvane Kel.2D"));

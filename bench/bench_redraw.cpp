@@ -1,141 +1,15 @@
 // A full redraw of a model at the capacities with every label on, against a
 // bare QPainter drawing the same primitives prepared in advance. The ratio of
 // the two is the cost of the drawing layers and the canvas on top of Qt.
-#include "drawing/RecordingCanvas.h"
+#include "PictureBench.h"
+
 #include "drawing/Sxediastika.h"
-#include "drawing/ViewOps.h"
-#include "drawing/gui/Colours.h"
 #include "drawing/gui/PainterCanvas.h"
 #include "workspace/Workspace.h"
 
-#include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QPainter>
-#include <benchmark/benchmark.h>
-
-#include <memory>
-#include <variant>
-#include <vector>
-
 namespace {
 
-const QSize kArea(1200, 800);
-
-// benchmark_main owns main(), so the application is made on first use.
-bool ensureGuiApplication()
-{
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return true;
-    if (QCoreApplication::instance())
-        return false;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "kel2d_bench";
-    static char *argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app(new QGuiApplication(argc, argv));
-    return true;
-}
-
-// 100 nodes on a 10 x 10 lattice, 200 elements (rows, columns and 20
-// diagonals), loads of both signs, every kind of support, springs, and every
-// label switched on.
-void buildModel(Workspace &ws, double widthCm, double heightCm)
-{
-    Model &m = ws.model;
-    for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 10; ++c) {
-            const int n = ++m.nodeCount;
-            m.nodes[n] = Node{1.5f * c, 1.2f * r, 0, 0, 0, 0};
-            if (n % 3 == 0)
-                m.nodes[n].fx = (n % 2 ? -1.0f : 1.0f) * 12.5f * n;
-            if (n % 4 == 0)
-                m.nodes[n].fy = (n % 8 ? -1.0f : 1.0f) * 0.75f * n;
-            if (n % 7 == 0)
-                m.springs[n] = Spring{1000.0f, n % 2 ? 250.0f : 0.0f};
-        }
-    for (int c = 1; c <= 10; ++c) {
-        m.nodes[c].cx = float(c % 3 != 1);
-        m.nodes[c].cy = float(c % 3 != 2);
-    }
-    m.groupCount = 3;
-    const auto add = [&m](int i, int j) {
-        const int e = ++m.elementCount;
-        m.elements[e] = Element{float(i), float(j), float(1 + e % 3)};
-    };
-    for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 9; ++c)
-            add(r * 10 + c + 1, r * 10 + c + 2);
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 10; ++c)
-            add(r * 10 + c + 1, r * 10 + c + 11);
-    for (int k = 0; k < 20; ++k)
-        add((k % 9) * 10 + k / 9 + 1, (k % 9) * 10 + k / 9 + 12);
-
-    Settings &s = ws.settings;
-    s.nai_omades = s.nai_miki = s.nai_sint_kombon = true;
-    s.xroma_background = 0xFFFFFF;
-    ws.view.areaWidth = widthCm;
-    ws.view.areaHeight = heightCm;
-    FitViewToModel(ws.view, m);
-    ws.view.resetHistory();
-}
-
-// One painter call with everything it needs, already in pixels.
-struct Prepared {
-    struct Line {
-        QLineF line;
-        QPen pen;
-    };
-    struct Circle {
-        QPointF centre;
-        double r;
-        QPen pen;
-        QBrush brush;
-    };
-    struct Text {
-        QPointF at;
-        QString text;
-        QPen pen;
-        QFont font;
-    };
-    QColor background;
-    std::vector<std::variant<Line, Circle, Text>> ops;
-};
-
-Prepared prepare(Workspace &ws, const PainterCanvas &reference)
-{
-    RecordingCanvas rec(reference.widthCm(), reference.heightCm());
-    RedrawDrawingArea(ws, rec);
-    const double k = reference.pixelsPerCm();
-    const QPalette pal = QGuiApplication::palette();
-    Prepared p;
-    p.background = resolveColour(rec.lastBackground(), pal);
-    QImage metricsDevice(1, 1, QImage::Format_ARGB32_Premultiplied);
-    metricsDevice.setDotsPerMeterX(qRound(reference.dpi() / 0.0254));
-    metricsDevice.setDotsPerMeterY(qRound(reference.dpi() / 0.0254));
-    // The recording canvas keeps lines, circles and texts apart; the order
-    // within each kind is the drawing order, which is what the painter sees.
-    for (const auto &l : rec.lines())
-        p.ops.emplace_back(Prepared::Line{QLineF(l.x1 * k, l.y1 * k, l.x2 * k, l.y2 * k),
-                                          QPen(resolveColour(l.colour, pal), l.width, Qt::SolidLine,
-                                               Qt::RoundCap, Qt::RoundJoin)});
-    for (const auto &c : rec.circles())
-        p.ops.emplace_back(Prepared::Circle{
-            QPointF(c.cx * k, c.cy * k), c.radius * k, QPen(resolveColour(c.colour, pal), c.width),
-            c.solid ? QBrush(resolveColour(c.fill, pal)) : QBrush()});
-    for (const auto &t : rec.texts()) {
-        if (t.text.isEmpty())
-            continue;
-        QFont f = QGuiApplication::font();
-        f.setPointSizeF(t.size);
-        f.setBold(t.bold);
-        const double ascent = QFontMetricsF(f, &metricsDevice).ascent();
-        p.ops.emplace_back(Prepared::Text{QPointF(t.x * k, t.y * k + ascent), t.text,
-                                          QPen(resolveColour(t.colour, pal)), f});
-    }
-    return p;
-}
+using namespace bench;
 
 void BM_Redraw(benchmark::State &state)
 {
@@ -145,7 +19,7 @@ void BM_Redraw(benchmark::State &state)
     }
     PainterCanvas canvas(kArea, 1.0, 96);
     Workspace ws;
-    buildModel(ws, canvas.widthCm(), canvas.heightCm());
+    buildCapacityModel(ws, canvas.widthCm(), canvas.heightCm());
     for (auto _ : state) {
         RedrawDrawingArea(ws, canvas);
         benchmark::DoNotOptimize(canvas.image().constBits());
@@ -161,55 +35,10 @@ void BM_RedrawBaseline(benchmark::State &state)
     }
     PainterCanvas reference(kArea, 1.0, 96);
     Workspace ws;
-    buildModel(ws, reference.widthCm(), reference.heightCm());
-    const Prepared prepared = prepare(ws, reference);
-    QImage image(kArea, QImage::Format_ARGB32_Premultiplied);
-    image.setDotsPerMeterX(qRound(96 / 0.0254));
-    image.setDotsPerMeterY(qRound(96 / 0.0254));
-    state.counters["primitives"] = double(prepared.ops.size());
-
-    // Pens, brushes and fonts are only handed over when they change, as a
-    // careful hand-written drawing would.
-    std::vector<char> newPen(prepared.ops.size()), newFont(prepared.ops.size());
-    const QPen *lastPen = nullptr;
-    const QFont *lastFont = nullptr;
-    for (std::size_t i = 0; i < prepared.ops.size(); ++i) {
-        const QPen *pen = std::visit([](const auto &op) { return &op.pen; }, prepared.ops[i]);
-        newPen[i] = !lastPen || *pen != *lastPen;
-        lastPen = pen;
-        if (const auto *t = std::get_if<Prepared::Text>(&prepared.ops[i])) {
-            newFont[i] = !lastFont || t->font != *lastFont;
-            lastFont = &t->font;
-        }
-    }
-
-    for (auto _ : state) {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing, true);
-        p.setRenderHint(QPainter::TextAntialiasing, true);
-        p.fillRect(image.rect(), prepared.background);
-        for (std::size_t i = 0; i < prepared.ops.size(); ++i) {
-            const auto &op = prepared.ops[i];
-            if (const auto *l = std::get_if<Prepared::Line>(&op)) {
-                if (newPen[i])
-                    p.setPen(l->pen);
-                p.drawLine(l->line);
-            } else if (const auto *c = std::get_if<Prepared::Circle>(&op)) {
-                if (newPen[i])
-                    p.setPen(c->pen);
-                p.setBrush(c->brush);
-                p.drawEllipse(c->centre, c->r, c->r);
-            } else if (const auto *t = std::get_if<Prepared::Text>(&op)) {
-                if (newPen[i])
-                    p.setPen(t->pen);
-                if (newFont[i])
-                    p.setFont(t->font);
-                p.drawText(t->at, t->text);
-            }
-        }
-        p.end();
-        benchmark::DoNotOptimize(image.constBits());
-    }
+    buildCapacityModel(ws, reference.widthCm(), reference.heightCm());
+    RecordingCanvas rec(reference.widthCm(), reference.heightCm());
+    RedrawDrawingArea(ws, rec);
+    runBaseline(state, prepare(rec, reference));
 }
 BENCHMARK(BM_RedrawBaseline)->Unit(benchmark::kMicrosecond);
 

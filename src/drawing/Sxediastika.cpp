@@ -4,17 +4,13 @@
 
 #include "common/NumberForms.h"
 #include "drawing/DrawingSupport.h"
+#include "drawing/ResultViews.h"
 
 #include <cmath>
 
 using drawing::lineBy;
 
 namespace {
-
-// The elements of the colour diagram (compression / tension). The diagram
-// comes with the result views; until then the mode shows the grid, the axes
-// and the nodes over an empty frame.
-void drawColourDiagramElements(const DrawingContext &, Canvas &) {}
 
 double gridStepCm(float kannab, double scale)
 {
@@ -23,7 +19,7 @@ double gridStepCm(float kannab, double scale)
 
 } // namespace
 
-void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas)
+void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas, const RedrawExtras &extras)
 {
     switch (dc.drawingMode) {
     case ModeModel:
@@ -38,14 +34,12 @@ void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas)
         canvas.clear(colourValue(dc.settings.xroma_background));
         DrawGrid(dc, canvas);
         DrawAxes(dc, canvas);
-        drawColourDiagramElements(dc, canvas);
+        DrawColourDiagram(dc, canvas, extras.colourLegend);
         DrawNodes(dc, canvas);
         break;
-    case ModeAxialForce:
-    case ModeDeformed:
-    case ModeAnimation:
-        // The result views draw themselves; nothing here yet.
-        break;
+    case ModeAxialForce: DrawForceDiagram(dc, canvas); break;
+    case ModeDeformed: DrawDeformedModel(dc, canvas); break;
+    case ModeAnimation: drawAnimationFrame(dc, canvas, extras.animationPhase); break;
     default: break;
     }
 }

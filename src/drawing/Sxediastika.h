@@ -4,8 +4,16 @@
 
 class Canvas;
 
+// What a redraw may need beyond the drawing area: the colour bar's own
+// surface (without one the colour diagram draws no bar), and the fraction of
+// the deformation that a frame of the animation shows (0: undeformed).
+struct RedrawExtras {
+    Canvas *colourLegend = nullptr;
+    double animationPhase = 0.0;
+};
+
 // Renews the whole picture for the current drawing mode.
-void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas);
+void RedrawDrawingArea(const DrawingContext &dc, Canvas &canvas, const RedrawExtras &extras = {});
 
 // The layers of the model drawing, also used by the result views.
 void DrawGrid(const DrawingContext &dc, Canvas &canvas);

@@ -1,5 +1,6 @@
 #include "ui/StatusPanel.h"
 
+#include <QEvent>
 #include <QPainter>
 
 StatusPanel::StatusPanel(const QString &key, const QString &accessibleName,
@@ -22,12 +23,23 @@ int StatusPanel::widthFor(const QString &text) const
 QSize StatusPanel::sizeHint() const
 {
     const QSize label = QLabel::sizeHint();
-    return QSize(std::max(label.width(), widthFor(m_usualText)), label.height());
+    if (m_usualWidth < 0)
+        m_usualWidth = widthFor(m_usualText);
+    return QSize(std::max(label.width(), m_usualWidth), label.height());
 }
 
 QSize StatusPanel::minimumSizeHint() const
 {
-    return QSize(widthFor(m_shortestText), QLabel::minimumSizeHint().height());
+    if (m_shortestWidth < 0)
+        m_shortestWidth = widthFor(m_shortestText);
+    return QSize(m_shortestWidth, QLabel::minimumSizeHint().height());
+}
+
+void StatusPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_usualWidth = m_shortestWidth = -1;
+    QLabel::changeEvent(event);
 }
 
 void StatusPanel::paintEvent(QPaintEvent *event)

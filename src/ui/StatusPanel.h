@@ -18,6 +18,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     int widthFor(const QString &text) const;
@@ -25,4 +26,8 @@ private:
     QString m_key;
     QString m_usualText;
     QString m_shortestText;
+    // The two widths, measured once per font and style: the status bar asks
+    // for the size hints of every panel each time it lays itself out.
+    mutable int m_usualWidth = -1;
+    mutable int m_shortestWidth = -1;
 };

@@ -82,6 +82,7 @@ frmMain::frmMain(const frmMainOptions &options, QWidget *parent)
     m_status->syncSwitches();
     setCaption(captionFor(QString()));
     m_commandLineModel = options.commandLine.trimmed();
+    m_modelReadPending = !m_commandLineModel.isEmpty();
     m_ws.view.resetHistory();
     restorePlacement(*this, *m_store);
 }
@@ -127,7 +128,7 @@ void frmMain::buildWindow()
     m_area->setObjectName(QStringLiteral("drawingArea"));
     m_area->setAccessibleName(QStringLiteral("Drawing"));
     m_area->setCursor(Qt::CrossCursor);
-    column->addWidget(m_area, 1);
+    column->addLayout(buildDrawingRow(central), 1);
     column->addLayout(buildLogRow(central));
     setCentralWidget(central);
 
@@ -135,7 +136,11 @@ void frmMain::buildWindow()
     connect(m_area, &DrawingArea::mouseMoved, this, &frmMain::onMouseMoved);
     connect(m_area, &DrawingArea::mouseReleased, this, &frmMain::onMouseReleased);
     connect(m_area, &DrawingArea::doubleClicked, this, &frmMain::onDoubleClicked);
-    connect(m_area, &DrawingArea::resized, this, [this] { RedrawDrawingArea(); });
+    connect(m_area, &DrawingArea::resized, this, &frmMain::onAreaResized);
+    connect(m_area, &DrawingArea::aboutToPaint, this, [this] {
+        if (m_pictureOwed)
+            RedrawDrawingArea();
+    });
 
     m_status = new MainStatusBar(statusBar(), m_ws);
     connect(m_status, &MainStatusBar::redrawNeeded, this, &frmMain::RedrawDrawingArea);
@@ -206,6 +211,7 @@ void frmMain::showEvent(QShowEvent *event)
     setMinimumWidth(statusBar()->minimumSizeHint().width());
     if (!m_commandLineModel.isEmpty()) {
         QTimer::singleShot(0, this, [this, name = std::exchange(m_commandLineModel, {})] {
+            m_modelReadPending = false;
             QString file = QFileInfo(name).absoluteFilePath();
             // Nothing has analysed this model yet, so the result views must
             // offer an analysis, as after Open.
@@ -282,9 +288,8 @@ void frmMain::Ask_Reanalyse()
 
 void frmMain::Apply_View_Colours()
 {
-    // The controls that lie over the drawing area (diagram legend and
-    // quantity buttons) take the same colours when they come.
     m_area->setBackgroundColour(colourValue(m_ws.settings.xroma_background));
+    applyResultViewColours();
 }
 
 void frmMain::syncAreaSize()
@@ -293,15 +298,33 @@ void frmMain::syncAreaSize()
     m_ws.view.areaHeight = m_area->heightCm();
 }
 
+void frmMain::onAreaResized()
+{
+    // Laid out as the window first shows, with the model named on the
+    // command line still to read: the read draws the picture with its model,
+    // so the empty picture would be drawn for nothing. Whatever paints the
+    // area before (a box about the file) has it drawn first.
+    if (m_modelReadPending) {
+        syncAreaSize();
+        m_pictureOwed = true;
+        m_area->update();
+        return;
+    }
+    RedrawDrawingArea();
+}
+
 void frmMain::RedrawDrawingArea()
 {
+    m_pictureOwed = false;
     syncAreaSize();
-    ::RedrawDrawingArea(m_ws, m_area->canvas());
-    m_area->update();
+    drawPicture();
 }
 
 void frmMain::QuickRedraw()
 {
+    // A quick redraw draws over the whole picture, which must be there.
+    if (m_pictureOwed)
+        RedrawDrawingArea();
     syncAreaSize();
     ::QuickRedraw(m_ws, m_area->canvas());
     m_area->update();

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+class AnimationPlayer;
+class ColourLegendPanel;
 class DrawingArea;
 class LogView;
 class MainStatusBar;
@@ -22,8 +24,11 @@ class PlatformServices;
 class QMenu;
 class QToolBar;
 class QToolButton;
+class ResultViewControls;
 class SettingsStore;
 class UserPrompts;
+enum class Quantity;
+enum class ScaleStep;
 
 struct frmMainOptions {
     QString settingsPath;                 // empty: the user's settings store
@@ -91,6 +96,27 @@ public:
     void helpWeb();
     void helpAbout();
 
+    // Result views and the deformation animation
+    // (commands/ResultViewCommands.cpp)
+    void Button_N();
+    void Button_CT();
+    void Button_Deform();
+    void Button_animate();
+    void cmdPLUS();
+    void cmdMINUS();
+    // A quantity option button: the diagrams show q.
+    void chooseQuantity(Quantity q);
+    // Starts the animation of drawing mode 4, which then plays on the event
+    // loop until it stops and the still deformed model replaces it.
+    void RunDeformationAnimation();
+    bool isDeformationAnimationPlaying() const;
+    ResultViewControls *resultViewControls() const { return m_resultControls; }
+    ColourLegendPanel *colourLegend() const { return m_colourLegend; }
+    AnimationPlayer *deformationAnimation() const { return m_animation; }
+    // Picture export (commands/PictureExportCommands.cpp)
+    void copyPictureToClipboard();
+    void savePictureAsBmp();
+
     // Clears the running flag of the deformation animation; the animation
     // stops at its next check point.
     void stopDeformationAnimation() { m_animationRunning = false; }
@@ -147,6 +173,7 @@ private:
     void updateModeLook();
     void hideHoverMarkers();
     void syncAreaSize();
+    void onAreaResized();
 
     // The drawing area's mouse (commands/DrawingAreaMouse.cpp).
     void onMousePressed(Qt::MouseButton button, double x, double y);
@@ -155,13 +182,27 @@ private:
     void onDoubleClicked();
     void carryOut(GestureSteps steps);
 
+    // The result views' widgets (commands/ResultViewCommands.cpp).
+    QLayout *buildDrawingRow(QWidget *central);
+    void syncResultViewControls();
+    void showDrawingModeName();
+    void hideQuantityButtons();
+    void applyResultViewColours();
+    // The picture of the drawing mode, with the controls the mode shows.
+    void drawPicture();
+    void showAnimationFrame(double phi);
+    void deformationAnimationEnded();
+    void stepScale(ScaleStep step);
+
     Workspace m_ws;
     std::unique_ptr<SettingsStore> m_store;
     std::unique_ptr<UserPrompts> m_ownPrompts;
     std::unique_ptr<PlatformServices> m_ownServices;
     PlatformServices *m_services = nullptr;
     QString m_helpFallbackDir;
-    QString m_commandLineModel; // read once the window is on screen
+    QString m_commandLineModel;      // read once the window is on screen
+    bool m_modelReadPending = false; // until the command-line model is read
+    bool m_pictureOwed = false;      // the area was resized and not yet drawn
 
     DrawingArea *m_area = nullptr;
     LogView *m_log = nullptr;
@@ -173,11 +214,17 @@ private:
     // The view modes' actions: tool bar and View menu, and the zoom menu.
     std::vector<std::pair<QAction *, ViewMode>> m_modeActions;
     ModelMouseTool *m_mouseTool = nullptr;
+    ResultViewControls *m_resultControls = nullptr;
+    ColourLegendPanel *m_colourLegend = nullptr;
+    AnimationPlayer *m_animation = nullptr;
+    // A group deletion hides the quantity buttons until a diagram command
+    // shows them again; the drawing mode stays.
+    bool m_quantityButtonsHidden = false;
     // The definition of the model with the mouse (MouseDefinition.cpp),
     // installed as the mouse tool at start-up.
     std::unique_ptr<ModelMouseTool> m_ownMouseTool;
 
     ViewGestures m_gestures;
-    bool m_animationRunning = false; // the deformation animation, when it comes
+    bool m_animationRunning = false; // the deformation animation's running flag
     int m_busyDepth = 0;
 };

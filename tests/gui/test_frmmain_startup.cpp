@@ -2,6 +2,8 @@
 // settings, the model on the command line and the window placement.
 #include "MainWindowFixture.h"
 
+#include "drawing/gui/PainterCanvas.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QScreen>
@@ -87,6 +89,30 @@ TEST_F(MainWindowTest, UnreadableModelOnTheCommandLineIsToldOverTheShownWindow)
     EXPECT_EQ(ws().model.nodeCount, 0);
     ASSERT_EQ(prompts.messages().size(), 1u);
     EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);
+}
+
+// The area's picture as painted now, against the picture a full redraw gives.
+void expectPictureIsWhole(frmMain &w, DrawingArea *area)
+{
+    area->grab(); // paints the area
+    const QImage painted = area->painterCanvas().image().copy();
+    w.RedrawDrawingArea();
+    EXPECT_EQ(area->painterCanvas().image(), painted);
+}
+
+TEST_F(MainWindowTest, PictureIsWholeBeforeAndAfterTheCommandLineModelIsRead)
+{
+    const QString file = writeModel(QStringLiteral("truss.kel"));
+    for (const QString &name : {file, path(QStringLiteral("no such file.kel"))}) {
+        SCOPED_TRACE(name.toStdString());
+        frmMain &w = create(name);
+        w.show();
+        // Laid out, the model not read yet: something that paints now (a box
+        // about the file, over its window) shows the start-up picture.
+        expectPictureIsWhole(w, area());
+        QApplication::processEvents();
+        expectPictureIsWhole(w, area());
+    }
 }
 
 TEST_F(Placement, StoredPlacementIsUsedAndWrittenBackAtClosing)

@@ -110,6 +110,7 @@ void DrawingArea::resizeEvent(QResizeEvent *event)
 
 void DrawingArea::paintEvent(QPaintEvent *event)
 {
+    emit aboutToPaint();
     // Moved to a screen of another pixel ratio or resolution, or the desktop
     // changed its colours (system colours in the picture): renew the picture
     // after this paint, and let the owner redraw it.

@@ -48,6 +48,8 @@ signals:
     void pointerLeft();
     // The size changed and the picture was renewed blank: redraw it.
     void resized();
+    // Sent before each paint, while the picture can still be drawn.
+    void aboutToPaint();
 
 protected:
     void paintEvent(QPaintEvent *) override;

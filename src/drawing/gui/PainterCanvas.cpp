@@ -15,6 +15,18 @@ PainterCanvas::PainterCanvas(const QSize &logicalSize, qreal devicePixelRatio, q
     resize(logicalSize, devicePixelRatio, dpi);
 }
 
+PainterCanvas::PainterCanvas(QPaintDevice &device)
+    : m_target(&device), m_palette(QGuiApplication::palette()), m_font(QGuiApplication::font())
+{
+    m_font.setStyleHint(QFont::SansSerif);
+    m_font.setPointSizeF(8.0);
+    m_font.setBold(false);
+    m_dpr = device.devicePixelRatioF() > 0 ? device.devicePixelRatioF() : 1.0;
+    m_dpi = device.logicalDpiX() > 0 ? device.logicalDpiX() : 96.0;
+    m_pxPerCm = m_dpi / 2.54;
+    m_logicalSize = QSize(qRound(device.width() / m_dpr), qRound(device.height() / m_dpr));
+}
+
 PainterCanvas::~PainterCanvas() { endPainting(); }
 
 void PainterCanvas::resize(const QSize &logicalSize, qreal devicePixelRatio, qreal dpi)
@@ -24,6 +36,7 @@ void PainterCanvas::resize(const QSize &logicalSize, qreal devicePixelRatio, qre
     m_dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
     m_dpi = dpi > 0 ? dpi : 96.0;
     m_pxPerCm = m_dpi / 2.54;
+    m_target = &m_image;
     const QSize physical(qCeil(m_logicalSize.width() * m_dpr),
                          qCeil(m_logicalSize.height() * m_dpr));
     m_image = QImage(physical.expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
@@ -53,7 +66,7 @@ const QImage &PainterCanvas::image()
 QPainter &PainterCanvas::painter()
 {
     if (!m_painter) {
-        m_painter = std::make_unique<QPainter>(&m_image);
+        m_painter = std::make_unique<QPainter>(m_target);
         m_painter->setRenderHint(QPainter::Antialiasing, true);
         m_painter->setRenderHint(QPainter::TextAntialiasing, true);
         m_penSet = false;
@@ -126,7 +139,7 @@ void PainterCanvas::setFontBold(bool bold)
 const QFontMetricsF &PainterCanvas::metrics() const
 {
     if (!m_metrics)
-        m_metrics.emplace(m_font, &m_image);
+        m_metrics.emplace(m_font, m_target);
     return *m_metrics;
 }
 

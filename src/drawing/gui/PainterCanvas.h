@@ -4,6 +4,11 @@
 // DPI; the image holds logical size x device pixel ratio physical pixels so
 // the picture stays sharp on HiDPI screens. Line widths are logical pixels,
 // font sizes points of the application's default sans-serif face.
+//
+// The same drawing goes onto any other paint device (a vector picture
+// generator, a PDF writer, an image of the caller's) through the second
+// constructor: the device's own size and resolution then take the image's
+// place.
 #include "drawing/Canvas.h"
 
 #include <QFont>
@@ -15,17 +20,23 @@
 #include <memory>
 #include <optional>
 
+class QPaintDevice;
 class QPainter;
 
 class PainterCanvas : public Canvas {
 public:
     explicit PainterCanvas(const QSize &logicalSize = QSize(), qreal devicePixelRatio = 1.0,
                            qreal dpi = 96.0);
+    // Paints on `device`, which must outlive the canvas, at its size and
+    // logical resolution; image() stays empty. finish() ends the painting,
+    // which some devices need before their output is complete.
+    explicit PainterCanvas(QPaintDevice &device);
     ~PainterCanvas() override;
     PainterCanvas(const PainterCanvas &) = delete;
     PainterCanvas &operator=(const PainterCanvas &) = delete;
 
-    // Renews the image for a new area size; the new picture is blank.
+    // Renews the own image for a new area size and paints on it; the new
+    // picture is blank.
     void resize(const QSize &logicalSize, qreal devicePixelRatio, qreal dpi);
     // The palette system colours are taken from.
     void setPalette(const QPalette &palette);
@@ -33,6 +44,7 @@ public:
     // The picture as drawn so far. Ends the painting in progress (the next
     // primitive starts a new one), so the image may be shown, copied or saved.
     const QImage &image();
+    void finish() { endPainting(); }
 
     QSize logicalSize() const { return m_logicalSize; }
     qreal devicePixelRatio() const { return m_dpr; }
@@ -67,6 +79,7 @@ private:
     void applyPen(QPainter &p);
 
     QImage m_image;
+    QPaintDevice *m_target = &m_image; // the own image or the caller's device
     std::unique_ptr<QPainter> m_painter;
     QSize m_logicalSize;
     qreal m_dpr = 1.0;

@@ -35,8 +35,8 @@ void frmMain::carryOutEdit(const EditEffects &effects)
         m_ws.drawingMode = ModeModel;
         m_status->setModeName(QStringLiteral("Model"));
     }
-    // The diagram quantity buttons, where the result views show them, go
-    // with a deletion (effects.modelDrawing or effects.hideQuantityButtons).
+    if (effects.modelDrawing || effects.hideQuantityButtons)
+        hideQuantityButtons();
     if (effects.redraw)
         RedrawDrawingArea();
 }

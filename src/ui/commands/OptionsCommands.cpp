@@ -17,5 +17,7 @@ void frmMain::viewOptionsApplied()
     Apply_View_Colours();
     // The AXES and GRID switches show the boxes as applied.
     m_status->syncSwitches();
+    // Apply turns the animation into the still deformed model.
+    showDrawingModeName();
     RedrawDrawingArea();
 }

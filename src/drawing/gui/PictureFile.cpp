@@ -1,0 +1,63 @@
+#include "drawing/gui/PictureFile.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QSaveFile>
+
+namespace {
+
+// The bitmap has no transparency: the picture is opaque.
+QImage opaque(const QImage &image)
+{
+    QImage out = image.convertToFormat(QImage::Format_RGB32);
+    out.setDevicePixelRatio(1.0);
+    return out;
+}
+
+// Unbuffered, until every byte is taken or the device says why not: a
+// buffered save file could lose a short write and still commit.
+bool writeAll(QSaveFile &file, const QByteArray &bytes)
+{
+    const char *data = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const qint64 n = file.write(data, left);
+        if (n <= 0)
+            return false;
+        data += n;
+        left -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<QString> writeBitmapFile(const QImage &image, const QString &fileName)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter encoder(&buffer, "bmp");
+    if (!encoder.write(opaque(image)))
+        return encoder.errorString();
+
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (!writeAll(file, bytes) || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    return std::nullopt;
+}
+
+void copyImageToClipboard(const QImage &image)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(opaque(image));
+}

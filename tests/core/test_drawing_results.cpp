@@ -1,0 +1,370 @@
+// The result views on a recording canvas: the side and width of the [N]
+// diagram's bands, the values and legends of each quantity, the colours of
+// the colour diagram and its bar, the deformed model and the animation's
+// frames, and that no degenerate model hands the painter a non-finite number.
+//
+// The default view (scale 100, offsets -2 and 2, area 20 x 15 cm) puts model
+// point (x, y) at screen (x + 2, 13 - y).
+#include "analysis/Functions_Bres_Megista.h"
+#include "drawing/RecordingCanvas.h"
+#include "drawing/ResultViews.h"
+#include "drawing/Sxediastika.h"
+#include "workspace/Workspace.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFF, kBlue = 0xFF0000, kRed = 0x0000FF;
+
+std::uint32_t rgb(int r, int g, int b)
+{
+    return std::uint32_t(r) | std::uint32_t(g) << 8 | std::uint32_t(b) << 16;
+}
+
+struct ResultViewTest : testing::Test {
+    Workspace ws;
+    RecordingCanvas canvas{20, 15};
+
+    void SetUp() override
+    {
+        ws.view.resetHistory();
+        ws.settings.nai_grid = false;
+        ws.settings.nai_aksones = false;
+        ws.settings.Xroma_Afortistou = kWhite;
+        ws.settings.Xroma_Efelkismou = kBlue;
+        ws.settings.Xroma_Thlipsis = kRed;
+        ws.model.groups[1] = ElementGroup{1000, 2};
+        ws.model.groupCount = 1;
+    }
+    int node(float x, float y)
+    {
+        const int n = ++ws.model.nodeCount;
+        ws.model.nodes[n] = Node{x, y, 0, 0, 0, 0};
+        return n;
+    }
+    // An element between two new nodes, i then j.
+    int element(float xi, float yi, float xj, float yj, double n = 0)
+    {
+        const int i = node(xi, yi);
+        const int j = node(xj, yj);
+        const int e = ++ws.model.elementCount;
+        ws.model.elements[e] = Element{float(i), float(j), 1};
+        ws.results.F[e][2] = n;
+        ws.results.F[e][1] = -n;
+        return e;
+    }
+    void analysed() { ws.results.extrema = findExtrema(ws.model, ws.results); }
+    void draw(std::int16_t mode, Canvas *legend = nullptr)
+    {
+        ws.drawingMode = mode;
+        RedrawDrawingArea(ws, canvas, RedrawExtras{legend, 0.0});
+    }
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const auto &t : canvas.texts())
+            if (!t.text.isEmpty())
+                out << t.text;
+        return out;
+    }
+};
+
+} // namespace
+
+// With N_sin_Ina on, tension lies on the right of i -> j (below a left-to-right
+// element on the screen) and compression on the left; off mirrors both.
+TEST_F(ResultViewTest, BandSideFollowsTheSignAndTheDrawingDirection)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        bool nSinIna;
+        float xj, yj;      // node j; node i at the origin, screen (2, 13)
+        double n;
+        double px, py;     // the band's corner at node i
+    } cases[] = {
+        {"tension, left to right, on: below", true, 4, 0, 250, 2, 15.5},
+        {"tension, left to right, off: above", false, 4, 0, 250, 2, 10.5},
+        {"compression, left to right, on: above", true, 4, 0, -250, 2, 10.5},
+        {"tension, upwards, on: to the right", true, 0, 4, 250, 4.5, 13},
+        {"tension, upwards, off: to the left", false, 0, 4, 250, -0.5, 13},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ws.model.nodeCount = ws.model.elementCount = 0;
+        ws.settings.N_sin_Ina = c.nSinIna;
+        element(0, 0, c.xj, c.yj, c.n);
+        analysed();
+        draw(ModeAxialForce);
+        const double jx = 2 + c.xj, jy = 13 - c.yj;
+        const double dx = c.px - 2, dy = c.py - 13;
+        for (const auto &l :
+             {std::array{2.0, 13.0, c.px, c.py}, std::array{c.px, c.py, jx + dx, jy + dy},
+              std::array{jx + dx, jy + dy, jx, jy}}) {
+            const auto line = canvas.findLine(l[0], l[1], l[2], l[3], 1e-9);
+            ASSERT_TRUE(line) << l[0] << "," << l[1] << " - " << l[2] << "," << l[3];
+            EXPECT_EQ(line->colour, colourValue(ws.settings.xroma_N));
+        }
+        // The value at the middle of the outer side, 0.22 lower with numbering on.
+        const auto t = canvas.findText(c.n > 0 ? QStringLiteral(" 250 ") : QStringLiteral("-250 "));
+        ASSERT_TRUE(t);
+        EXPECT_NEAR(t->x, (c.px + jx + dx) / 2, 1e-9);
+        EXPECT_NEAR(t->y, (c.py + jy + dy) / 2 + 0.22, 1e-9);
+        // The element itself over its band.
+        EXPECT_TRUE(canvas.findLine(2, 13, jx, jy));
+    }
+}
+
+// Each quantity: its value on the band with its own decimals, the legend's
+// title and extrema, and the band's width from its own scale.
+TEST_F(ResultViewTest, EachQuantityWritesItsValuesAndLegend)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        bool Settings::*show;
+        double n;
+        const char *value, *title, *max, *min;
+        double ordinate;
+    } cases[] = {
+        {"force, dekadika_N", &Settings::Show_FORCE, 1.2345, " 1.2 ", "Axial Force", "max.= 1.2", "min.= -0.5", 1.2345 / 100},
+        {"stress N / A", &Settings::Show_STRESS, 1.2345, " 0.6 ", "Axial Stress", "max.= 0.6", "min.= -0.2", 0.61725 / 10000},
+        {"strain N / A / E, dekadika_strain", &Settings::Show_STRAIN, -4, "-0.002 ", "Axial Strain", "max.= 0.00025",
+         "min.= -0.002", -0.002 / 0.0001},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ws.model.nodeCount = ws.model.elementCount = 0;
+        ws.settings.Show_FORCE = ws.settings.Show_STRESS = ws.settings.Show_STRAIN = false;
+        ws.settings.*c.show = true;
+        ws.settings.dekadika_N = 1;
+        ws.settings.dekadika_strain = 5;
+        ws.settings.nai_arithmisi_stoixeion = false;
+        element(0, 0, 4, 0, c.n);
+        element(0, 2, 4, 2, c.n > 0 ? -0.5 : 0.5);
+        analysed();
+        draw(ModeAxialForce);
+        const auto value = canvas.findText(QString::fromLatin1(c.value));
+        ASSERT_TRUE(value) << texts().join(QLatin1Char('|')).toStdString();
+        EXPECT_NEAR(value->y, 13 + c.ordinate, 1e-6);
+
+        const auto title = canvas.findText(QString::fromLatin1(c.title));
+        ASSERT_TRUE(title);
+        EXPECT_TRUE(title->bold);
+        EXPECT_EQ(title->size, 12);
+        EXPECT_NEAR(title->x, 0.1, 1e-12);
+        EXPECT_NEAR(title->y, 0.07, 1e-12);
+        for (const char *line : {c.max, c.min}) {
+            const auto t = canvas.findText(QString::fromLatin1(line));
+            ASSERT_TRUE(t) << line << ": " << texts().join(QLatin1Char('|')).toStdString();
+            EXPECT_FALSE(t->bold);
+            EXPECT_EQ(t->size, 8);
+            EXPECT_NEAR(t->x, 0.1, 1e-12);
+        }
+        EXPECT_LT(canvas.findText(QString::fromLatin1(c.max))->y,
+                  canvas.findText(QString::fromLatin1(c.min))->y);
+    }
+}
+
+TEST_F(ResultViewTest, ColourDiagramInterpolatesBetweenTheThreeColours)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        double a, b;
+        std::uint32_t colourA, colourB;
+        double maxTick, minTick;
+    } cases[] = {
+        // R = 100: half way to tension, exactly compression.
+        {"+50 and -100", 50, -100, rgb(128, 128, 255), kRed, 1.275, 5.10},
+        {"+100 and -50", 100, -50, kBlue, rgb(255, 128, 128), 0.0, 3.825},
+        // Every element unloaded: the unloaded colour, all ticks at zero.
+        {"R = 0", 0, 0, kWhite, kWhite, 2.55, 2.55},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ws.model.nodeCount = ws.model.elementCount = 0;
+        element(0, 0, 4, 0, c.a);
+        element(0, 2, 4, 2, c.b);
+        analysed();
+        RecordingCanvas legend(1, 5.1);
+        draw(ModeColourDiagram, &legend);
+
+        const auto a = canvas.findLine(2, 13, 6, 13), b = canvas.findLine(2, 11, 6, 11);
+        ASSERT_TRUE(a && b);
+        EXPECT_EQ(a->colour, c.colourA);
+        EXPECT_EQ(b->colour, c.colourB);
+        EXPECT_EQ(a->width, 4);
+
+        ASSERT_EQ(legend.lines().size(), 512 + 3);
+        EXPECT_EQ(legend.lines().first().colour, kBlue);
+        EXPECT_EQ(legend.lines()[255].colour, kWhite);
+        EXPECT_EQ(legend.lines()[511].colour, kRed);
+        EXPECT_NEAR(legend.lines()[511].y1, 5.10, 1e-12);
+        for (const auto &[text, y, above] :
+             {std::tuple{"max", c.maxTick, 0.1}, std::tuple{" 0", 2.55, 0.2},
+              std::tuple{"min", c.minTick, 0.3}}) {
+            const auto tick = legend.findLine(0, y, 0.35, y, 1e-9);
+            ASSERT_TRUE(tick) << text;
+            EXPECT_EQ(tick->colour, 0u);
+            const auto t = legend.findText(QString::fromLatin1(text));
+            ASSERT_TRUE(t);
+            EXPECT_NEAR(t->x, 0.35, 1e-12);
+            EXPECT_NEAR(t->y, y - above, 1e-9);
+        }
+    }
+}
+
+TEST_F(ResultViewTest, ColourDiagramValuesAndLegendUseTheElementColourAndPosition)
+{
+    ws.settings.nai_times_N = true;
+    ws.settings.nai_arithmisi_stoixeion = true;
+    element(0, 0, 4, 0, -12.5);
+    analysed();
+    draw(ModeColourDiagram);
+    // Element label in the element's colour, the value below it in the
+    // elements colour, the nodes drawn over it all.
+    EXPECT_EQ(canvas.findText(QStringLiteral(" 1"))->colour, kRed);
+    const auto value = canvas.findText(QStringLiteral("-12.5 "));
+    ASSERT_TRUE(value);
+    EXPECT_NEAR(value->x, 4, 1e-12);
+    EXPECT_NEAR(value->y, 13.22, 1e-12);
+    EXPECT_EQ(value->colour, colourValue(ws.settings.xroma_stoixeion));
+    EXPECT_TRUE(canvas.findText(QStringLiteral("Axial Force")));
+    EXPECT_EQ(canvas.circles().size(), 2);
+}
+
+TEST_F(ResultViewTest, DeformedModelDrawsTheDisplacedElementsAndItsLegend)
+{
+    element(0, 0, 4, 0);
+    ws.results.U[3] = 0.01;      // node 2: x
+    ws.results.U[4] = -0.02;     // node 2: y; at 1000 / 100 drawn as (0.1, -0.2)
+    ws.results.U[1] = 0.1234567; // node 1: x, for the legend's rounding
+    analysed();
+    for (bool lines : {true, false}) {
+        SCOPED_TRACE(lines);
+        ws.settings.nai_stoixeia = lines;
+        draw(ModeDeformed);
+        const auto deformed = canvas.findLine(2 + 1.234567, 13, 6.1, 13.2, 1e-6);
+        EXPECT_EQ(bool(deformed), lines);
+        if (deformed) {
+            EXPECT_EQ(deformed->colour, colourValue(ws.settings.xroma_paramorfosis));
+            EXPECT_EQ(deformed->width, 2);
+        }
+        EXPECT_EQ(canvas.circles().size(), 2); // the undeformed nodes
+        const QStringList expected = {"D", "max.= 0.123457", "max.|x|= 0.123457", "max.|y|= 0.02"};
+        QStringList legend;
+        for (const auto &t : canvas.texts())
+            if (std::abs(t.x - 0.1) < 1e-12)
+                legend << t.text;
+        EXPECT_EQ(legend, expected);
+        EXPECT_EQ(canvas.lineWidth(), 1);
+    }
+}
+
+TEST_F(ResultViewTest, AnimationFrameDrawsOnlyTheElementsUndeformedAndAtTheFraction)
+{
+    ws.settings.nai_arithmisi_kombon = ws.settings.nai_arithmisi_stoixeion = true;
+    ws.settings.nai_grid = ws.settings.nai_aksones = true;
+    element(0, 0, 4, 0);
+    ws.results.U[4] = -0.02;
+    ws.drawingMode = ModeAnimation;
+    for (double phi : {0.0, 0.5, 1.0}) {
+        SCOPED_TRACE(phi);
+        RedrawDrawingArea(ws, canvas, RedrawExtras{nullptr, phi});
+        ASSERT_EQ(canvas.lines().size(), 2);
+        EXPECT_TRUE(canvas.texts().isEmpty());
+        EXPECT_TRUE(canvas.circles().isEmpty());
+        const auto &still = canvas.lines()[0], &moving = canvas.lines()[1];
+        EXPECT_EQ(still.colour, colourValue(ws.settings.xroma_stoixeion));
+        EXPECT_EQ(still.width, 1);
+        EXPECT_NEAR(still.y2, 13, 1e-12);
+        EXPECT_EQ(moving.colour, colourValue(ws.settings.xroma_paramorfosis));
+        EXPECT_EQ(moving.width, 2);
+        EXPECT_NEAR(moving.y2, 13 + 0.2 * phi, 1e-12);
+    }
+}
+
+// Whatever state the model and its results are in, every coordinate the
+// painter receives is a finite number.
+TEST_F(ResultViewTest, NoNonFiniteNumberReachesThePainter)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        std::function<void(Workspace &)> spoil;
+    } cases[] = {
+        {"never analysed", [](Workspace &) {}},
+        {"element of zero length", [](Workspace &w) { w.model.nodes[2] = w.model.nodes[1]; }},
+        {"group with A = 0, stress", [](Workspace &w) { w.model.groups[1].A = 0; w.settings.Show_STRESS = true; w.settings.Show_FORCE = false; }},
+        {"group with E = 0, strain", [](Workspace &w) { w.model.groups[1].E = 0; w.settings.Show_STRAIN = true; w.settings.Show_FORCE = false; }},
+        {"element outside the groups", [](Workspace &w) { w.model.elements[1].group = 7; w.settings.Show_STRAIN = true; }},
+        {"scales of 0", [](Workspace &w) { w.settings.Ena_cm_posa_FORCE = 0; w.settings.Ena_cm_posa_m_epi_1000 = 0; }},
+        {"non-finite results", [](Workspace &w) {
+             w.results.F[1][2] = std::nan("");
+             w.results.U[3] = HUGE_VAL;
+             w.results.extrema.maxN = -HUGE_VAL;
+             w.results.extrema.maxU = std::nan("");
+         }},
+        {"huge displacement", [](Workspace &w) { w.results.U[4] = 1e300; w.settings.Ena_cm_posa_m_epi_1000 = 1e-30f; }},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Workspace w;
+        w.view.resetHistory();
+        w.model.groups[1] = ElementGroup{1000, 2};
+        w.model.groupCount = 1;
+        w.model.nodes[1] = Node{0, 0, 1, 1, 0, 0};
+        w.model.nodes[2] = Node{3, 1, 0, 0, 5, -5};
+        w.model.nodeCount = 2;
+        w.model.elements[1] = Element{1, 2, 1};
+        w.model.elementCount = 1;
+        c.spoil(w);
+        for (std::int16_t mode : {ModeAxialForce, ModeDeformed, ModeColourDiagram, ModeAnimation}) {
+            w.drawingMode = mode;
+            RecordingCanvas area, legend(1, 5.1);
+            RedrawDrawingArea(w, area, RedrawExtras{&legend, 1.0});
+            for (const RecordingCanvas *rc : {&area, &legend}) {
+                for (const auto &l : rc->lines())
+                    ASSERT_TRUE(std::isfinite(l.x1 + l.y1 + l.x2 + l.y2)) << "mode " << mode;
+                for (const auto &t : rc->texts()) {
+                    ASSERT_TRUE(std::isfinite(t.x + t.y)) << "mode " << mode;
+                    EXPECT_FALSE(t.text.contains(QStringLiteral("nan"), Qt::CaseInsensitive))
+                        << qPrintable(t.text);
+                    EXPECT_FALSE(t.text.contains(QStringLiteral("inf"), Qt::CaseInsensitive))
+                        << qPrintable(t.text);
+                }
+                for (const auto &ci : rc->circles())
+                    ASSERT_TRUE(std::isfinite(ci.cx + ci.cy)) << "mode " << mode;
+            }
+        }
+    }
+}
+
+// A model with one node and no elements: each view draws its legend and
+// nothing of the elements.
+TEST_F(ResultViewTest, OneNodeModelDrawsEveryViewWithoutElements)
+{
+    node(1, 1);
+    for (std::int16_t mode : {ModeAxialForce, ModeDeformed, ModeColourDiagram, ModeAnimation}) {
+        SCOPED_TRACE(mode);
+        RecordingCanvas legend(1, 5.1);
+        draw(mode, &legend);
+        EXPECT_TRUE(canvas.lines().isEmpty());
+        EXPECT_EQ(canvas.clearCount() > 0, true);
+    }
+    draw(ModeAxialForce);
+    EXPECT_EQ(texts(), (QStringList{"Axial Force", "max.= 0", "min.= 0"}));
+}

@@ -1,0 +1,112 @@
+// Saving the picture: the extension rule, the dialog, the question about a
+// file the added extension names, and the failure message.
+#include "common/Interaction.h"
+#include "core/ScriptedPrompts.h"
+#include "drawing/PictureExport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(PictureFileNames, AddsBmpUnlessTheNameEndsInExactlyThat)
+{
+    // clang-format off
+    const struct {
+        const char *chosen, *saved;
+    } cases[] = {
+        {"/tmp/Picture", "/tmp/Picture.bmp"},
+        {"/tmp/Picture.bmp", "/tmp/Picture.bmp"},
+        {"/tmp/Picture.BMP", "/tmp/Picture.BMP.bmp"},
+        {"/tmp/Picture.Bmp", "/tmp/Picture.Bmp.bmp"},
+        {"/tmp/a.bmp.png", "/tmp/a.bmp.png.bmp"},
+        {"/tmp/bmp", "/tmp/bmp.bmp"},
+    };
+    // clang-format on
+    for (const auto &c : cases)
+        EXPECT_EQ(pictureFileName(QString::fromLatin1(c.chosen), bitmapPicture()),
+                  QLatin1String(c.saved));
+}
+
+namespace {
+
+struct SavePictureTest : testing::Test {
+    Interaction user;
+    ScriptedPrompts prompts;
+    QTemporaryDir dir;
+    QStringList written;
+    std::optional<QString> failure;
+
+    void SetUp() override { user.setPrompts(&prompts); }
+    bool save()
+    {
+        return savePicture(user, bitmapPicture(),
+                           [this](const QString &name) -> std::optional<QString> {
+                               written << name;
+                               return failure;
+                           });
+    }
+};
+
+} // namespace
+
+TEST_F(SavePictureTest, AsksWithTheBitmapFilterAndWritesTheNameWithItsExtension)
+{
+    prompts.files.push_back(dir.filePath(QStringLiteral("bridge")));
+    EXPECT_TRUE(save());
+    EXPECT_EQ(written, QStringList{dir.filePath(QStringLiteral("bridge.bmp"))});
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, ShownPrompt::Kind::SaveFile);
+    EXPECT_EQ(prompts.shown[0].extra, QStringLiteral("Bitmap Files (*.bmp)"));
+    EXPECT_EQ(prompts.shown[0].location, QDir::current().filePath(QStringLiteral("Picture")));
+    EXPECT_TRUE(user.log.entries().isEmpty());
+}
+
+TEST_F(SavePictureTest, CancellingIsSilent)
+{
+    prompts.files.push_back(std::nullopt);
+    EXPECT_FALSE(save());
+    EXPECT_TRUE(written.isEmpty());
+    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.unscripted, 0);
+    EXPECT_TRUE(user.log.entries().isEmpty());
+}
+
+TEST_F(SavePictureTest, AFailureIsToldWithTheSystemsReasonAndLoggedBoldRed)
+{
+    prompts.files.push_back(dir.filePath(QStringLiteral("p.bmp")));
+    failure = QStringLiteral("Permission denied");
+    prompts.answers.push_back(PromptAnswer::Ok);
+    EXPECT_FALSE(save());
+    const QString text =
+        QStringLiteral("An error occured while trying to save the bitmap file: Permission denied");
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text, text);
+    EXPECT_EQ(prompts.messages()[0].title, QStringLiteral("Corvane Kel.2D"));
+    EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Critical);
+    ASSERT_EQ(user.log.entries().size(), 1);
+    EXPECT_EQ(user.log.entries()[0].text, text);
+    EXPECT_EQ(user.log.entries()[0].colour, LogRed);
+    EXPECT_TRUE(user.log.entries()[0].bold);
+    EXPECT_EQ(prompts.unscripted, 0);
+}
+
+// The dialog asked about "p.BMP"; "p.BMP.bmp" is another file, which is
+// replaced only when the user agrees.
+TEST_F(SavePictureTest, AnExistingFileTheAddedExtensionNamesIsReplacedOnlyOnYes)
+{
+    QFile existing(dir.filePath(QStringLiteral("p.BMP.bmp")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    for (PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+        prompts.files.push_back(dir.filePath(QStringLiteral("p.BMP")));
+        prompts.answers.push_back(answer);
+        EXPECT_EQ(save(), answer == PromptAnswer::Yes);
+    }
+    EXPECT_EQ(written, QStringList{existing.fileName()});
+    ASSERT_EQ(prompts.messages().size(), 2u);
+    EXPECT_EQ(prompts.messages()[0].text,
+              QDir::toNativeSeparators(existing.fileName())
+                  + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
+    EXPECT_EQ(prompts.unscripted, 0);
+}
