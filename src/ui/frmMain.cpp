@@ -10,6 +10,7 @@
 #include "ui/LogView.h"
 #include "ui/MainStatusBar.h"
 #include "ui/ModelMouseTool.h"
+#include "ui/MouseDefinition.h"
 #include "ui/QtPrompts.h"
 #include "ui/WindowPlacement.h"
 
@@ -76,6 +77,8 @@ frmMain::frmMain(const frmMainOptions &options, QWidget *parent)
     // sits over its window. Nothing is written to the settings store.
     buildWindow();
     buildRecentFilesMenu();
+    m_ownMouseTool = std::make_unique<MouseDefinition>(*this);
+    setModelMouseTool(m_ownMouseTool.get());
     writeGreeting();
     m_ws.view.resetView();
     Load_Settings(m_ws.settings, *m_store);

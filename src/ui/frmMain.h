@@ -241,6 +241,9 @@ private:
     // A group deletion hides the quantity buttons until a diagram command
     // shows them again; the drawing mode stays.
     bool m_quantityButtonsHidden = false;
+    // The definition of the model with the mouse (MouseDefinition.cpp),
+    // installed as the mouse tool at start-up.
+    std::unique_ptr<ModelMouseTool> m_ownMouseTool;
 
     QMenu *m_recentMenu = nullptr;
     QString m_desktopRecentList;
