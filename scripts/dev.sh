@@ -12,6 +12,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$here"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libxlsxwriter-dev
+          libeigen3-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 test_packages=(python3-openpyxl)   # the workbook tests read the .xlsx back
 fuzz_packages=(clang libclang-rt-14-dev)

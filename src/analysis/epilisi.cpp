@@ -1,6 +1,7 @@
 #include "analysis/epilisi.h"
 
 #include "analysis/AnalysisStages.h"
+#include "analysis/FreeMotions.h"
 #include "analysis/Functions_Bres_Megista.h"
 #include "analysis/TimeOfDay.h"
 #include "common/Interaction.h"
@@ -21,8 +22,8 @@ const QString kMechanismText = QStringLiteral(
 // Warns when the largest displacement is so large that the structure is
 // probably a mechanism the solver got through on a tiny pivot. The first DOF
 // with the largest value is named; the search starts from 0, so a structure
-// that does not move names none.
-void checkForMechanism(const AnalysisContext &context)
+// that does not move names none. Returns whether it warned.
+bool checkForMechanism(const AnalysisContext &context)
 {
     const int dofs = 2 * std::clamp<int>(context.model.nodeCount, 0, kMaxNodes);
     double largest = 0.0;
@@ -35,21 +36,30 @@ void checkForMechanism(const AnalysisContext &context)
         }
     }
     if (!(largest > std::pow(10.0, 7)))
-        return;
+        return false;
     context.user.log.append(kMechanismText, LogRed);
     context.user.prompts().message(kMechanismText + QStringLiteral("\r\n\r\nmax.(u) = u(")
                                        + QString::number(at) + QStringLiteral(") = ")
                                        + nf::generalDouble(largest),
                                    kProgramTitle, PromptIcon::Critical, PromptButtons::Ok);
+    return true;
 }
 
-// The assembly, solution and recovery of one run; false when the run failed
-// (the failure has then been told and the flag set).
-bool compute(Epilisi &run, const Model &m)
+enum class RunOutcome {
+    Done,
+    // The model check refused the model before assembly.
+    Refused,
+    // The solution or the recovery failed: the structure may be a mechanism.
+    Failed,
+};
+
+// The assembly, solution and recovery of one run; on a refusal or failure
+// the failure has been told and the flag set.
+RunOutcome compute(Epilisi &run, const Model &m)
 {
     if (const std::optional<QString> refusal = run.checkModel()) {
         run.fail(*refusal);
-        return false;
+        return RunOutcome::Refused;
     }
 
     // K starts empty: the run object has just been made.
@@ -58,7 +68,7 @@ bool compute(Epilisi &run, const Model &m)
     if (run.nf > 0) {
         run.Solve_Equations();
         if (m.analysisFailed)
-            return false;
+            return RunOutcome::Failed;
     }
 
     run.Expand_Displacements();
@@ -80,22 +90,40 @@ bool compute(Epilisi &run, const Model &m)
     // infinity reaches the results, the report or the drawing.
     if (!run.resultsFinite()) {
         run.fail(kAnalysisErrorText);
-        return false;
+        return RunOutcome::Failed;
     }
     if (m.elementCount > 0) {
         run.res.extrema = findExtrema(m, run.res);
         if (!extremaFinite(run.res.extrema)) {
             run.fail(kAnalysisErrorText);
-            return false;
+            return RunOutcome::Failed;
         }
     }
-    return true;
+    return RunOutcome::Done;
+}
+
+// After the failure or the mechanism warning has been told: which motions
+// the structure is free to make, in the log and for the caller to draw.
+// It adds to what the run has told; if it cannot be done (out of memory),
+// the run's own outcome stands alone.
+void diagnose(const AnalysisContext &context, std::vector<FreeMotion> *freeMotions)
+{
+    try {
+        std::vector<FreeMotion> motions = reportFreeMotions(context.model, context.user.log);
+        if (freeMotions)
+            *freeMotions = std::move(motions);
+    } catch (const std::exception &) {
+    }
 }
 
 } // namespace
 
-bool Run_Analysis(const AnalysisContext &context)
+bool Run_Analysis(const AnalysisContext &context) { return Run_Analysis(context, nullptr); }
+
+bool Run_Analysis(const AnalysisContext &context, std::vector<FreeMotion> *freeMotions)
 {
+    if (freeMotions)
+        freeMotions->clear();
     Model &m = context.model;
     if (m.nodeCount <= 0)
         return false;
@@ -113,11 +141,11 @@ bool Run_Analysis(const AnalysisContext &context)
     // The work arrays live only as long as this block; only a complete run
     // reaches the program's results.
     {
-        bool ok = false;
+        RunOutcome outcome = RunOutcome::Failed;
         try {
             Epilisi run(m, context.user, &ui);
-            ok = compute(run, m);
-            if (ok) {
+            outcome = compute(run, m);
+            if (outcome == RunOutcome::Done) {
                 const ResultExtrema previous = context.results.extrema;
                 context.results = run.res;
                 // With no elements there was nothing to search: the extrema
@@ -129,9 +157,11 @@ bool Run_Analysis(const AnalysisContext &context)
             // Out of memory is the only thing that can throw here; tell it
             // like any other failure of the run.
             reportAnalysisFailure(m, context.user, &ui, kAnalysisErrorText);
-            ok = false;
+            return false;
         }
-        if (!ok)
+        if (outcome == RunOutcome::Failed)
+            diagnose(context, freeMotions);
+        if (outcome != RunOutcome::Done)
             return false;
     }
 
@@ -143,7 +173,8 @@ bool Run_Analysis(const AnalysisContext &context)
                                 + QStringLiteral(" sec"),
                             LogBlack);
     ui.enableAnalyse();
-    checkForMechanism(context);
+    if (checkForMechanism(context))
+        diagnose(context, freeMotions);
     if (m.elementCount > 0)
         m.modelChanged = false;
     return true;

@@ -1,5 +1,8 @@
 #pragma once
+#include <vector>
+
 class Interaction;
+struct FreeMotion;
 struct AnalysisResults;
 struct Model;
 
@@ -20,3 +23,8 @@ struct AnalysisContext {
 // were and the analysis-failed flag is set.
 // Returns true when the results were renewed.
 bool Run_Analysis(const AnalysisContext &context);
+// The same; when the solution failed or the mechanism warning was given,
+// the free motions of the structure follow the program's own messages as
+// red log lines and are left in *freeMotions (emptied otherwise; may be
+// null). The results, flags and messages are those of the plain run.
+bool Run_Analysis(const AnalysisContext &context, std::vector<FreeMotion> *freeMotions);

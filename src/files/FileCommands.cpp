@@ -93,9 +93,9 @@ void newModel(const FileContext &fc, const SettingsStore &store)
     Load_Settings(fc.settings, store);
 }
 
-ReadOutcome openModel(const FileContext &fc)
+ReadOutcome openModel(const FileContext &fc, const QString &fileName)
 {
-    QString name;
+    QString name = fileName;
     const ReadOutcome outcome = Read_Model_File(fc, name);
     if (outcome != ReadOutcome::Cancelled)
         fc.model.modelChanged = true;

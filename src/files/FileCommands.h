@@ -39,10 +39,11 @@ SaveOffer offerToSave(const FileContext &fc, PromptIcon icon);
 // history.
 void newModel(const FileContext &fc, const SettingsStore &store);
 
-// The model part of Open: the reader asks for the file. A model that was
-// read (or whose reading failed and left an empty model) is marked changed;
-// a cancelled dialog changes nothing.
-ReadOutcome openModel(const FileContext &fc);
+// The model part of Open: the reader asks for the file, unless one is
+// named (a recent or dropped file). A model that was read (or whose reading
+// failed and left an empty model) is marked changed; a cancelled dialog
+// changes nothing.
+ReadOutcome openModel(const FileContext &fc, const QString &fileName = QString());
 
 // Save writes to the model's own file (asking for a name when untitled);
 // Save As always asks. Both return whether the file was written.

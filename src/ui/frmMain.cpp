@@ -3,12 +3,14 @@
 #include "common/Registry.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/gui/DrawingArea.h"
+#include "files/DesktopRecentFiles.h"
 #include "files/FileCommands.h"
 #include "files/Files.h"
 #include "ui/DesktopServices.h"
 #include "ui/LogView.h"
 #include "ui/MainStatusBar.h"
 #include "ui/ModelMouseTool.h"
+#include "ui/MouseDefinition.h"
 #include "ui/QtPrompts.h"
 #include "ui/WindowPlacement.h"
 
@@ -50,7 +52,9 @@ QString weekdayName(const QDate &date)
 } // namespace
 
 frmMain::frmMain(const frmMainOptions &options, QWidget *parent)
-    : QMainWindow(parent), m_helpFallbackDir(options.helpFallbackDir)
+    : QMainWindow(parent), m_helpFallbackDir(options.helpFallbackDir),
+      m_desktopRecentList(options.desktopRecentList.isEmpty() ? desktopRecentFilesPath()
+                                                              : options.desktopRecentList)
 {
     initResources();
     setObjectName(QStringLiteral("frmMain"));
@@ -72,6 +76,9 @@ frmMain::frmMain(const frmMainOptions &options, QWidget *parent)
     // window is on screen, so that a box about a file that cannot be read
     // sits over its window. Nothing is written to the settings store.
     buildWindow();
+    buildRecentFilesMenu();
+    m_ownMouseTool = std::make_unique<MouseDefinition>(*this);
+    setModelMouseTool(m_ownMouseTool.get());
     writeGreeting();
     m_ws.view.resetView();
     Load_Settings(m_ws.settings, *m_store);
@@ -212,8 +219,10 @@ void frmMain::showEvent(QShowEvent *event)
             QString file = QFileInfo(name).absoluteFilePath();
             // Nothing has analysed this model yet, so the result views must
             // offer an analysis, as after Open.
-            if (Read_Model_File(m_ws, file) == ReadOutcome::Read)
+            if (Read_Model_File(m_ws, file) == ReadOutcome::Read) {
                 m_ws.model.modelChanged = true;
+                rememberFile(file);
+            }
             m_ws.view.resetHistory();
             Apply_View_Colours();
             m_status->syncSwitches();

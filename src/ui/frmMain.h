@@ -17,6 +17,7 @@
 class AnimationPlayer;
 class ColourLegendPanel;
 class DrawingArea;
+struct FreeMotion;
 class LogView;
 class MainStatusBar;
 class ModelMouseTool;
@@ -36,6 +37,7 @@ struct frmMainOptions {
     PlatformServices *services = nullptr; // null: the desktop
     QString commandLine;                  // a model file to open, may be empty
     QString helpFallbackDir;              // help book of an uninstalled build
+    QString desktopRecentList;            // empty: the desktop's recently-used.xbel
 };
 
 class frmMain : public QMainWindow, private MainWindowHooks {
@@ -55,6 +57,9 @@ public:
     void Button_Apothikefsi_Arxeiou();
     void saveAs();
     void exitProgram();
+    // Open with the file named (empty: the open dialog asks): the offer to
+    // save first, then the file is read.
+    void openModelFile(const QString &file);
     // View (commands/ViewMenu.cpp)
     void Button_Xeraki();
     void Button_Zoom();
@@ -116,6 +121,14 @@ public:
     // Picture export (commands/PictureExportCommands.cpp)
     void copyPictureToClipboard();
     void savePictureAsBmp();
+    // Recent files and dropped model files (commands/RecentFilesMenu.cpp)
+    // A file chosen from "Recent files": opened, or, when it is gone, told
+    // and taken off the list.
+    void openRecentFile(const QString &file);
+    // A model file was opened or saved under this name: first in "Recent
+    // files" and in the desktop's list of recent documents.
+    void rememberFile(const QString &file);
+    QMenu *recentFilesMenu() const { return m_recentMenu; }
 
     // Clears the running flag of the deformation animation; the animation
     // stops at its next check point.
@@ -155,6 +168,8 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     // MainWindowHooks
@@ -193,6 +208,12 @@ private:
     void showAnimationFrame(double phi);
     void deformationAnimationEnded();
     void stepScale(ScaleStep step);
+    // commands/RecentFilesMenu.cpp
+    void buildRecentFilesMenu();
+    void fillRecentFilesMenu();
+    // commands/ToolsMenu.cpp: the first free motion of a mechanism over the
+    // model, until the next redraw.
+    void showFreeMotion(const FreeMotion &motion);
 
     Workspace m_ws;
     std::unique_ptr<SettingsStore> m_store;
@@ -220,6 +241,12 @@ private:
     // A group deletion hides the quantity buttons until a diagram command
     // shows them again; the drawing mode stays.
     bool m_quantityButtonsHidden = false;
+    // The definition of the model with the mouse (MouseDefinition.cpp),
+    // installed as the mouse tool at start-up.
+    std::unique_ptr<ModelMouseTool> m_ownMouseTool;
+
+    QMenu *m_recentMenu = nullptr;
+    QString m_desktopRecentList;
 
     ViewGestures m_gestures;
     bool m_animationRunning = false; // the deformation animation's running flag

@@ -143,11 +143,15 @@ QByteArray hex(const void *data, std::size_t size)
 }
 
 // The log with the times of day and the run time left out (they differ from
-// run to run), each entry with its colour and flags.
+// run to run), each entry with its colour and flags. The mechanism
+// diagnosis' lines after a failure or warning are left out too: they came
+// after these records, and test_free_motions.cpp checks them.
 QByteArray logDigest(const MessageLog &log)
 {
     QByteArray all;
     for (const LogEntry &e : log.entries()) {
+        if (e.text.startsWith(QLatin1String("Free motion ")))
+            continue;
         QString text = e.text;
         for (const char *timed : {"Start:  ", "Finish:  ", "Total time:  ", ", Termination: "})
             if (text.startsWith(QLatin1String(timed)))

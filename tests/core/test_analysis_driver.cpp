@@ -44,17 +44,21 @@ struct ApexRun : TestWorkspace {
     QStringList lines() const { return log.text().split(QStringLiteral("\r\n")); }
 
     // Refused or failed: the start line continued by the termination time,
-    // the box, the red line; flags set, results and window as they were.
-    void expectFailure(const QString &message)
+    // the box, the red line, then for a mechanism its free motion in red;
+    // flags set, results and window as they were.
+    void expectFailure(const QString &message, const QString &freeMotion)
     {
         prompts.answers = {PromptAnswer::Ok};
         EXPECT_FALSE(Run_Analysis(*this));
         ASSERT_EQ(prompts.shown.size(), 1u);
         EXPECT_EQ(prompts.shown[0].text, message);
         EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Critical);
-        ASSERT_EQ(lines().size(), 4);
+        ASSERT_EQ(lines().size(), freeMotion.isEmpty() ? 4 : 5);
         expectLine(lines()[2], QStringLiteral(" Start:  %1 , Termination: %1").arg(kTime));
         EXPECT_EQ(lines()[3], QLatin1Char(' ') + message);
+        if (!freeMotion.isEmpty()) {
+            EXPECT_EQ(lines()[4], QLatin1Char(' ') + freeMotion);
+        }
         EXPECT_EQ(log.entries().back().colour, LogRed);
         EXPECT_TRUE(model.analysisFailed);
         EXPECT_TRUE(model.modelChanged);
@@ -109,6 +113,7 @@ TEST(RunAnalysis, RefusedAndFailedRunsKeepTheEarlierResults)
         std::function<void(Model &)> spoil;
         QString message; // without " The analysis cannot be carried out."
         bool refused = true;
+        QString freeMotion = {}; // the diagnosis' line after a failed solution
     };
     // clang-format off
     const Case cases[] = {
@@ -129,7 +134,7 @@ TEST(RunAnalysis, RefusedAndFailedRunsKeepTheEarlierResults)
         {[](Model &m) { spring(m, 3, -1, 0); }, "Node #3 has the spring constant Kx = -1, which is negative."},
         {[](Model &m) { spring(m, 3, 0, float(inf)); }, "Node #3 has a spring constant Ky that is not a finite number."},
         {[](Model &m) { m.elementCount = kMaxElements + 1; }, "The model holds 201 elements, but at most 200 can be analysed."},
-        {[](Model &m) { m.elements[2] = Element{1, 3, 1}; }, failed, false}, // node 3 free in x
+        {[](Model &m) { m.elements[2] = Element{1, 3, 1}; }, failed, false, "Free motion 1: node #3 in x and y"},
         {[](Model &m) { m.groups[1] = {1e300, 1e300}; }, failed, false},     // E A overflows
         {[](Model &m) { m.groups[1] = {1e308, 1e-308}; }, failed, false},    // N / A overflows
     };
@@ -138,7 +143,8 @@ TEST(RunAnalysis, RefusedAndFailedRunsKeepTheEarlierResults)
         SCOPED_TRACE(c.message.toStdString());
         ApexRun run(c.spoil);
         run.expectFailure(c.refused ? c.message + " The analysis cannot be carried out."
-                                    : c.message);
+                                    : c.message,
+                          c.freeMotion);
         // The next run starts with a clean flag.
         run.model = Model{};
         apex(run.model);

@@ -86,6 +86,7 @@ protected:
         options.services = &services;
         options.commandLine = commandLine;
         options.helpFallbackDir = helpDir;
+        options.desktopRecentList = path(QStringLiteral("recently-used.xbel"));
         window = std::make_unique<frmMain>(options);
         return *window;
     }

@@ -4,7 +4,7 @@
 // and every control is named by its label.
 #include "MainWindowFixture.h"
 #include "drawing/gui/Colours.h"
-#include "ui/dialogs/ColourSpectrum.h"
+#include "ui/dialogs/ColourField.h"
 #include "ui/dialogs/frmSXEDIASI.h"
 #include "ui/dialogs/frmXROMATA.h"
 
@@ -264,7 +264,7 @@ TEST(ColourChooser, BoxesAndSpectrumSetTheSelection)
     EXPECT_EQ(frmXROMATA::classicColour(14), 0x00FFFFu); // (255, 255, 0)
 
     // White along the top, black along the bottom, the pure hues between.
-    auto *spectrum = chooser.findChild<ColourSpectrum *>();
+    auto *spectrum = chooser.findChild<ColourField *>();
     const int right = spectrum->width() - 1;
     const int bottom = spectrum->height() - 1;
     const auto move = [&](QPoint at, Qt::MouseButtons held) {

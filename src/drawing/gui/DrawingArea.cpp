@@ -2,6 +2,7 @@
 
 #include "drawing/ViewTransform.h"
 #include "drawing/gui/Colours.h"
+#include "drawing/gui/MouseOverlayPainter.h"
 #include "drawing/gui/PainterCanvas.h"
 
 #include <QMouseEvent>
@@ -15,6 +16,8 @@
 struct DrawingArea::Private {
     PainterCanvas canvas;
     QRectF rubberCm;
+    MouseOverlay overlay;
+    std::unique_ptr<MouseOverlayPainter> overlayPainter;
     std::uint32_t background = 0x8000000Eu;
     ViewTransform *view = nullptr;
     bool renewQueued = false;
@@ -69,6 +72,28 @@ void DrawingArea::setRubberRectangle(const QRectF &cm)
     update();
 }
 
+void DrawingArea::setMouseOverlay(const MouseOverlay &overlay)
+{
+    if (overlay == m_d->overlay)
+        return;
+    const QRegion changed =
+        overlayPainter().change(m_d->overlay, overlay, m_d->canvas.pixelsPerCm());
+    m_d->overlay = overlay;
+    update(changed);
+}
+
+const MouseOverlayPainter &DrawingArea::overlayPainter()
+{
+    // Made again only when the labels' font or the background changed.
+    const QColor background = resolveColour(m_d->background, palette());
+    auto &painter = m_d->overlayPainter;
+    if (!painter || painter->font() != font() || painter->background() != background)
+        painter = std::make_unique<MouseOverlayPainter>(font(), background);
+    return *painter;
+}
+
+const MouseOverlay &DrawingArea::mouseOverlay() const { return m_d->overlay; }
+
 void DrawingArea::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
@@ -83,7 +108,7 @@ void DrawingArea::resizeEvent(QResizeEvent *event)
     emit resized();
 }
 
-void DrawingArea::paintEvent(QPaintEvent *)
+void DrawingArea::paintEvent(QPaintEvent *event)
 {
     emit aboutToPaint();
     // Moved to a screen of another pixel ratio or resolution, or the desktop
@@ -103,8 +128,13 @@ void DrawingArea::paintEvent(QPaintEvent *)
 
     QPainter p(this);
     const QImage &picture = m_d->canvas.image();
-    p.drawImage(QPointF(0, 0), picture);
-    const QSizeF shown = QSizeF(picture.size()) / picture.devicePixelRatio();
+    // Only the part asked for: a pointer move repaints a few small pieces.
+    const QRect exposed = event->rect();
+    const qreal ratio = picture.devicePixelRatio();
+    p.drawImage(QRectF(exposed), picture,
+                QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
+                       exposed.height() * ratio));
+    const QSizeF shown = QSizeF(picture.size()) / ratio;
     const QColor background = resolveColour(m_d->background, palette());
     if (shown.width() < width())
         p.fillRect(QRectF(shown.width(), 0, width() - shown.width(), height()), background);
@@ -125,6 +155,7 @@ void DrawingArea::paintEvent(QPaintEvent *)
         // On pixel centres, so the outline is one sharp pixel wide.
         p.drawRect(QRectF(x0 + 0.5, y0 + 0.5, x1 - x0, y1 - y0));
     }
+    overlayPainter().paint(p, m_d->overlay, m_d->canvas.pixelsPerCm(), event->region());
 }
 
 void DrawingArea::mousePressEvent(QMouseEvent *event)
@@ -146,3 +177,9 @@ void DrawingArea::mouseReleaseEvent(QMouseEvent *event)
 }
 
 void DrawingArea::mouseDoubleClickEvent(QMouseEvent *) { emit doubleClicked(); }
+
+void DrawingArea::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    emit pointerLeft();
+}

@@ -1,13 +1,16 @@
 #pragma once
 // The drawing area of the main window: shows the persistent picture, reports
-// mouse events in centimetres, and carries the overlays (rubber rectangle)
-// that are not part of the picture.
+// mouse events in centimetres, and carries the overlays (rubber rectangle,
+// the mouse's markers and labels) that are not part of the picture.
+#include "drawing/ModelMouse.h"
+
 #include <QRectF>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
 
 class Canvas;
+class MouseOverlayPainter;
 class PainterCanvas;
 struct ViewTransform;
 
@@ -31,12 +34,18 @@ public:
     // Zoom-window rubber rectangle between two points in cm; hide with an
     // empty rectangle.
     void setRubberRectangle(const QRectF &cm);
+    // The mouse's markers, labels and rubber line, painted over the picture;
+    // only the pixels they leave and cover are repainted.
+    void setMouseOverlay(const MouseOverlay &overlay);
+    const MouseOverlay &mouseOverlay() const;
 
 signals:
     void mousePressed(Qt::MouseButton button, double xCm, double yCm);
     void mouseMoved(Qt::MouseButtons buttons, double xCm, double yCm);
     void mouseReleased(Qt::MouseButton button, double xCm, double yCm);
     void doubleClicked();
+    // The pointer went off the area.
+    void pointerLeft();
     // The size changed and the picture was renewed blank: redraw it.
     void resized();
     // Sent before each paint, while the picture can still be drawn.
@@ -49,8 +58,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *) override;
     void mouseReleaseEvent(QMouseEvent *) override;
     void mouseDoubleClickEvent(QMouseEvent *) override;
+    void leaveEvent(QEvent *) override;
 
 private:
+    const MouseOverlayPainter &overlayPainter();
+
     struct Private;
     std::unique_ptr<Private> m_d;
 };

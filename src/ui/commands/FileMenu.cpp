@@ -16,19 +16,32 @@ void frmMain::Button_Neo_arxeio()
     m_ws.view.resetHistory();
 }
 
-void frmMain::Button_Anagnosi_Arxeiou()
+void frmMain::Button_Anagnosi_Arxeiou() { openModelFile(QString()); }
+
+void frmMain::openModelFile(const QString &file)
 {
     if (offerToSave(m_ws, PromptIcon::None) == SaveOffer::Stop)
         return;
-    if (openModel(m_ws) == ReadOutcome::Cancelled)
+    const ReadOutcome outcome = openModel(m_ws, file);
+    if (outcome == ReadOutcome::Cancelled)
         return;
+    if (outcome == ReadOutcome::Read)
+        rememberFile(m_ws.model.fileName);
     Apply_View_Colours();
     returnToModelMode();
     RedrawDrawingArea();
 }
 
-void frmMain::Button_Apothikefsi_Arxeiou() { saveModel(m_ws); }
+void frmMain::Button_Apothikefsi_Arxeiou()
+{
+    if (saveModel(m_ws))
+        rememberFile(m_ws.model.fileName);
+}
 
-void frmMain::saveAs() { saveModelAs(m_ws); }
+void frmMain::saveAs()
+{
+    if (saveModelAs(m_ws))
+        rememberFile(m_ws.model.fileName);
+}
 
 void frmMain::exitProgram() { close(); }

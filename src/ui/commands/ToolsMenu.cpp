@@ -1,8 +1,11 @@
 // The Tools menu's commands.
 #include "ui/frmMain.h"
 
+#include "analysis/FreeMotions.h"
 #include "analysis/epilisi.h"
 #include "common/PlatformServices.h"
+#include "drawing/FreeMotionDrawing.h"
+#include "drawing/gui/DrawingArea.h"
 #include "model/ModelChecks.h"
 
 void frmMain::Button_Epilisi()
@@ -12,7 +15,17 @@ void frmMain::Button_Epilisi()
         return;
     if (!checkUnconnectedNodes(m_ws.model, m_ws, [this] { RedrawDrawingArea(); }))
         return;
-    Run_Analysis(m_ws);
+    std::vector<FreeMotion> motions;
+    Run_Analysis(m_ws, &motions);
+    if (!motions.empty())
+        showFreeMotion(motions.front());
+}
+
+void frmMain::showFreeMotion(const FreeMotion &motion)
+{
+    syncAreaSize();
+    drawFreeMotion(m_ws, m_area->canvas(), motion, 1);
+    m_area->update();
 }
 
 void frmMain::startCalculator()

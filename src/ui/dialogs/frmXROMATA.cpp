@@ -49,7 +49,7 @@ frmXROMATA::frmXROMATA(std::uint32_t start, QWidget *parent)
     m_ui->currentSwatch->setAccessibleName(QStringLiteral("Current selection:"));
     buildClassicColours();
     select(start);
-    connect(m_ui->spectrum, &ColourSpectrum::colourPicked, this, &frmXROMATA::selectColour);
+    connect(m_ui->spectrum, &ColourField::colourPicked, this, &frmXROMATA::selectColour);
     connect(m_ui->moreButton, &QPushButton::clicked, this, &frmXROMATA::chooseMore);
     connect(m_ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);

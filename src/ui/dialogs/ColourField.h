@@ -8,10 +8,10 @@
 #include <QPoint>
 #include <QWidget>
 
-class ColourSpectrum : public QWidget {
+class ColourField : public QWidget {
     Q_OBJECT
 public:
-    explicit ColourSpectrum(QWidget *parent = nullptr);
+    explicit ColourField(QWidget *parent = nullptr);
 
     // The colour at a point of the field given as fractions of its width and
     // height (clamped into the field).

@@ -1,4 +1,4 @@
-#include "ui/dialogs/ColourSpectrum.h"
+#include "ui/dialogs/ColourField.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,7 +12,7 @@ constexpr int kKeyStep = 4; // pixels an arrow key moves the pick point
 
 } // namespace
 
-ColourSpectrum::ColourSpectrum(QWidget *parent) : QWidget(parent)
+ColourField::ColourField(QWidget *parent) : QWidget(parent)
 {
     setCursor(Qt::CrossCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -20,14 +20,14 @@ ColourSpectrum::ColourSpectrum(QWidget *parent) : QWidget(parent)
     setToolTip(QStringLiteral("Press and drag to pick a colour"));
 }
 
-QColor ColourSpectrum::colourAt(double fx, double fy)
+QColor ColourField::colourAt(double fx, double fy)
 {
     const double hue = std::clamp(fx, 0.0, 1.0) * (359.0 / 360.0);
     const double lightness = 1.0 - std::clamp(fy, 0.0, 1.0);
     return QColor::fromHslF(static_cast<float>(hue), 1.0f, static_cast<float>(lightness)).toRgb();
 }
 
-void ColourSpectrum::paintEvent(QPaintEvent *)
+void ColourField::paintEvent(QPaintEvent *)
 {
     if (m_picture.size() != size()) {
         m_picture = QImage(size(), QImage::Format_RGB32);
@@ -56,7 +56,7 @@ void ColourSpectrum::paintEvent(QPaintEvent *)
     }
 }
 
-void ColourSpectrum::pickAt(QPoint point)
+void ColourField::pickAt(QPoint point)
 {
     m_pick = QPoint(std::clamp(point.x(), 0, width() - 1), std::clamp(point.y(), 0, height() - 1));
     const double w = std::max(1, width() - 1);
@@ -65,7 +65,7 @@ void ColourSpectrum::pickAt(QPoint point)
     emit colourPicked(colourAt(m_pick.x() / w, m_pick.y() / h));
 }
 
-void ColourSpectrum::mousePressEvent(QMouseEvent *event)
+void ColourField::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -73,19 +73,19 @@ void ColourSpectrum::mousePressEvent(QMouseEvent *event)
     pickAt(event->position().toPoint());
 }
 
-void ColourSpectrum::mouseMoveEvent(QMouseEvent *event)
+void ColourField::mouseMoveEvent(QMouseEvent *event)
 {
     if (m_tracking && (event->buttons() & Qt::LeftButton))
         pickAt(event->position().toPoint());
 }
 
-void ColourSpectrum::mouseReleaseEvent(QMouseEvent *event)
+void ColourField::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
         m_tracking = false;
 }
 
-void ColourSpectrum::keyPressEvent(QKeyEvent *event)
+void ColourField::keyPressEvent(QKeyEvent *event)
 {
     QPoint step;
     switch (event->key()) {

@@ -1,0 +1,399 @@
+// Defining the truss with the mouse: the picked point, the nodes and
+// elements a press, drag and release make, the missing-group question, the
+// supports stepped by double-click, the hover markers and the capacities.
+#include "core/EditingFixture.h"
+#include "drawing/ModelMouse.h"
+
+#include <cmath>
+
+namespace {
+
+struct Point {
+    double x, y; // model coordinates
+};
+
+// The start-up view (scale 100, offsets -2 and 2, area 20 x 15 cm): one model
+// unit is one centimetre on screen.
+struct Mouse : Editing {
+    ModelMouse mouse{ws.model, ws.settings, ws.view, ws};
+
+    Mouse()
+    {
+        ws.view.resetView();
+        ws.settings.nai_grid = false;
+        ws.settings.kannab = 1;
+    }
+    double sx(double x) const { return ws.view.ToScreenX(x); }
+    double sy(double y) const { return ws.view.ToScreenY(y); }
+
+    MouseSteps press(Point p) { return mouse.press(Qt::LeftButton, sx(p.x), sy(p.y)); }
+    void move(Point p) { mouse.move(sx(p.x), sy(p.y), false); }
+    MouseSteps release(Point p) { return mouse.release(Qt::LeftButton, sx(p.x), sy(p.y)); }
+    // As the window sees it: the pointer arrives, goes down, moves, comes up.
+    MouseSteps drag(Point from, Point to)
+    {
+        move(from);
+        press(from);
+        move(to);
+        return release(to);
+    }
+    MouseSteps click(Point p)
+    {
+        move(p);
+        press(p);
+        return release(p);
+    }
+    std::vector<QString> logTexts() const
+    {
+        std::vector<QString> out;
+        for (const auto &[text, colour] : lines())
+            out.push_back(text);
+        return out;
+    }
+};
+
+TEST(ModelMouse, PressPlacesANodeAtThePickedPoint)
+{
+    const struct {
+        const char *name;
+        bool grid;
+        float step;
+        Point at;
+        float x, y;
+        const char *line;
+    } rows[] = {
+        {"grid step 1", true, 1, {2.4, 3.6}, 2, 4, "New node #1, x=2, y=4, Free"},
+        {"grid step 0.5", true, 0.5, {2.3, -1.26}, 2.5, -1.5, "New node #1, x=2.5, y=-1.5, Free"},
+        {"grid off: 4 decimals",
+         false,
+         1,
+         {1.23456, 2.34561},
+         1.2346f,
+         2.3456f,
+         "New node #1, x=1.2346, y=2.3456, Free"},
+    };
+    for (const auto &r : rows) {
+        Mouse t;
+        t.ws.settings.nai_grid = r.grid;
+        t.ws.settings.kannab = r.step;
+        const MouseSteps steps = t.click(r.at);
+        SCOPED_TRACE(r.name);
+        ASSERT_EQ(t.model().nodeCount, 1);
+        EXPECT_EQ(t.model().elementCount, 0);
+        EXPECT_EQ(t.model().nodes[1], (Node{r.x, r.y, 0, 0, 0, 0}));
+        EXPECT_EQ(t.lines(), (Lines{{QString::fromLatin1(r.line), LogDarkBlue}}));
+        EXPECT_EQ(t.steps.labels, std::vector<QString>{QString::fromLatin1(r.line)});
+        EXPECT_TRUE(t.model().modelChanged);
+        EXPECT_TRUE(steps.redraw);
+    }
+}
+
+// Each row starts from nodes 1 (0, 0) and 2 (3, 0), joined when `joinedFirst`,
+// with one group, and drags once.
+TEST(ModelMouse, DragsMakeNodesAndElementsOnce)
+{
+    const struct {
+        const char *name;
+        bool joinedFirst;
+        Point from, to;
+        int nodes, elements;
+        std::vector<const char *> log;
+    } rows[] = {
+        {"node to empty space",
+         false,
+         {0, 0},
+         {1, 2},
+         3,
+         1,
+         {"New node #3, x=1, y=2, Free",
+          "New element #1, Node i: #1, Node j: #3, E,A Group: #1, P2 Type"}},
+        {"empty space to node",
+         false,
+         {1, 2},
+         {3, 0},
+         3,
+         1,
+         {"New node #3, x=1, y=2, Free",
+          "New element #1, Node i: #3, Node j: #2, E,A Group: #1, P2 Type"}},
+        {"node to node",
+         false,
+         {3, 0},
+         {0, 0},
+         2,
+         1,
+         {"New element #1, Node i: #2, Node j: #1, E,A Group: #1, P2 Type"}},
+        {"same nodes again", true, {0, 0}, {3, 0}, 2, 1, {}},
+        {"same nodes reversed", true, {3, 0}, {0, 0}, 2, 1, {}},
+        {"back onto the start node", false, {0, 0}, {0.05, 0.05}, 2, 0, {}},
+        {"within reach of a node",
+         false,
+         {0.1, -0.1},
+         {2.9, 0.12},
+         2,
+         1,
+         {"New element #1, Node i: #1, Node j: #2, E,A Group: #1, P2 Type"}},
+    };
+    for (const auto &r : rows) {
+        Mouse t;
+        t.nodes({{0, 0}, {3, 0}});
+        t.groups(1);
+        if (r.joinedFirst)
+            t.elements({{1, 2, 1}});
+        const MouseSteps steps = t.drag(r.from, r.to);
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(t.model().nodeCount, r.nodes);
+        EXPECT_EQ(t.model().elementCount, r.elements);
+        std::vector<QString> expected(r.log.begin(), r.log.end());
+        EXPECT_EQ(t.logTexts(), expected);
+        EXPECT_EQ(t.steps.labels, expected);
+        EXPECT_EQ(t.steps.open, 0);
+        EXPECT_TRUE(steps.redraw);
+        EXPECT_TRUE(t.prompts.shown.empty());
+    }
+}
+
+TEST(ModelMouse, TheGridDecidesWhichNodesCanBePicked)
+{
+    // Node 1 off the grid, node 2 on it; the pointer 0.1 cm from each.
+    const struct {
+        bool grid;
+        Point at;
+        int picked;
+    } rows[] = {
+        {true, {1.6, 0.1}, 0},  {true, {3.1, 0.1}, 2},  {false, {1.6, 0.1}, 1},
+        {false, {3.1, 0.1}, 2}, {false, {1.8, 0.1}, 0}, // 0.3 cm away in x
+    };
+    for (const auto &r : rows) {
+        Mouse t;
+        t.nodes({{1.5f, 0}, {3, 0}});
+        t.ws.settings.nai_grid = r.grid;
+        t.move(r.at);
+        EXPECT_EQ(t.mouse.hoveredNode(), r.picked) << r.grid << " " << r.at.x;
+        // A drag from there to an empty point starts on the picked node or
+        // on a new one.
+        t.groups(1);
+        t.drag(r.at, {5, 5});
+        const int start = r.picked ? r.picked : 3;
+        EXPECT_EQ(t.model().nodeI(1), start) << r.grid << " " << r.at.x;
+    }
+}
+
+TEST(ModelMouse, WithoutAGroupTheQuestionDecides)
+{
+    const QString noGroup = QStringLiteral(
+        "Before defining an element, the main E,A Element Group must have been defined (#1).");
+    const struct {
+        const char *name;
+        PromptAnswer answer;
+        bool groupDefinedInDialog;
+        int elements;
+    } rows[] = {
+        {"No", PromptAnswer::No, false, 0},
+        {"Yes, group defined", PromptAnswer::Yes, true, 1},
+        {"Yes, dialog cancelled", PromptAnswer::Yes, false, 0},
+    };
+    for (const auto &r : rows) {
+        Mouse t;
+        t.nodes({{0, 0}, {3, 0}});
+        t.prompts.answers.push_back(r.answer);
+        MouseSteps steps = t.drag({0, 0}, {3, 0});
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(steps.openGroups, r.answer == PromptAnswer::Yes);
+        if (steps.openGroups) {
+            EXPECT_FALSE(steps.redraw); // after the dialog
+            if (r.groupDefinedInDialog)
+                t.groups(1);
+            steps = t.mouse.groupsDialogClosed();
+        }
+        EXPECT_TRUE(steps.redraw);
+        EXPECT_EQ(t.model().elementCount, r.elements);
+        ASSERT_EQ(t.prompts.messages().size(), 1u);
+        const ShownPrompt box = t.prompts.messages()[0];
+        EXPECT_EQ(box.text,
+                  noGroup
+                      + QStringLiteral("\nElements defined on screen always belong to "
+                                       "the main E,A Element Group.\n\nDo you want to "
+                                       "define the main E,A Element Group now?"));
+        EXPECT_EQ(box.title, QStringLiteral("Corvane Kel.2D"));
+        EXPECT_EQ(box.icon, PromptIcon::Exclamation);
+        EXPECT_EQ(box.buttons, PromptButtons::YesNo);
+        ASSERT_FALSE(t.lines().empty());
+        EXPECT_EQ(t.lines()[0], std::make_pair(noGroup, int(LogRed)));
+        EXPECT_EQ(t.lines().size(), 1u + r.elements);
+    }
+}
+
+TEST(ModelMouse, DoubleClicksStepTheSupports)
+{
+    Mouse t;
+    t.nodes({{0, 0}, {5, 0}});
+    t.model().nodes[2].cx = 0.5f; // not a flag this program writes
+    t.move({1.5, 1});             // 1.8 cm from node 1
+    const std::pair<float, float> cycle[] = {{1, 0}, {0, 1}, {1, 1}, {0, 0}};
+    for (const auto &[cx, cy] : cycle) {
+        EXPECT_TRUE(t.mouse.doubleClick().redraw);
+        EXPECT_EQ(t.model().nodes[1].cx, cx);
+        EXPECT_EQ(t.model().nodes[1].cy, cy);
+    }
+    EXPECT_TRUE(t.model().modelChanged);
+    EXPECT_TRUE(t.lines().empty());
+    EXPECT_EQ(t.steps.labels.size(), 4u);
+    EXPECT_EQ(t.steps.labels.back(), QStringLiteral("* Node #1, x=0, y=0, Free"));
+
+    t.model().modelChanged = false;
+    t.move({5, 0.5});
+    EXPECT_TRUE(t.mouse.doubleClick().redraw);
+    EXPECT_EQ(t.model().nodes[2].cx, 0.5f);
+    t.move({2.5, 2}); // over 2 cm from both
+    t.mouse.doubleClick();
+    EXPECT_EQ(t.model().nodes[1], (Node{0, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(t.model().modelChanged);
+}
+
+TEST(ModelMouse, ElementHighlightKeepsToTheElementsBox)
+{
+    const struct {
+        const char *name;
+        Point at;
+        int element;
+    } rows[] = {
+        {"on the horizontal element", {2, 0.1}, 1},
+        {"beyond its end, on its line", {4.3, 0}, 0},
+        {"just past its end, in the margin", {4.1, 0.05}, 1},
+        {"too far from it", {2, 0.25}, 0},
+        {"beyond the diagonal's end, on its line", {6, 6}, 0},
+        {"in reach of both, nearer the diagonal", {0.3, 0.14}, 2},
+        {"in reach of both, nearer the horizontal", {0.3, 0.1}, 1},
+    };
+    for (const auto &r : rows) {
+        Mouse t;
+        t.nodes({{0, 0}, {4, 0}, {5, 5}});
+        t.elements({{1, 2, 1}, {1, 3, 1}});
+        t.move(r.at);
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(t.mouse.hoveredElement(), r.element);
+        const MouseOverlay &o = t.mouse.overlay();
+        EXPECT_EQ(o.elementMarker.shown, r.element != 0);
+        EXPECT_EQ(o.elementLabel.shown, r.element != 0);
+    }
+
+    Mouse t;
+    t.nodes({{0, 0}, {4, 0}});
+    t.elements({{1, 2, 1}});
+    t.move({2, 0.1});
+    const MouseOverlay &o = t.mouse.overlay();
+    EXPECT_EQ(o.elementMarker, (OverlayLine{true, t.sx(0), t.sy(0), t.sx(4), t.sy(0)}));
+    EXPECT_EQ(o.elementLabel,
+              (OverlayLabel{true, QStringLiteral("1"), t.sx(2), t.sy(0) - 0.4, 0.2}));
+    // Held down, the highlight goes and does not follow.
+    t.press({2, 0.1});
+    EXPECT_FALSE(t.mouse.overlay().elementMarker.shown);
+    t.move({2, 0.12});
+    EXPECT_FALSE(t.mouse.overlay().elementMarker.shown);
+}
+
+TEST(ModelMouse, MarkersLabelsAndRubberLine)
+{
+    Mouse t;
+    t.nodes({{1, 1}});
+    t.groups(1);
+    t.ws.settings.Nai_Apolites_Sint = true;
+    t.ws.settings.Nai_Sxetikes_Sint = true;
+
+    t.move({3.3, 1.2});
+    MouseOverlay o = t.mouse.overlay();
+    EXPECT_TRUE(o.nodeMarkerShown);
+    EXPECT_EQ(o.nodeMarkerShape, NodeMarkerShape::Square);
+    EXPECT_FALSE(o.nodeLabel.shown);
+
+    t.move({1.1, 1.05});
+    o = t.mouse.overlay();
+    EXPECT_EQ(o.nodeMarkerShape, NodeMarkerShape::Circle);
+    EXPECT_NEAR(o.nodeMarkerX, t.sx(1.1), 1e-9);
+    EXPECT_EQ(o.nodeLabel.text, QStringLiteral("1"));
+    EXPECT_NEAR(o.nodeLabel.left, t.sx(1.1) - 0.225 + 0.32, 1e-9);
+    EXPECT_NEAR(o.nodeLabel.top, t.sy(1.05) - 0.225 - 0.32, 1e-9);
+
+    t.press({1.1, 1.05});
+    t.move({3.25, -0.5});
+    o = t.mouse.overlay();
+    EXPECT_TRUE(o.rubberLine.shown);
+    EXPECT_NEAR(o.rubberLine.x1, t.sx(1.1), 1e-9);
+    EXPECT_NEAR(o.rubberLine.x2, t.sx(3.25), 1e-9);
+    EXPECT_EQ(o.coordinatesLabel.text, QStringLiteral("3.25, -0.5\n@ 2.25, -1.5"));
+    EXPECT_NEAR(o.coordinatesLabel.left, t.sx(3.25) + 0.1, 1e-9);
+    EXPECT_NEAR(o.coordinatesLabel.top, t.sy(-0.5) + 0.1, 1e-9);
+    EXPECT_EQ(o.coordinatesLabel.padding, 0.5);
+
+    t.release({3.25, -0.5});
+    o = t.mouse.overlay();
+    EXPECT_FALSE(o.rubberLine.shown);
+    EXPECT_FALSE(o.coordinatesLabel.shown);
+    t.mouse.hideHoverMarkers();
+    o = t.mouse.overlay();
+    EXPECT_FALSE(o.nodeMarkerShown || o.nodeLabel.shown || o.elementMarker.shown
+                 || o.elementLabel.shown);
+    // A view mode follows the pointer without showing anything.
+    t.mouse.move(t.sx(1), t.sy(1), true);
+    EXPECT_FALSE(t.mouse.overlay().nodeMarkerShown);
+}
+
+TEST(ModelMouse, CapacitiesAreNeverPassed)
+{
+    const struct {
+        const char *name;
+        int nodes, elements;
+        Point from, to;
+        int nodesAfter, elementsAfter;
+        bool rubber;
+    } rows[] = {
+        {"100 nodes: click on empty space", 100, 0, {50, 50}, {50, 50}, 100, 0, false},
+        {"100 nodes: node to empty space", 100, 0, {0, 0}, {50, 50}, 100, 0, true},
+        {"100 nodes: node to node", 100, 0, {0, 0}, {1, 0}, 100, 1, true},
+        // Pressed where nothing can start, the drag joins nothing, not even
+        // to the node an earlier press started from.
+        {"100 nodes: empty space to node", 100, 0, {50, 50}, {1, 0}, 100, 0, false},
+        {"200 elements: node to node", 3, 200, {0, 0}, {2, 0}, 3, 200, false},
+        {"200 elements: empty space", 3, 200, {8, 8}, {9, 9}, 5, 200, false},
+    };
+    for (const auto &r : rows) {
+        Mouse t;
+        t.groups(1);
+        for (int n = 1; n <= r.nodes; ++n)
+            t.model().nodes[n] = Node{float(n - 1), 0, 0, 0, 0, 0};
+        t.model().nodeCount = std::int16_t(r.nodes);
+        for (int e = 1; e <= r.elements; ++e)
+            t.model().elements[e] = Element{1, 2, 1};
+        t.model().elementCount = std::int16_t(r.elements);
+        t.drag({0, 0}, {0.05, 0}); // an earlier press on node 1
+        t.move(r.from);
+        t.press(r.from);
+        t.move(r.to);
+        SCOPED_TRACE(r.name);
+        EXPECT_EQ(t.mouse.overlay().rubberLine.shown, r.rubber);
+        t.release(r.to);
+        EXPECT_EQ(t.model().nodeCount, r.nodesAfter);
+        EXPECT_EQ(t.model().elementCount, r.elementsAfter);
+        EXPECT_TRUE(t.prompts.shown.empty());
+    }
+}
+
+TEST(ModelMouse, RightButtonOffersWhatIsUnderThePointer)
+{
+    const struct {
+        Point at;
+        int node, element;
+    } rows[] = {{{0, 0}, 1, 1}, {{2, 0.1}, 0, 1}, {{2, 3}, 0, 0}, {{4, 0}, 2, 1}};
+    for (const auto &r : rows) {
+        Mouse t;
+        t.nodes({{0, 0}, {4, 0}});
+        t.elements({{1, 2, 1}});
+        t.move(r.at);
+        const MouseSteps steps = t.mouse.release(Qt::RightButton, t.sx(r.at.x), t.sy(r.at.y));
+        EXPECT_EQ(steps.menuNode, r.node) << r.at.x;
+        EXPECT_EQ(steps.menuElement, r.element) << r.at.x;
+        EXPECT_EQ(t.model().nodeCount, 2);
+    }
+}
+
+} // namespace

@@ -1,0 +1,138 @@
+// The recent-files list in the settings store and the desktop's list of
+// recently used documents.
+#include "common/RecentFiles.h"
+#include "common/Registry.h"
+#include "files/DesktopRecentFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// One line per bookmark, "href added visited type name exec", in the list's
+// order; "(error)" when it does not parse.
+QStringList bookmarks(const QString &path)
+{
+    QXmlStreamReader r(readAll(path));
+    QStringList out;
+    const QStringList keys = {"href", "added", "visited", "type", "name", "exec"};
+    while (!r.atEnd()) {
+        if (r.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (r.name() == QLatin1String("bookmark"))
+            out << QString();
+        for (const QString &key : keys)
+            if (r.attributes().hasAttribute(key))
+                out.last() += r.attributes().value(key).toString() + u' ';
+    }
+    return r.hasError() ? QStringList{"(error)"} : out;
+}
+
+} // namespace
+
+TEST(RecentFiles, StoredListSkipsWhatCannotBeAModelPath)
+{
+    const struct {
+        const char *what;
+        QByteArray ini;
+        QStringList files;
+    } rows[] = {
+        {"none", "", {}},
+        {"in key order, keys in any case",
+         "[RecentFiles]\nFile2=/b/two.kel\nfile1=/a/one.kel\n",
+         {"/a/one.kel", "/b/two.kel"}},
+        {"gaps, relative and empty values",
+         "[RecentFiles]\nFile1=\nFile2=rel/x.kel\nFile3=/c/three.kel\n",
+         {"/c/three.kel"}},
+        {"repeats and unclean paths",
+         "[RecentFiles]\nFile1=/a/./one.kel\nFile2=/a/b/../one.kel\nFile3=/d/four.kel\n",
+         {"/a/one.kel", "/d/four.kel"}},
+        {"a control character",
+         "[RecentFiles]\nFile1=\"/a/o\\tne.kel\"\nFile2=/e.kel\n",
+         {"/e.kel"}},
+        {"only eight keys", "[RecentFiles]\nFile8=/h.kel\nFile9=/i.kel\n", {"/h.kel"}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir dir;
+        writeAll(dir.filePath("store.ini"), row.ini);
+        EXPECT_EQ(loadRecentFiles(SettingsStore(dir.filePath("store.ini"))), row.files);
+    }
+}
+
+TEST(RecentFiles, MostRecentFirstOnceAndAtMostEight)
+{
+    QStringList files;
+    for (int i = 1; i <= 9; ++i)
+        files = withRecentFile(files, QStringLiteral("/m/%1.kel").arg(i));
+    files = withRecentFile(files, QStringLiteral("/m/x/../5.kel"));
+    files = withoutRecentFile(files, QStringLiteral("/m/9.kel"));
+    EXPECT_EQ(files,
+              (QStringList{"/m/5.kel", "/m/8.kel", "/m/7.kel", "/m/6.kel", "/m/4.kel", "/m/3.kel",
+                           "/m/2.kel"}));
+
+    // Written and read back; a shorter list empties the keys it no longer
+    // uses, and the display settings stay.
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("store.ini");
+    SettingsStore store(ini);
+    store.setValue(kSettingsSection, QStringLiteral("nai_grid"), QStringLiteral("0"));
+    for (const QStringList &list : {files, files.mid(0, 1)}) {
+        ASSERT_TRUE(saveRecentFiles(store, list));
+        EXPECT_EQ(loadRecentFiles(SettingsStore(ini)), list);
+    }
+    EXPECT_EQ(SettingsStore(ini).value(kSettingsSection, QStringLiteral("nai_grid")), "0");
+}
+
+TEST(DesktopRecentFiles, MakesTheListAndRenewsAnEntryKeepingTheOthers)
+{
+    QTemporaryDir dir;
+    const QString list = dir.filePath("share/recently-used.xbel");
+    const QDateTime first(QDate(2026, 3, 1), QTime(10, 0), Qt::UTC);
+    ASSERT_TRUE(addDesktopRecentFile(list, "/models/a b.kel", first));
+    const QString ours = "file:///models/a%20b.kel 2026-03-01T10:00:00.000Z ";
+    const QString app = "application/x-kel2d kel2d 'kel2d %f' ";
+    EXPECT_EQ(bookmarks(list), QStringList{ours + "2026-03-01T10:00:00.000Z " + app});
+
+    // Another program's entry stays as it was; ours moves to the end, its
+    // first use kept.
+    const QByteArray foreign =
+        "<bookmark href=\"file:///x/o.txt\" added=\"2020-01-01T00:00:00Z\"><!-- keep -->"
+        "<info><metadata owner=\"http://freedesktop.org\"><mime:mime-type type=\"text/plain\"/>"
+        "</metadata></info></bookmark>\n</xbel>";
+    writeAll(list, readAll(list).replace("</xbel>", foreign));
+    ASSERT_TRUE(addDesktopRecentFile(list, "/models/a b.kel", first.addDays(1)));
+    EXPECT_EQ(bookmarks(list),
+              (QStringList{"file:///x/o.txt 2020-01-01T00:00:00Z text/plain ",
+                           ours + "2026-03-02T10:00:00.000Z " + app}));
+    EXPECT_TRUE(readAll(list).contains("<!-- keep -->"));
+}
+
+TEST(DesktopRecentFiles, LeavesAListItCannotParseUntouched)
+{
+    for (const QByteArray &bytes :
+         {QByteArray("<?xml version=\"1.0\"?><xbel version=\"1.0\"><bookmark href=\"file:///a\">"),
+          QByteArray("<?xml version=\"1.0\"?><other/>"), QByteArray("not xml"), QByteArray()}) {
+        SCOPED_TRACE(bytes.toStdString());
+        QTemporaryDir dir;
+        const QString list = dir.filePath("recently-used.xbel");
+        writeAll(list, bytes);
+        EXPECT_FALSE(addDesktopRecentFile(list, "/models/a.kel"));
+        EXPECT_EQ(readAll(list), bytes);
+    }
+}
