@@ -1,8 +1,7 @@
 #pragma once
 // A workspace with scripted prompts and a recorder of edit steps, and small
 // builders of models, for the tests of the editing operations and forms.
-#include "core/ScriptedPrompts.h"
-#include "core/test_analysis_helpers.h"
+#include "core/Fixtures.h"
 #include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>

@@ -8,16 +8,17 @@
 //   prompts.files.push_back(QStringLiteral("/tmp/a.kel"));
 //   ws.setPrompts(&prompts);
 //   ...
-//   ASSERT_EQ(prompts.shown.size(), 1);
-//   EXPECT_EQ(prompts.shown[0].text, "...");
+//   EXPECT_EQ(prompts.messages().at(0).text, "...");
 //
-// When a queue runs dry the box gets the most cautious answer (as the silent
-// prompts give) and `unscripted` counts it, so a test can tell that a box it
-// did not expect was shown.
+// Strict by default: a box or dialog that finds its queue empty fails the
+// test (it gets the most cautious answer, as the silent prompts give), and
+// so does an answer still queued when the prompts go. A test that means
+// either says so with allowUnscripted() or allowLeftover().
 #include "common/UserPrompts.h"
 
 #include <QString>
 #include <deque>
+#include <gtest/gtest.h>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -32,82 +33,71 @@ struct ShownPrompt {
     QString extra;    // input: initial text; file dialogs: filter
     QString location; // file dialogs: directory or proposed path
     unsigned startColour = 0;
-    // What the box answered (message boxes only).
-    PromptAnswer answer = PromptAnswer::Ok;
+    PromptAnswer answer = PromptAnswer::Ok; // what a message box answered
 };
 
 class ScriptedPrompts : public UserPrompts {
 public:
-    std::deque<PromptAnswer> answers;            // message boxes
+    std::deque<PromptAnswer> answers;            // message boxes, OK-only ones too
     std::deque<std::optional<QString>> inputs;   // input boxes
     std::deque<std::optional<QString>> files;    // open and save dialogs
     std::deque<std::optional<unsigned>> colours; // colour dialogs
 
     std::vector<ShownPrompt> shown;
-    int unscripted = 0;
+    int unscripted = 0; // boxes and dialogs that found their queue empty
+
+    ~ScriptedPrompts() override
+    {
+        const size_t left = answers.size() + inputs.size() + files.size() + colours.size();
+        if (left > 0 && !m_allowLeftover)
+            ADD_FAILURE() << left << " scripted answer(s) left over: an expected box never came";
+    }
+    void allowUnscripted() { m_allowUnscripted = true; }
+    void allowLeftover() { m_allowLeftover = true; }
 
     PromptAnswer message(const QString &text, const QString &title, PromptIcon icon,
                          PromptButtons buttons) override
     {
-        ShownPrompt p;
-        p.kind = ShownPrompt::Kind::Message;
-        p.text = text;
-        p.title = title;
+        ShownPrompt &p = record(ShownPrompt::Kind::Message, text, title);
         p.icon = icon;
         p.buttons = buttons;
-        if (!answers.empty()) {
+        if (answers.empty()) {
+            notScripted(text);
+            p.answer = buttons == PromptButtons::Ok ? PromptAnswer::Ok
+                : buttons == PromptButtons::YesNo   ? PromptAnswer::No
+                                                    : PromptAnswer::Cancel;
+        } else {
             p.answer = answers.front();
             answers.pop_front();
-        } else {
-            ++unscripted;
-            p.answer = cautious(buttons);
         }
-        shown.push_back(p);
         return p.answer;
     }
 
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &initial) override
     {
-        ShownPrompt p;
-        p.kind = ShownPrompt::Kind::Input;
-        p.text = prompt;
-        p.title = title;
-        p.extra = initial;
-        shown.push_back(p);
+        record(ShownPrompt::Kind::Input, prompt, title).extra = initial;
         return take(inputs);
     }
-
     std::optional<QString> openFile(const QString &title, const QString &filter,
                                     const QString &directory) override
     {
-        ShownPrompt p;
-        p.kind = ShownPrompt::Kind::OpenFile;
-        p.title = title;
+        ShownPrompt &p = record(ShownPrompt::Kind::OpenFile, {}, title);
         p.extra = filter;
         p.location = directory;
-        shown.push_back(p);
         return take(files);
     }
-
     std::optional<QString> saveFile(const QString &title, const QString &filter,
                                     const QString &proposedPath) override
     {
-        ShownPrompt p;
-        p.kind = ShownPrompt::Kind::SaveFile;
-        p.title = title;
+        ShownPrompt &p = record(ShownPrompt::Kind::SaveFile, {}, title);
         p.extra = filter;
         p.location = proposedPath;
-        shown.push_back(p);
         return take(files);
     }
-
     std::optional<unsigned> colour(unsigned start) override
     {
-        ShownPrompt p;
-        p.kind = ShownPrompt::Kind::Colour;
-        p.startColour = start;
-        shown.push_back(p);
+        record(ShownPrompt::Kind::Colour, {}, {}).startColour = start;
         return take(colours);
     }
 
@@ -121,21 +111,28 @@ public:
         return out;
     }
 
-    static PromptAnswer cautious(PromptButtons b)
+private:
+    void notScripted(const QString &what)
     {
-        switch (b) {
-        case PromptButtons::Ok: return PromptAnswer::Ok;
-        case PromptButtons::YesNo: return PromptAnswer::No;
-        default: return PromptAnswer::Cancel;
-        }
+        ++unscripted;
+        if (!m_allowUnscripted)
+            ADD_FAILURE() << "unscripted prompt: " << what.toStdString();
     }
 
-private:
+    ShownPrompt &record(ShownPrompt::Kind kind, const QString &text, const QString &title)
+    {
+        shown.emplace_back();
+        shown.back().kind = kind;
+        shown.back().text = text;
+        shown.back().title = title;
+        return shown.back();
+    }
+
     template <typename T>
     std::optional<T> take(std::deque<std::optional<T>> &queue)
     {
         if (queue.empty()) {
-            ++unscripted;
+            notScripted(shown.back().title);
             return std::nullopt;
         }
         // Taken apart rather than copied whole: GCC 12 warns wrongly about
@@ -148,4 +145,7 @@ private:
         queue.pop_front();
         return value;
     }
+
+    bool m_allowUnscripted = false;
+    bool m_allowLeftover = false;
 };

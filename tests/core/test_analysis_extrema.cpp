@@ -1,9 +1,8 @@
 #include "analysis/Functions_Bres_Megista.h"
-#include "test_analysis_helpers.h"
-
-#include <gtest/gtest.h>
+#include "core/Fixtures.h"
 
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -23,15 +22,13 @@ struct ResultsByHand {
         element(m, 1, 2, 1);
         element(m, 2, 3, 2);
         element(m, 1, 3, 1);
-        int dof = 1;
-        for (double v : u)
-            r.U[dof++] = v;
+        std::copy(u.begin(), u.end(), r.U.begin() + 1);
         int e = 1;
         for (double v : n) {
-            r.F[e][2] = v;
             r.F[e][1] = -v;
-            ++e;
+            r.F[e++][2] = v;
         }
+        m.elementCount = std::int16_t(n.size());
     }
 };
 
@@ -40,42 +37,38 @@ TEST(ResultExtrema, SeventeenSearches)
     //                 node 1     node 2     node 3
     ResultsByHand s({3, -4, -6, 0, 1, 1}, {4, -2, -5});
     const ResultExtrema x = findExtrema(s.m, s.r);
-    EXPECT_EQ(x.maxAbsUx, 6);
-    EXPECT_EQ(x.maxUx, 3);
-    EXPECT_EQ(x.minUx, -6);
-    EXPECT_EQ(x.maxAbsUy, 4);
-    EXPECT_EQ(x.maxUy, 1);
-    EXPECT_EQ(x.minUy, -4);
-    EXPECT_EQ(x.maxU, 6);
+    EXPECT_EQ((std::vector{x.maxAbsUx, x.maxUx, x.minUx, x.maxAbsUy, x.maxUy, x.minUy, x.maxU}),
+              (std::vector<double>{6, 3, -6, 4, 1, -4, 6}));
     EXPECT_EQ(x.minU, std::sqrt(2.0));
-    EXPECT_EQ(x.maxAbsN, 5);
-    EXPECT_EQ(x.maxN, 4);
-    EXPECT_EQ(x.minN, -5);
-    // Stresses 2, -4, -2.5: element 2 has the small area.
-    EXPECT_EQ(x.maxAbsS, 4);
-    EXPECT_EQ(x.maxS, 2);
-    EXPECT_EQ(x.minS, -4);
-    // Strains 0.2, -0.04, -0.25.
-    EXPECT_EQ(x.maxAbsE, 0.25);
-    EXPECT_EQ(x.maxE, 0.2);
-    EXPECT_EQ(x.minE, -0.25);
+    EXPECT_EQ((std::vector{x.maxAbsN, x.maxN, x.minN}), (std::vector<double>{5, 4, -5}));
+    // Stresses 2, -4, -2.5 (element 2 has the small area); strains 0.2,
+    // -0.04, -0.25.
+    EXPECT_EQ((std::vector{x.maxAbsS, x.maxS, x.minS, x.maxAbsE, x.maxE, x.minE}),
+              (std::vector<double>{4, 2, -4, 0.25, 0.2, -0.25}));
     EXPECT_TRUE(extremaFinite(x));
+
+    // A search that starts from zero instead of the first item gets these wrong.
+    ResultsByHand pressed({-1, -2, -3, -4, -5, -6}, {-3, -1, -2});
+    const ResultExtrema p = findExtrema(pressed.m, pressed.r);
+    EXPECT_EQ((std::vector{p.maxUx, p.maxUy, p.maxN, p.minN, p.maxS}),
+              (std::vector<double>{-1, -2, -1, -3, -1}));
+    ResultsByHand one({0, 0, 0, 0, 0, 0}, {-7});
+    const ResultExtrema o = findExtrema(one.m, one.r);
+    EXPECT_EQ((std::vector{o.maxN, o.minN, o.maxS, o.minS}), (std::vector{-7.0, -7.0, -3.5, -3.5}));
 }
 
-// A search that starts from zero instead of the first element gets these wrong.
-TEST(ResultExtrema, AllInCompressionAndASingleElement)
+// A later item replaces the running value only when strictly larger
+// (smaller), so of two equal values the first is kept: here zeros of either
+// sign, which compare equal.
+TEST(ResultExtrema, TiesKeepTheFirst)
 {
-    ResultsByHand all({0, 0, 0, 0, 0, 0}, {-3, -1, -2});
-    EXPECT_EQ(findExtrema(all.m, all.r).maxN, -1);
-    EXPECT_EQ(findExtrema(all.m, all.r).minN, -3);
-
-    ResultsByHand one({0, 0, 0, 0, 0, 0}, {-7});
-    one.m.elementCount = 1;
-    const ResultExtrema x = findExtrema(one.m, one.r);
-    EXPECT_EQ(x.maxN, -7);
-    EXPECT_EQ(x.minN, -7);
-    EXPECT_EQ(x.maxS, -3.5);
-    EXPECT_EQ(x.minS, -3.5);
+    //                 node 1      node 2      node 3
+    ResultsByHand s({-0.0, 0.0, 0.0, -0.0, 0.0, -0.0}, {-0.0, 0.0, 0.0});
+    const ResultExtrema x = findExtrema(s.m, s.r);
+    for (double first : {x.maxUx, x.minUx, x.maxN, x.minN, x.maxS, x.minS, x.maxE, x.minE})
+        EXPECT_TRUE(std::signbit(first));
+    for (double first : {x.maxUy, x.minUy})
+        EXPECT_FALSE(std::signbit(first));
 }
 
 // An element whose group is outside the model has no stress; the search

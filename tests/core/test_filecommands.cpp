@@ -1,219 +1,178 @@
 // File commands: the unsaved-change test against a working copy, the offer to
-// save, New, Open and the re-analysis offer.
-#include "common/Registry.h"
-#include "core/ScriptedPrompts.h"
+// save, Open and the re-analysis offer.
+#include "core/FileFixtures.h"
 #include "files/FileCommands.h"
-#include "files/Files.h"
-#include "workspace/Workspace.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
 
-struct CaptionRecorder : MainWindowHooks {
-    QStringList captions;
-    void setCaption(const QString &c) override { captions << c; }
-};
+using A = PromptAnswer;
 
-// A small model: one group, two nodes, one element.
-void makeModel(Workspace &ws)
-{
-    ws.model.groups[1] = ElementGroup{1000, 0.5};
-    ws.model.groupCount = 1;
-    ws.model.nodes[1] = Node{0, 0, 1, 1, 0, 0};
-    ws.model.nodes[2] = Node{2, 0, 0, 0, 0, -10};
-    ws.model.nodeCount = 2;
-    ws.model.elements[1] = Element{1, 2, 1};
-    ws.model.elementCount = 1;
-}
-
-class FileCommandsTest : public ::testing::Test {
+// The working copy goes to a temporary folder of the test's own, so a test
+// can see that nothing is left there and can take the folder away.
+class FileCommandsTest : public FilesTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        ws.setPrompts(&prompts);
-        ws.setHooks(&hooks);
+        FilesTest::SetUp();
+        m_oldTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        truss::smallExample(ws.model);
     }
-    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-
-    // Saves the current model under `name` and forgets what the save showed.
-    void saveAs(const char *name)
+    void TearDown() override
     {
-        QString file = path(name);
-        ASSERT_TRUE(Write_Model_File(ws, file, false));
-        prompts.shown.clear();
+        EXPECT_TRUE(
+            QDir(temp.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+            << "a working copy outlived the comparison";
+        if (m_oldTmp.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", m_oldTmp);
     }
-
-    QTemporaryDir dir;
-    Workspace ws;
-    ScriptedPrompts prompts;
-    CaptionRecorder hooks;
+    // Rewrites the saved file with `edit` applied to its bytes.
+    void editFile(const std::function<QByteArray(QByteArray)> &edit)
+    {
+        ASSERT_TRUE(writeBytes(ws.model.fileName, edit(readBytes(ws.model.fileName))));
+    }
+    QTemporaryDir temp;
+    QByteArray m_oldTmp;
 };
 
 TEST_F(FileCommandsTest, ModelEqualsFileFollowsEverythingTheFileHolds)
 {
-    makeModel(ws);
-    saveAs("m.kel");
+    saveAs(QStringLiteral("m.kel"));
     EXPECT_TRUE(Model_Equals_File(ws));
-
-    ws.view.scale = 150; // the view is part of the file
-    EXPECT_FALSE(Model_Equals_File(ws));
-    ws.view.scale = 100;
-    EXPECT_TRUE(Model_Equals_File(ws));
-
-    ws.settings.nai_grid = !ws.settings.nai_grid; // so are the display settings
-    EXPECT_FALSE(Model_Equals_File(ws));
-    ws.settings.nai_grid = !ws.settings.nai_grid;
-
-    ws.model.nodes[2].fy = -11;
-    EXPECT_FALSE(Model_Equals_File(ws));
-    ws.model.nodes[2].fy = -10;
-
+    const std::vector<std::pair<const char *, std::function<void(bool)>>> changes = {
+        {"view", [&](bool on) { ws.view.scale = on ? 150 : 100; }},
+        {"settings", [&](bool on) { ws.settings.nai_grid = !on; }},
+        {"model", [&](bool on) { ws.model.nodes[2].fy = on ? -11 : -10; }},
+    };
+    for (const auto &[what, change] : changes) {
+        change(true);
+        EXPECT_FALSE(Model_Equals_File(ws)) << what;
+        change(false);
+        EXPECT_TRUE(Model_Equals_File(ws)) << what;
+    }
     // Items are compared, not line ends; a file cut short before its end
     // marker differs.
-    QFile f(ws.model.fileName);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    QByteArray bytes = f.readAll().replace("\r\n", "\n");
-    f.close();
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-    f.close();
+    editFile([](QByteArray b) { return b.replace("\r\n", "\n"); });
     EXPECT_TRUE(Model_Equals_File(ws));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes.left(bytes.lastIndexOf("END of")));
-    f.close();
+    editFile([](QByteArray b) { return b.left(b.lastIndexOf("END of")); });
     EXPECT_FALSE(Model_Equals_File(ws));
-
-    ASSERT_TRUE(QFile::remove(ws.model.fileName)); // a missing file is a difference
-    EXPECT_FALSE(Model_Equals_File(ws));
-    EXPECT_EQ(prompts.shown.size(), 0u);
 }
 
-TEST_F(FileCommandsTest, WorkingCopyNeverOutlivesTheComparison)
+// Whatever keeps the comparison from being made counts as a difference, so
+// that closing asks to save rather than lose the work: no folder for the
+// working copy, a working copy that cannot be written (the writer tells
+// why), a model file that is gone or cannot be read.
+TEST_F(FileCommandsTest, AComparisonThatCannotBeMadeIsADifference)
 {
-    QTemporaryDir privateTemp;
-    const QByteArray oldTmp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", privateTemp.path().toLocal8Bit());
-
-    makeModel(ws);
-    saveAs("m.kel");
-    Model_Equals_File(ws); // equal
-    ws.view.offsetX = 7;
-    Model_Equals_File(ws); // different
-    QFile::remove(ws.model.fileName);
-    Model_Equals_File(ws); // model file missing
-
-    if (oldTmp.isNull())
-        qunsetenv("TMPDIR");
-    else
-        qputenv("TMPDIR", oldTmp);
-    EXPECT_TRUE(QDir(privateTemp.path())
-                    .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
-                    .isEmpty());
+    const QString locked = path(QStringLiteral("locked"));
+    ASSERT_TRUE(QDir().mkpath(locked));
+    ASSERT_EQ(chmod(QFile::encodeName(locked).constData(), 0555), 0);
+    const struct {
+        const char *what;
+        std::function<void()> spoil;
+        bool sizeLimit;
+        const char *box; // null: none
+    } rows[] = {
+        {"no folder for the working copy", [&] { qputenv("TMPDIR", QFile::encodeName(locked)); },
+         false, nullptr},
+        {"working copy cannot be written", [] {}, true,
+         "There was an error saving the file: File too large"},
+        {"model file gone", [&] { QFile::remove(ws.model.fileName); }, false, nullptr},
+        {"model file is a folder", [&] { ws.model.fileName = dir.path(); }, false, nullptr},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.what);
+        saveAs(QStringLiteral("m.kel"));
+        ASSERT_TRUE(Model_Equals_File(ws));
+        row.spoil();
+        if (row.box)
+            ws.prompts.answers = {A::Ok};
+        {
+            const PermissionsApply permissions;
+            std::optional<FileSizeLimit> limit;
+            if (row.sizeLimit)
+                limit.emplace(100);
+            if (permissions.apply())
+                EXPECT_FALSE(Model_Equals_File(ws));
+            else
+                ws.prompts.answers.clear();
+        }
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        EXPECT_EQ(ws.prompts.shown.size(), row.box ? 1u : 0u);
+        if (row.box) {
+            EXPECT_EQ(ws.prompts.shown[0].text, QLatin1String(row.box));
+        }
+        ws.prompts.shown.clear();
+    }
 }
 
-struct OfferCase {
-    const char *name;
-    bool named;           // saved to a file first
-    bool changeAfterSave; // then the view changes
-    bool groupOnly;       // untitled: a model holding one E,A group
-    std::vector<PromptAnswer> answers;
-    std::vector<std::optional<QString>> saveDialog; // file names for the save dialog
-    bool expectPrompt;
-    SaveOffer expected;
-};
-
-class OfferToSave : public FileCommandsTest, public ::testing::WithParamInterface<OfferCase> {};
-
-TEST_P(OfferToSave, AsksOnlyWhenSomethingWouldBeLost)
+// The question comes only when work would be lost; Yes saves (or, when the
+// save does not happen, keeps the work), No goes on, Cancel stops.
+TEST_F(FileCommandsTest, OfferToSaveAsksOnlyWhenSomethingWouldBeLost)
 {
-    const OfferCase &c = GetParam();
-    if (c.groupOnly) {
-        ws.model.groups[1] = ElementGroup{1, 1};
-        ws.model.groupCount = 1;
+    const struct {
+        const char *name;
+        bool named;   // saved to a file first, then the view changes
+        bool changed; // the model holds something (untitled) or differs from the file
+        std::vector<PromptAnswer> answers;
+        std::optional<QString> saveDialog; // untitled and Yes: the name given
+        SaveOffer expected;
+    } rows[] = {
+        {"untitled empty", false, false, {}, {}, SaveOffer::GoOn},
+        {"untitled No", false, true, {A::No}, {}, SaveOffer::GoOn},
+        {"untitled Cancel", false, true, {A::Cancel}, {}, SaveOffer::Stop},
+        {"untitled Yes", false, true, {A::Yes}, QStringLiteral("new"), SaveOffer::GoOn},
+        {"untitled Yes, dialog cancelled", false, true, {A::Yes}, std::nullopt, SaveOffer::Stop},
+        {"named unchanged", true, false, {}, {}, SaveOffer::GoOn},
+        {"named No", true, true, {A::No}, {}, SaveOffer::GoOn},
+        {"named Cancel", true, true, {A::Cancel}, {}, SaveOffer::Stop},
+        {"named Yes", true, true, {A::Yes}, {}, SaveOffer::GoOn},
+        {"named Yes, save fails", true, true, {A::Yes, A::Ok}, {}, SaveOffer::Stop},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        ws.model = Model{};
+        if (row.changed)
+            truss::group(ws.model, 1, 1);
+        if (row.named) {
+            saveAs(QStringLiteral("named.kel"));
+            ws.view.offsetY += row.changed;
+            if (row.answers.size() > 1)
+                ws.model.fileName = path(QStringLiteral("missing-folder/m.kel"));
+        }
+        ws.prompts.answers.assign(row.answers.begin(), row.answers.end());
+        if (!row.named && row.answers == std::vector{A::Yes})
+            ws.prompts.files = {row.saveDialog ? std::optional(path(*row.saveDialog))
+                                               : std::nullopt};
+        ws.prompts.shown.clear();
+
+        EXPECT_EQ(offerToSave(ws, PromptIcon::Exclamation), row.expected);
+
+        ASSERT_EQ(ws.prompts.messages().size(), row.answers.size());
+        if (row.answers.empty())
+            continue;
+        const ShownPrompt &box = ws.prompts.messages()[0];
+        EXPECT_EQ(box.text,
+                  QStringLiteral("Do you want to save the changes you made to file: '")
+                      + (row.named ? ws.model.fileName : "Untitled.kel") + "'?");
+        EXPECT_EQ(box.icon, PromptIcon::Exclamation);
+        EXPECT_EQ(box.buttons, PromptButtons::YesNoCancel);
+        if (row.expected == SaveOffer::GoOn && row.answers[0] == A::Yes) {
+            EXPECT_TRUE(Model_Equals_File(ws)); // saved
+        }
     }
-    if (c.named) {
-        makeModel(ws);
-        saveAs("named.kel");
-    }
-    if (c.changeAfterSave)
-        ws.view.offsetY += 1;
-    prompts.answers.assign(c.answers.begin(), c.answers.end());
-    for (const auto &f : c.saveDialog)
-        prompts.files.push_back(f ? std::optional<QString>(path(qPrintable(*f))) : std::nullopt);
-
-    EXPECT_EQ(offerToSave(ws, PromptIcon::None), c.expected);
-
-    const auto boxes = prompts.messages();
-    ASSERT_EQ(boxes.size(), c.expectPrompt ? 1u : 0u);
-    if (c.expectPrompt) {
-        const QString shown = c.named ? ws.model.fileName : QStringLiteral("Untitled.kel");
-        EXPECT_EQ(boxes[0].text,
-                  QStringLiteral("Do you want to save the changes you made to file: '") + shown
-                      + QStringLiteral("'?"));
-        EXPECT_EQ(boxes[0].buttons, PromptButtons::YesNoCancel);
-    }
-    EXPECT_EQ(prompts.unscripted, 0);
-}
-
-using A = PromptAnswer;
-INSTANTIATE_TEST_SUITE_P(
-    Cases, OfferToSave,
-    ::testing::Values(
-        OfferCase{"UntitledEmpty", false, false, false, {}, {}, false, SaveOffer::GoOn},
-        OfferCase{"UntitledOneGroupNo", false, false, true, {A::No}, {}, true, SaveOffer::GoOn},
-        OfferCase{
-            "UntitledOneGroupCancel", false, false, true, {A::Cancel}, {}, true, SaveOffer::Stop},
-        OfferCase{"UntitledYesSaved",
-                  false,
-                  false,
-                  true,
-                  {A::Yes},
-                  {QStringLiteral("new")},
-                  true,
-                  SaveOffer::GoOn},
-        // The user asked to keep the work; a save that did not happen must
-        // not let it be thrown away.
-        OfferCase{"UntitledYesSaveDialogCancelled",
-                  false,
-                  false,
-                  true,
-                  {A::Yes},
-                  {std::nullopt},
-                  true,
-                  SaveOffer::Stop},
-        OfferCase{"NamedUnchanged", true, false, false, {}, {}, false, SaveOffer::GoOn},
-        OfferCase{"NamedChangedNo", true, true, false, {A::No}, {}, true, SaveOffer::GoOn},
-        OfferCase{"NamedChangedCancel", true, true, false, {A::Cancel}, {}, true, SaveOffer::Stop},
-        OfferCase{"NamedChangedYes", true, true, false, {A::Yes}, {}, true, SaveOffer::GoOn}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-// Yes saves the named model so it no longer differs; a save that fails stops.
-TEST_F(FileCommandsTest, YesSavesOrStops)
-{
-    makeModel(ws);
-    saveAs("m.kel");
-    ws.view.scale = 250;
-    prompts.answers = {PromptAnswer::Yes, PromptAnswer::Yes};
-    EXPECT_EQ(offerToSave(ws, PromptIcon::Exclamation), SaveOffer::GoOn);
-    EXPECT_TRUE(Model_Equals_File(ws));
-
-    ws.model.fileName = path("missing-folder/m.kel"); // cannot be written
-    EXPECT_EQ(offerToSave(ws, PromptIcon::None), SaveOffer::Stop);
-    EXPECT_EQ(ws.model.nodeCount, 2);
 }
 
 TEST_F(FileCommandsTest, OpenMarksTheModelChangedUnlessCancelled)
 {
-    makeModel(ws);
-    saveAs("m.kel");
-    const QString name = ws.model.fileName;
-    prompts.files = {std::nullopt, name};
-
+    const QString name = saveAs(QStringLiteral("m.kel"));
+    ws.prompts.files = {std::nullopt, name};
     EXPECT_EQ(openModel(ws), ReadOutcome::Cancelled);
     EXPECT_EQ(ws.model.nodeCount, 2);
     EXPECT_FALSE(ws.model.modelChanged);
@@ -228,27 +187,21 @@ TEST(AskReanalyse, OffersOnlyForAChangedModel)
     const struct {
         bool changed;
         std::vector<PromptAnswer> answers;
-        size_t prompts;
         int analyses;
-    } rows[] = {{false, {}, 0, 0}, {true, {A::No}, 1, 0}, {true, {A::Yes}, 1, 1}};
+    } rows[] = {{false, {}, 0}, {true, {A::No}, 0}, {true, {A::Yes}, 1}};
     for (const auto &c : rows) {
-        Workspace ws;
-        ScriptedPrompts prompts;
-        ws.setPrompts(&prompts);
+        TestWorkspace ws;
         ws.model.modelChanged = c.changed;
-        prompts.answers.assign(c.answers.begin(), c.answers.end());
+        ws.prompts.answers.assign(c.answers.begin(), c.answers.end());
         int analyses = 0;
-
         Ask_Reanalyse(ws, [&] { ++analyses; });
-
         EXPECT_EQ(analyses, c.analyses);
-        const auto boxes = prompts.messages();
-        ASSERT_EQ(boxes.size(), c.prompts);
-        if (c.prompts) {
-            EXPECT_EQ(boxes[0].text,
+        ASSERT_EQ(ws.prompts.shown.size(), c.answers.size());
+        if (c.changed) {
+            EXPECT_EQ(ws.prompts.shown[0].text,
                       QStringLiteral("Model has been changed. Do you want to reanalyze "
                                      "before the process goes on?"));
-            EXPECT_EQ(boxes[0].buttons, PromptButtons::YesNo);
+            EXPECT_EQ(ws.prompts.shown[0].buttons, PromptButtons::YesNo);
         }
     }
 }

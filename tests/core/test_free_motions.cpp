@@ -3,10 +3,10 @@
 #include "analysis/AnalysisStages.h"
 #include "analysis/FreeMotions.h"
 #include "analysis/epilisi.h"
+#include "core/Fixtures.h"
 #include "core/ScriptedPrompts.h"
 #include "drawing/FreeMotionDrawing.h"
 #include "drawing/RecordingCanvas.h"
-#include "test_analysis_helpers.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -166,7 +166,6 @@ TEST(FreeMotions, FollowTheAnalysisOwnMessagesInRed)
             prompts.answers.push_back(PromptAnswer::Ok);
         std::vector<FreeMotion> motions(1);
         EXPECT_EQ(Run_Analysis(ws, &motions), row.solved);
-        EXPECT_TRUE(prompts.answers.empty() && prompts.unscripted == 0);
         EXPECT_EQ(freeMotionLines(motions), row.lines);
         EXPECT_EQ(ws.log.text().count(QStringLiteral("Free motion")), row.lines.size());
         const QVector<LogEntry> &log = ws.log.entries();

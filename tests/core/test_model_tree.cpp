@@ -1,7 +1,7 @@
 // The model tree of the data and results window: every entry's level, key,
 // text and weight, in order.
+#include "Fixtures.h"
 #include "reports/ModelTree.h"
-#include "test_analysis_helpers.h"
 
 #include <gtest/gtest.h>
 

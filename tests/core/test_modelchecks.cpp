@@ -1,21 +1,11 @@
 // The check for nodes without elements that runs before every analysis.
-#include "core/ScriptedPrompts.h"
+#include "core/Fixtures.h"
 #include "model/ModelChecks.h"
-#include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 #include <utility>
-#include <vector>
 
 namespace {
-
-QString unconnectedQuestion(int n)
-{
-    return QStringLiteral("Node #%1 is not connected to other nodes with elements and could "
-                          "probably cause problems to the solution process. Do you want that node "
-                          "to be deleted before starting the analysis?")
-        .arg(n);
-}
 
 TEST(UnconnectedNodes, AsksDeletesAndDecides)
 {
@@ -28,69 +18,55 @@ TEST(UnconnectedNodes, AsksDeletesAndDecides)
         bool analyse;                // expected outcome
         std::vector<int> askedAbout; // node numbers named by the questions, in order
         int nodesLeft;
-        int redraws; // one per deleted node
+        std::pair<int, int> lastElement; // its nodes afterwards
     } rows[] = {
-        {"empty model is never analysed", 0, {}, {}, false, {}, 0, 0},
-        {"all connected", 3, {{1, 2}, {2, 3}}, {}, true, {}, 3, 0},
-        {"Yes deletes, then analyses", 4, {{1, 2}, {2, 3}}, {A::Yes}, true, {4}, 3, 1},
-        {"No analyses at once without looking further", 4, {{2, 3}}, {A::No}, true, {1}, 4, 0},
-        {"Cancel stops", 3, {{1, 2}}, {A::Cancel}, false, {3}, 3, 0},
+        {"empty model is never analysed", 0, {}, {}, false, {}, 0, {0, 0}},
+        {"all connected", 3, {{1, 2}, {2, 3}}, {}, true, {}, 3, {2, 3}},
+        {"Yes deletes, then analyses", 4, {{1, 3}, {3, 4}}, {A::Yes}, true, {2}, 3, {2, 3}},
+        {"No analyses at once without looking further", 4, {{2, 3}}, {A::No}, true, {1}, 4, {2, 3}},
+        {"Cancel stops", 3, {{1, 2}}, {A::Cancel}, false, {3}, 3, {1, 2}},
         // After node 1 goes, old node 4 is node 3: the second question names it so.
-        {"checks again after renumbering", 4, {{2, 3}}, {A::Yes, A::Yes}, true, {1, 3}, 2, 2},
-        {"lone node deleted leaves nothing to analyse", 1, {}, {A::Yes}, false, {1}, 0, 1},
+        {"checks again after renumbering", 4, {{2, 3}}, {A::Yes, A::Yes}, true, {1, 3}, 2, {1, 2}},
+        {"lone node deleted leaves nothing to analyse", 1, {}, {A::Yes}, false, {1}, 0, {0, 0}},
     };
     for (const auto &c : rows) {
         SCOPED_TRACE(c.name);
-        Workspace ws;
-        ScriptedPrompts prompts;
-        ws.setPrompts(&prompts);
+        TestWorkspace ws;
         for (int n = 1; n <= c.nodes; ++n)
-            ws.model.nodes[n] = Node{float(n), 0, 0, 0, 0, 0};
-        ws.model.nodeCount = std::int16_t(c.nodes);
-        int e = 0;
+            truss::node(ws.model, float(n), 0);
         for (const auto &[i, j] : c.elements)
-            ws.model.elements[++e] = Element{float(i), float(j), 1};
-        ws.model.elementCount = std::int16_t(e);
-        prompts.answers.assign(c.answers.begin(), c.answers.end());
-
+            truss::element(ws.model, i, j);
+        ws.prompts.answers.assign(c.answers.begin(), c.answers.end());
         int redraws = 0;
+
         EXPECT_EQ(checkUnconnectedNodes(ws.model, ws, [&] { ++redraws; }), c.analyse);
 
-        const auto boxes = prompts.messages();
-        ASSERT_EQ(boxes.size(), c.askedAbout.size());
-        for (size_t k = 0; k < boxes.size(); ++k) {
-            EXPECT_EQ(boxes[k].text, unconnectedQuestion(c.askedAbout[k]));
-            EXPECT_EQ(boxes[k].buttons, PromptButtons::YesNoCancel);
+        ASSERT_EQ(ws.prompts.shown.size(), c.askedAbout.size());
+        QStringList log;
+        for (size_t k = 0; k < c.askedAbout.size(); ++k) {
+            const QString warning =
+                QStringLiteral("Node #%1 is not connected to other nodes with elements and "
+                               "could probably cause problems to the solution process.")
+                    .arg(c.askedAbout[k]);
+            EXPECT_EQ(ws.prompts.shown[k].text,
+                      warning
+                          + " Do you want that node to be deleted before starting the "
+                            "analysis?");
+            EXPECT_EQ(ws.prompts.shown[k].buttons, PromptButtons::YesNoCancel);
+            log << warning;
+            if (c.answers[k] == A::Yes)
+                log << QStringLiteral("Node deleted: #%1.").arg(c.askedAbout[k]);
         }
-        EXPECT_EQ(prompts.unscripted, 0);
+        ASSERT_EQ(ws.log.entries().size(), log.size());
+        for (const LogEntry &e : ws.log.entries()) {
+            EXPECT_EQ(e.colour, e.text.startsWith("Node deleted") ? LogGreen : LogRed);
+            EXPECT_TRUE(e.text.startsWith(log.takeFirst())) << e.text.toStdString();
+        }
         EXPECT_EQ(ws.model.nodeCount, c.nodesLeft);
-        EXPECT_EQ(redraws, c.redraws);
+        const int last = std::max<int>(ws.model.elementCount, 1);
+        EXPECT_EQ(std::pair(ws.model.nodeI(last), ws.model.nodeJ(last)), c.lastElement);
+        EXPECT_EQ(redraws, ws.model.modelChanged ? c.nodes - c.nodesLeft : 0);
     }
-}
-
-TEST(UnconnectedNodes, WritesTheWarningInRedAndTheDeletionInGreen)
-{
-    Workspace ws;
-    ScriptedPrompts prompts;
-    ws.setPrompts(&prompts);
-    ws.model.nodeCount = 3;
-    ws.model.elements[1] = Element{1, 3, 1};
-    ws.model.elementCount = 1;
-    prompts.answers = {PromptAnswer::Yes};
-
-    EXPECT_TRUE(checkUnconnectedNodes(ws.model, ws));
-
-    const auto &entries = ws.log.entries();
-    ASSERT_EQ(entries.size(), 2);
-    EXPECT_EQ(entries[0].text,
-              QStringLiteral("Node #2 is not connected to other nodes with elements "
-                             "and could probably cause problems to the solution process."));
-    EXPECT_EQ(entries[0].colour, LogRed);
-    EXPECT_EQ(entries[1].text, QStringLiteral("Node deleted: #2. Nodes renumbered: #3."));
-    EXPECT_EQ(entries[1].colour, LogGreen);
-    // The element that used old node 3 now uses node 2.
-    EXPECT_EQ(ws.model.nodeJ(1), 2);
-    EXPECT_TRUE(ws.model.modelChanged);
 }
 
 } // namespace

@@ -1,18 +1,12 @@
 #include "common/NumberForms.h"
+#include "core/Fixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
-#include <ostream>
 #include <random>
-
-// Readable failures: gtest would print a QString as its UTF-16 code units.
-static void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
@@ -115,6 +109,8 @@ TEST(NumberFormsRead, LeadingNumber)
         SCOPED_TRACE(c.text);
         EXPECT_EQ(nf::readLeadingNumber(QString::fromUtf8(c.text)), c.value);
     }
+    // A fraction far below the double range is zero, not the largest number.
+    EXPECT_EQ(nf::readLeadingNumber(QStringLiteral("0.") + QString(400, u'0') + u'1'), 0);
 }
 
 // Readers that fall back to a default must tell "no number" from zero.
@@ -198,6 +194,7 @@ TEST(NumberFormsConvert, RoundTo)
     EXPECT_TRUE(std::isnan(nf::RoundTo(NAN, 2)));
     EXPECT_EQ(nf::RoundTo(INFINITY, 2), INFINITY);
     EXPECT_EQ(nf::RoundTo(1.5, 400), 1.5);
+    EXPECT_EQ(nf::RoundTo(1.5, -400), 1.5);
 }
 
 double referenceRound(double value, int significant)

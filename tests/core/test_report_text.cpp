@@ -1,6 +1,6 @@
 // The text report, line by line and character for character.
+#include "core/Fixtures.h"
 #include "reports/ReportText.h"
-#include "test_analysis_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,7 @@
 // The model editing dialogs under test: a workspace with scripted prompts,
 // the effects the dialog asked of the main window, and small helpers to
 // type, press and read the focus like a user.
-#include "core/ScriptedPrompts.h"
-#include "core/test_analysis_helpers.h"
+#include "core/Fixtures.h"
 #include "model/EditForms.h"
 #include "workspace/Workspace.h"
 

@@ -4,7 +4,7 @@
 #include "common/NumberForms.h"
 #include "common/PlatformServices.h"
 #include "common/Registry.h"
-#include "core/ScriptedPrompts.h"
+#include "core/Fixtures.h"
 #include "drawing/gui/DrawingArea.h"
 #include "files/Files.h"
 #include "ui/MainStatusBar.h"
@@ -64,7 +64,10 @@ protected:
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }
-    QString storePath() const { return path(QStringLiteral("store.ini")); }
+    // QSettings caches a store by its name, size and time: a test that
+    // starts over with another store takes a new name.
+    QString storePath() const { return path(QStringLiteral("store%1.ini").arg(m_store)); }
+    void newStore() { ++m_store; }
 
     void writeStore(const QByteArray &ini)
     {
@@ -99,11 +102,7 @@ protected:
     Workspace &ws() { return window->workspace(); }
     void trigger(const char *name) { window->action(QString::fromLatin1(name))->trigger(); }
     // An untitled model holding only one E,A group: work the user could lose.
-    void addGroup()
-    {
-        ws().model.groups[1] = ElementGroup{1, 1};
-        ws().model.groupCount = 1;
-    }
+    void addGroup() { truss::group(ws().model, 1, 1); }
     DrawingArea *area() { return window->drawingArea(); }
     StatusPanel *panel(const char *key)
     {
@@ -114,21 +113,11 @@ protected:
         return window->statusPanels()->switchButton(QString::fromLatin1(key));
     }
 
-    // A small analysable truss written to `name` with a separate workspace.
+    // The apex truss written to `name` with a separate workspace.
     QString writeModel(const QString &name, float scale = 100.0f)
     {
         Workspace other;
-        Model &m = other.model;
-        m.groups[1] = ElementGroup{1000, 0.5};
-        m.groupCount = 1;
-        m.nodes[1] = Node{0, 0, 1, 1, 0, 0};
-        m.nodes[2] = Node{2, 0, 0, 1, 0, 0};
-        m.nodes[3] = Node{1, 1, 0, 0, 0, -10};
-        m.nodeCount = 3;
-        m.elements[1] = Element{1, 2, 1};
-        m.elements[2] = Element{2, 3, 1};
-        m.elements[3] = Element{3, 1, 1};
-        m.elementCount = 3;
+        truss::apex(other.model, 1000, 0.5);
         other.view.scale = scale;
         QString file = path(name);
         EXPECT_TRUE(Write_Model_File(other, file, true));
@@ -142,4 +131,5 @@ protected:
     ScriptedPrompts prompts;
     RecordingServices services;
     std::unique_ptr<frmMain> window;
+    int m_store = 0;
 };

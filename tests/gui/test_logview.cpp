@@ -1,71 +1,43 @@
+// The log box follows the message log: its text, colours and weight, and the
+// newest line in view.
 #include "common/MessageLog.h"
 #include "ui/LogView.h"
 
-#include <gtest/gtest.h>
-
 #include <QScrollBar>
-#include <QTextBlock>
 #include <QTextDocument>
+#include <gtest/gtest.h>
 
 namespace {
 
-// The box's text with its paragraph breaks written the way the log writes
-// line breaks.
-QString boxText(const LogView &view)
-{
-    return view.document()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-}
-
-// The character format at the start of the first fragment holding `text`.
-std::optional<QTextCharFormat> formatOf(const LogView &view, const QString &text)
-{
-    for (QTextBlock b = view.document()->begin(); b.isValid(); b = b.next()) {
-        for (auto it = b.begin(); !it.atEnd(); ++it) {
-            if (it.fragment().text().contains(text))
-                return it.fragment().charFormat();
-        }
-    }
-    return std::nullopt;
-}
-
-TEST(LogView, EntriesKeepTheirColourAndWeight)
-{
-    const struct {
-        const char *text;
-        int colour;
-        bool bold;
-        QColor shown;
-    } cases[] = {
-        {"ANALYSIS", LogBlack, true, QColor(0, 0, 0)},
-        {"New node #1", LogDarkBlue, false, QColor(0, 0, 128)},
-        {"Node deleted: #1.", LogGreen, false, QColor(0, 128, 0)},
-        {"The value given for grid is unacceptable.", LogRed, true, QColor(255, 0, 0)},
-        {"code seven", 7, false, QColor(0, 0, 0)},
-    };
-    MessageLog log;
-    LogView view(log, nullptr);
-    for (const auto &c : cases)
-        log.append(QString::fromLatin1(c.text), c.colour, c.bold, false);
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
-        const auto format = formatOf(view, QString::fromLatin1(c.text));
-        ASSERT_TRUE(format.has_value());
-        EXPECT_EQ(format->foreground().color(), c.shown);
-        EXPECT_EQ(format->fontWeight() == QFont::Bold, c.bold);
-    }
-}
-
-TEST(LogView, TextIsTheLogsText)
+TEST(LogView, ShowsTheLogsTextInItsColoursAndWeight)
 {
     MessageLog log;
     // Entries written before the view exists are shown too.
     log.append(QStringLiteral("Corvane Kel.2D v1.0"), LogDarkBlue, true, true);
-    log.append(QStringLiteral("notice"), LogDarkBlue, true, false);
-    LogView view(log, nullptr);
+    auto view = std::make_unique<LogView>(log, nullptr);
     log.append(QString(), LogBlack, false, false);
-    log.append(QStringLiteral("/tmp/a.kel"), LogBlack, false, true);
-    log.append(QStringLiteral("two\r\nlines"), LogRed, false, false);
-    EXPECT_EQ(boxText(view), log.text());
+    log.append(QStringLiteral("refused"), LogRed, true, true);
+    log.append(QStringLiteral("two\r\nlines"), 7, false, false);
+    EXPECT_EQ(view->document()->toPlainText().replace(u'\n', QStringLiteral("\r\n")), log.text());
+
+    const struct {
+        const char *text;
+        QColor colour;
+        bool bold;
+    } cases[] = {{"Corvane", QColor(0, 0, 128), true},
+                 {"refused", QColor(255, 0, 0), true},
+                 {"two", QColor(0, 0, 0), false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        const QTextCursor at = view->document()->find(QLatin1String(c.text));
+        ASSERT_FALSE(at.isNull());
+        EXPECT_EQ(at.charFormat().foreground().color(), c.colour);
+        EXPECT_EQ(at.charFormat().fontWeight() == QFont::Bold, c.bold);
+    }
+    // Entries after the view is gone are harmless.
+    view.reset();
+    log.append(QStringLiteral("after"));
+    EXPECT_EQ(log.lastLine(), " after");
 }
 
 TEST(LogView, NewestLineStaysInView)
@@ -79,24 +51,13 @@ TEST(LogView, NewestLineStaysInView)
         if (hiddenWhileWriting)
             view.hide();
         for (int i = 0; i < 200; ++i)
-            log.append(QStringLiteral("line %1").arg(i), LogBlack, false, false);
+            log.append(QStringLiteral("line %1").arg(i));
         view.show();
         QScrollBar *bar = view.verticalScrollBar();
         EXPECT_GT(bar->maximum(), 0);
         EXPECT_EQ(bar->value(), bar->maximum());
         EXPECT_TRUE(view.textCursor().atEnd());
     }
-}
-
-TEST(LogView, EntriesAfterTheViewIsGoneAreHarmless)
-{
-    MessageLog log;
-    {
-        LogView view(log, nullptr);
-        log.append(QStringLiteral("seen"));
-    }
-    log.append(QStringLiteral("after"));
-    EXPECT_EQ(log.lastLine(), " after");
 }
 
 } // namespace

@@ -78,7 +78,6 @@ TEST_F(RecentFilesTest, OpenedAndSavedModelsComeFirst)
     for (const QString &file : {a, saved})
         EXPECT_EQ(list.count(QUrl::fromLocalFile(file).toEncoded()), 1) << file.toStdString();
     EXPECT_TRUE(prompts.messages().empty());
-    EXPECT_EQ(prompts.unscripted, 0);
 }
 
 TEST_F(RecentFilesTest, MissingFileIsToldAndTakenOff)

@@ -1,0 +1,92 @@
+#pragma once
+// What the core tests share: readable QString failures, a builder for truss
+// models with the two models several files use, window hooks that record
+// what the core asked of the window, and a workspace wired to both and to
+// strict scripted prompts.
+#include "core/ScriptedPrompts.h"
+#include "workspace/Workspace.h"
+
+#include <QString>
+#include <ostream>
+#include <string>
+#include <vector>
+
+// gtest would print a QString as its UTF-16 code units.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace truss {
+
+inline int node(Model &m, float x, float y, float cx = 0, float cy = 0, float fx = 0, float fy = 0)
+{
+    const int n = ++m.nodeCount;
+    m.nodes[n] = Node{x, y, cx, cy, fx, fy};
+    return n;
+}
+inline int group(Model &m, double E, double A)
+{
+    const int g = ++m.groupCount;
+    m.groups[g] = ElementGroup{E, A};
+    return g;
+}
+inline int element(Model &m, int i, int j, int g = 1)
+{
+    const int e = ++m.elementCount;
+    m.elements[e] = Element{float(i), float(j), float(g)};
+    return e;
+}
+inline void spring(Model &m, int n, float kx, float ky) { m.springs[n] = Spring{kx, ky}; }
+
+// Pinned at (0, 0) and (2, 0), the apex (1, 1) loaded by -10 in y. With
+// E = A = 1 both bars carry -5√2, the reactions are 5 and the apex sinks 10√2.
+inline void apex(Model &m, double E = 1, double A = 1)
+{
+    group(m, E, A);
+    node(m, 0, 0, 1, 1);
+    node(m, 2, 0, 1, 1);
+    node(m, 1, 1, 0, 0, 0, -10);
+    element(m, 1, 3);
+    element(m, 2, 3);
+}
+
+// The model of tests/data/small_example.kel: one group, two nodes, one
+// element and a spring under node 2.
+inline void smallExample(Model &m)
+{
+    group(m, 1000, 0.5);
+    node(m, 0, 0, 1, 1);
+    node(m, 2, 0, 0, 0, 0, -10);
+    spring(m, 2, 0, 500);
+    element(m, 1, 2);
+}
+
+} // namespace truss
+
+// Records the window's caption and, in order, the calls "disable", "enable",
+// "busy", "idle" and "repaint".
+class RecordingHooks : public MainWindowHooks {
+public:
+    std::vector<std::string> calls;
+    QStringList captions;
+
+    void setCaption(const QString &c) override { captions << c; }
+    void setAnalyseEnabled(bool enabled) override
+    {
+        calls.push_back(enabled ? "enable" : "disable");
+    }
+    void setBusy(bool on) override { calls.push_back(on ? "busy" : "idle"); }
+    void repaintLog() override { calls.push_back("repaint"); }
+};
+
+// A workspace whose boxes come from `prompts` and whose window is `hooks`.
+struct TestWorkspace : Workspace {
+    ScriptedPrompts prompts;
+    RecordingHooks hooks;
+    TestWorkspace()
+    {
+        setPrompts(&prompts);
+        setHooks(&hooks);
+    }
+};
