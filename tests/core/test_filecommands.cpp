@@ -157,7 +157,7 @@ TEST_F(FileCommandsTest, OfferToSaveAsksOnlyWhenSomethingWouldBeLost)
         ASSERT_EQ(ws.prompts.messages().size(), row.answers.size());
         if (row.answers.empty())
             continue;
-        const ShownPrompt &box = ws.prompts.messages()[0];
+        const ShownPrompt box = ws.prompts.messages()[0];
         EXPECT_EQ(box.text,
                   QStringLiteral("Do you want to save the changes you made to file: '")
                       + (row.named ? ws.model.fileName : "Untitled.kel") + "'?");
