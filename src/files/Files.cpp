@@ -1,6 +1,7 @@
 #include "files/Files.h"
 
 #include "common/Interaction.h"
+#include "common/SaveFileWrite.h"
 #include "common/Settings.h"
 #include "drawing/ViewTransform.h"
 #include "files/ModelFileFormat.h"
@@ -57,24 +58,6 @@ std::optional<QString> askSaveName(const FileContext &fc)
         }
     }
     return name;
-}
-
-// A buffered QSaveFile can lose a short write (a full disk, a size limit)
-// and still commit a truncated file, and a file written in place commits
-// whatever happened, so write unbuffered and go on until every byte is taken
-// or the device reports why it is not.
-bool writeAll(QSaveFile &file, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        const qint64 n = file.write(data, left);
-        if (n <= 0)
-            return false;
-        data += n;
-        left -= n;
-    }
-    return true;
 }
 
 // Leaves the model empty and untitled after a failed read, with the

@@ -2,6 +2,7 @@
 
 #include "common/Interaction.h"
 #include "common/PlatformServices.h"
+#include "common/SaveFileWrite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,23 +13,6 @@
 namespace {
 
 const QString kTextExtension = QStringLiteral(".txt");
-
-// A buffered QSaveFile can lose a short write (a full disk, a size limit)
-// and still commit a truncated file, so write unbuffered until every byte
-// is taken or the device reports why it is not.
-bool writeAll(QSaveFile &file, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        const qint64 n = file.write(data, left);
-        if (n <= 0)
-            return false;
-        data += n;
-        left -= n;
-    }
-    return true;
-}
 
 // The name to write to, or nothing when the user cancelled. The dialog asked
 // about overwriting the name as typed; when ".txt" has to be added the file

@@ -1,4 +1,5 @@
 #include "drawing/gui/PictureFile.h"
+#include "common/SaveFileWrite.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -15,22 +16,6 @@ QImage opaque(const QImage &image)
     QImage out = image.convertToFormat(QImage::Format_RGB32);
     out.setDevicePixelRatio(1.0);
     return out;
-}
-
-// Unbuffered, until every byte is taken or the device says why not: a
-// buffered save file could lose a short write and still commit.
-bool writeAll(QSaveFile &file, const QByteArray &bytes)
-{
-    const char *data = bytes.constData();
-    qint64 left = bytes.size();
-    while (left > 0) {
-        const qint64 n = file.write(data, left);
-        if (n <= 0)
-            return false;
-        data += n;
-        left -= n;
-    }
-    return true;
 }
 
 } // namespace
