@@ -65,6 +65,7 @@ TEST_F(ReportExport, DefaultFileNameReplacesTheModelsExtension)
     } cases[] = {
         {QStringLiteral("/home/eng/bridges/truss.kel"),
          QStringLiteral("/home/eng/bridges/truss.txt")},
+        {QStringLiteral("/home/eng/roof.v2.kel"), QStringLiteral("/home/eng/roof.v2.txt")},
         {QString(), QDir::current().filePath(QStringLiteral("Untitled.txt"))},
         // A name of fewer than four characters never loses its folder.
         {QStringLiteral("/home/eng.d/ab"), QStringLiteral("/home/eng.d/.txt")},
