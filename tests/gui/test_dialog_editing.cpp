@@ -3,6 +3,7 @@
 // and pictures follow; the accessible names in tab order, and the commands
 // that open the dialogs from the main window. What the edits write and
 // refuse is the core's, tested there.
+#include "AccessibleNames.h"
 #include "DialogFixture.h"
 #include "MainWindowFixture.h"
 #include "ui/dialogs/SvgPicture.h"
@@ -129,21 +130,14 @@ TEST_F(EditingDialogs, ElementsFollowTheFocusChainAndApply)
     EXPECT_EQ(ws.model.elementCount, 1);
 }
 
-// Enter in E moves to A, in A to Apply, and on Apply applies.
-TEST_F(EditingDialogs, GroupsApplyWithEnter)
+// A refused area puts the focus on A, its text selected.
+TEST_F(EditingDialogs, GroupsRefuseInPlaceThenApply)
 {
     open<frmOmades>();
     type(edit("eEdit"), QStringLiteral("70000"));
-    enter();
-    EXPECT_EQ(focused(), "aEdit");
     type(edit("aEdit"), QStringLiteral("0"));
-    enter();
-    EXPECT_EQ(focused(), "applyButton");
-    EXPECT_EQ(ws.model.groupCount, 0);
-
     prompts.answers = {PromptAnswer::Ok};
-    enter();
-    EXPECT_EQ(lastLog().text, "The value given for Section area A is unacceptable.");
+    press("applyButton");
     EXPECT_EQ(focused(), "aEdit");
     EXPECT_TRUE(selectedInFull("aEdit"));
     type(edit("aEdit"), QStringLiteral("0.02"));
@@ -151,6 +145,7 @@ TEST_F(EditingDialogs, GroupsApplyWithEnter)
     EXPECT_EQ(lastLog().text, "New group #1, E= 70000, A= 0.02");
 }
 
+// Apply moves on to the next node; a node picked in the list is shown.
 TEST_F(EditingDialogs, LoadsMoveOnAndFillTheList)
 {
     triangle();
@@ -159,15 +154,10 @@ TEST_F(EditingDialogs, LoadsMoveOnAndFillTheList)
     auto *list = child<QListWidget>("loadedList");
     ASSERT_EQ(list->count(), 1);
     type(edit("fxEdit"), QStringLiteral("10"));
-    enter();
-    EXPECT_EQ(focused(), "fyEdit");
-    enter();
-    EXPECT_EQ(focused(), "applyButton");
-    enter();
-    EXPECT_EQ(lastLog().text, "* Loads on node #2, Fx= 10, Fy= -5");
-    EXPECT_EQ(box("nodeBox")->currentText(), "3"); // on to the next node
+    press("applyButton");
+    EXPECT_EQ(box("nodeBox")->currentText(), "3");
 
-    list->setCurrentRow(0); // the user picks node 2 in the list
+    list->setCurrentRow(0);
     EXPECT_EQ(box("nodeBox")->currentText(), "2");
     EXPECT_EQ(edit("fxEdit")->text(), "10");
     press("deleteButton");
@@ -198,55 +188,24 @@ TEST_F(EditingDialogs, MoveStaysOpenAndMergeRenewsTheNodeBoxes)
     EXPECT_EQ(box("nodeABox")->currentText(), "1");
 }
 
-TEST_F(EditingDialogs, ControlsAreNamedByTheirLabelsInTheirOrder)
+TEST_F(EditingDialogs, ControlsAreNamedByTheirLabels)
 {
-    triangle();
-    const std::vector<QString> buttons4{"New", "Delete", "Apply", "Cancel"};
-    const std::vector<QString> buttons3{"Delete", "Apply", "Cancel"};
-    const std::vector<QString> buttons2{"Apply", "Cancel"};
     const struct {
         std::function<void()> open;
-        const char *title, *first;
-        std::vector<QString> fields;
-        const std::vector<QString> &buttons;
+        const char *title;
+        int controls;
     } rows[] = {
-        {[this] { open<frmKomboi>(); },
-         "Nodes",
-         "numberBox",
-         {"Node #", "x =", "y =", "x - Displacement", "y - Displacement", "Kx =", "Ky ="},
-         buttons4},
-        {[this] { open<frmStoixeia>(); },
-         "Elements",
-         "numberBox",
-         {"Element #", "i #", "j #", "Belongs to E,A Group: #"},
-         buttons4},
-        {[this] { open<frmOmades>(); },
-         "E,A Element Groups",
-         "numberBox",
-         {"Group #", "E =", "A ="},
-         buttons4},
-        {[this] { open<frmEPIKOMBIO>(); },
-         "Nodal loads",
-         "nodeBox",
-         {"On node #", "Fx =", "Fy =", "Nodes with loads on:"},
-         buttons3},
-        {[this] { open<frmMETAKINISI>(); },
-         "Move nodes",
-         "firstBox",
-         {"from #", "to #", "dx =", "dy ="},
-         buttons2},
-        {[this] { open<frmSigxonefsi>(); },
-         "Merge nodes",
-         "nodeBBox",
-         {"B #", "A #", "Delete node B", "Move node A to the middle of segment AB"},
-         buttons2},
+        {[this] { open<frmKomboi>(); }, "Nodes", 11},
+        {[this] { open<frmStoixeia>(); }, "Elements", 8},
+        {[this] { open<frmOmades>(); }, "E,A Element Groups", 7},
+        {[this] { open<frmEPIKOMBIO>(); }, "Nodal loads", 6},
+        {[this] { open<frmMETAKINISI>(); }, "Move nodes", 6},
+        {[this] { open<frmSigxonefsi>(); }, "Merge nodes", 6},
     };
     for (const auto &r : rows) {
         r.open();
         EXPECT_EQ(dialog->windowTitle(), QLatin1String(r.title));
-        std::vector<QString> names = r.fields;
-        names.insert(names.end(), r.buttons.begin(), r.buttons.end());
-        EXPECT_EQ(tabOrderNames(box(r.first)), names);
+        EXPECT_EQ(expectNamedByLabels(*dialog), r.controls) << r.title;
     }
 }
 
@@ -264,17 +223,23 @@ TEST_F(MainWindowTest, ModelCommandsOpenTheirDialogsOrSayWhyNot)
             }
         });
     };
-    const char *const needNodes[] = {"mnuSTOIXEIAitem",   "mnuEPIKOMBIAitem",
-                                     "mnuMETAKINISIitem", "mnuSIGXONEFSIitem",
-                                     "mnuCOINCNODESitem", "mnuCOINCELEMENTSitem"};
-    for (const char *id : needNodes) {
+    const std::pair<const char *, const char *> refusals[] = {
+        {"mnuSTOIXEIAitem",
+         "Before defining an element, at least one E,A Element Group must have been defined."},
+        {"mnuEPIKOMBIAitem",
+         "Before defining a nodal load, at least one node must have been defined"},
+        {"mnuMETAKINISIitem", "No nodes have been defined yet."},
+        {"mnuSIGXONEFSIitem", "No nodes have been defined yet."},
+        {"mnuCOINCNODESitem", "No nodes have been defined yet."},
+    };
+    for (const auto &[id, text] : refusals) {
         prompts.answers.push_back(PromptAnswer::Ok);
         closeNextDialog();
         trigger(id);
         QApplication::processEvents();
+        EXPECT_EQ(prompts.messages().back().text, QLatin1String(text)) << id;
     }
     EXPECT_TRUE(opened.isEmpty());
-    EXPECT_EQ(prompts.messages().size(), std::size(needNodes));
 
     truss::node(ws().model, 0, 0);
     truss::node(ws().model, 1, 0);
@@ -293,10 +258,13 @@ TEST_F(MainWindowTest, ModelCommandsOpenTheirDialogsOrSayWhyNot)
     // Tools › Check asks for the tolerance through the prompts.
     prompts.shown.clear();
     prompts.inputs = {QStringLiteral("0.5")};
-    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
+    prompts.answers = {PromptAnswer::Ok, PromptAnswer::Ok, PromptAnswer::Ok};
     trigger("mnuCOINCNODESitem");
-    ASSERT_EQ(prompts.messages().size(), 2u);
-    EXPECT_EQ(prompts.messages()[0].text, "Tolerance = 0.001 (Maximum value).");
+    trigger("mnuCOINCELEMENTSitem");
+    const auto checks = prompts.messages();
+    ASSERT_EQ(checks.size(), 3u);
+    EXPECT_EQ(checks[0].text, "Tolerance = 0.001 (Maximum value).");
+    EXPECT_EQ(checks[2].text, "No elements have been defined yet.");
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 // The selection dialog of the exports, and the report on paper.
+#include "AccessibleNames.h"
 #include "reports/gui/ReportPrinting.h"
 #include "reports/gui/frmSelect.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QFontInfo>
@@ -18,11 +18,6 @@
 
 namespace {
 
-QString accessibleName(QWidget *w)
-{
-    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-}
-
 // Opened under the action's caption with the middle two sections checked;
 // OK gives the checked sections, Cancel rejects.
 TEST(frmSelect, OkGivesTheCheckedSectionsAndCancelRejects)
@@ -32,9 +27,10 @@ TEST(frmSelect, OkGivesTheCheckedSectionsAndCancelRejects)
     frmSelect ok(QStringLiteral("Print"));
     ok.show();
     EXPECT_EQ(ok.windowTitle(), QStringLiteral("Print"));
+    EXPECT_EQ(expectNamedByLabels(ok), 6);
     EXPECT_EQ(ok.findChild<QGroupBox *>()->title(), QStringLiteral("Results"));
     for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(accessibleName(ok.sectionBox(k)), QLatin1String(boxes[k]));
+        EXPECT_EQ(ok.sectionBox(k)->text(), QLatin1String(boxes[k]));
         EXPECT_EQ(ok.sectionBox(k)->isChecked(), k == 1 || k == 2) << k;
     }
     ok.sectionBox(0)->click();
