@@ -107,8 +107,6 @@ TEST_F(MouseDefinitionTest, MarkersLieOverThePictureNeverInIt)
     area()->removeEventFilter(&spy);
     const MouseOverlay shown = area()->mouseOverlay();
     ASSERT_TRUE(shown.nodeMarkerShown);
-    EXPECT_EQ(shown.nodeMarkerShape, NodeMarkerShape::Circle);
-    EXPECT_EQ(shown.nodeLabel.text, QStringLiteral("2"));
     // A move repaints a few small pieces, never the whole area.
     ASSERT_FALSE(spy.rects.empty());
     for (const QRect &r : spy.rects)
