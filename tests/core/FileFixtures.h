@@ -1,6 +1,5 @@
 #pragma once
-// What the file tests share: a workspace with a temporary folder, whole-file
-// reads and writes, and two conditions of the process that make saves fail
+// What the file tests share: a workspace with a temporary folder and two conditions of the process that make saves fail
 // or take another way (a file-size limit, file permissions that bind root).
 #include "core/Fixtures.h"
 
@@ -15,18 +14,6 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 #endif
-
-inline QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 class FilesTest : public ::testing::Test {
 protected:

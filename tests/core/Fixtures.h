@@ -1,15 +1,30 @@
 #pragma once
-// What the core tests share: readable QString failures, a builder for truss
+// What the core tests share: whole-file reads and writes, readable QString
+// failures, a builder for truss
 // models with the two models several files use, window hooks that record
 // what the core asked of the window, and a workspace wired to both and to
 // strict scripted prompts.
+#include "common/PlatformServices.h"
 #include "core/ScriptedPrompts.h"
 #include "workspace/Workspace.h"
 
+#include <QFile>
 #include <QString>
 #include <ostream>
 #include <string>
 #include <vector>
+
+inline QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 // gtest would print a QString as its UTF-16 code units.
 inline void PrintTo(const QString &text, std::ostream *os)
@@ -62,6 +77,37 @@ inline void smallExample(Model &m)
     element(m, 1, 2);
 }
 
+// Four nodes: held in both directions, free and loaded, held in y with an x
+// spring on its free direction, held in x with a spring on that same
+// direction. Two groups, four elements, results set by hand.
+inline void reportModel(Workspace &ws)
+{
+    Model &m = ws.model;
+    group(m, 210000000, 0.5);
+    group(m, 70000, 2);
+    node(m, 0, 0, 1, 1);
+    node(m, 0.5f, 3, 0, 0, 0, 5);
+    node(m, 4, -2.25f, 0, 1, -1.5f, 0);
+    node(m, 2, 1, 1, 0);
+    spring(m, 3, 0.5f, 0);
+    spring(m, 4, 100, 0);
+    element(m, 1, 2, 1);
+    element(m, 2, 3, 2);
+    element(m, 3, 4, 1);
+    element(m, 1, 4, 2);
+
+    AnalysisResults &r = ws.results;
+    const double U[] = {0, 0, 0.3, -0.4, 2, 0, 0, 3};
+    for (int i = 0; i < 8; ++i)
+        r.U[i + 1] = U[i];
+    const double N[] = {10, -20, 0.5, 4};
+    for (int e = 1; e <= 4; ++e)
+        r.F[e] = {0, -N[e - 1], N[e - 1]};
+    r.R[1] = {0, 1.5, -5};
+    r.R[3] = {0, 123, 2};
+    r.R[4] = {0, 9, 77};
+}
+
 } // namespace truss
 
 // Records the window's caption and, in order, the calls "disable", "enable",
@@ -88,5 +134,25 @@ struct TestWorkspace : Workspace {
     {
         setPrompts(&prompts);
         setHooks(&hooks);
+    }
+};
+
+// A desktop that records the files it is asked to open and the lines to
+// print, and succeeds as far as `works` says.
+struct FakeDesktop : PlatformServices {
+    QStringList opened;
+    QList<QStringList> printed;
+    bool works = true;
+    bool openUrl(const QString &) override { return false; }
+    bool openLocalFile(const QString &path) override
+    {
+        opened << path;
+        return works;
+    }
+    bool startCalculator() override { return false; }
+    bool printLines(const QStringList &lines) override
+    {
+        printed << lines;
+        return works;
     }
 };

@@ -42,67 +42,34 @@ TEST(AnalysisResults, TrussesSolvedByHand)
         std::function<void(Model &)> build;
         std::vector<Expect> U, N, R;
     } cases[] = {
+        // clang-format off
         // Node 2 held in x, pushed down by 10 on a bar of EA/L = 6.
         {"single bar",
-         [](Model &m) {
-             group(m, 2, 3);
-             node(m, 0, 0, 1, 1);
-             node(m, 0, 1, 1, 0, 0, -10);
-             element(m, 1, 2);
-         },
-         {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, -10.0 / 6}},
-         {{1, 0, -10}},
+         [](Model &m) { group(m, 2, 3); node(m, 0, 0, 1, 1); node(m, 0, 1, 1, 0, 0, -10); element(m, 1, 2); },
+         {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, -10.0 / 6}}, {{1, 0, -10}},
          {{1, 1, 0}, {1, 2, 10}, {2, 1, 0}}},
-        {"apex truss",
-         [](Model &m) { apex(m); },
-         apexU,
-         apexN,
-         {{1, 1, 5}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
         {"apex truss with element 1 reversed",
-         [](Model &m) {
-             apex(m);
-             m.elements[1] = Element{3, 1, 1};
-         },
-         apexU,
-         apexN,
-         {{1, 1, 5}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
+         [](Model &m) { apex(m); m.elements[1] = Element{3, 1, 1}; },
+         apexU, apexN, {{1, 1, 5}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
         // A load on a held DOF moves nothing and only lowers that reaction.
-        {"load on a fixed DOF",
-         [](Model &m) {
-             apex(m);
-             m.nodes[1].fx = 7;
-         },
-         apexU,
-         apexN,
-         {{1, 1, 5 - 7}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
+        {"load on a fixed DOF", [](Model &m) { apex(m); m.nodes[1].fx = 7; },
+         apexU, apexN, {{1, 1, 5 - 7}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
         // Nothing is free: nothing moves, the reactions only balance the loads.
         {"every DOF fixed",
-         [](Model &m) {
-             apex(m);
-             m.nodes[3].cx = m.nodes[3].cy = 1;
-             m.nodes[2].fx = 4;
-         },
-         {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 0}, {6, 0, 0}},
-         {{1, 0, 0}, {2, 0, 0}},
+         [](Model &m) { apex(m); m.nodes[3].cx = m.nodes[3].cy = 1; m.nodes[2].fx = 4; },
+         {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 0}, {6, 0, 0}}, {{1, 0, 0}, {2, 0, 0}},
          {{1, 1, 0}, {1, 2, 0}, {2, 1, -4}, {2, 2, 0}, {3, 1, 0}, {3, 2, 10}}},
-        {"Pratt truss by the method of joints",
-         pratt,
+        {"Pratt truss by the method of joints", pratt,
          {{1, 0, 0}, {2, 0, 0}, {4, 0, -1944.0 / 12 / 1000}, {6, 0, 0}},
          {{1, 0, 8}, {2, 0, 8}, {3, 0, -10}, {4, 0, -10}, {5, 0, 12}},
          {{1, 1, 0}, {1, 2, 6}, {3, 2, 6}}},
         // A bar of EA/L = 500 and a spring of 500 share the 10 pulling node 2;
         // the spring's share is no reaction: only the bar pushes node 1.
         {"bar beside a spring",
-         [](Model &m) {
-             group(m, 1000, 1);
-             node(m, 0, 0, 1, 1);
-             node(m, 2, 0, 0, 1, 10, 0);
-             element(m, 1, 2);
-             spring(m, 2, 500, 0);
-         },
-         {{3, 0, 0.01}, {4, 0, 0}},
-         {{1, 0, 5}},
-         {{1, 1, -5}, {1, 2, 0}, {2, 2, 0}}},
+         [](Model &m) { group(m, 1000, 1); node(m, 0, 0, 1, 1); node(m, 2, 0, 0, 1, 10, 0);
+                        element(m, 1, 2); spring(m, 2, 500, 0); },
+         {{3, 0, 0.01}, {4, 0, 0}}, {{1, 0, 5}}, {{1, 1, -5}, {1, 2, 0}, {2, 2, 0}}},
+        // clang-format on
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -111,6 +111,7 @@ TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
 {
     ASSERT_TRUE(writeBytes(path(QStringLiteral("old.kel")), "precious"));
     using A = PromptAnswer;
+    const QString untitled = QDir::current().filePath(QStringLiteral("Untitled"));
     const struct {
         QString current;
         QString proposed;
@@ -118,24 +119,14 @@ TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
         std::vector<PromptAnswer> replace;
         const char *written; // null: nothing
     } rows[] = {
-        {QString(), QDir::current().filePath(QStringLiteral("Untitled")), nullptr, {}, nullptr},
-        {QStringLiteral("/data/bridge.kel"),
-         QStringLiteral("/data/bridge"),
-         "model",
-         {},
-         "model.kel"},
-        {QStringLiteral("/data/bridge.dat"),
-         QStringLiteral("/data/bridge"),
-         "model.KEL",
-         {},
-         "model.KEL.kel"},
+        // clang-format off
+        {QString(), untitled, nullptr, {}, nullptr},
+        {QStringLiteral("/data/bridge.kel"), QStringLiteral("/data/bridge"), "model", {}, "model.kel"},
+        {QStringLiteral("/data/bridge.dat"), QStringLiteral("/data/bridge"), "model.KEL", {}, "model.KEL.kel"},
         {QStringLiteral("/data/x"), QStringLiteral("/data/"), "model.kel", {}, "model.kel"},
-        {QString(), QDir::current().filePath(QStringLiteral("Untitled")), "old", {A::No}, nullptr},
-        {QString(),
-         QDir::current().filePath(QStringLiteral("Untitled")),
-         "old",
-         {A::Yes},
-         "old.kel"},
+        {QString(), untitled, "old", {A::No}, nullptr},
+        {QString(), untitled, "old", {A::Yes}, "old.kel"},
+        // clang-format on
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.proposed.toStdString() + " " + (row.typed ? row.typed : "cancelled"));

@@ -51,41 +51,25 @@ TEST(ModelTree, EveryItemWithItsValues)
     node(m, 4, -2.25f, 0, 1, -1.5f, 0);
     spring(m, 3, 0.5f, 2.5f);
     element(m, 2, 3, 1);
+    // Loaded nodes are numbered 1, 2, ... in node order.
+    // clang-format off
     const QStringList want = expected({
         "[] Model *",
         "  [omad] E,A Element Groups *",
-        "    [omad1] #1 E,A Group",
-        "      [] E = 210000000",
-        "      [] A = 0.5",
+        "    [omad1] #1 E,A Group", "      [] E = 210000000", "      [] A = 0.5",
         "  [komb] Nodes *",
-        "    [komb1] #1 Node",
-        "      [] x = 0",
-        "      [] y = 0",
-        "      [] Constraints: xx",
-        "    [komb2] #2 Node",
-        "      [] x = 0.5",
-        "      [] y = 3",
-        "      [] Free",
-        "    [komb3] #3 Node",
-        "      [] x = 4",
-        "      [] y = -2.25",
-        "      [] Constraints: ox",
-        "      [] Kx = 0.5",
-        "      [] Ky = 2.5",
+        "    [komb1] #1 Node", "      [] x = 0", "      [] y = 0", "      [] Constraints: xx",
+        "    [komb2] #2 Node", "      [] x = 0.5", "      [] y = 3", "      [] Free",
+        "    [komb3] #3 Node", "      [] x = 4", "      [] y = -2.25", "      [] Constraints: ox",
+        "      [] Kx = 0.5", "      [] Ky = 2.5",
         "  [stoi] Elements *",
-        "    [stoi1] #1 Element",
-        "      [] Start node i: 2",
-        "      [] End node j: 3",
+        "    [stoi1] #1 Element", "      [] Start node i: 2", "      [] End node j: 3",
         "      [] Belongs to E,A group: 1",
         "  [sigk] Nodal loads *",
-        // Loaded nodes are numbered 1, 2, ... in node order.
-        "    [sigk1] #1 Nodal load",
-        "      [] On node: #2",
-        "      [] Fy = 5",
-        "    [sigk2] #2 Nodal load",
-        "      [] On node: #3",
-        "      [] Fx = -1.5",
+        "    [sigk1] #1 Nodal load", "      [] On node: #2", "      [] Fy = 5",
+        "    [sigk2] #2 Nodal load", "      [] On node: #3", "      [] Fx = -1.5",
     });
+    // clang-format on
     const QStringList got = lines(m);
     for (int i = 0; i < std::min(got.size(), want.size()); ++i)
         EXPECT_EQ(got[i], want[i]) << "entry " << i;

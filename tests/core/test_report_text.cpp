@@ -10,37 +10,6 @@ namespace {
 
 using namespace truss;
 
-// Four nodes: held in both directions, free and loaded, held in y with an x
-// spring on its free direction, held in x with a spring on that same
-// direction. Two groups, four elements, results set by hand.
-void build(Workspace &ws)
-{
-    Model &m = ws.model;
-    group(m, 210000000, 0.5);
-    group(m, 70000, 2);
-    node(m, 0, 0, 1, 1);
-    node(m, 0.5f, 3, 0, 0, 0, 5);
-    node(m, 4, -2.25f, 0, 1, -1.5f, 0);
-    node(m, 2, 1, 1, 0);
-    spring(m, 3, 0.5f, 0);
-    spring(m, 4, 100, 0);
-    element(m, 1, 2, 1);
-    element(m, 2, 3, 2);
-    element(m, 3, 4, 1);
-    element(m, 1, 4, 2);
-
-    AnalysisResults &r = ws.results;
-    const double U[] = {0, 0, 0.3, -0.4, 2, 0, 0, 3};
-    for (int i = 0; i < 8; ++i)
-        r.U[i + 1] = U[i];
-    const double N[] = {10, -20, 0.5, 4};
-    for (int e = 1; e <= 4; ++e)
-        r.F[e] = {0, -N[e - 1], N[e - 1]};
-    r.R[1] = {0, 1.5, -5};
-    r.R[3] = {0, 123, 2};
-    r.R[4] = {0, 9, 77};
-}
-
 template <std::size_t n>
 QString joined(const char *const (&lines)[n])
 {
@@ -145,7 +114,7 @@ const char *const kSection4[] = {
 TEST(ReportText, SectionsLineByLine)
 {
     Workspace ws;
-    build(ws);
+    reportModel(ws);
     struct Case {
         int section;
         QString expected;
@@ -168,7 +137,7 @@ TEST(ReportText, SectionsLineByLine)
 TEST(ReportText, LongAndNonFiniteValues)
 {
     Workspace ws;
-    build(ws);
+    reportModel(ws);
     ws.model.elements[1].ni = 123456789.0f;
     const QStringList elements = Report_Text(ws.model, ws.results, 1).split(QStringLiteral("\r\n"));
     EXPECT_EQ(elements[33], "1        1.23456     2            1       ");

@@ -1,8 +1,8 @@
 // The View options dialog without its widgets: its checks and their
 // messages, "Apply", "Default", "Restore", the dependent fields and the
 // colour swatches.
-#include "ScriptedPrompts.h"
 #include "common/Registry.h"
+#include "core/Fixtures.h"
 #include "workspace/ViewOptions.h"
 #include "workspace/Workspace.h"
 
@@ -35,7 +35,6 @@ const Case kCases[] = {
     // 0.4 frames would be held as none, and the animation divides by them.
     {&S::Animation_Frames, "0.4", C::AnimationFrames, kFrames, T::Model},
     {&S::Animation_Frames, "0.6", C::Ok, "", T::General},
-    {&S::Animation_Frames, "40000", C::AnimationFrames, kFrames, T::Model},
     {&S::dekadika_N, "13", C::Ok, "", T::General},
     {&S::dekadika_N, "14", C::DecimalsNTooMany, kMaxN, T::Diagram},
     {&S::dekadika_N, "2.5", C::DecimalsNNotWhole, kDecimalsN, T::Diagram},
@@ -44,8 +43,6 @@ const Case kCases[] = {
      "The value given for the decimal places (Strain) is unacceptable.", T::Diagram},
     {&S::dekadika_strain, "14", C::DecimalsStrainTooMany,
      "The maximum number for decimal places is 13 (Strain).", T::Diagram},
-    {&S::Ena_cm_posa_FORCE, "units", C::ForceScale,
-     "The value given for the equivalence cm - Force units is unacceptable.", T::Diagram},
     // Infinite as a single.
     {&S::Ena_cm_posa_FORCE, "1e39", C::ForceScale,
      "The value given for the equivalence cm - Force units is unacceptable.", T::Diagram},
@@ -156,11 +153,6 @@ TEST(ViewOptions, RefusedApplyChangesNothing)
 class ViewOptionsStore : public ::testing::Test {
 protected:
     QString path() const { return m_dir.filePath(QStringLiteral("store.ini")); }
-    QByteArray iniText() const
-    {
-        QFile f(path());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     QTemporaryDir m_dir;
 };
 
@@ -209,7 +201,7 @@ TEST_F(ViewOptionsStore, RefusedDefaultWritesNothing)
         SettingsStore store(path());
         EXPECT_EQ(writeDefaultViewOptions(ws, store, in), C::DeformationScale);
     }
-    EXPECT_TRUE(iniText().isEmpty());
+    EXPECT_TRUE(readBytes(path()).isEmpty());
     ASSERT_EQ(prompts.messages().size(), 1u);
 }
 

@@ -59,10 +59,6 @@ const std::vector<Case> kCases = {
      // Model x 0..8, y 4..10 in a 20 x 15 cm area: the width is filled and
      // the top-left corner (0, 10) lands on the area's corner.
      {40, 0, -10, 1}},
-    {"zoom window click without a drag changes nothing",
-     ViewMode::ZoomWindow,
-     {press(4, 4, {}), release(4, 4, S::HideRubber | S::Redraw | S::ModePointer)},
-     {100, -2, 2, 0}},
     {"right button in a view mode opens the zoom menu",
      ViewMode::Pan,
      {press(4, 4, {}, Qt::RightButton), move(6, 6, S::ToMouseTool),
@@ -126,7 +122,6 @@ TEST(ViewGestures, ModesExcludeEachOtherAndToggleOff)
         {ViewMode::None, ViewMode::Pan, ViewMode::Pan, S::ModePointer | S::HideHoverMarkers},
         {ViewMode::Pan, ViewMode::Zoom, ViewMode::Zoom, S::ModePointer | S::HideHoverMarkers},
         {ViewMode::Zoom, ViewMode::Zoom, ViewMode::None, S::ModePointer},
-        {ViewMode::ZoomWindow, ViewMode::ZoomWindow, ViewMode::None, S::ModePointer},
     };
     for (const auto &r : rows) {
         ViewGestures g;
