@@ -3,9 +3,13 @@
 // as the program's own report (CR LF line ends). Everything else the program
 // would show (log lines, message boxes) goes to standard error.
 #include "analysis/epilisi.h"
+#include "drawing/PictureExport.h"
 #include "files/Files.h"
 #include "reports/ReportText.h"
 #include "workspace/Workspace.h"
+#ifdef KEL2D_REPORT_PICTURES
+#include "ReportPicture.h"
+#endif
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +28,12 @@
 
 namespace {
 
+#ifdef KEL2D_REPORT_PICTURES
+constexpr bool kPictures = true;
+#else
+constexpr bool kPictures = false;
+#endif
+
 enum ExitStatus {
     ExitOk = 0,
     ExitUnreadable = 1,
@@ -34,6 +44,7 @@ enum ExitStatus {
 
 const char *const kUsage =
     "Usage: kel2d-report [--sections DIGITS] MODEL.kel\n"
+    "       kel2d-report --picture FILE [--sections DIGITS] MODEL.kel\n"
     "\n"
     "Reads the model file MODEL.kel, analyses the model and writes the chosen\n"
     "sections of the data and results report to standard output, exactly as the\n"
@@ -44,6 +55,12 @@ const char *const kUsage =
     "                       3 element forces, 4 constraint-spring reactions.\n"
     "                     The sections come out in the order 1, 2, 3, 4,\n"
     "                     whatever the order of the digits.\n"
+    "  --picture FILE     also draw the model, as the program's model view shows\n"
+    "                     it with the view the model file keeps, on a drawing\n"
+    "                     area of 20 x 15 cm, into FILE: an SVG picture when its\n"
+    "                     name ends in .svg, a PDF page when it ends in .pdf.\n"
+    "                     The picture is written before the analysis, and\n"
+    "                     needs no screen.\n"
     "  -h, --help         show this text and exit.\n"
     "\n"
     "Nodes without elements are kept and analysed with the rest. A model without\n"
@@ -57,7 +74,8 @@ const char *const kUsage =
     "  1   the model file could not be read\n"
     "  2   the analysis failed\n"
     "  64  the command line was wrong\n"
-    "  74  the report could not be written to standard output\n";
+    "  74  the report could not be written to standard output, or the\n"
+    "      picture to its file\n";
 
 // Standard error as the log box and the message boxes of the program: log
 // entries become lines (an entry that stays on the line continues it), box
@@ -133,6 +151,7 @@ private:
 struct Options {
     std::array<bool, 5> sections{}; // [1..4]
     QString modelFile;
+    QString pictureFile; // empty: no picture
     bool help = false;
 };
 
@@ -153,6 +172,37 @@ std::optional<UsageError> parseSections(const QString &digits, Options &o)
     return std::nullopt;
 }
 
+// Whether args[i] is the option `name`, alone or as "name=VALUE".
+bool isOption(const QString &a, QLatin1String name)
+{
+    return a == name || (a.startsWith(name) && a.mid(name.size()).startsWith(u'='));
+}
+
+// The value of the option at args[i], after its "=" or in the next argument
+// (then i moves on to it); nothing when the next argument is missing.
+std::optional<QString> optionValue(const QStringList &args, qsizetype &i)
+{
+    const QString &a = args[i];
+    if (a.contains(u'='))
+        return a.mid(a.indexOf(u'=') + 1);
+    if (++i >= args.size())
+        return std::nullopt;
+    return args[i];
+}
+
+// The picture's name must say its format.
+std::optional<UsageError> parsePicture(const std::optional<QString> &file, Options &o)
+{
+    if (!o.pictureFile.isEmpty())
+        return UsageError{QStringLiteral("--picture is given more than once.")};
+    if (!file || !vectorFormatOfName(*file))
+        return UsageError{QStringLiteral("--picture needs a file name ending in .svg or .pdf.")};
+    if (!kPictures)
+        return UsageError{QStringLiteral("this kel2d-report was built without pictures.")};
+    o.pictureFile = *file;
+    return std::nullopt;
+}
+
 std::optional<UsageError> parseArguments(const QStringList &args, Options &o)
 {
     bool sectionsGiven = false;
@@ -166,19 +216,17 @@ std::optional<UsageError> parseArguments(const QStringList &args, Options &o)
             optionsEnded = true;
         } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
             o.help = true;
-        } else if (a == QLatin1String("--sections") || a.startsWith(QLatin1String("--sections="))) {
+        } else if (isOption(a, QLatin1String("--sections"))) {
             if (sectionsGiven)
                 return UsageError{QStringLiteral("--sections is given more than once.")};
             sectionsGiven = true;
-            QString digits;
-            if (a.contains(u'=')) {
-                digits = a.mid(a.indexOf(u'=') + 1);
-            } else {
-                if (++i >= args.size())
-                    return UsageError{QStringLiteral("--sections needs the section numbers.")};
-                digits = args[i];
-            }
-            if (auto e = parseSections(digits, o))
+            const auto digits = optionValue(args, i);
+            if (!digits)
+                return UsageError{QStringLiteral("--sections needs the section numbers.")};
+            if (auto e = parseSections(*digits, o))
+                return e;
+        } else if (isOption(a, QLatin1String("--picture"))) {
+            if (auto e = parsePicture(optionValue(args, i), o))
                 return e;
         } else {
             return UsageError{QStringLiteral("unknown option %1.").arg(a)};
@@ -206,6 +254,24 @@ bool writeStdout(const QByteArray &bytes)
 #endif
     const size_t n = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     return n == size_t(bytes.size()) && std::fflush(stdout) == 0 && !std::ferror(stdout);
+}
+
+// Draws the read model into the picture file; false, with the reason on
+// standard error, when the file could not be written.
+bool writePicture([[maybe_unused]] Workspace &ws, [[maybe_unused]] const QString &file,
+                  ErrorStream &err)
+{
+    err.endLine();
+#ifdef KEL2D_REPORT_PICTURES
+    if (const auto reason = writeModelPicture(ws, *vectorFormatOfName(file), file)) {
+        err.endLine();
+        std::fprintf(stderr, "kel2d-report: the picture could not be written: %s\n",
+                     reason->toLocal8Bit().constData());
+        return false;
+    }
+#endif
+    err.endLine();
+    return true;
 }
 
 } // namespace
@@ -243,6 +309,9 @@ int main(int argc, char *argv[])
         err.endLine();
         return ExitUnreadable;
     }
+
+    if (!options.pictureFile.isEmpty() && !writePicture(ws, options.pictureFile, err))
+        return ExitOutputFailed;
 
     // As the analyse command, with every node kept; it never analyses a
     // model without nodes.

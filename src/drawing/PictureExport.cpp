@@ -13,6 +13,30 @@ const PictureFileKind &bitmapPicture()
     return kind;
 }
 
+const PictureFileKind &pictureFileKind(PictureFormat format)
+{
+    static const PictureFileKind svg{
+        QStringLiteral("SVG Files (*.svg)"), QStringLiteral(".svg"),
+        QStringLiteral("An error occurred while trying to save the SVG file:")};
+    static const PictureFileKind pdf{
+        QStringLiteral("PDF Files (*.pdf)"), QStringLiteral(".pdf"),
+        QStringLiteral("An error occurred while trying to save the PDF file:")};
+    switch (format) {
+    case PictureFormat::Svg: return svg;
+    case PictureFormat::Pdf: return pdf;
+    case PictureFormat::Bitmap: break;
+    }
+    return bitmapPicture();
+}
+
+std::optional<PictureFormat> vectorFormatOfName(const QString &fileName)
+{
+    for (PictureFormat f : {PictureFormat::Svg, PictureFormat::Pdf})
+        if (fileName.endsWith(pictureFileKind(f).extension, Qt::CaseInsensitive))
+            return f;
+    return std::nullopt;
+}
+
 QString pictureFileName(const QString &chosen, const PictureFileKind &kind)
 {
     if (chosen.endsWith(kind.extension, Qt::CaseSensitive))

@@ -17,9 +17,19 @@ struct PictureFileKind {
     QString failureText;
 };
 
+// The picture files the drawing area is saved as: the pixels (BMP), or the
+// drawing itself with lines as lines and text as text (SVG, a PDF page).
+enum class PictureFormat { Bitmap, Svg, Pdf };
+
 // "Bitmap Files (*.bmp)", ".bmp", "An error occured while trying to save the
 // bitmap file:".
 const PictureFileKind &bitmapPicture();
+// Bitmap as above; "SVG Files (*.svg)", ".svg", "An error occurred while
+// trying to save the SVG file:"; PDF likewise.
+const PictureFileKind &pictureFileKind(PictureFormat format);
+// The vector format a file name asks for by its extension, in any case
+// (".svg", ".PDF"); nothing for any other name.
+std::optional<PictureFormat> vectorFormatOfName(const QString &fileName);
 
 // The chosen name with the extension added unless its last characters are
 // exactly the extension: "a.BMP" becomes "a.BMP.bmp".

@@ -3,6 +3,7 @@
 // bar. It owns the Workspace for the whole run and carries out the program's
 // commands; the computations live in the core and are called from here. The
 // command handlers are defined by menu in src/ui/commands/.
+#include "analysis/FreeMotions.h"
 #include "common/MainWindowHooks.h"
 #include "drawing/ViewGestures.h"
 #include "model/EditForms.h"
@@ -11,13 +12,14 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 class AnimationPlayer;
+class Canvas;
 class ColourLegendPanel;
 class DrawingArea;
-struct FreeMotion;
 class LogView;
 class MainStatusBar;
 class ModelMouseTool;
@@ -28,6 +30,7 @@ class QToolButton;
 class ResultViewControls;
 class SettingsStore;
 class UserPrompts;
+enum class PictureFormat;
 enum class Quantity;
 enum class ScaleStep;
 
@@ -121,6 +124,8 @@ public:
     // Picture export (commands/PictureExportCommands.cpp)
     void copyPictureToClipboard();
     void savePictureAsBmp();
+    void savePictureAsSvg();
+    void savePictureAsPdf();
     // Recent files and dropped model files (commands/RecentFilesMenu.cpp)
     // A file chosen from "Recent files": opened, or, when it is gone, told
     // and taken off the list.
@@ -214,6 +219,10 @@ private:
     // commands/ToolsMenu.cpp: the first free motion of a mechanism over the
     // model, until the next redraw.
     void showFreeMotion(const FreeMotion &motion);
+    // commands/PictureExportCommands.cpp: the save of the picture in any
+    // format, and the drawing area's picture drawn again on another surface.
+    void savePictureFile(PictureFormat format);
+    void drawPictureAgain(Canvas &canvas);
 
     Workspace m_ws;
     std::unique_ptr<SettingsStore> m_store;
@@ -244,6 +253,9 @@ private:
     // The definition of the model with the mouse (MouseDefinition.cpp),
     // installed as the mouse tool at start-up.
     std::unique_ptr<ModelMouseTool> m_ownMouseTool;
+
+    // The free motion drawn over the model, until the next redraw.
+    std::optional<FreeMotion> m_freeMotionShown;
 
     QMenu *m_recentMenu = nullptr;
     QString m_desktopRecentList;

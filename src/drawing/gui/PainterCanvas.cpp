@@ -2,7 +2,9 @@
 
 #include "drawing/gui/Colours.h"
 
+#include <QFontInfo>
 #include <QGuiApplication>
+#include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
 
@@ -21,6 +23,9 @@ PainterCanvas::PainterCanvas(QPaintDevice &device)
     m_font.setStyleHint(QFont::SansSerif);
     m_font.setPointSizeF(8.0);
     m_font.setBold(false);
+    // A picture file names its font: the face the style hint gives here, so
+    // a viewer elsewhere finds it or one like it, not an alias of this desktop.
+    m_font.setFamily(QFontInfo(m_font).family());
     m_dpr = device.devicePixelRatioF() > 0 ? device.devicePixelRatioF() : 1.0;
     m_dpi = device.logicalDpiX() > 0 ? device.logicalDpiX() : 96.0;
     m_pxPerCm = m_dpi / 2.54;
@@ -92,7 +97,10 @@ void PainterCanvas::clear(std::uint32_t background)
 {
     QPainter &p = painter();
     p.save();
-    p.setCompositionMode(QPainter::CompositionMode_Source);
+    // An image takes the colour as it is, also its alpha; a vector picture
+    // has no such mode and just paints the background over the page.
+    if (p.paintEngine()->hasFeature(QPaintEngine::PorterDuff))
+        p.setCompositionMode(QPainter::CompositionMode_Source);
     p.fillRect(QRectF(QPointF(0, 0), QSizeF(m_logicalSize)), colour(background));
     p.restore();
     m_textX = m_textY = 0;

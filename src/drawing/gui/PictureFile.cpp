@@ -20,15 +20,8 @@ QImage opaque(const QImage &image)
 
 } // namespace
 
-std::optional<QString> writeBitmapFile(const QImage &image, const QString &fileName)
+std::optional<QString> writePictureFile(const QByteArray &bytes, const QString &fileName)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter encoder(&buffer, "bmp");
-    if (!encoder.write(opaque(image)))
-        return encoder.errorString();
-
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
@@ -38,6 +31,17 @@ std::optional<QString> writeBitmapFile(const QImage &image, const QString &fileN
         return reason;
     }
     return std::nullopt;
+}
+
+std::optional<QString> writeBitmapFile(const QImage &image, const QString &fileName)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter encoder(&buffer, "bmp");
+    if (!encoder.write(opaque(image)))
+        return encoder.errorString();
+    return writePictureFile(bytes, fileName);
 }
 
 void copyImageToClipboard(const QImage &image)

@@ -73,6 +73,7 @@ void frmMain::hideQuantityButtons()
 void frmMain::drawPicture()
 {
     syncResultViewControls();
+    m_freeMotionShown.reset();
     // Another view takes the drawing area: no frame may be drawn over it.
     if (m_ws.drawingMode != ModeAnimation)
         m_animation->end();

@@ -25,6 +25,7 @@ void frmMain::showFreeMotion(const FreeMotion &motion)
 {
     syncAreaSize();
     drawFreeMotion(m_ws, m_area->canvas(), motion, 1);
+    m_freeMotionShown = motion;
     m_area->update();
 }
 
