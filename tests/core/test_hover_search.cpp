@@ -111,8 +111,8 @@ TEST(HoverSearch, KeptPlacesFindWhatThePlainRuleFinds)
         int nodesFound = 0, elementsFound = 0, mismatches = 0;
         // Steps that are no fraction of the pick distances, over the area
         // and a little beyond it.
-        for (double x = -0.5; x < 30.5; x += 0.0371)
-            for (double y = -0.5; y < 20.5; y += 0.0419) {
+        for (double x = -0.5; x < 30.5; x += 0.1237)
+            for (double y = -0.5; y < 20.5; y += 0.1319) {
                 const int node = mouse.nodeAt(x, y), element = mouse.elementAt(x, y);
                 nodesFound += node != 0;
                 elementsFound += element != 0;
@@ -123,8 +123,8 @@ TEST(HoverSearch, KeptPlacesFindWhatThePlainRuleFinds)
             }
         EXPECT_EQ(mismatches, 0);
         // The sweep met items, not only empty space.
-        EXPECT_GT(nodesFound, 100);
-        EXPECT_GT(elementsFound, 1000);
+        EXPECT_GT(nodesFound, 20);
+        EXPECT_GT(elementsFound, 100);
     }
 }
 
@@ -137,7 +137,7 @@ TEST(HoverSearch, ChangesToTheModelOrTheViewAreSeenAtOnce)
         int node, element; // at the probe point after the change
     } rows[] = {
         {"nothing", [](Workspace &) {}, 2, 1},
-        {"a node moved away", [](Workspace &ws) { ws.model.nodes[2].x = 9; }, 0, 0},
+        {"a node moved away", [](Workspace &ws) { ws.model.nodes[2].y = 3; }, 0, 0},
         {"a node moved there", [](Workspace &ws) { ws.model.nodes[3] = Node{4, 0, 0, 0, 0, 0}; }, 2,
          1},
         {"the element removed", [](Workspace &ws) { ws.model.elementCount = 0; }, 2, 0},
