@@ -51,32 +51,29 @@ TEST(OverlayImages, KeptImagesGiveTheSamePixelsAsDrawingAfresh)
     const QFont font = QApplication::font();
     const MouseOverlay first = overlayWith(0, QStringLiteral("12.5, -3.25\n@ 0.5, 1"));
     const MouseOverlay moved = overlayWith(0.0173, QStringLiteral("12.75, -3.5\n@ 0.75, 1.25"));
-    for (const QColor background : {QColor(Qt::white), QColor(20, 20, 40)})
-        for (const QImage::Format format :
-             {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32})
-            for (const qreal ratio : {1.0, 2.0}) {
-                SCOPED_TRACE(testing::Message() << background.name().toStdString() << " format "
-                                                << format << " ratio " << ratio);
-                const MouseOverlayPainter afresh(font, background, false);
-                const MouseOverlayPainter kept(font, background, true);
-                const QRegion whole = kept.region(first, kPixelsPerCm);
-                // A piece of the element marker and of the node label only.
-                const QRegion piece = QRegion(136, 99, 9, 8) + QRegion(125, 68, 12, 5);
-                // The first paint makes the images, the next ones copy them;
-                // the last follows the items that changed.
-                const struct {
-                    const MouseOverlay *overlay;
-                    const QRegion *exposed;
-                } paints[] = {
-                    {&first, &whole}, {&first, &piece}, {&first, &whole}, {&moved, &whole}};
-                for (const auto &step : paints) {
-                    QImage expected = screenImage(format, ratio), actual = expected;
-                    paintOn(expected, afresh, *step.overlay, *step.exposed);
-                    paintOn(actual, kept, *step.overlay, *step.exposed);
-                    EXPECT_EQ(actual, expected);
-                    EXPECT_NE(actual, screenImage(format, ratio)); // something was painted
-                }
+    const QColor background(Qt::white);
+    for (const QImage::Format format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32})
+        for (const qreal ratio : {1.0, 2.0}) {
+            SCOPED_TRACE(testing::Message() << "format " << format << " ratio " << ratio);
+            const MouseOverlayPainter afresh(font, background, false);
+            const MouseOverlayPainter kept(font, background, true);
+            const QRegion whole = kept.region(first, kPixelsPerCm);
+            // A piece of the element marker and of the node label only.
+            const QRegion piece = QRegion(136, 99, 9, 8) + QRegion(125, 68, 12, 5);
+            // The first paint makes the images, the next ones copy them;
+            // the last follows the items that changed.
+            const struct {
+                const MouseOverlay *overlay;
+                const QRegion *exposed;
+            } paints[] = {{&first, &whole}, {&first, &piece}, {&moved, &whole}};
+            for (const auto &step : paints) {
+                QImage expected = screenImage(format, ratio), actual = expected;
+                paintOn(expected, afresh, *step.overlay, *step.exposed);
+                paintOn(actual, kept, *step.overlay, *step.exposed);
+                EXPECT_EQ(actual, expected);
+                EXPECT_NE(actual, screenImage(format, ratio)); // something was painted
             }
+        }
 }
 
 } // namespace
