@@ -10,7 +10,6 @@
 #include "model/NodeEditing.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 
@@ -45,22 +44,6 @@ bool joined(const Model &m, int a, int b)
             return true;
     }
     return false;
-}
-
-// The node an element end refers to, 0 when it names none. A whole number
-// in range is taken as it is; anything else goes through the model's own
-// rounding, as the drawing does.
-int nodeOf(const Model &m, int e, bool endI)
-{
-    const float reference = endI ? m.elements[e].ni : m.elements[e].nj;
-    const int nodes = drawing::nodeCount(m);
-    if (reference >= 1.0f && reference <= float(nodes)) {
-        const int whole = static_cast<int>(reference);
-        if (static_cast<float>(whole) == reference)
-            return whole;
-    }
-    const int n = endI ? m.nodeI(e) : m.nodeJ(e);
-    return drawing::validNode(m, n) ? n : 0;
 }
 
 OverlayLabel numberLabel(int number, double left, double top)
@@ -106,39 +89,30 @@ int ModelMouse::nodeAt(double x, double y) const
                 return n;
         return 0;
     }
-    for (int n = 1; n <= drawing::nodeCount(m); ++n)
-        if (std::fabs(m_view.ToScreenX(m.nodes[n].x) - x) < kNodePick
-            && std::fabs(m_view.ToScreenY(m.nodes[n].y) - y) < kNodePick)
+    m_index.refresh(m, m_view);
+    for (int n = 1; n <= m_index.nodeCount(); ++n)
+        if (std::fabs(m_index.screenX(n) - x) < kNodePick
+            && std::fabs(m_index.screenY(n) - y) < kNodePick)
             return n;
     return 0;
 }
 
 int ModelMouse::elementAt(double x, double y) const
 {
-    // Every move searches every element: the nodes' screen positions are
-    // worked out once, not once per element end.
-    const Model &m = m_model;
-    const int nodes = drawing::nodeCount(m);
-    std::array<double, kMaxNodes + 1> sx{}, sy{};
-    for (int n = 1; n <= nodes; ++n) {
-        sx[n] = m_view.ToScreenX(m.nodes[n].x);
-        sy[n] = m_view.ToScreenY(m.nodes[n].y);
-    }
+    // Every move searches every element: their places on screen are kept
+    // between moves, and most are passed over by their box alone.
+    m_index.refresh(m_model, m_view);
     int best = 0;
     double bestDistance = std::numeric_limits<double>::infinity();
-    for (int e = 1; e <= drawing::elementCount(m); ++e) {
-        const int i = nodeOf(m, e, true), j = nodeOf(m, e, false);
-        if (!i || !j)
-            continue;
-        const double x1 = sx[i], y1 = sy[i], x2 = sx[j], y2 = sy[j];
+    for (const HoverIndex::Segment &s : m_index.segments()) {
         // Near the line beyond the element's ends is not on the element.
-        if (x < std::min(x1, x2) - kElementMargin || x > std::max(x1, x2) + kElementMargin
-            || y < std::min(y1, y2) - kElementMargin || y > std::max(y1, y2) + kElementMargin)
+        if (x < s.minX - kElementMargin || x > s.maxX + kElementMargin
+            || y < s.minY - kElementMargin || y > s.maxY + kElementMargin)
             continue;
-        const double d = distanceToLine(x, y, x1, y1, x2, y2);
+        const double d = distanceToLine(x, y, s.x1, s.y1, s.x2, s.y2);
         if (d < bestDistance) {
             bestDistance = d;
-            best = e;
+            best = s.element;
         }
     }
     return bestDistance < kElementPick ? best : 0;

@@ -6,6 +6,8 @@
 // (with the same log lines, changed flag and edit steps as the editing
 // dialogs) and answers with the markers and labels to show over the picture
 // and the steps the window carries out. It draws nothing itself.
+#include "drawing/HoverIndex.h"
+
 #include <QString>
 #include <Qt>
 
@@ -105,6 +107,7 @@ private:
     const ViewTransform &m_view;
     Interaction &m_user;
     MouseOverlay m_overlay;
+    mutable HoverIndex m_index; // the places the searches under the pointer use
 
     bool m_buttonHeld = false;
     bool m_nodeJustPlaced = false;

@@ -43,10 +43,12 @@ QStringList labelLines(const QString &text)
 
 } // namespace
 
-MouseOverlayPainter::MouseOverlayPainter(const QFont &font, const QColor &background)
+MouseOverlayPainter::MouseOverlayPainter(const QFont &font, const QColor &background,
+                                         bool keepImages)
     : m_font(font), m_metrics(font), m_background(background),
       m_ink(background.lightness() > 128 ? Qt::black : Qt::white),
-      m_highlight(background.lightness() > 128 ? QColor(255, 128, 0) : QColor(255, 200, 0))
+      m_highlight(background.lightness() > 128 ? QColor(255, 128, 0) : QColor(255, 200, 0)),
+      m_keepImages(keepImages)
 {
     // Tool-tip colours: readable over any picture.
     const QPalette palette;
@@ -54,15 +56,27 @@ MouseOverlayPainter::MouseOverlayPainter(const QFont &font, const QColor &backgr
     m_labelBase = palette.color(QPalette::ToolTipBase);
 }
 
-QRectF MouseOverlayPainter::labelRect(const OverlayLabel &label, double k) const
+QSizeF MouseOverlayPainter::labelSize(const QString &text) const
 {
+    const auto kept = m_labelSizes.constFind(text);
+    if (kept != m_labelSizes.constEnd())
+        return *kept;
     const QFontMetricsF &fm = m_metrics;
     double width = 0;
-    const QStringList lines = labelLines(label.text);
+    const QStringList lines = labelLines(text);
     for (const QString &line : lines)
         width = std::fmax(width, fm.horizontalAdvance(line));
     const double height = fm.lineSpacing() * std::max<qsizetype>(lines.size(), 1) + 2;
-    return QRectF(label.left * k, label.top * k, width + label.padding * k, height);
+    // The coordinates label has a new text at nearly every move of a drag.
+    if (m_labelSizes.size() > 256)
+        m_labelSizes.clear();
+    return m_labelSizes.insert(text, QSizeF(width, height)).value();
+}
+
+QRectF MouseOverlayPainter::labelRect(const OverlayLabel &label, double k) const
+{
+    const QSizeF size = labelSize(label.text);
+    return QRectF(label.left * k, label.top * k, size.width() + label.padding * k, size.height());
 }
 
 QRect MouseOverlayPainter::labelBounds(const OverlayLabel &label, double k) const
@@ -108,13 +122,10 @@ void MouseOverlayPainter::paint(QPainter &p, const MouseOverlay &o, double k,
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
-    if (exposed.intersects(lineBounds(o.elementMarker, k, kElementMarkerWidth))) {
-        QPen pen(m_highlight, kElementMarkerWidth);
-        pen.setCapStyle(Qt::RoundCap);
-        p.setPen(pen);
-        p.drawLine(QPointF(o.elementMarker.x1 * k, o.elementMarker.y1 * k),
-                   QPointF(o.elementMarker.x2 * k, o.elementMarker.y2 * k));
-    }
+    const QRect elementBounds = lineBounds(o.elementMarker, k, kElementMarkerWidth);
+    if (exposed.intersects(elementBounds))
+        paintKept(p, m_elementMarkerImage, KeptImage{o.elementMarker, {}, k, 0, {}}, elementBounds,
+                  [&](QPainter &q) { paintElementMarker(q, o.elementMarker, k); });
     if (exposed.intersects(lineBounds(o.rubberLine, k, 1))) {
         p.setPen(QPen(m_ink, 1));
         p.drawLine(QPointF(o.rubberLine.x1 * k, o.rubberLine.y1 * k),
@@ -128,10 +139,59 @@ void MouseOverlayPainter::paint(QPainter &p, const MouseOverlay &o, double k,
         else
             p.drawRoundedRect(r, r.width() / 4, r.height() / 4);
     }
-    for (const OverlayLabel *label : {&o.nodeLabel, &o.elementLabel, &o.coordinatesLabel})
-        if (exposed.intersects(labelBounds(*label, k)))
-            paintLabel(p, *label, k);
+    const OverlayLabel *labels[] = {&o.nodeLabel, &o.elementLabel, &o.coordinatesLabel};
+    for (int i = 0; i < 3; ++i) {
+        const OverlayLabel &label = *labels[i];
+        const QRect bounds = labelBounds(label, k);
+        if (exposed.intersects(bounds))
+            paintKept(p, m_labelImages[i], KeptImage{{}, label, k, 0, {}}, bounds,
+                      [&](QPainter &q) { paintLabel(q, label, k); });
+    }
     p.restore();
+}
+
+// Painted into an image at the item's own place, so that the image's pixels
+// are those a direct paint gives, and copied from there while the item stays
+// as it is: a move over an element repaints pieces of its marker and labels
+// again and again without drawing them again.
+void MouseOverlayPainter::paintKept(QPainter &p, KeptImage &kept, KeptImage wanted,
+                                    const QRect &bounds,
+                                    const std::function<void(QPainter &)> &draw) const
+{
+    if (!m_keepImages) {
+        draw(p);
+        return;
+    }
+    const QPaintDevice *device = p.device();
+    wanted.ratio = device ? device->devicePixelRatio() : 1.0;
+    if (!kept.paintedFrom(wanted)) {
+        wanted.image = QImage(bounds.size() * wanted.ratio, QImage::Format_ARGB32_Premultiplied);
+        wanted.image.setDevicePixelRatio(wanted.ratio);
+        if (device) {
+            // The labels' text takes its size in pixels from the device's
+            // resolution.
+            wanted.image.setDotsPerMeterX(qRound(device->logicalDpiX() / 0.0254));
+            wanted.image.setDotsPerMeterY(qRound(device->logicalDpiY() / 0.0254));
+        }
+        wanted.image.fill(Qt::transparent);
+        QPainter q(&wanted.image);
+        q.setRenderHints(p.renderHints());
+        q.translate(-bounds.topLeft());
+        q.setPen(p.pen());
+        q.setBrush(p.brush());
+        draw(q);
+        q.end();
+        kept = std::move(wanted);
+    }
+    p.drawImage(bounds.topLeft(), kept.image);
+}
+
+void MouseOverlayPainter::paintElementMarker(QPainter &p, const OverlayLine &line, double k) const
+{
+    QPen pen(m_highlight, kElementMarkerWidth);
+    pen.setCapStyle(Qt::RoundCap);
+    p.setPen(pen);
+    p.drawLine(QPointF(line.x1 * k, line.y1 * k), QPointF(line.x2 * k, line.y2 * k));
 }
 
 void MouseOverlayPainter::paintLabel(QPainter &p, const OverlayLabel &label, double k) const

@@ -7,15 +7,21 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
 #include <QRegion>
+
+#include <functional>
 
 class QPainter;
 
 class MouseOverlayPainter {
 public:
     // `font`: the labels' font; `background`: the picture's background, which
-    // the markers and the rubber line stand out from.
-    MouseOverlayPainter(const QFont &font, const QColor &background);
+    // the markers and the rubber line stand out from. `keepImages`: the
+    // element marker and the labels are painted once into images that later
+    // paints of the same item copy (off: every paint draws them afresh).
+    MouseOverlayPainter(const QFont &font, const QColor &background, bool keepImages = true);
 
     const QFont &font() const { return m_font; }
     const QColor &background() const { return m_background; }
@@ -30,9 +36,28 @@ public:
                const QRegion &exposed) const;
 
 private:
+    // One item painted into an image at its place, with what it was painted
+    // from: the item, the scale and the device pixel ratio.
+    struct KeptImage {
+        OverlayLine line;
+        OverlayLabel label;
+        double pixelsPerCm = 0;
+        qreal ratio = 0;
+        QImage image;
+        bool paintedFrom(const KeptImage &o) const
+        {
+            return !image.isNull() && line == o.line && label == o.label
+                && pixelsPerCm == o.pixelsPerCm && ratio == o.ratio;
+        }
+    };
+
+    QSizeF labelSize(const QString &text) const;
     QRectF labelRect(const OverlayLabel &label, double k) const;
     QRect labelBounds(const OverlayLabel &label, double k) const;
     void paintLabel(QPainter &p, const OverlayLabel &label, double k) const;
+    void paintElementMarker(QPainter &p, const OverlayLine &line, double k) const;
+    void paintKept(QPainter &p, KeptImage &kept, KeptImage wanted, const QRect &bounds,
+                   const std::function<void(QPainter &)> &draw) const;
 
     QFont m_font;
     QFontMetricsF m_metrics;
@@ -40,4 +65,10 @@ private:
     QColor m_ink;       // markers and rubber line
     QColor m_highlight; // the element marker
     QColor m_labelText, m_labelBase;
+    bool m_keepImages;
+    // Shaping a label's text is what a move would spend most on: its size is
+    // worked out once per text.
+    mutable QHash<QString, QSizeF> m_labelSizes;
+    mutable KeptImage m_elementMarkerImage;
+    mutable KeptImage m_labelImages[3]; // node, element, coordinates
 };

@@ -1,0 +1,165 @@
+// The node and element under the pointer, found from the places kept between
+// moves, against the plain rule worked out afresh from the model, over a
+// sweep of pointer positions; and the kept places following every change of
+// the model or the view.
+#include "drawing/DrawingSupport.h"
+#include "drawing/ModelMouse.h"
+#include "drawing/ViewOps.h"
+#include "workspace/Workspace.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The plain rule: the first node within 0.15 cm in x and in y; the element
+// nearest the pointer within 0.2 cm among those whose nodes' box, enlarged
+// by 0.15 cm, holds it, the first of equally near ones.
+int plainNodeAt(const Workspace &ws, double x, double y)
+{
+    const Model &m = ws.model;
+    for (int n = 1; n <= drawing::nodeCount(m); ++n)
+        if (std::fabs(ws.view.ToScreenX(m.nodes[n].x) - x) < 0.15
+            && std::fabs(ws.view.ToScreenY(m.nodes[n].y) - y) < 0.15)
+            return n;
+    return 0;
+}
+
+int plainElementAt(const Workspace &ws, double x, double y)
+{
+    const Model &m = ws.model;
+    int best = 0;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (int e = 1; e <= drawing::elementCount(m); ++e) {
+        const int i = m.nodeI(e), j = m.nodeJ(e);
+        if (!drawing::validNode(m, i) || !drawing::validNode(m, j))
+            continue;
+        const double x1 = ws.view.ToScreenX(m.nodes[i].x), y1 = ws.view.ToScreenY(m.nodes[i].y);
+        const double x2 = ws.view.ToScreenX(m.nodes[j].x), y2 = ws.view.ToScreenY(m.nodes[j].y);
+        if (x < std::min(x1, x2) - 0.15 || x > std::max(x1, x2) + 0.15
+            || y < std::min(y1, y2) - 0.15 || y > std::max(y1, y2) + 0.15)
+            continue;
+        const double dx = x2 - x1, dy = y2 - y1, length = std::hypot(dx, dy);
+        const double d = length > 0.0 ? std::fabs(dx * (y - y1) - dy * (x - x1)) / length
+                                      : std::hypot(x - x1, y - y1);
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = e;
+        }
+    }
+    return bestDistance < 0.2 ? best : 0;
+}
+
+void addNode(Model &m, float x, float y) { m.nodes[++m.nodeCount] = Node{x, y, 0, 0, 0, 0}; }
+void addElement(Model &m, float i, float j) { m.elements[++m.elementCount] = Element{i, j, 1}; }
+
+// 100 nodes on a 10 x 10 lattice joined by 200 elements.
+void capacityModel(Model &m)
+{
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 10; ++c)
+            addNode(m, 1.5f * c, 1.2f * r);
+    for (int r = 0; r < 10; ++r)
+        for (int c = 0; c < 9; ++c)
+            addElement(m, r * 10 + c + 1, r * 10 + c + 2);
+    for (int r = 0; r < 9; ++r)
+        for (int c = 0; c < 10; ++c)
+            addElement(m, r * 10 + c + 1, r * 10 + c + 11);
+    for (int k = 0; k < 20; ++k)
+        addElement(m, (k % 9) * 10 + k / 9 + 1, (k % 9) * 10 + k / 9 + 12);
+}
+
+// Items on top of one another: coincident nodes, the same element twice in
+// both directions, collinear overlapping elements, an element of no length,
+// references that are not whole numbers or name no node.
+void overlappingModel(Model &m)
+{
+    const float places[][2] = {{0, 0}, {4, 0}, {0, 0}, {2, 0}, {6, 0}, {2, 2}, {4, 0}};
+    const float ends[][2] = {{1, 2},    {2, 1}, {3, 5}, {4, 4}, {1, 6},
+                             {6.5f, 2}, {2, 9}, {0, 1}, {7, 6}, {5, 2}};
+    for (const auto &p : places)
+        addNode(m, p[0], p[1]);
+    for (const auto &e : ends)
+        addElement(m, e[0], e[1]);
+}
+
+struct Case {
+    const char *name;
+    void (*build)(Model &);
+};
+
+TEST(HoverSearch, KeptPlacesFindWhatThePlainRuleFinds)
+{
+    for (const Case &c :
+         {Case{"capacity model", capacityModel}, Case{"overlapping items", overlappingModel}}) {
+        SCOPED_TRACE(c.name);
+        Workspace ws;
+        ws.settings.nai_grid = false;
+        c.build(ws.model);
+        ws.view.areaWidth = 30;
+        ws.view.areaHeight = 20;
+        FitViewToModel(ws.view, ws.model);
+        ModelMouse mouse(ws.model, ws.settings, ws.view, ws);
+        int nodesFound = 0, elementsFound = 0, mismatches = 0;
+        // Steps that are no fraction of the pick distances, over the area
+        // and a little beyond it.
+        for (double x = -0.5; x < 30.5; x += 0.1237)
+            for (double y = -0.5; y < 20.5; y += 0.1319) {
+                const int node = mouse.nodeAt(x, y), element = mouse.elementAt(x, y);
+                nodesFound += node != 0;
+                elementsFound += element != 0;
+                if (node != plainNodeAt(ws, x, y) || element != plainElementAt(ws, x, y)) {
+                    if (++mismatches <= 5)
+                        ADD_FAILURE() << "at " << x << ", " << y;
+                }
+            }
+        EXPECT_EQ(mismatches, 0);
+        // The sweep met items, not only empty space.
+        EXPECT_GT(nodesFound, 20);
+        EXPECT_GT(elementsFound, 100);
+    }
+}
+
+// Every change between two searches, whoever makes it, is seen by the next.
+TEST(HoverSearch, ChangesToTheModelOrTheViewAreSeenAtOnce)
+{
+    const struct {
+        const char *name;
+        void (*change)(Workspace &);
+        int node, element; // at the probe point after the change
+    } rows[] = {
+        {"a node moved away", [](Workspace &ws) { ws.model.nodes[2].y = 3; }, 0, 0},
+        {"the element removed", [](Workspace &ws) { ws.model.elementCount = 0; }, 2, 0},
+        {"an element renumbered",
+         [](Workspace &ws) {
+             ws.model.elements[1] = Element{1, 3, 1};
+         },
+         2, 0},
+        {"the nodes removed", [](Workspace &ws) { ws.model.nodeCount = 1; }, 0, 0},
+        {"the view panned", [](Workspace &ws) { ws.view.offsetX += 1; }, 0, 0},
+        // Twice as large: the element now passes under the probe point.
+        {"the view zoomed", [](Workspace &ws) { ws.view.scale = 50; }, 0, 1},
+        {"the area resized", [](Workspace &ws) { ws.view.areaHeight += 1; }, 0, 0},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        Workspace ws;
+        ws.settings.nai_grid = false;
+        ws.view.resetView();
+        addNode(ws.model, 0, 0);
+        addNode(ws.model, 4, 0);
+        addNode(ws.model, 0, 5);
+        addElement(ws.model, 1, 2);
+        ModelMouse mouse(ws.model, ws.settings, ws.view, ws);
+        const double x = ws.view.ToScreenX(4), y = ws.view.ToScreenY(0);
+        ASSERT_EQ(mouse.nodeAt(x, y), 2);
+        ASSERT_EQ(mouse.elementAt(x - 0.1, y), 1);
+        r.change(ws);
+        EXPECT_EQ(mouse.nodeAt(x, y), r.node);
+        EXPECT_EQ(mouse.elementAt(x - 0.1, y), r.element);
+    }
+}
+
+} // namespace

@@ -1,0 +1,79 @@
+// The element marker and the labels copied from kept images look exactly as
+// when drawn afresh: same pixels at pixel ratios 1 and 2, on both kinds of
+// screen image, whole or in pieces, and again after the items changed.
+#include "drawing/gui/MouseOverlayPainter.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr double kPixelsPerCm = 37.795;
+
+MouseOverlay overlayWith(double shift, const QString &coordinates)
+{
+    MouseOverlay o;
+    o.nodeMarkerShown = true;
+    o.nodeMarkerShape = NodeMarkerShape::Circle;
+    o.nodeMarkerX = 3.013 + shift;
+    o.nodeMarkerY = 2.271;
+    o.nodeLabel = OverlayLabel{true, QStringLiteral("17"), 3.107 + shift, 1.726, 0.2};
+    o.elementMarker = OverlayLine{true, 1.0031, 4.1177 + shift, 6.4419, 1.3303};
+    o.elementLabel = OverlayLabel{true, QStringLiteral("123"), 3.7225, 2.3240 + shift, 0.2};
+    o.rubberLine = OverlayLine{true, 0.5, 0.5, 3.013, 2.271};
+    o.coordinatesLabel = OverlayLabel{true, coordinates, 3.113, 2.371, 0.5};
+    return o;
+}
+
+// A picture under the overlay that is no single colour, so that blending
+// shows.
+QImage screenImage(QImage::Format format, qreal ratio)
+{
+    QImage image(QSize(320, 240) * ratio, format);
+    image.setDevicePixelRatio(ratio);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 7) & 255, (y * 5) & 255, ((x + y) * 3) & 255));
+    return image;
+}
+
+void paintOn(QImage &image, const MouseOverlayPainter &painter, const MouseOverlay &overlay,
+             const QRegion &exposed)
+{
+    QPainter p(&image);
+    p.setClipRegion(exposed);
+    painter.paint(p, overlay, kPixelsPerCm, exposed);
+}
+
+TEST(OverlayImages, KeptImagesGiveTheSamePixelsAsDrawingAfresh)
+{
+    const QFont font = QApplication::font();
+    const MouseOverlay first = overlayWith(0, QStringLiteral("12.5, -3.25\n@ 0.5, 1"));
+    const MouseOverlay moved = overlayWith(0.0173, QStringLiteral("12.75, -3.5\n@ 0.75, 1.25"));
+    const QColor background(Qt::white);
+    for (const QImage::Format format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32})
+        for (const qreal ratio : {1.0, 2.0}) {
+            SCOPED_TRACE(testing::Message() << "format " << format << " ratio " << ratio);
+            const MouseOverlayPainter afresh(font, background, false);
+            const MouseOverlayPainter kept(font, background, true);
+            const QRegion whole = kept.region(first, kPixelsPerCm);
+            // A piece of the element marker and of the node label only.
+            const QRegion piece = QRegion(136, 99, 9, 8) + QRegion(125, 68, 12, 5);
+            // The first paint makes the images, the next ones copy them;
+            // the last follows the items that changed.
+            const struct {
+                const MouseOverlay *overlay;
+                const QRegion *exposed;
+            } paints[] = {{&first, &whole}, {&first, &piece}, {&moved, &whole}};
+            for (const auto &step : paints) {
+                QImage expected = screenImage(format, ratio), actual = expected;
+                paintOn(expected, afresh, *step.overlay, *step.exposed);
+                paintOn(actual, kept, *step.overlay, *step.exposed);
+                EXPECT_EQ(actual, expected);
+                EXPECT_NE(actual, screenImage(format, ratio)); // something was painted
+            }
+        }
+}
+
+} // namespace
