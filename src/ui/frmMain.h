@@ -27,6 +27,7 @@ class QToolBar;
 class QToolButton;
 class ResultViewControls;
 class SettingsStore;
+class UndoRecorder;
 class UserPrompts;
 enum class Quantity;
 enum class ScaleStep;
@@ -60,6 +61,11 @@ public:
     // Open with the file named (empty: the open dialog asks): the offer to
     // save first, then the file is read.
     void openModelFile(const QString &file);
+    // Edit (commands/EditMenu.cpp): the model's edit steps undone and redone.
+    void undoEdit();
+    void redoEdit();
+    UndoRecorder &undoHistory() { return *m_undo; }
+
     // View (commands/ViewMenu.cpp)
     void Button_Xeraki();
     void Button_Zoom();
@@ -208,6 +214,10 @@ private:
     void showAnimationFrame(double phi);
     void deformationAnimationEnded();
     void stepScale(ScaleStep step);
+    // commands/EditMenu.cpp
+    void buildUndoHistory();
+    void editRestored(const QString &label, bool undone, const EditEffects &effects);
+    void syncEditActions();
     // commands/RecentFilesMenu.cpp
     void buildRecentFilesMenu();
     void fillRecentFilesMenu();
@@ -244,6 +254,8 @@ private:
     // The definition of the model with the mouse (MouseDefinition.cpp),
     // installed as the mouse tool at start-up.
     std::unique_ptr<ModelMouseTool> m_ownMouseTool;
+
+    std::unique_ptr<UndoRecorder> m_undo;
 
     QMenu *m_recentMenu = nullptr;
     QString m_desktopRecentList;
