@@ -56,29 +56,19 @@ TEST_F(UndoTest, MixedEditsUndoneAndRedoneRestoreEachStateExactly)
     bool merged = false;
     prompts.answers = {PromptAnswer::Ok}; // node 2's elements go with it
     std::vector<Model> states{m};
+    // clang-format off
     for (const auto &edit : std::vector<std::function<void()>>{
-             [&] {
-                 applyGroup(m, ws(), {"2", "200", "0.25"});
-             },
-             [&] {
-                 applyNode(m, ws(), {"4", "6", "0", {}, {}, false, true});
-             },
-             [&] {
-                 applyNode(m, ws(), {"2", "4", "0.5", "10", {}});
-             },
-             [&] {
-                 applyElement(m, ws(), {"3", "2", "4", "2"});
-             },
-             [&] {
-                 applyLoad(m, ws(), {"3", "5", "-10"});
-             },
+             [&] { applyGroup(m, ws(), {"2", "200", "0.25"}); },
+             [&] { applyNode(m, ws(), {"4", "6", "0", {}, {}, false, true}); },
+             [&] { applyNode(m, ws(), {"2", "4", "0.5", "10", {}}); },
+             [&] { applyElement(m, ws(), {"3", "2", "4", "2"}); },
+             [&] { applyLoad(m, ws(), {"3", "5", "-10"}); },
              [&] { deleteNode(m, ws(), "2"); },
-             [&] {
-                 mergeNodes(m, ws(), {"3", "1", true, true}, merged);
-             },
+             [&] { mergeNodes(m, ws(), {"3", "1", true, true}, merged); },
              [&] { drag(mouse, 5, 5, 5, 5); }, // a node placed in empty space
              [&] { drag(mouse, 3, 0, 5, 5); }, // an element from node 1, now at (3, 0)
          }) {
+        // clang-format on
         edit();
         ASSERT_FALSE(m.sameData(states.back())) << states.size();
         states.push_back(m);
