@@ -40,7 +40,7 @@ namespace {
 // The log's heights: the box shows about seven lines.
 constexpr int kLogLines = 7;
 // Small enough that the whole tool bar fits the default normal window.
-constexpr int kToolIconSize = 20;
+constexpr int kToolIconSize = 18;
 
 QString weekdayName(const QDate &date)
 {

@@ -13,11 +13,11 @@
 #include "ui/dialogs/frmKomboi.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -97,7 +97,8 @@ TEST_F(UndoTest, EditMenuNamesTheStepAndLogsOneLine)
     frmMain &w = start();
     EXPECT_EQ(w.menuBar()->actions().at(1)->text(), QStringLiteral("&Edit"));
     EXPECT_EQ(undo()->shortcuts().value(0), QKeySequence(QStringLiteral("Ctrl+Z")));
-    EXPECT_EQ(redo()->shortcuts(), QKeySequence::listFromString("Ctrl+Shift+Z; Ctrl+Y"));
+    for (const char *keys : {"Ctrl+Shift+Z", "Ctrl+Y"})
+        EXPECT_TRUE(redo()->shortcuts().contains(QKeySequence(QString::fromLatin1(keys))));
     QList<QAction *> buttons = w.toolBar()->actions();
     buttons.removeIf([](QAction *a) { return a->isSeparator(); });
     EXPECT_EQ(buttons.mid(2, 3), (QList<QAction *>{w.toolAction("Save"), undo(), redo()}));
@@ -140,38 +141,35 @@ TEST_F(UndoTest, NewAndOpenClearTheHistorySaveKeepsIt)
     expectTexts("Undo", "Redo");
 }
 
-// A field the dialog filled passes Ctrl+Z on to the model, which the dialog
-// then shows; a field with typing of its own keeps the key.
+// The dialog shows the model after an undo or redo. Ctrl+Z in a field the
+// dialog filled is left to the shortcuts (the model's Undo); a field with
+// typing of its own keeps it.
 TEST_F(UndoTest, TheNodesDialogFollowsTheModelAndPassesTheKeysOn)
 {
     start();
     truss::node(ws().model, 0, 0);
     applyNode(ws().model, ws(), {"2", "2", "3"});
-    QString seen;
-    QTimer::singleShot(0, [&] {
-        QWidget *modal = QApplication::activeModalWidget();
-        auto *d = qobject_cast<frmKomboi *>(modal);
-        if (!d) {
-            modal->close();
-            return;
-        }
-        QLineEdit *x = d->findChild<QLineEdit *>("xEdit");
-        const auto shown = [d, x] {
-            return d->findChild<QComboBox *>("numberBox")->currentText()
-                + d->findChild<QLabel *>("stateLabel")->text() + x->text() + QLatin1Char('|');
-        };
-        if (QTest::qWaitForWindowActive(d)) {
-            x->setFocus();
-            for (const char *keys : {"Ctrl+Z", "Ctrl+Y", "7", "Ctrl+Z"}) {
-                QTest::keySequence(x, QKeySequence(QString::fromLatin1(keys)));
-                seen += shown();
-            }
-        }
-        d->reject();
-    });
-    window->Button_Komboi(2);
-    EXPECT_EQ(seen, QStringLiteral("2(New)|2(Existing)2|2(Existing)27|2(Existing)2|"));
-    EXPECT_EQ(ws().model.nodeCount, 2);
+    frmKomboi d(
+        ws(), [this](const EditEffects &e) { window->carryOutEdit(e); }, window.get());
+    d.openOn(2);
+    d.show();
+    QLineEdit *x = d.findChild<QLineEdit *>("xEdit");
+    const auto shown = [&] {
+        return d.findChild<QComboBox *>("numberBox")->currentText()
+            + d.findChild<QLabel *>("stateLabel")->text() + x->text();
+    };
+    const auto passesUndoOn = [x] {
+        QKeyEvent key(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
+        QApplication::sendEvent(x, &key);
+        return !key.isAccepted();
+    };
+    EXPECT_TRUE(passesUndoOn());
+    trigger("mnuUNDOitem");
+    EXPECT_EQ(shown(), QStringLiteral("2(New)"));
+    trigger("mnuREDOitem");
+    EXPECT_EQ(shown(), QStringLiteral("2(Existing)2"));
+    QTest::keyClicks(x, "7");
+    EXPECT_FALSE(passesUndoOn());
 }
 
 } // namespace
