@@ -100,6 +100,9 @@ frmMain::~frmMain()
     m_ws.log.setListener({});
     m_ws.setHooks(nullptr);
     m_ws.setEditRecorder(nullptr);
+    // Destroyed among the window's members, the stack still signals its
+    // emptying: nothing of the window may answer.
+    m_undo->stack().disconnect(this);
     while (m_busyDepth > 0)
         setBusy(false);
 }
