@@ -88,7 +88,7 @@ TEST_F(UndoTest, MixedEditsUndoneAndRedoneRestoreEachStateExactly)
     EXPECT_EQ(m.fileName, QStringLiteral("/models/apex.kel"));
 
     for (int x = 1; x <= kUndoLimit + 5; ++x)
-        applyNode(m, ws(), {"1", QString::number(x), "0"});
+        applyNode(m, ws(), {"1", QString::number(x), "0", {}, {}});
     EXPECT_EQ(stack().count(), kUndoLimit);
 }
 
@@ -104,7 +104,7 @@ TEST_F(UndoTest, EditMenuNamesTheStepAndLogsOneLine)
     EXPECT_EQ(buttons.mid(2, 3), (QList<QAction *>{w.toolAction("Save"), undo(), redo()}));
 
     expectTexts("Undo", "Redo");
-    applyNode(ws().model, ws(), {"1", "1", "2"});
+    applyNode(ws().model, ws(), {"1", "1", "2", {}, {}});
     expectTexts("Undo New node #1", "Redo");
     for (const auto &[item, line, undoText, redoText] :
          {std::tuple{"mnuUNDOitem", "Undo: ", "Undo", "Redo New node #1"},
@@ -148,7 +148,7 @@ TEST_F(UndoTest, TheNodesDialogFollowsTheModelAndPassesTheKeysOn)
 {
     start();
     truss::node(ws().model, 0, 0);
-    applyNode(ws().model, ws(), {"2", "2", "3"});
+    applyNode(ws().model, ws(), {"2", "2", "3", {}, {}});
     frmKomboi d(
         ws(), [this](const EditEffects &e) { window->carryOutEdit(e); }, window.get());
     d.openOn(2);
