@@ -13,10 +13,10 @@ void GroupForm::begin()
     effects = {};
 }
 
-void GroupForm::open()
+void GroupForm::open(int group)
 {
     begin();
-    show(entries(), false);
+    show(group >= 1 && group <= m_model.groupCount ? group : entries(), false);
 }
 
 void GroupForm::selectNumber(int v)

@@ -14,8 +14,9 @@ public:
 
     int entries() const; // group number box: 1..groups + 1
 
-    // Opening shows the new-group entry, without moving the focus.
-    void open();
+    // Opening on `group` (0, as the dialog opens: the new-group entry),
+    // without moving the focus.
+    void open(int group = 0);
     void selectNumber(int v);
     void pressNew();
     void pressApply();

@@ -14,8 +14,8 @@ namespace {
 
 using M = frmMain;
 
-const char *const kMenus[] = {"File",        "File/Export...", "Model", "Tools",
-                              "Tools/Check", "View",           "Help"};
+const char *const kMenus[] = {"File",  "File/Export...", "Edit", "Model",
+                              "Tools", "Tools/Check",    "View", "Help"};
 
 // clang-format off
 const CommandRow kCommands[] = {
@@ -45,16 +45,25 @@ const CommandRow kCommands[] = {
     {.id = "mnuEXITitem", .menu = "File", .caption = "Exit", .toolTip = "Close the program",
      .icon = "exit", .keys = "Ctrl+Q", .handler = &M::exitProgram, .menuSeparatorBefore = true},
 
+    // Edit: the captions name the step while there is one (EditMenu.cpp).
+    {.id = "mnuUNDOitem", .menu = "Edit", .caption = "Undo", .toolKey = "Undo", .toolPlace = 4,
+     .toolTip = "Undo", .icon = "undo", .standardKey = QKeySequence::Undo,
+     .handler = &M::undoEdit, .toolSeparatorBefore = true},
+    {.id = "mnuREDOitem", .menu = "Edit", .caption = "Redo", .toolKey = "Redo", .toolPlace = 5,
+     .toolTip = "Redo", .icon = "redo", .standardKey = QKeySequence::Redo,
+     .keys = "Ctrl+Shift+Z; Ctrl+Y",
+     .handler = &M::redoEdit},
+
     // Model
     {.id = "mnuEAitem", .menu = "Model", .caption = "E,A Element Groups", .toolKey = "EA",
-     .toolPlace = 9, .toolTip = "E,A Element Groups", .icon = "groups", .handler = &M::Button_EA,
+     .toolPlace = 11, .toolTip = "E,A Element Groups", .icon = "groups", .handler = &M::Button_EA,
      .toolSeparatorBefore = true},
     {.id = "mnuKOMBOIitem", .menu = "Model", .caption = "Nodes", .toolKey = "Komboi",
-     .toolPlace = 10, .toolTip = "Nodes", .icon = "nodes", .handler = &M::Button_Komboi},
+     .toolPlace = 12, .toolTip = "Nodes", .icon = "nodes", .handler = &M::Button_Komboi},
     {.id = "mnuSTOIXEIAitem", .menu = "Model", .caption = "Elements", .toolKey = "Stoixeia",
-     .toolPlace = 11, .toolTip = "Elements", .icon = "elements", .handler = &M::Button_Stoixeia},
+     .toolPlace = 13, .toolTip = "Elements", .icon = "elements", .handler = &M::Button_Stoixeia},
     {.id = "mnuEPIKOMBIAitem", .menu = "Model", .caption = "Nodal Loads", .toolKey = "Epikombia",
-     .toolPlace = 12, .toolTip = "Nodal Loads", .icon = "loads", .handler = &M::Button_Epikombia},
+     .toolPlace = 14, .toolTip = "Nodal Loads", .icon = "loads", .handler = &M::Button_Epikombia},
 
     // Tools
     {.id = "mnuMETAKINISIitem", .menu = "Tools", .caption = "Move nodes", .icon = "move_nodes",
@@ -66,43 +75,43 @@ const CommandRow kCommands[] = {
     {.id = "mnuCOINCELEMENTSitem", .menu = "Tools/Check", .caption = "Coincident elements",
      .handler = &M::checkCoincidentElements},
     {.id = "mnuEPILISIitem", .menu = "Tools", .caption = "Analyze", .toolKey = "Epilisi",
-     .toolPlace = 19, .toolTip = "Analyze", .icon = "analyse", .handler = &M::Button_Epilisi,
+     .toolPlace = 21, .toolTip = "Analyze", .icon = "analyse", .handler = &M::Button_Epilisi,
      .menuSeparatorBefore = true, .toolSeparatorBefore = true},
     {.id = "mnuCALCULATORitem", .menu = "Tools", .caption = "Calculator",
      .toolTip = "Start a calculator", .icon = "calculator", .handler = &M::startCalculator},
 
     // View
     {.id = "mnuFOREASitem", .menu = "View", .caption = "Model", .toolKey = "Foreas",
-     .toolPlace = 13, .toolTip = "Draw model", .icon = "model", .handler = &M::Button_Foreas,
+     .toolPlace = 15, .toolTip = "Draw model", .icon = "model", .handler = &M::Button_Foreas,
      .toolSeparatorBefore = true},
-    {.id = "mnuNitem", .menu = "View", .caption = "[N] Diagram", .toolKey = "N", .toolPlace = 14,
+    {.id = "mnuNitem", .menu = "View", .caption = "[N] Diagram", .toolKey = "N", .toolPlace = 16,
      .toolTip = "Draw [N] Diagram", .icon = "n_diagram", .handler = &M::Button_N},
-    {.id = "tbCTitem", .toolKey = "CT", .toolPlace = 15, .toolTip = "Draw Color Diagram",
+    {.id = "tbCTitem", .toolKey = "CT", .toolPlace = 17, .toolTip = "Draw Color Diagram",
      .icon = "colour_diagram", .handler = &M::Button_CT},
     {.id = "mnuDEFORMitem", .menu = "View", .caption = "Deformation", .toolKey = "Deform",
-     .toolPlace = 16, .toolTip = "Draw deformed model", .icon = "deformed",
+     .toolPlace = 18, .toolTip = "Draw deformed model", .icon = "deformed",
      .handler = &M::Button_Deform},
     {.id = "mnuANIMATEitem", .menu = "View", .caption = "Deformation Animation",
-     .toolKey = "Animate", .toolPlace = 17, .toolTip = "Deformation Animation", .icon = "animate",
+     .toolKey = "Animate", .toolPlace = 19, .toolTip = "Deformation Animation", .icon = "animate",
      .handler = &M::Button_animate},
     {.id = "mnuRITHMISEISitem", .menu = "View", .caption = "View options", .toolKey = "Rithmiseis",
-     .toolPlace = 18, .toolTip = "View options", .icon = "options",
+     .toolPlace = 20, .toolTip = "View options", .icon = "options",
      .handler = &M::Button_Rithmiseis, .toolSeparatorBefore = true},
     {.id = "mnuXERAKIitem", .menu = "View", .caption = "Move drawing", .toolKey = "Xeraki",
-     .toolPlace = 4, .toolTip = "Move drawing", .icon = "pan", .viewMode = ViewMode::Pan,
+     .toolPlace = 6, .toolTip = "Move drawing", .icon = "pan", .viewMode = ViewMode::Pan,
      .menuSeparatorBefore = true, .toolSeparatorBefore = true},
-    {.id = "mnuZOOMitem", .menu = "View", .caption = "Zoom", .toolKey = "Zoom", .toolPlace = 5,
+    {.id = "mnuZOOMitem", .menu = "View", .caption = "Zoom", .toolKey = "Zoom", .toolPlace = 7,
      .toolTip = "Zoom", .icon = "zoom", .viewMode = ViewMode::Zoom},
     {.id = "mnuZOOMWINDOWitem", .menu = "View", .caption = "Zoom Window", .toolKey = "Zoom_Window",
-     .toolPlace = 6, .toolTip = "Zoom Window", .icon = "zoom_window",
+     .toolPlace = 8, .toolTip = "Zoom Window", .icon = "zoom_window",
      .viewMode = ViewMode::ZoomWindow},
     {.id = "mnuZOOMPREVIOUSitem", .menu = "View", .caption = "Zoom Previous",
-     .toolKey = "Zoom_Previous", .toolPlace = 7, .toolTip = "Zoom Previous",
+     .toolKey = "Zoom_Previous", .toolPlace = 9, .toolTip = "Zoom Previous",
      .icon = "zoom_previous", .handler = &M::Button_Zoom_Previous},
     {.id = "mnuZOOMEXTENTSitem", .menu = "View", .caption = "Zoom Extents",
-     .toolKey = "ZoomBestFit", .toolPlace = 8, .toolTip = "Zoom Extents", .icon = "zoom_extents",
+     .toolKey = "ZoomBestFit", .toolPlace = 10, .toolTip = "Zoom Extents", .icon = "zoom_extents",
      .handler = &M::Button_Zoom_Best_Fit},
-    {.id = "tbAPOTELESMATAitem", .toolKey = "Apotelesmata", .toolPlace = 20,
+    {.id = "tbAPOTELESMATAitem", .toolKey = "Apotelesmata", .toolPlace = 22,
      .toolTip = "Data - Results", .icon = "results", .handler = &M::Button_Apotelesmata},
 
     // Help
@@ -148,6 +157,19 @@ QMenu *menuFor(QHash<QString, QMenu *> &menus, const QString &path)
     return menu;
 }
 
+// The platform's main key for the row's standard key, then the row's own
+// keys ("Ctrl+Shift+Z; Ctrl+Y"), each once.
+QList<QKeySequence> shortcutsOf(const CommandRow &row)
+{
+    QList<QKeySequence> keys;
+    if (row.standardKey != QKeySequence::UnknownKey)
+        keys << QKeySequence(row.standardKey);
+    for (const QKeySequence &own : QKeySequence::listFromString(QString::fromLatin1(row.keys)))
+        if (!own.isEmpty() && !keys.contains(own))
+            keys << own;
+    return keys;
+}
+
 QAction *makeAction(frmMain &window, const CommandRow &row)
 {
     const QString caption = QString::fromLatin1(*row.caption ? row.caption : row.toolTip);
@@ -157,10 +179,7 @@ QAction *makeAction(frmMain &window, const CommandRow &row)
         action->setToolTip(QString::fromLatin1(row.toolTip));
     if (*row.icon)
         action->setIcon(QIcon(iconPath(row)));
-    if (row.standardKey != QKeySequence::UnknownKey)
-        action->setShortcut(row.standardKey);
-    else if (*row.keys)
-        action->setShortcut(QKeySequence(QString::fromLatin1(row.keys)));
+    action->setShortcuts(shortcutsOf(row));
     if (row.viewMode != ViewMode::None) {
         action->setCheckable(true);
         const ViewMode mode = row.viewMode;

@@ -25,7 +25,7 @@ struct CommandRow {
     const char *toolTip = ""; // also the tool-bar button's accessible name
     const char *icon = "";    // picture in :/icons/ without ".svg"; "": none
     QKeySequence::StandardKey standardKey = QKeySequence::UnknownKey;
-    const char *keys = ""; // a shortcut where no standard key fits
+    const char *keys = ""; // shortcuts where no standard key fits, or beside it ("A; B")
     void (frmMain::*handler)() = nullptr;
     ViewMode viewMode = ViewMode::None; // the switch of a view mode: checkable
     bool menuSeparatorBefore = false;

@@ -12,6 +12,7 @@
 #include "ui/ModelMouseTool.h"
 #include "ui/MouseDefinition.h"
 #include "ui/QtPrompts.h"
+#include "ui/UndoRecorder.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAction>
@@ -39,7 +40,7 @@ namespace {
 // The log's heights: the box shows about seven lines.
 constexpr int kLogLines = 7;
 // Small enough that the whole tool bar fits the default normal window.
-constexpr int kToolIconSize = 20;
+constexpr int kToolIconSize = 18;
 
 QString weekdayName(const QDate &date)
 {
@@ -76,6 +77,7 @@ frmMain::frmMain(const frmMainOptions &options, QWidget *parent)
     // window is on screen, so that a box about a file that cannot be read
     // sits over its window. Nothing is written to the settings store.
     buildWindow();
+    buildUndoHistory();
     buildRecentFilesMenu();
     m_ownMouseTool = std::make_unique<MouseDefinition>(*this);
     setModelMouseTool(m_ownMouseTool.get());
@@ -97,6 +99,10 @@ frmMain::~frmMain()
     // from being told about entries while the window is torn down.
     m_ws.log.setListener({});
     m_ws.setHooks(nullptr);
+    m_ws.setEditRecorder(nullptr);
+    // Destroyed among the window's members, the stack still signals its
+    // emptying: nothing of the window may answer.
+    m_undo->stack().disconnect(this);
     while (m_busyDepth > 0)
         setBusy(false);
 }
@@ -219,6 +225,7 @@ void frmMain::showEvent(QShowEvent *event)
             QString file = QFileInfo(name).absoluteFilePath();
             // Nothing has analysed this model yet, so the result views must
             // offer an analysis, as after Open.
+            m_undo->clear();
             if (Read_Model_File(m_ws, file) == ReadOutcome::Read) {
                 m_ws.model.modelChanged = true;
                 rememberFile(file);

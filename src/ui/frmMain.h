@@ -29,6 +29,7 @@ class QToolBar;
 class QToolButton;
 class ResultViewControls;
 class SettingsStore;
+class UndoRecorder;
 class UserPrompts;
 enum class PictureFormat;
 enum class Quantity;
@@ -63,6 +64,11 @@ public:
     // Open with the file named (empty: the open dialog asks): the offer to
     // save first, then the file is read.
     void openModelFile(const QString &file);
+    // Edit (commands/EditMenu.cpp): the model's edit steps undone and redone.
+    void undoEdit();
+    void redoEdit();
+    UndoRecorder &undoHistory() { return *m_undo; }
+
     // View (commands/ViewMenu.cpp)
     void Button_Xeraki();
     void Button_Zoom();
@@ -213,6 +219,10 @@ private:
     void showAnimationFrame(double phi);
     void deformationAnimationEnded();
     void stepScale(ScaleStep step);
+    // commands/EditMenu.cpp
+    void buildUndoHistory();
+    void editRestored(const QString &label, bool undone, const EditEffects &effects);
+    void syncEditActions();
     // commands/RecentFilesMenu.cpp
     void buildRecentFilesMenu();
     void fillRecentFilesMenu();
@@ -256,6 +266,7 @@ private:
 
     // The free motion drawn over the model, until the next redraw.
     std::optional<FreeMotion> m_freeMotionShown;
+    std::unique_ptr<UndoRecorder> m_undo;
 
     QMenu *m_recentMenu = nullptr;
     QString m_desktopRecentList;

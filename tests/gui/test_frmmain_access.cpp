@@ -83,7 +83,7 @@ TEST_F(MainWindowTest, WholeToolBarFitsTheDefaultNormalWindow)
         EXPECT_TRUE(bar->rect().contains(button->geometry()));
         ++buttons;
     }
-    EXPECT_EQ(buttons, 20);
+    EXPECT_EQ(buttons, 22);
     for (QToolButton *more :
          bar->findChildren<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
         EXPECT_FALSE(more->isVisible());

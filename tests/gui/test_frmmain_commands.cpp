@@ -42,7 +42,7 @@ TEST(CommandTable, RowsAreConsistent)
         places.insert(row.toolPlace);
         EXPECT_TRUE(*row.icon && *row.toolTip);
     }
-    EXPECT_EQ(places.size(), 20);
+    EXPECT_EQ(places.size(), 22);
 }
 
 // LABELS opens a menu whose items show the flags; its items change them.

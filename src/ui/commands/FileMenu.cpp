@@ -3,12 +3,14 @@
 
 #include "common/Registry.h"
 #include "files/FileCommands.h"
+#include "ui/UndoRecorder.h"
 
 void frmMain::Button_Neo_arxeio()
 {
     if (offerToSave(m_ws, PromptIcon::None) == SaveOffer::Stop)
         return;
     newModel(m_ws, *m_store);
+    m_undo->clear();
     Apply_View_Colours();
     returnToModelMode();
     RedrawDrawingArea();
@@ -25,6 +27,7 @@ void frmMain::openModelFile(const QString &file)
     const ReadOutcome outcome = openModel(m_ws, file);
     if (outcome == ReadOutcome::Cancelled)
         return;
+    m_undo->clear();
     if (outcome == ReadOutcome::Read)
         rememberFile(m_ws.model.fileName);
     Apply_View_Colours();

@@ -17,12 +17,14 @@
 namespace {
 
 // Every editing dialog is modal; each change it makes is already in the
-// model when it closes.
+// model when it closes. Undo and redo reach into it by their keys.
 template <typename Dialog, typename... On>
 void runDialog(frmMain &window, On... on)
 {
     Dialog dialog(
         window.workspace(), [&window](const EditEffects &e) { window.carryOutEdit(e); }, &window);
+    dialog.addActions({window.action(QStringLiteral("mnuUNDOitem")),
+                       window.action(QStringLiteral("mnuREDOitem"))});
     dialog.openOn(on...);
     dialog.exec();
 }

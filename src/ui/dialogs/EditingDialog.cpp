@@ -1,5 +1,7 @@
 #include "ui/dialogs/EditingDialog.h"
 
+#include "model/TypedNumbers.h"
+
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,10 +26,32 @@ bool isEnter(const QEvent *event)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+// Undo and redo keys in a text field work its own typing; with nothing of
+// its own to undo or redo (a field the dialog has just filled) the key goes
+// on to the model's Undo or Redo.
+bool fieldKeepsKey(QObject *watched, const QKeyEvent *key)
+{
+    QLineEdit *edit = qobject_cast<QLineEdit *>(watched);
+    if (auto *box = qobject_cast<QComboBox *>(watched))
+        edit = box->lineEdit();
+    if (!edit)
+        return true;
+    if (key->matches(QKeySequence::Undo))
+        return edit->isUndoAvailable();
+    if (key->matches(QKeySequence::Redo)
+        || QKeySequence(key->keyCombination()) == QKeySequence(Qt::CTRL | Qt::Key_Y))
+        return edit->isRedoAvailable();
+    return true;
+}
+
 } // namespace
 
 bool EditingDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    // Left unaccepted, the key reaches the shortcuts.
+    if (event->type() == QEvent::ShortcutOverride
+        && !fieldKeepsKey(watched, static_cast<QKeyEvent *>(event)))
+        return true;
     if (isEnter(event)) {
         for (auto *w = qobject_cast<QWidget *>(watched); w && w != this; w = w->parentWidget()) {
             if (QWidget *next = m_enterMoves.value(w)) {
@@ -120,3 +144,5 @@ void EditingDialog::prepare()
             box->lineEdit()->setAccessibleName(label->text());
     }
 }
+
+int EditingDialog::typedItem(const QString &text) { return typed::itemNumber(text).value_or(0); }

@@ -22,6 +22,13 @@ public:
 
     explicit EditingDialog(EffectsHandler onEffects, QWidget *parent = nullptr);
 
+    // The model changed under the open dialog (an undo or redo): the shown
+    // item's values are read again from the model, the number boxes list
+    // its items; an item that has gone gives way to the new-item entry.
+    virtual void reload() = 0;
+    // The item a number box names as typed, 0 for none.
+    static int typedItem(const QString &text);
+
 protected:
     // Enter in `from` moves the focus to `to`.
     void setEnterMove(QWidget *from, QWidget *to);

@@ -42,6 +42,12 @@ void frmEPIKOMBIO::openOn(int node)
     showForm();
 }
 
+void frmEPIKOMBIO::reload()
+{
+    readFields();
+    openOn(typedItem(m_form.fields.node));
+}
+
 void frmEPIKOMBIO::act(const std::function<void()> &action)
 {
     readFields();

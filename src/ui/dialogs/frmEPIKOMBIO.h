@@ -20,6 +20,7 @@ public:
 
     // Shows `node` as the dialog opens (0: node 1).
     void openOn(int node = 0);
+    void reload() override;
 
 private:
     void connectControls();

@@ -60,6 +60,12 @@ void frmKomboi::openOn(int node)
     showForm();
 }
 
+void frmKomboi::reload()
+{
+    readFields();
+    openOn(typedItem(m_form.fields.number));
+}
+
 void frmKomboi::act(const std::function<void()> &action)
 {
     readFields();

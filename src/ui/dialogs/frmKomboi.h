@@ -21,6 +21,7 @@ public:
 
     // Shows `node` as the dialog opens (0: the new-node entry).
     void openOn(int node = 0);
+    void reload() override;
 
 private:
     void connectControls();

@@ -23,10 +23,24 @@ void frmMETAKINISI::openOn()
     showForm();
 }
 
-void frmMETAKINISI::apply()
+void frmMETAKINISI::reload()
+{
+    // What is typed is the user's, not the model's; the boxes list the nodes.
+    readFields();
+    m_form.focus = MoveField::None;
+    m_form.effects = {};
+    showForm();
+}
+
+void frmMETAKINISI::readFields()
 {
     m_form.fields = MoveInput{m_ui->firstBox->currentText(), m_ui->lastBox->currentText(),
                               m_ui->dxEdit->text(), m_ui->dyEdit->text()};
+}
+
+void frmMETAKINISI::apply()
+{
+    readFields();
     m_form.pressApply();
     showForm();
 }

@@ -19,9 +19,11 @@ public:
 
     // From node 1 to the last node.
     void openOn();
+    void reload() override;
 
 private:
     void apply();
+    void readFields();
     void showForm();
 
     std::unique_ptr<Ui::frmMETAKINISI> m_ui;

@@ -30,10 +30,16 @@ void frmOmades::connectControls()
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmOmades::openOn()
+void frmOmades::openOn(int group)
 {
-    m_form.open();
+    m_form.open(group);
     showForm();
+}
+
+void frmOmades::reload()
+{
+    readFields();
+    openOn(typedItem(m_form.fields.number));
 }
 
 void frmOmades::act(const std::function<void()> &action)

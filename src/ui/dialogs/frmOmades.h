@@ -19,7 +19,9 @@ public:
     ~frmOmades() override;
 
     // Shows the new-group entry as the dialog opens.
-    void openOn();
+    // Shows `group` (0: the new-group entry).
+    void openOn(int group = 0);
+    void reload() override;
 
 private:
     void connectControls();

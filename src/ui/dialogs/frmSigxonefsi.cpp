@@ -32,6 +32,15 @@ void frmSigxonefsi::openOn()
     showForm();
 }
 
+void frmSigxonefsi::reload()
+{
+    // What is typed is the user's, not the model's; the boxes list the nodes.
+    readFields();
+    m_form.focus = MergeField::None;
+    m_form.effects = {};
+    showForm();
+}
+
 void frmSigxonefsi::readFields()
 {
     m_form.fields = MergeInput{m_ui->nodeBBox->currentText(), m_ui->nodeABox->currentText(),

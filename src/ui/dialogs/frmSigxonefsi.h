@@ -19,6 +19,7 @@ public:
 
     // Node 1 in both boxes.
     void openOn();
+    void reload() override;
 
 private:
     void readFields();

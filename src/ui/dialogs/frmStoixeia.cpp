@@ -42,6 +42,12 @@ void frmStoixeia::openOn(int element)
     showForm();
 }
 
+void frmStoixeia::reload()
+{
+    readFields();
+    openOn(typedItem(m_form.fields.number));
+}
+
 void frmStoixeia::act(const std::function<void()> &action)
 {
     readFields();

@@ -20,6 +20,7 @@ public:
 
     // Shows `element` as the dialog opens (0: the new-element entry).
     void openOn(int element = 0);
+    void reload() override;
 
 private:
     void connectControls();
