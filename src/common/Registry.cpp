@@ -1,5 +1,6 @@
 #include "common/Registry.h"
 
+#include "common/IniText.h"
 #include "common/NumberForms.h"
 #include "common/SettingsTable.h"
 #include "common/UserPrompts.h"
@@ -10,7 +11,7 @@
 
 // ------------------------------------------------------------ the store
 
-SettingsStore::SettingsStore(const QString &iniPath) : m_settings(iniPath, QSettings::IniFormat) {}
+SettingsStore::SettingsStore(const QString &iniPath) : m_settings(iniPath, iniTextFormat()) {}
 
 QString SettingsStore::defaultPath()
 {
@@ -53,11 +54,7 @@ std::optional<QString> SettingsStore::value(const QString &section, const QStrin
     const QString stored = storedKey(section, key);
     if (stored.isEmpty())
         return std::nullopt;
-    const QVariant v = m_settings.value(stored);
-    // A hand-written value with commas reads as a list; give back its text.
-    if (v.typeId() == QMetaType::QStringList)
-        return v.toStringList().join(QLatin1Char(','));
-    return v.toString();
+    return m_settings.value(stored).toString();
 }
 
 void SettingsStore::setValue(const QString &section, const QString &key, const QString &text)

@@ -11,6 +11,7 @@
 #include <optional>
 
 // Sections are INI groups; sections and keys match without regard to case.
+// Every value is text (see common/IniText.h).
 class SettingsStore {
 public:
     explicit SettingsStore(const QString &iniPath);

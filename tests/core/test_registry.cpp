@@ -1,5 +1,6 @@
 // The settings store: what it loads from text a user may have edited, what
 // the "Default" button writes, and the window placement.
+#include "common/IniText.h"
 #include "common/Registry.h"
 #include "core/Fixtures.h"
 
@@ -94,6 +95,10 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
         {"xroma_N=-2147483634", with(&S::xroma_N, -2147483634.0)},
         {"xroma_N=5e9", S{}},
         {"xroma_N=", S{}},
+        {"kannab=\"2,5\" ; comment", with(&S::kannab, 2)},
+        // Kept as text, never decoded as a binary value: read as one, this
+        // line asks for a list of gigabytes.
+        {"kannab=@Variant(\\0\\0\\0\\t(\\0\\0x7f)", S{}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.line);
@@ -124,6 +129,14 @@ TEST_F(Registry, StoredTextReadsBackUnchangedWhateverItsSpelling)
     EXPECT_EQ(store.value(kSettingsSection, QStringLiteral("ENA_CM_POSA_STRESS")), "20000");
     EXPECT_FALSE(store.value(kSettingsSection, QStringLiteral("absent")).has_value());
     EXPECT_FALSE(store.value(kStartupSection, QStringLiteral("k0")).has_value());
+}
+
+TEST(IniText, KeysOutsideSectionsAndOddLinesReadBack)
+{
+    const QSettings::SettingsMap map{{"zeta", "1"}, {"A/k", " x;\"y\"\n"}, {"B/k", ""}};
+    EXPECT_EQ(parseIniText(iniText(map)), map);
+    EXPECT_EQ(parseIniText("[S]\nno equals\n=v\n# k=1\nk=1\nk = 2 ; c\n\"q\"=3\n[T\nt=\"a\\\"b"),
+              (QSettings::SettingsMap{{"S/k", "2"}, {"S/\"q\"", "3"}, {"T/t", "a\"b"}}));
 }
 
 TEST_F(Registry, WindowPlacementRoundTripAndFallbacks)
