@@ -6,7 +6,6 @@
 #include "model/EditForms.h"
 #include "workspace/Workspace.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -99,30 +98,6 @@ protected:
     LogEntry lastLog() const
     {
         return ws.log.entries().isEmpty() ? LogEntry{} : ws.log.entries().back();
-    }
-
-    // The name a screen reader gives the control; a drop-down box is found
-    // by its text field's name.
-    static QString accessibleName(QWidget *w)
-    {
-        if (auto *b = qobject_cast<QComboBox *>(w); b && b->lineEdit())
-            w = b->lineEdit();
-        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
-        return a ? a->text(QAccessible::Name) : QString();
-    }
-    // The controls in tab order with their accessible names, from the
-    // first control on.
-    std::vector<QString> tabOrderNames(QWidget *first)
-    {
-        std::vector<QString> names;
-        QWidget *w = first;
-        do {
-            if (w->focusPolicy() & Qt::TabFocus && w->isVisibleTo(dialog.get()) && w != dialog.get()
-                && !qobject_cast<QComboBox *>(w->parentWidget()))
-                names.push_back(accessibleName(w));
-            w = w->nextInFocusChain();
-        } while (w != first && names.size() < 40);
-        return names;
     }
 
     Workspace ws;

@@ -3,7 +3,6 @@
 // rectangle overlay.
 #include "core/Fixtures.h"
 #include "drawing/Sxediastika.h"
-#include "drawing/gui/Colours.h"
 #include "drawing/gui/DrawingArea.h"
 #include "drawing/gui/PainterCanvas.h"
 
@@ -66,15 +65,11 @@ TEST_F(DrawingAreaTest, PictureStaysAnchoredToTheLowerLeftCorner)
     }
 }
 
-TEST_F(DrawingAreaTest, BackgroundResolvesSystemColours)
+// New desktop colours renew the picture in them.
+TEST_F(DrawingAreaTest, BackgroundFollowsTheDesktopColours)
 {
     area.setBackgroundColour(0x8000000Eu);
-    area.resize(420, 300); // renewed blank in the background
-    ws.drawingMode = 9;    // draws nothing over it
-    const QImage shown = area.grab().toImage();
-    EXPECT_EQ(shown.pixelColor(200, 150), resolveColour(0x8000000Eu, area.palette()));
-
-    // New desktop colours renew the picture in them.
+    ws.drawingMode = 9; // draws nothing over it
     QPalette pal = area.palette();
     pal.setColor(QPalette::HighlightedText, QColor(10, 200, 30));
     QSignalSpy spy(&area, &DrawingArea::resized);

@@ -1,9 +1,9 @@
 // The selection dialog of the exports, and the report on paper.
+#include "AccessibleNames.h"
 #include "reports/gui/ReportPrinting.h"
 #include "reports/gui/frmSelect.h"
 
 #include <QAbstractButton>
-#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QFontInfo>
@@ -18,39 +18,21 @@
 
 namespace {
 
-QString accessibleName(QWidget *w)
-{
-    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-}
-
-TEST(frmSelect, OpensUnderTheActionsCaptionWithTwoSectionsChecked)
+// Opened under the action's caption with the middle two sections checked;
+// OK gives the checked sections, Cancel rejects.
+TEST(frmSelect, OkGivesTheCheckedSectionsAndCancelRejects)
 {
     const char *const boxes[] = {"Model data", "Node displacements", "Element forces",
                                  "Constraint-Spring reactions"};
-    for (const char *caption :
-         {"Save to file", "Copy to Clipboard", "Print", "Export to MS Excel"}) {
-        SCOPED_TRACE(caption);
-        frmSelect dialog(QString::fromLatin1(caption));
-        dialog.show();
-        EXPECT_EQ(dialog.windowTitle(), QLatin1String(caption));
-        auto *frame = dialog.findChild<QGroupBox *>();
-        ASSERT_NE(frame, nullptr);
-        EXPECT_EQ(frame->title(), QStringLiteral("Results"));
-        for (int k = 0; k < 4; ++k) {
-            QCheckBox *box = dialog.sectionBox(k);
-            EXPECT_EQ(box->text(), QLatin1String(boxes[k]));
-            EXPECT_EQ(accessibleName(box), QLatin1String(boxes[k]));
-            EXPECT_EQ(box->isChecked(), k == 1 || k == 2) << k;
-        }
-        EXPECT_EQ(accessibleName(dialog.okButton()), QStringLiteral("OK"));
-        EXPECT_EQ(accessibleName(dialog.cancelButton()), QStringLiteral("Cancel"));
-    }
-}
-
-TEST(frmSelect, OkGivesTheCheckedSectionsAndCancelRejects)
-{
     frmSelect ok(QStringLiteral("Print"));
     ok.show();
+    EXPECT_EQ(ok.windowTitle(), QStringLiteral("Print"));
+    EXPECT_EQ(expectNamedByLabels(ok), 6);
+    EXPECT_EQ(ok.findChild<QGroupBox *>()->title(), QStringLiteral("Results"));
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(ok.sectionBox(k)->text(), QLatin1String(boxes[k]));
+        EXPECT_EQ(ok.sectionBox(k)->isChecked(), k == 1 || k == 2) << k;
+    }
     ok.sectionBox(0)->click();
     ok.sectionBox(1)->click();
     ok.okButton()->click();
