@@ -119,7 +119,7 @@ BENCHMARK(BM_RunAnalysisWide)->Apply(setSizes)->UseManualTime();
 
 // Kff and P exactly as the analysis builds them.
 struct System {
-    Matrix Kff;
+    ProfileMatrix Kff;
     Vector P;
     int n = 0;
 };
@@ -136,13 +136,13 @@ System buildSystem(int nodes, Numbering numbering)
 void eliminationKernel(benchmark::State &state, Numbering numbering)
 {
     const System sys = buildSystem(int(state.range(0)), numbering);
-    Matrix A;
+    ProfileMatrix A;
     Vector b, x(sys.n + 1);
     for (auto _ : state) {
         A = sys.Kff;
         b = sys.P;
         bool ok = false;
-        timeManually(state, [&] { ok = gaussUpper(A, b, x, sys.n); });
+        timeManually(state, [&] { ok = gaussUpper(A, b, x); });
         benchmark::DoNotOptimize(x.data());
         if (!ok)
             state.SkipWithError("elimination failed");
@@ -192,9 +192,9 @@ BandSystem toBand(const System &sys)
 // benchmarks are known to solve the same system.
 bool sameSolution(const System &sys, const std::vector<double> &lapackX)
 {
-    Matrix A = sys.Kff;
+    ProfileMatrix A = sys.Kff;
     Vector b = sys.P, x(sys.n + 1);
-    if (!gaussUpper(A, b, x, sys.n))
+    if (!gaussUpper(A, b, x))
         return false;
     for (int i = 1; i <= sys.n; ++i)
         if (std::abs(x[i] - lapackX[std::size_t(i - 1)]) > 1e-9 * (1.0 + std::abs(x[i])))

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
 
 const QString kAnalysisErrorText = QStringLiteral(
     "An error occured during the analysis process. Make sure that the structure is well "
@@ -219,6 +218,21 @@ std::optional<QString> Epilisi::checkModel() const
 // ---------------------------------------------------------------------------
 // Assembly
 
+namespace {
+
+// A stored node or group reference as an index: the model's rounding
+// conversion, which a whole number in range (every reference the program
+// writes) passes unchanged.
+template <typename Convert>
+int reference(float stored, Convert convert)
+{
+    if (stored >= 1.0f && stored <= 32767.0f && stored == float(int(stored)))
+        return int(stored);
+    return convert();
+}
+
+} // namespace
+
 Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
     : m_model(model), m_user(user), m_ui(ui)
 {
@@ -230,9 +244,9 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
     Tt = New_Matrix(4, 2);
     k = New_Matrix(2, 2);
     Ke = New_Matrix(4, 4);
-    K = New_Matrix(dofs);
     dofMap.assign(dofs + 1, 0.0);
     m_dofIndex.assign(dofs + 1, 0);
+    m_position.assign(dofs + 1, 0);
     d.assign(5, 0.0);
     dl.assign(3, 0.0);
     Fg = New_Matrix(m_elements, 4);
@@ -242,9 +256,9 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
     m_refs.assign(m_elements + 1, ElementRefs{});
     for (int e = 1; e <= m_elements; ++e) {
         ElementRefs &r = m_refs[e];
-        r.rawI = m.nodeI(e);
-        r.rawJ = m.nodeJ(e);
-        r.rawG = m.groupOf(e);
+        r.rawI = reference(m.elements[e].ni, [&] { return m.nodeI(e); });
+        r.rawJ = reference(m.elements[e].nj, [&] { return m.nodeJ(e); });
+        r.rawG = reference(m.elements[e].group, [&] { return m.groupOf(e); });
         r.i = std::clamp(r.rawI, 0, kMaxNodes);
         r.j = std::clamp(r.rawJ, 0, kMaxNodes);
         r.g = std::clamp(r.rawG, 0, kMaxGroups);
@@ -262,7 +276,7 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
 void Epilisi::Element_Geometry(int e)
 {
     // T and T' are refilled in place rather than made anew (this runs twice
-    // per element); every entry is written below.
+    // per element); every entry is written below, row by row.
     const Model &m = m_model;
     const Node &ni = m.nodes[m_refs[e].i];
     const Node &nj = m.nodes[m_refs[e].j];
@@ -271,12 +285,10 @@ void Epilisi::Element_Geometry(int e)
     L = elementLength(e);
     c = double(dx) / L;
     s = double(dy) / L;
-    // clang-format off
-    T(1, 1) = c;  T(1, 2) = s;  T(1, 3) = 0;  T(1, 4) = 0;
-    T(2, 1) = 0;  T(2, 2) = 0;  T(2, 3) = c;  T(2, 4) = s;
-    Tt(1, 1) = c; Tt(2, 1) = s; Tt(3, 1) = 0; Tt(4, 1) = 0;
-    Tt(1, 2) = 0; Tt(2, 2) = 0; Tt(3, 2) = c; Tt(4, 2) = s;
-    // clang-format on
+    const double t[8] = {c, s, 0, 0, 0, 0, c, s};
+    const double tt[8] = {c, 0, s, 0, 0, c, 0, s};
+    std::copy(t, t + 8, T.data.begin());
+    std::copy(tt, tt + 8, Tt.data.begin());
 }
 
 void Epilisi::Element_Local_Stiffness(int e)
@@ -293,124 +305,130 @@ void Epilisi::Element_Local_Stiffness(int e)
 
 void Epilisi::Element_Global_Stiffness(int /*e*/)
 {
-    // Every entry of Ke is written below, so it needs no emptying first.
-    double W[5][3] = {};
+    // T, T' and k are read into local tables first, and Ke is written last,
+    // so that its stores cannot make them be read again. Every entry of Ke
+    // is written, so it needs no emptying first.
+    double t[3][5], tt[5][3], kk[3][3];
+    for (int r = 1; r <= 2; ++r)
+        for (int q = 1; q <= 4; ++q)
+            t[r][q] = T(r, q);
     for (int r = 1; r <= 4; ++r)
         for (int q = 1; q <= 2; ++q)
-            W[r][q] = Tt(r, 1) * k(1, q) + Tt(r, 2) * k(2, q);
+            tt[r][q] = Tt(r, q);
+    for (int r = 1; r <= 2; ++r)
+        for (int q = 1; q <= 2; ++q)
+            kk[r][q] = k(r, q);
+    double W[5][3];
     for (int r = 1; r <= 4; ++r)
-        for (int q = r; q <= 4; ++q)
-            Ke(r, q) = W[r][1] * T(1, q) + W[r][2] * T(2, q);
+        for (int q = 1; q <= 2; ++q)
+            W[r][q] = tt[r][1] * kk[1][q] + tt[r][2] * kk[2][q];
+    // Every product W(r) T(q); Ke takes those on and above the diagonal and
+    // mirrors them below it.
+    double u[5][5];
     for (int r = 1; r <= 4; ++r)
-        for (int q = r; q <= 4; ++q)
-            Ke(q, r) = Ke(r, q);
+        for (int q = 1; q <= 4; ++q)
+            u[r][q] = W[r][1] * t[1][q] + W[r][2] * t[2][q];
+    double *out = Ke.data.data();
+    for (int r = 1; r <= 4; ++r)
+        for (int q = 1; q <= 4; ++q)
+            *out++ = r <= q ? u[r][q] : u[q][r];
 }
 
 void Epilisi::Assemble_Element(int e)
 {
-    const int i = m_refs[e].i, j = m_refs[e].j;
-    for (int a = 1; a <= 2; ++a) {
-        for (int b = 1; b <= 2; ++b) {
-            K(2 * i - 2 + a, 2 * i - 2 + b) += Ke(a, b);
-            K(2 * i - 2 + a, 2 * j - 2 + b) += Ke(a, b + 2);
-            K(2 * j - 2 + a, 2 * i - 2 + b) += Ke(a + 2, b);
-            K(2 * j - 2 + a, 2 * j - 2 + b) += Ke(a + 2, b + 2);
+    // Ke(r, q) belongs at K(DOF of r, DOF of q); the free DOFs keep their
+    // order in the map, so its upper triangle is the part of Kff's, and each
+    // entry receives the same additions in the same element order as K's.
+    const std::array<int, 4> &at = m_refs[e].at;
+    const double *ke = Ke.data.data();
+    for (int r = 0; r < 4; ++r) {
+        const int p = at[std::size_t(r)];
+        if (p == 0)
+            continue;
+        double *row = Kff.row(p);
+        for (int q = 0; q < 4; ++q) {
+            const int col = at[std::size_t(q)];
+            if (col >= p)
+                row[col - p] += ke[4 * r + q];
         }
     }
 }
 
 void Epilisi::buildSystem()
 {
-    for (int e = 1; e <= m_model.elementCount; ++e) {
+    Number_DOFs();
+    Partition_Stiffness();
+    for (int e = 1; e <= m_elements; ++e) {
         Element_Geometry(e);
         Element_Local_Stiffness(e);
         Element_Global_Stiffness(e);
         Assemble_Element(e);
     }
     addSprings();
-    Number_DOFs();
-    Partition_Stiffness();
     Build_Load_Vector();
 }
 
 void Epilisi::addSprings()
 {
+    // A spring on a fixed DOF would land in the fixed part of K, which no
+    // result reads.
     const Model &m = m_model;
     for (int n = 1; n <= m_nodes; ++n) {
-        K(2 * n - 1, 2 * n - 1) += m.springs[n].kx;
-        K(2 * n, 2 * n) += m.springs[n].ky;
+        if (const int p = m_position[2 * n - 1])
+            Kff.at(p, p) += m.springs[n].kx;
+        if (const int p = m_position[2 * n])
+            Kff.at(p, p) += m.springs[n].ky;
     }
 }
 
 void Epilisi::Number_DOFs()
 {
+    // The flags of DOFs 2n - 1 and 2n are node n's x- and y-constraint flags.
     const Model &m = m_model;
     const int dofs = 2 * m_nodes;
-    auto flagOf = [&](int dof) {
-        const int n = (dof - 1) / 2 + 1;
-        return dof - 2 * (n - 1) == 1 ? m.nodes[n].cx : m.nodes[n].cy;
-    };
+    std::fill(m_position.begin(), m_position.end(), 0);
     nc = 0;
-    for (int dof = 1; dof <= dofs; ++dof)
-        if (flagOf(dof) == 1.0f)
-            ++nc;
-    nf = dofs - nc;
-
     int p = 0;
-    for (int dof = 1; dof <= dofs; ++dof)
-        if (flagOf(dof) == 0.0f)
-            m_dofIndex[++p] = dof;
-    for (int dof = 1; dof <= dofs; ++dof)
-        if (flagOf(dof) == 1.0f)
-            m_dofIndex[++p] = dof;
+    for (int n = 1; n <= m_nodes; ++n) {
+        const float flags[2] = {m.nodes[n].cx, m.nodes[n].cy};
+        for (int dir = 0; dir < 2; ++dir) {
+            const int dof = 2 * n - 1 + dir;
+            nc += flags[dir] == 1.0f;
+            if (flags[dir] == 0.0f) {
+                m_dofIndex[++p] = dof;
+                m_position[dof] = p;
+            }
+        }
+    }
+    nf = dofs - nc;
+    for (int n = 1; n <= m_nodes; ++n) {
+        if (m.nodes[n].cx == 1.0f)
+            m_dofIndex[++p] = 2 * n - 1;
+        if (m.nodes[n].cy == 1.0f)
+            m_dofIndex[++p] = 2 * n;
+    }
     for (int q = 1; q <= dofs; ++q)
         dofMap[q] = m_dofIndex[q];
 }
 
-double Epilisi::Kr(int p, int q) const { return K(m_dofIndex[p], m_dofIndex[q]); }
-
 void Epilisi::Partition_Stiffness()
 {
-    // Kff is gathered into K's own storage: the free DOFs keep their order
-    // in the map (m_dofIndex[p] >= p), so every entry moves to the same place
-    // or an earlier one, and row by row no entry is overwritten before it
-    // has been read. K is not needed after this, and one run then touches a
-    // single 2N x 2N block instead of two.
-    //
-    // Only the diagonal and the entries to its right are gathered: they are
-    // all the solution reads or writes of this symmetric block. The entries
-    // below the diagonal keep whatever K held there.
-    //
-    // The free DOFs come in runs of consecutive numbers (a support breaks a
-    // run), so each row is moved run by run.
-    struct Run {
-        int from, to, length; // first position, its DOF, how many
-    };
-    std::vector<Run> runs;
-    for (int q = 1; q <= nf; ++q) {
-        if (!runs.empty() && m_dofIndex[q] == m_dofIndex[q - 1] + 1)
-            ++runs.back().length;
-        else
-            runs.push_back(Run{q, m_dofIndex[q], 1});
+    // Kff is the block of K that the free DOFs share, and the only part of
+    // K the solution needs. Its shape: row p reaches at least the furthest
+    // free DOF that an element joins to DOF p; the profile widens that to
+    // hold what the elimination fills in. It starts empty.
+    std::vector<int> reach(std::size_t(nf) + 1, 0);
+    for (int e = 1; e <= m_elements; ++e) {
+        ElementRefs &r = m_refs[e];
+        r.at = {m_position[2 * r.i - 1], m_position[2 * r.i], m_position[2 * r.j - 1],
+                m_position[2 * r.j]};
+        const std::array<int, 4> &at = r.at;
+        const int furthest = *std::max_element(at.begin(), at.end());
+        for (const int p : at)
+            if (p != 0)
+                reach[std::size_t(p)] = std::max(reach[std::size_t(p)], furthest);
     }
-    const std::size_t dofs = std::size_t(K.cols);
-    double *a = K.data.data();
-    for (int p = 1; p <= nf; ++p) {
-        const double *src = a + std::size_t(m_dofIndex[p] - 1) * dofs;
-        double *dst = a + std::size_t(p - 1) * std::size_t(nf);
-        for (const Run &r : runs) {
-            const int last = r.from + r.length - 1;
-            if (last < p)
-                continue;
-            const int skip = std::max(0, p - r.from);
-            std::memmove(dst + (r.from - 1 + skip), src + (r.to - 1 + skip),
-                         sizeof(double) * std::size_t(r.length - skip));
-        }
-    }
-    Kff.data = std::move(K.data);
-    Kff.data.resize(std::size_t(nf) * std::size_t(nf));
-    Kff.rows = Kff.cols = nf;
-    K = Matrix{};
+    Kff = ProfileMatrix(reach);
 }
 
 void Epilisi::Build_Load_Vector()
@@ -430,7 +448,7 @@ void Epilisi::Build_Load_Vector()
 void Epilisi::Solve_Equations()
 {
     Uf.assign(nf + 1, 0.0);
-    if (!gaussUpper(Kff, P, Uf, nf)) {
+    if (!gaussUpper(Kff, P, Uf)) {
         fail(kAnalysisErrorText);
         return;
     }
@@ -471,30 +489,46 @@ void Epilisi::Element_End_Displacements(int e)
     d[4] = res.U[2 * j];
 }
 
+// The recovery stages read their inputs into locals before they write, so
+// that no store can make an input be read again; every sum keeps its order.
 void Epilisi::Element_Local_Displacements(int /*e*/)
 {
-    for (int r = 1; r <= 2; ++r) {
+    const double *t = T.data.data();
+    const double d1 = d[1], d2 = d[2], d3 = d[3], d4 = d[4];
+    double out[2];
+    for (int r = 0; r < 2; ++r) {
         double sum = 0.0;
-        for (int mm = 1; mm <= 4; ++mm)
-            sum += T(r, mm) * d[mm];
-        dl[r] = sum;
+        sum += t[4 * r] * d1;
+        sum += t[4 * r + 1] * d2;
+        sum += t[4 * r + 2] * d3;
+        sum += t[4 * r + 3] * d4;
+        out[r] = sum;
     }
+    dl[1] = out[0];
+    dl[2] = out[1];
 }
 
 void Epilisi::Element_End_Forces(int e)
 {
+    const double dl1 = dl[1], dl2 = dl[2];
     for (int r = 1; r <= 2; ++r) {
         double sum = 0.0;
-        for (int q = 1; q <= 2; ++q)
-            sum += k(r, q) * dl[q];
+        sum += k(r, 1) * dl1;
+        sum += k(r, 2) * dl2;
         res.F[e][r] += sum;
     }
 }
 
 void Epilisi::Element_Global_End_Forces(int e)
 {
-    for (int r = 1; r <= 4; ++r)
-        Fg(e, r) += Tt(r, 1) * res.F[e][1] + Tt(r, 2) * res.F[e][2];
+    const double f1 = res.F[e][1], f2 = res.F[e][2];
+    const double *tt = Tt.data.data();
+    double add[4];
+    for (int r = 0; r < 4; ++r)
+        add[r] = tt[2 * r] * f1 + tt[2 * r + 1] * f2;
+    double *fg = Fg.row(e);
+    for (int r = 0; r < 4; ++r)
+        fg[r] += add[r];
 }
 
 void Epilisi::Node_Reactions()

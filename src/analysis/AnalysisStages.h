@@ -15,6 +15,7 @@
 #include "model/AnalysisResults.h"
 
 #include <QString>
+#include <array>
 #include <optional>
 
 class Interaction;
@@ -59,17 +60,21 @@ public:
     // group an element uses, and every flag, load and spring is usable.
     std::optional<QString> checkModel() const;
 
-    // Assembly.
+    // Assembly, straight into the free-free block: the DOF map first, then
+    // the shape of Kff, then the element stiffnesses and the springs, each
+    // added where it belongs in Kff. Entries of fixed DOFs are not kept at
+    // all: the solution never reads them, and the reactions come from the
+    // element end forces.
+    void Number_DOFs();
+    void Partition_Stiffness();
     void Element_Geometry(int e);
     void Element_Local_Stiffness(int e);
     void Element_Global_Stiffness(int e);
     void Assemble_Element(int e);
     void addSprings();
-    void Number_DOFs();
-    void Partition_Stiffness();
     void Build_Load_Vector();
-    // The whole system Kff Uf = P from an empty K: every element stage in
-    // element order, the springs, the numbering, the partition and the loads.
+    // The whole system Kff Uf = P: the numbering, the shape of Kff, every
+    // element stage in element order, the springs and the loads.
     void buildSystem();
 
     // Solution of Kff Uf = P. On failure: the analysis-failed flag, the
@@ -90,20 +95,14 @@ public:
     // reportAnalysisFailure for this run.
     void fail(const QString &text);
 
-    // K in DOF-map order (until Partition_Stiffness). The solution only
-    // needs its free-free block, which Partition_Stiffness gathers from K
-    // through the DOF map directly, so the reordered matrix is never stored.
-    double Kr(int p, int q) const;
     // The DOF map as an index: global DOF at position p.
     int mapAt(int p) const { return m_dofIndex[p]; }
 
     // Work arrays, open to tests.
     double L = 0, c = 0, s = 0; // current element
     Matrix T, Tt, k, Ke;        // 2x4, 4x2, 2x2, 4x4
-    Matrix K;                   // 2N x 2N, by global DOF; its storage
-                                // becomes Kff in Partition_Stiffness
     Vector dofMap;              // 1..2N: position -> global DOF
-    Matrix Kff;                 // nf x nf, upper triangle with the
+    ProfileMatrix Kff;          // nf x nf, upper triangle with the
                                 // diagonal; overwritten by the solution
     Vector P, Uf;               // 1..nf
     Vector d, dl;               // 1..4, 1..2
@@ -120,14 +119,18 @@ private:
     AnalysisUiGuard *m_ui;
     int m_nodes = 0, m_elements = 0;
     std::vector<int> m_dofIndex; // dofMap as integers
+    std::vector<int> m_position; // global DOF -> its position p in Kff; 0 when fixed
     // Node i, node j and group of each element as read from the model
     // (raw, for the check) and kept inside the tables (for indexing), with
     // the element's length. Taken once, when the run is made: a run reads
     // the model as it was then.
+    // With the positions in Kff of its DOFs in Ke's order (0 for a fixed
+    // DOF), once the DOFs are numbered.
     struct ElementRefs {
         int rawI = 0, rawJ = 0, rawG = 0;
         int i = 0, j = 0, g = 0;
         double length = 0;
+        std::array<int, 4> at{};
     };
     std::vector<ElementRefs> m_refs;
 };

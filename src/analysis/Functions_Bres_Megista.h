@@ -24,7 +24,8 @@ double findMaxAbsE(const Model &m, const AnalysisResults &r);
 double findMaxE(const Model &m, const AnalysisResults &r);
 double findMinE(const Model &m, const AnalysisResults &r);
 
-// All seventeen, computed in the order of the fields.
+// All seventeen, found together in one pass over the nodes and one over the
+// elements (each search alone repeats the whole pass).
 ResultExtrema findExtrema(const Model &m, const AnalysisResults &r);
 
 // Whether every one of the seventeen is a finite number.

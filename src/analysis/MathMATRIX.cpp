@@ -19,6 +19,21 @@ Matrix New_Matrix(int rows, int cols)
     return m;
 }
 
+ProfileMatrix::ProfileMatrix(const std::vector<int> &reach)
+    : m_n(std::max(int(reach.size()) - 1, 0)), m_last(std::size_t(m_n) + 1),
+      m_start(std::size_t(m_n) + 1)
+{
+    std::size_t entries = 0;
+    int last = 0;
+    for (int r = 1; r <= m_n; ++r) {
+        last = std::clamp(std::max(last, reach[std::size_t(r)]), r, m_n);
+        m_last[std::size_t(r)] = last;
+        m_start[std::size_t(r)] = entries;
+        entries += std::size_t(last - r + 1);
+    }
+    m_data.assign(entries, 0.0);
+}
+
 // The solver works on each row only up to the last entry that is not zero,
 // its end. Past the end of pivot row k every A(k, j) is zero, so the update
 // A(i, j) - A(k, j) * f there gives back A(i, j) for every value the row can
@@ -38,29 +53,35 @@ Matrix New_Matrix(int rows, int cols)
 // either case, before any unknown is written.
 namespace {
 
-// The end of row i: the column of its last entry from the diagonal on that
+// Row i of the system as the solver sees it: entry (i, i) and, after it,
+// the entries up to column last (the row holds nothing but zeros past it).
+struct SolverRow {
+    double *diagonal;
+    int last;
+};
+
+// The end of a row: the column of its last entry from the diagonal on that
 // is not zero (a NaN is not zero), or the diagonal when there is none.
-// Most of a well-numbered row is zeros, and finding the ends reads every
-// entry of the upper triangle, so the zeros are passed a block at a time,
+// Most of a long row is zeros, so the zeros are passed a block at a time,
 // two words per vector: a zero of either sign has no bit set but the sign.
 using TwoWords = std::uint64_t __attribute__((vector_size(16)));
 
-int rowEnd(const double *row, int i, int n)
+int rowEnd(const double *diagonal, int i, int last)
 {
     constexpr int kBlock = 16;
-    int j = n;
+    int j = last;
     while (j - kBlock >= i) {
         TwoWords bits = {};
         for (int t = 0; t < kBlock; t += 2) {
             TwoWords w;
-            std::memcpy(&w, row + (j - kBlock + t), sizeof w);
+            std::memcpy(&w, diagonal + (j - kBlock + 1 - i + t), sizeof w);
             bits |= w;
         }
         if (((bits[0] | bits[1]) << 1) != 0)
             break;
         j -= kBlock;
     }
-    while (j > i && row[j - 1] == 0.0)
+    while (j > i && diagonal[j - i] == 0.0)
         --j;
     return j;
 }
@@ -90,17 +111,19 @@ bool reduceRow(double *__restrict rowI, const double *__restrict rowK, double f,
 }
 
 // Forward elimination; end[i] is the end of row i and grows as the pivot
-// rows fill row i in.
-bool eliminate(Matrix &A, Vector &b, int n, std::vector<int> &end)
+// rows fill row i in. A pivot row's end never passes the last column of the
+// rows it reduces: a dense row reaches n, and a profile never narrows.
+template <typename Rows>
+bool eliminate(const Rows &rowAt, Vector &b, int n, std::vector<int> &end)
 {
     for (int k = 1; k <= n - 1; ++k) {
-        const double *rowK = A.row(k);
-        const double pivot = rowK[k - 1];
+        const double *rowK = rowAt(k).diagonal;
+        const double pivot = rowK[0];
         const double bk = b[k];
         const int endK = end[k];
         // Past endK every A(k, i) is zero: those rows stay as they are.
         for (int i = k + 1; i <= endK; ++i) {
-            const double aki = rowK[i - 1];
+            const double aki = rowK[i - k];
             if (aki == 0.0)
                 continue;
             if (pivot == 0.0)
@@ -108,7 +131,7 @@ bool eliminate(Matrix &A, Vector &b, int n, std::vector<int> &end)
             const double f = aki / pivot;
             if (!std::isfinite(f))
                 return false;
-            const bool rowFinite = reduceRow(A.row(i) + (i - 1), rowK + (i - 1), f, endK - i + 1);
+            const bool rowFinite = reduceRow(rowAt(i).diagonal, rowK + (i - k), f, endK - i + 1);
             const double bi = b[i] - bk * f;
             b[i] = bi;
             if (!rowFinite || !std::isfinite(bi))
@@ -119,14 +142,16 @@ bool eliminate(Matrix &A, Vector &b, int n, std::vector<int> &end)
     return true;
 }
 
-bool backSubstitute(const Matrix &A, const Vector &b, Vector &x, int n, const std::vector<int> &end)
+template <typename Rows>
+bool backSubstitute(const Rows &rowAt, const Vector &b, Vector &x, int n,
+                    const std::vector<int> &end)
 {
     for (int i = n; i >= 1; --i) {
-        const double *rowI = A.row(i);
+        const double *rowI = rowAt(i).diagonal;
         double s = 0.0;
         for (int j = i + 1; j <= end[i]; ++j)
-            s += rowI[j - 1] * x[j];
-        const double d = rowI[i - 1];
+            s += rowI[j - i] * x[j];
+        const double d = rowI[0];
         // An infinite stiffness would quietly give a zero displacement.
         if (d == 0.0 || !std::isfinite(d))
             return false;
@@ -138,15 +163,29 @@ bool backSubstitute(const Matrix &A, const Vector &b, Vector &x, int n, const st
     return true;
 }
 
-} // namespace
-
-bool gaussUpper(Matrix &A, Vector &b, Vector &x, int n)
+// The whole solution on rows given by rowAt(i) for i = 1 to n.
+template <typename Rows>
+bool solve(const Rows &rowAt, Vector &b, Vector &x, int n)
 {
     std::fill(x.begin(), x.end(), 0.0);
     if (n < 1)
         return true;
     std::vector<int> end(std::size_t(n) + 1);
-    for (int i = 1; i <= n; ++i)
-        end[i] = rowEnd(A.row(i), i, n);
-    return eliminate(A, b, n, end) && backSubstitute(A, b, x, n, end);
+    for (int i = 1; i <= n; ++i) {
+        const SolverRow row = rowAt(i);
+        end[std::size_t(i)] = rowEnd(row.diagonal, i, row.last);
+    }
+    return eliminate(rowAt, b, n, end) && backSubstitute(rowAt, b, x, n, end);
+}
+
+} // namespace
+
+bool gaussUpper(Matrix &A, Vector &b, Vector &x, int n)
+{
+    return solve([&A, n](int i) { return SolverRow{A.row(i) + (i - 1), n}; }, b, x, n);
+}
+
+bool gaussUpper(ProfileMatrix &A, Vector &b, Vector &x)
+{
+    return solve([&A](int i) { return SolverRow{A.row(i), A.lastColumn(i)}; }, b, x, A.size());
 }

@@ -25,10 +25,29 @@ QString timeFormatWithSeconds(const QLocale &locale)
     return out;
 }
 
+// hh:mm:ss with two ASCII digits each.
+QString twentyFourHours(const QTime &time)
+{
+    QString out(8, QLatin1Char(':'));
+    const int parts[3] = {time.hour(), time.minute(), time.second()};
+    for (int i = 0; i < 3; ++i) {
+        out[3 * i] = QLatin1Char(char('0' + parts[i] / 10));
+        out[3 * i + 1] = QLatin1Char(char('0' + parts[i] % 10));
+    }
+    return out;
+}
+
 } // namespace
 
 QString timeOfDay(const QTime &time)
 {
     const QLocale locale = QLocale::system();
-    return locale.toString(time, timeFormatWithSeconds(locale));
+    const QString format = timeFormatWithSeconds(locale);
+    // The common 24-hour format in Western digits is written directly: the
+    // same text as the locale's general formatter gives, for a tenth of
+    // its work.
+    if (time.isValid() && format == QLatin1String("HH:mm:ss")
+        && locale.zeroDigit() == QLatin1String("0"))
+        return twentyFourHours(time);
+    return locale.toString(time, format);
 }

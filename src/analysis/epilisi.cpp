@@ -62,7 +62,7 @@ RunOutcome compute(Epilisi &run, const Model &m)
         return RunOutcome::Refused;
     }
 
-    // K starts empty: the run object has just been made.
+    // Kff is made empty, in its profile, before the elements are added.
     run.buildSystem();
 
     if (run.nf > 0) {
@@ -72,9 +72,7 @@ RunOutcome compute(Epilisi &run, const Model &m)
     }
 
     run.Expand_Displacements();
-    for (auto &row : run.res.F)
-        row.fill(0.0);
-    run.Fg.fillZero();
+    // The end force tables are empty: they were made with the run.
     for (int e = 1; e <= m.elementCount; ++e) {
         run.Element_End_Displacements(e);
         run.Element_Geometry(e);
