@@ -3,6 +3,7 @@
 // repaint of the overlay's old and new pixels, against a bare repaint of the
 // same pixels from the picture. The ratio is what the mouse's markers cost on
 // top of what any move that shows something must repaint.
+#include "PictureBench.h"
 #include "drawing/ModelMouse.h"
 #include "drawing/Sxediastika.h"
 #include "drawing/ViewOps.h"
@@ -21,22 +22,8 @@
 
 namespace {
 
-const QSize kArea(1200, 800);
-
-bool ensureGuiApplication()
-{
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return true;
-    if (QCoreApplication::instance())
-        return false;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "kel2d_bench";
-    static char *argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app(new QGuiApplication(argc, argv));
-    return true;
-}
+using bench::ensureGuiApplication;
+using bench::kArea;
 
 // 100 nodes on a 10 x 10 lattice joined by 200 elements, fitted to the area,
 // grid off so the node search measures distances.

@@ -2,6 +2,7 @@
 // shows, the quantity buttons and steppers, the animation and Escape, and
 // the picture copied and saved as drawn.
 #include "MainWindowFixture.h"
+#include "core/FileFixtures.h"
 #include "drawing/DiagramScaleSteps.h"
 #include "drawing/ResultQuantity.h"
 #include "drawing/Sxediastika.h"
@@ -18,9 +19,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -275,17 +273,12 @@ TEST_F(ResultViews, AFailedSaveIsToldAndLeavesTheExistingFileAsItWas)
     old.write("the earlier picture");
     old.close();
 
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
     prompts.files = {target, path(QStringLiteral("nowhere/p"))};
     prompts.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
-    trigger("mnuEXPORTBMPitem");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    {
+        const FileSizeLimit limit(4096);
+        trigger("mnuEXPORTBMPitem");
+    }
     trigger("mnuEXPORTBMPitem");
 
     const QString failed =

@@ -2,13 +2,12 @@
 // from kel2d-report: drawn by the same calls as the drawing area, with lines
 // and texts kept as such, and written whole or not at all.
 #include "MainWindowFixture.h"
+#include "core/FileFixtures.h"
 #include "drawing/RecordingCanvas.h"
 #include "drawing/Sxediastika.h"
 
 #include <QProcess>
 #include <QXmlStreamReader>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -108,17 +107,11 @@ TEST_F(VectorPictures, AFailedSaveIsToldAndLeavesTheExistingFileAsItWas)
     old.write("the earlier picture");
     old.close();
 
-    // A file size limit the picture does not fit in.
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 1024;
-    setrlimit(RLIMIT_FSIZE, &small);
     prompts.answers.push_back(PromptAnswer::Ok);
-    save("mnuEXPORTPDFitem", target);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    {
+        const FileSizeLimit limit(1024); // the picture does not fit in
+        save("mnuEXPORTPDFitem", target);
+    }
 
     EXPECT_EQ(
         prompts.messages().back().text,
