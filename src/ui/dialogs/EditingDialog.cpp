@@ -2,6 +2,7 @@
 
 #include "model/TypedNumbers.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -75,6 +76,25 @@ void EditingDialog::keyPressEvent(QKeyEvent *event)
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void EditingDialog::act(const std::function<void()> &action)
+{
+    readFields();
+    action();
+    showForm();
+}
+
+void EditingDialog::actOnClick(QAbstractButton *button, std::function<void()> action)
+{
+    connect(button, &QAbstractButton::clicked, this,
+            [this, action = std::move(action)] { act(action); });
+}
+
+void EditingDialog::actOnChoice(QComboBox *box, std::function<void(int)> action)
+{
+    connect(box, &QComboBox::activated, this,
+            [this, action = std::move(action)](int index) { act([&] { action(index + 1); }); });
 }
 
 void EditingDialog::carryOut(const EditEffects &effects)

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <functional>
 
+class QAbstractButton;
 class QComboBox;
 class QLineEdit;
 
@@ -38,6 +39,17 @@ protected:
     // box that took the Enter as the choice of its entry).
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+    // The shown fields into the form, and the form back onto the window
+    // (fields, focus, and the effects carried out).
+    virtual void readFields() = 0;
+    virtual void showForm() = 0;
+    // Every action on the form reads the fields first and shows the form after.
+    void act(const std::function<void()> &action);
+    // A click on `button` acts with `action`.
+    void actOnClick(QAbstractButton *button, std::function<void()> action);
+    // Choosing an entry of `box` acts with `action`, given the entry's number (from 1).
+    void actOnChoice(QComboBox *box, std::function<void(int)> action);
 
     void carryOut(const EditEffects &effects);
 

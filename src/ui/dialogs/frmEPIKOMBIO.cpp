@@ -23,16 +23,13 @@ frmEPIKOMBIO::~frmEPIKOMBIO() = default;
 
 void frmEPIKOMBIO::connectControls()
 {
-    connect(m_ui->nodeBox, &QComboBox::activated, this,
-            [this](int index) { act([=, this] { m_form.selectNode(index + 1); }); });
+    actOnChoice(m_ui->nodeBox, [this](int n) { m_form.selectNode(n); });
     connect(m_ui->loadedList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (QListWidgetItem *item = m_ui->loadedList->item(row))
             act([this, n = item->text().toInt()] { m_form.selectNode(n); });
     });
-    connect(m_ui->deleteButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressDelete(); }); });
-    connect(m_ui->applyButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressApply(); }); });
+    actOnClick(m_ui->deleteButton, [this] { m_form.pressDelete(); });
+    actOnClick(m_ui->applyButton, [this] { m_form.pressApply(); });
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -46,13 +43,6 @@ void frmEPIKOMBIO::reload()
 {
     readFields();
     openOn(typedItem(m_form.fields.node));
-}
-
-void frmEPIKOMBIO::act(const std::function<void()> &action)
-{
-    readFields();
-    action();
-    showForm();
 }
 
 void frmEPIKOMBIO::readFields()

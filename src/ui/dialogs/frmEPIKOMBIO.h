@@ -4,7 +4,6 @@
 #include "model/LoadForm.h"
 #include "ui/dialogs/EditingDialog.h"
 
-#include <functional>
 #include <memory>
 
 class Workspace;
@@ -24,9 +23,8 @@ public:
 
 private:
     void connectControls();
-    void act(const std::function<void()> &action);
-    void readFields();
-    void showForm();
+    void readFields() override;
+    void showForm() override;
     void showLoadedNodes();
     QWidget *fieldWidget(LoadField field) const;
 

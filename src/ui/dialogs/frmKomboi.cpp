@@ -3,6 +3,8 @@
 #include "ui_frmKomboi.h"
 #include "workspace/Workspace.h"
 
+#include <tuple>
+
 namespace {
 
 // Free, x fixed, y fixed, both fixed.
@@ -29,26 +31,16 @@ frmKomboi::~frmKomboi() = default;
 
 void frmKomboi::connectControls()
 {
-    connect(m_ui->numberBox, &QComboBox::activated, this,
-            [this](int index) { act([=, this] { m_form.selectNumber(index + 1); }); });
-    connect(m_ui->newButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressNew(); }); });
-    connect(m_ui->deleteButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressDelete(); }); });
-    connect(m_ui->applyButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressApply(); }); });
+    actOnChoice(m_ui->numberBox, [this](int n) { m_form.selectNumber(n); });
+    actOnClick(m_ui->newButton, [this] { m_form.pressNew(); });
+    actOnClick(m_ui->deleteButton, [this] { m_form.pressDelete(); });
+    actOnClick(m_ui->applyButton, [this] { m_form.pressApply(); });
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    for (const auto &[box, axis] :
-         {std::pair{m_ui->fixedXBox, Axis::X}, std::pair{m_ui->fixedYBox, Axis::Y}}) {
-        const Axis a = axis;
-        connect(box, &QCheckBox::clicked, this,
-                [this, a](bool on) { act([=, this] { m_form.setFixed(a, on); }); });
-    }
-    for (const auto &[edit, axis] :
-         {std::pair{m_ui->kxEdit, Axis::X}, std::pair{m_ui->kyEdit, Axis::Y}}) {
-        const Axis a = axis;
-        connect(edit, &QLineEdit::textEdited, this,
-                [this, a] { act([=, this] { m_form.springEdited(a); }); });
+    for (const auto &[box, spring, axis] : {std::tuple{m_ui->fixedXBox, m_ui->kxEdit, Axis::X},
+                                            std::tuple{m_ui->fixedYBox, m_ui->kyEdit, Axis::Y}}) {
+        actOnClick(box, [this, box = box, a = axis] { m_form.setFixed(a, box->isChecked()); });
+        connect(spring, &QLineEdit::textEdited, this,
+                [this, a = axis] { act([=, this] { m_form.springEdited(a); }); });
     }
     connect(m_ui->supportPicture, &SvgPicture::clicked, this,
             [this] { act([this] { m_form.clickSupportPicture(); }); });
@@ -64,13 +56,6 @@ void frmKomboi::reload()
 {
     readFields();
     openOn(typedItem(m_form.fields.number));
-}
-
-void frmKomboi::act(const std::function<void()> &action)
-{
-    readFields();
-    action();
-    showForm();
 }
 
 void frmKomboi::readFields()

@@ -5,7 +5,6 @@
 #include "model/NodeForm.h"
 #include "ui/dialogs/EditingDialog.h"
 
-#include <functional>
 #include <memory>
 
 class Workspace;
@@ -25,10 +24,8 @@ public:
 
 private:
     void connectControls();
-    // Widgets to form, the action, form to widgets.
-    void act(const std::function<void()> &action);
-    void readFields();
-    void showForm();
+    void readFields() override;
+    void showForm() override;
     QWidget *fieldWidget(NodeField field) const;
 
     std::unique_ptr<Ui::frmKomboi> m_ui;

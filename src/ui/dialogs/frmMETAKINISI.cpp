@@ -11,7 +11,7 @@ frmMETAKINISI::frmMETAKINISI(Workspace &ws, EffectsHandler onEffects, QWidget *p
     makeNumberBox(m_ui->firstBox);
     makeNumberBox(m_ui->lastBox);
     prepare();
-    connect(m_ui->applyButton, &QPushButton::clicked, this, &frmMETAKINISI::apply);
+    actOnClick(m_ui->applyButton, [this] { m_form.pressApply(); });
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -36,13 +36,6 @@ void frmMETAKINISI::readFields()
 {
     m_form.fields = MoveInput{m_ui->firstBox->currentText(), m_ui->lastBox->currentText(),
                               m_ui->dxEdit->text(), m_ui->dyEdit->text()};
-}
-
-void frmMETAKINISI::apply()
-{
-    readFields();
-    m_form.pressApply();
-    showForm();
 }
 
 void frmMETAKINISI::showForm()

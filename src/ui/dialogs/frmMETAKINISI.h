@@ -22,9 +22,8 @@ public:
     void reload() override;
 
 private:
-    void apply();
-    void readFields();
-    void showForm();
+    void readFields() override;
+    void showForm() override;
 
     std::unique_ptr<Ui::frmMETAKINISI> m_ui;
     MoveForm m_form;

@@ -19,14 +19,10 @@ frmOmades::~frmOmades() = default;
 
 void frmOmades::connectControls()
 {
-    connect(m_ui->numberBox, &QComboBox::activated, this,
-            [this](int index) { act([=, this] { m_form.selectNumber(index + 1); }); });
-    connect(m_ui->newButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressNew(); }); });
-    connect(m_ui->deleteButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressDelete(); }); });
-    connect(m_ui->applyButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressApply(); }); });
+    actOnChoice(m_ui->numberBox, [this](int n) { m_form.selectNumber(n); });
+    actOnClick(m_ui->newButton, [this] { m_form.pressNew(); });
+    actOnClick(m_ui->deleteButton, [this] { m_form.pressDelete(); });
+    actOnClick(m_ui->applyButton, [this] { m_form.pressApply(); });
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -40,13 +36,6 @@ void frmOmades::reload()
 {
     readFields();
     openOn(typedItem(m_form.fields.number));
-}
-
-void frmOmades::act(const std::function<void()> &action)
-{
-    readFields();
-    action();
-    showForm();
 }
 
 void frmOmades::readFields()

@@ -4,7 +4,6 @@
 #include "model/GroupForm.h"
 #include "ui/dialogs/EditingDialog.h"
 
-#include <functional>
 #include <memory>
 
 class Workspace;
@@ -25,9 +24,8 @@ public:
 
 private:
     void connectControls();
-    void act(const std::function<void()> &action);
-    void readFields();
-    void showForm();
+    void readFields() override;
+    void showForm() override;
     QWidget *fieldWidget(GroupField field) const;
 
     std::unique_ptr<Ui::frmOmades> m_ui;

@@ -11,16 +11,8 @@ frmSigxonefsi::frmSigxonefsi(Workspace &ws, EffectsHandler onEffects, QWidget *p
     makeNumberBox(m_ui->nodeBBox);
     makeNumberBox(m_ui->nodeABox);
     prepare();
-    connect(m_ui->nodeBBox, &QComboBox::activated, this, [this] {
-        readFields();
-        m_form.chooseNodeB();
-        showForm();
-    });
-    connect(m_ui->applyButton, &QPushButton::clicked, this, [this] {
-        readFields();
-        m_form.pressApply();
-        showForm();
-    });
+    actOnChoice(m_ui->nodeBBox, [this](int) { m_form.chooseNodeB(); });
+    actOnClick(m_ui->applyButton, [this] { m_form.pressApply(); });
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -22,8 +22,8 @@ public:
     void reload() override;
 
 private:
-    void readFields();
-    void showForm();
+    void readFields() override;
+    void showForm() override;
 
     std::unique_ptr<Ui::frmSigxonefsi> m_ui;
     MergeForm m_form;

@@ -18,21 +18,14 @@ frmStoixeia::~frmStoixeia() = default;
 
 void frmStoixeia::connectControls()
 {
-    connect(m_ui->numberBox, &QComboBox::activated, this,
-            [this](int index) { act([=, this] { m_form.selectNumber(index + 1); }); });
+    actOnChoice(m_ui->numberBox, [this](int n) { m_form.selectNumber(n); });
     // The focus chain: group, node i, node j, "Apply".
-    connect(m_ui->groupBox, &QComboBox::activated, this,
-            [this] { act([this] { m_form.chooseGroup(); }); });
-    connect(m_ui->nodeIBox, &QComboBox::activated, this,
-            [this] { act([this] { m_form.chooseNodeI(); }); });
-    connect(m_ui->nodeJBox, &QComboBox::activated, this,
-            [this] { act([this] { m_form.chooseNodeJ(); }); });
-    connect(m_ui->newButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressNew(); }); });
-    connect(m_ui->deleteButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressDelete(); }); });
-    connect(m_ui->applyButton, &QPushButton::clicked, this,
-            [this] { act([this] { m_form.pressApply(); }); });
+    actOnChoice(m_ui->groupBox, [this](int) { m_form.chooseGroup(); });
+    actOnChoice(m_ui->nodeIBox, [this](int) { m_form.chooseNodeI(); });
+    actOnChoice(m_ui->nodeJBox, [this](int) { m_form.chooseNodeJ(); });
+    actOnClick(m_ui->newButton, [this] { m_form.pressNew(); });
+    actOnClick(m_ui->deleteButton, [this] { m_form.pressDelete(); });
+    actOnClick(m_ui->applyButton, [this] { m_form.pressApply(); });
     connect(m_ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -46,13 +39,6 @@ void frmStoixeia::reload()
 {
     readFields();
     openOn(typedItem(m_form.fields.number));
-}
-
-void frmStoixeia::act(const std::function<void()> &action)
-{
-    readFields();
-    action();
-    showForm();
 }
 
 void frmStoixeia::readFields()

@@ -4,7 +4,6 @@
 #include "model/ElementForm.h"
 #include "ui/dialogs/EditingDialog.h"
 
-#include <functional>
 #include <memory>
 
 class Workspace;
@@ -24,9 +23,8 @@ public:
 
 private:
     void connectControls();
-    void act(const std::function<void()> &action);
-    void readFields();
-    void showForm();
+    void readFields() override;
+    void showForm() override;
     QWidget *fieldWidget(ElementField field) const;
 
     std::unique_ptr<Ui::frmStoixeia> m_ui;
