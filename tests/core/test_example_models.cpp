@@ -1,0 +1,28 @@
+// The example models shipped with the program open, analyse without a
+// question or a warning, and are written back byte for byte.
+#include "analysis/epilisi.h"
+#include "core/FileFixtures.h"
+#include "files/Files.h"
+
+namespace {
+
+TEST_F(FilesTest, ExampleModelsOpenAnalyseAndSaveUnchanged)
+{
+    for (const char *name : {"warren.kel", "roof.kel", "cantilever.kel"}) {
+        SCOPED_TRACE(name);
+        TestWorkspace example;
+        QString source = QStringLiteral(KEL2D_SOURCE_DIR "/examples/") + QLatin1String(name);
+        ASSERT_EQ(Read_Model_File(example, source), ReadOutcome::Read);
+        ASSERT_GT(example.model.elementCount, 0);
+        ASSERT_TRUE(Run_Analysis(example));
+        for (const LogEntry &e : example.log.entries())
+            EXPECT_NE(e.colour, LogRed) << qPrintable(e.text);
+        EXPECT_GT(example.results.extrema.maxAbsN, 0.0);
+        EXPECT_FALSE(example.model.modelChanged);
+        QString copy = path(QLatin1String(name));
+        ASSERT_TRUE(Write_Model_File(example, copy, true));
+        EXPECT_EQ(readBytes(copy), readBytes(source));
+    }
+}
+
+} // namespace
