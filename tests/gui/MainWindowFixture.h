@@ -23,9 +23,7 @@ struct RecordingServices : PlatformServices {
     QStringList urls, files;
     int calculatorStarts = 0;
     QList<QStringList> printed;
-    bool succeed = true;
-    bool calculatorFound = true;
-    bool printerFound = true;
+    bool succeed = true, calculatorFound = true;
     bool openUrl(const QString &url) override
     {
         urls << url;
@@ -44,7 +42,7 @@ struct RecordingServices : PlatformServices {
     bool printLines(const QStringList &lines) override
     {
         printed << lines;
-        return printerFound;
+        return true;
     }
 };
 
@@ -72,8 +70,7 @@ protected:
     void writeStore(const QByteArray &ini)
     {
         QFile f(storePath());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(ini);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(ini) > 0);
     }
 
     // The window as the program makes it, not yet shown.
@@ -104,13 +101,10 @@ protected:
     // An untitled model holding only one E,A group: work the user could lose.
     void addGroup() { truss::group(ws().model, 1, 1); }
     DrawingArea *area() { return window->drawingArea(); }
-    StatusPanel *panel(const char *key)
-    {
-        return window->statusPanels()->panel(QString::fromLatin1(key));
-    }
+    StatusPanel *panel(const char *key) { return window->statusPanels()->panel(key); }
     StatusSwitch *statusSwitch(const char *key)
     {
-        return window->statusPanels()->switchButton(QString::fromLatin1(key));
+        return window->statusPanels()->switchButton(key);
     }
 
     // The apex truss written to `name` with a separate workspace.

@@ -1,6 +1,6 @@
 // Undo and redo: mixed edits restored exactly step by step, the limit, the
-// Edit menu's place, keys, texts and log lines, the history across New, Open
-// and Save, and an editing dialog following the model and passing keys on.
+// Edit menu's keys, texts and log lines, the history across New, Open and
+// Save, and an editing dialog following the model and passing keys on.
 #include "MainWindowFixture.h"
 #include "drawing/ModelMouse.h"
 #include "files/FileCommands.h"
@@ -16,9 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QTest>
-#include <QToolBar>
 
 namespace {
 
@@ -30,18 +28,9 @@ protected:
     // "Undo" and "Redo" alone are disabled.
     void expectTexts(const QString &undoText, const QString &redoText)
     {
-        EXPECT_EQ(undo()->text(), undoText);
-        EXPECT_EQ(undo()->isEnabled(), undoText != QStringLiteral("Undo"));
-        EXPECT_EQ(redo()->text(), redoText);
-        EXPECT_EQ(redo()->isEnabled(), redoText != QStringLiteral("Redo"));
-    }
-    void drag(ModelMouse &mouse, double x0, double y0, double x1, double y1)
-    {
-        const ViewTransform &v = ws().view;
-        mouse.move(v.ToScreenX(x0), v.ToScreenY(y0), false);
-        mouse.press(Qt::LeftButton, v.ToScreenX(x0), v.ToScreenY(y0));
-        mouse.move(v.ToScreenX(x1), v.ToScreenY(y1), false);
-        mouse.release(Qt::LeftButton, v.ToScreenX(x1), v.ToScreenY(y1));
+        EXPECT_EQ(
+            std::tuple(undo()->text(), undo()->isEnabled(), redo()->text(), redo()->isEnabled()),
+            std::tuple(undoText, undoText != "Undo", redoText, redoText != "Redo"));
     }
 };
 
@@ -53,6 +42,13 @@ TEST_F(UndoTest, MixedEditsUndoneAndRedoneRestoreEachStateExactly)
     m.fileName = QStringLiteral("/models/apex.kel");
     ws().settings.nai_grid = false;
     ModelMouse mouse{m, ws().settings, ws().view, ws()};
+    const ViewTransform &v = ws().view;
+    const auto drag = [&](double x0, double y0) {
+        mouse.move(v.ToScreenX(x0), v.ToScreenY(y0), false);
+        mouse.press(Qt::LeftButton, v.ToScreenX(x0), v.ToScreenY(y0));
+        mouse.move(v.ToScreenX(5), v.ToScreenY(5), false);
+        mouse.release(Qt::LeftButton, v.ToScreenX(5), v.ToScreenY(5));
+    };
     bool merged = false;
     prompts.answers = {PromptAnswer::Ok}; // node 2's elements go with it
     std::vector<Model> states{m};
@@ -65,8 +61,8 @@ TEST_F(UndoTest, MixedEditsUndoneAndRedoneRestoreEachStateExactly)
              [&] { applyLoad(m, ws(), {"3", "5", "-10"}); },
              [&] { deleteNode(m, ws(), "2"); },
              [&] { mergeNodes(m, ws(), {"3", "1", true, true}, merged); },
-             [&] { drag(mouse, 5, 5, 5, 5); }, // a node placed in empty space
-             [&] { drag(mouse, 3, 0, 5, 5); }, // an element from node 1, now at (3, 0)
+             [&] { drag(5, 5); }, // a node placed at (5, 5)
+             [&] { drag(3, 0); }, // an element to it from node 1, now at (3, 0)
          }) {
         // clang-format on
         edit();
@@ -94,15 +90,10 @@ TEST_F(UndoTest, MixedEditsUndoneAndRedoneRestoreEachStateExactly)
 
 TEST_F(UndoTest, EditMenuNamesTheStepAndLogsOneLine)
 {
-    frmMain &w = start();
-    EXPECT_EQ(w.menuBar()->actions().at(1)->text(), QStringLiteral("&Edit"));
+    start();
     EXPECT_EQ(undo()->shortcuts().value(0), QKeySequence(QStringLiteral("Ctrl+Z")));
     for (const char *keys : {"Ctrl+Shift+Z", "Ctrl+Y"})
         EXPECT_TRUE(redo()->shortcuts().contains(QKeySequence(QString::fromLatin1(keys))));
-    QList<QAction *> buttons = w.toolBar()->actions();
-    buttons.removeIf([](QAction *a) { return a->isSeparator(); });
-    EXPECT_EQ(buttons.mid(2, 3), (QList<QAction *>{w.toolAction("Save"), undo(), redo()}));
-
     expectTexts("Undo", "Redo");
     applyNode(ws().model, ws(), {"1", "1", "2", {}, {}});
     expectTexts("Undo New node #1", "Redo");
@@ -110,9 +101,7 @@ TEST_F(UndoTest, EditMenuNamesTheStepAndLogsOneLine)
          {std::tuple{"mnuUNDOitem", "Undo: ", "Undo", "Redo New node #1"},
           std::tuple{"mnuREDOitem", "Redo: ", "Undo New node #1", "Redo"}}) {
         ws().drawingMode = ModeDeformed;
-        const qsizetype logged = ws().log.entries().size();
         trigger(item);
-        ASSERT_EQ(ws().log.entries().size(), logged + 1);
         EXPECT_EQ(ws().log.entries().back().text,
                   line + QStringLiteral("New node #1, x=1, y=2, Free"));
         EXPECT_EQ(ws().log.entries().back().colour, LogDarkBlue);
