@@ -145,6 +145,7 @@ TEST_F(MainWindowTest, NewAsksThenStartsFromTheStoredDefaults)
 
     EXPECT_EQ(prompts.shown.at(0).icon, PromptIcon::None);
     EXPECT_EQ(ws().model.groupCount, 0);
+    EXPECT_TRUE(ws().model.modelChanged);
     EXPECT_EQ(ws().log.entries().last().text, QStringLiteral("New file"));
     Settings expected;
     Load_Settings(expected, SettingsStore(storePath()));
@@ -153,6 +154,7 @@ TEST_F(MainWindowTest, NewAsksThenStartsFromTheStoredDefaults)
     EXPECT_TRUE(statusSwitch("Aksones")->isChecked());
     EXPECT_EQ(w.viewMode(), ViewMode::None);
     EXPECT_EQ(ws().view.scale, 100.0f);
+    EXPECT_EQ(ws().view.historyIndex, 0);
 }
 
 TEST_F(MainWindowTest, OpenReplacesTheModelAndReturnsToTheModelView)

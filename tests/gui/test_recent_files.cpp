@@ -87,6 +87,8 @@ TEST_F(RecentFilesTest, MissingFileIsToldAndTakenOff)
     const QString text = "The file '" + gone
         + "' cannot be found. It has been removed from the list of recent files.";
     EXPECT_EQ(prompts.messages().at(0).text, text);
+    EXPECT_EQ(prompts.messages()[0].icon, PromptIcon::Exclamation);
+    EXPECT_EQ(ws().log.entries().back().text, text);
     EXPECT_EQ(ws().model.fileName, a); // the model on screen stays
     EXPECT_EQ(menuTexts(), QStringList{"&1 " + a});
     EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())), QStringList{a});
