@@ -1,13 +1,13 @@
 // What assistive technology and a small window see of the main window: the
-// controls' names and states as the accessibility bridge reads them, and a
-// tool bar that fits the default normal window.
+// controls' names and states as the accessibility bridge reads them, a
+// layout that fits the default normal window, and sharp mode cursors.
 #include "MainWindowFixture.h"
 #include "ui/LogView.h"
+#include "ui/ModeCursors.h"
 
 #include <QAccessible>
-#include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace {
 
@@ -25,6 +25,7 @@ TEST_F(MainWindowTest, ControlsAreNamedAndSwitchesExposeTheirState)
         const char *name;
         QAccessible::Role role;
     } rows[] = {
+        // clang-format off
         {area(), "Drawing", QAccessible::Client},
         {w.logView(), "Messages", QAccessible::EditableText},
         {w.infoButton(), "Hide messages", QAccessible::Button},
@@ -39,14 +40,14 @@ TEST_F(MainWindowTest, ControlsAreNamedAndSwitchesExposeTheirState)
         {statusSwitch("Aksones"), "AXES", QAccessible::CheckBox},
         {statusSwitch("Kannabos"), "GRID", QAccessible::CheckBox},
         {statusSwitch("Times"), "LABELS", QAccessible::Button},
+        // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
         QAccessibleInterface *a = accessible(r.widget);
         EXPECT_EQ(a->text(QAccessible::Name), QLatin1String(r.name));
-        EXPECT_EQ(a->role() == QAccessible::PushButton ? QAccessible::Button : a->role(), r.role);
+        EXPECT_EQ(a->role() == QAccessible::PushButton ? QAccessible::Button : a->role(), r.role)
+            << r.name;
     }
-
     // A switch shows its state, and the Toggle action of assistive
     // technology works it.
     QAccessibleInterface *grid = accessible(statusSwitch("Kannabos"));
@@ -55,7 +56,10 @@ TEST_F(MainWindowTest, ControlsAreNamedAndSwitchesExposeTheirState)
     EXPECT_TRUE(ws().settings.nai_grid && grid->state().checked);
 }
 
-TEST_F(MainWindowTest, WholeToolBarFitsTheDefaultNormalWindow)
+// At the default normal size the whole tool bar fits, the log's "<" button
+// stays at the right edge where the "x" was, and however narrow the window
+// the status panels never overlap.
+TEST_F(MainWindowTest, StartWindowFitsToolBarLogButtonAndStatusPanels)
 {
     writeStore("[Startup]\nWindowState=0\n"); // the default size, not maximised
     frmMain &w = start();
@@ -69,15 +73,13 @@ TEST_F(MainWindowTest, WholeToolBarFitsTheDefaultNormalWindow)
             ++buttons;
         }
     EXPECT_EQ(buttons, 22);
-    for (QToolButton *more :
-         bar->findChildren<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
-        EXPECT_FALSE(more->isVisible());
-}
 
-TEST_F(MainWindowTest, StatusPanelsNeverOverlapHoweverNarrowTheWindow)
-{
-    writeStore("[Startup]\nWindowState=0\nfrmM_W=320\n"); // the narrowest placement
-    frmMain &w = start();
+    const int rightEdge = w.infoButton()->geometry().right();
+    QTest::mouseClick(w.infoButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(w.infoButton()->text() + w.infoButton()->accessibleName(), "<Show messages");
+    EXPECT_EQ(w.infoButton()->geometry().right(), rightEdge);
+
     const std::vector<QWidget *> items{panel("x"),
                                        panel("y"),
                                        panel("mode"),
@@ -85,7 +87,7 @@ TEST_F(MainWindowTest, StatusPanelsNeverOverlapHoweverNarrowTheWindow)
                                        statusSwitch("Aksones"),
                                        statusSwitch("Kannabos"),
                                        statusSwitch("Times")};
-    for (int width : {1, 400, 667}) {
+    for (int width : {1, 400}) {
         w.resize(width, 400);
         QApplication::processEvents();
         for (std::size_t k = 0; k < items.size(); ++k) {
@@ -94,6 +96,16 @@ TEST_F(MainWindowTest, StatusPanelsNeverOverlapHoweverNarrowTheWindow)
                 << width << " " << k;
         }
     }
+}
+
+TEST(ModeCursors, PicturesHaveTheScreensPixelRatio)
+{
+    for (qreal ratio : {1.0, 1.5, 2.0})
+        for (const QCursor &c : {ModeCursors::zoom(ratio), ModeCursors::zoomWindow(ratio)}) {
+            EXPECT_EQ(c.pixmap().devicePixelRatio(), ratio);
+            EXPECT_EQ(c.pixmap().width(), qCeil(32 * ratio));
+            EXPECT_LT(c.hotSpot().x(), 32); // in logical pixels
+        }
 }
 
 } // namespace
