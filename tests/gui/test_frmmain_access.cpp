@@ -1,13 +1,13 @@
 // What assistive technology and a small window see of the main window: the
-// controls' names and states as the accessibility bridge reads them, and a
-// tool bar that fits the default normal window.
+// controls' names and states as the accessibility bridge reads them, a
+// layout that fits the default normal window, and sharp mode cursors.
 #include "MainWindowFixture.h"
 #include "ui/LogView.h"
+#include "ui/ModeCursors.h"
 
 #include <QAccessible>
-#include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace {
 
@@ -25,6 +25,7 @@ TEST_F(MainWindowTest, ControlsAreNamedAndSwitchesExposeTheirState)
         const char *name;
         QAccessible::Role role;
     } rows[] = {
+        // clang-format off
         {area(), "Drawing", QAccessible::Client},
         {w.logView(), "Messages", QAccessible::EditableText},
         {w.infoButton(), "Hide messages", QAccessible::Button},
@@ -39,76 +40,72 @@ TEST_F(MainWindowTest, ControlsAreNamedAndSwitchesExposeTheirState)
         {statusSwitch("Aksones"), "AXES", QAccessible::CheckBox},
         {statusSwitch("Kannabos"), "GRID", QAccessible::CheckBox},
         {statusSwitch("Times"), "LABELS", QAccessible::Button},
+        // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
         QAccessibleInterface *a = accessible(r.widget);
-        ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->text(QAccessible::Name), QLatin1String(r.name));
-        EXPECT_EQ(a->role() == QAccessible::PushButton ? QAccessible::Button : a->role(), r.role);
+        EXPECT_EQ(a->role() == QAccessible::PushButton ? QAccessible::Button : a->role(), r.role)
+            << r.name;
     }
-
-    const struct {
-        const char *key;
-        bool checked;
-    } switches[] = {{"sint", true}, {"Aksones", true}, {"Kannabos", false}};
-    for (const auto &s : switches) {
-        SCOPED_TRACE(s.key);
-        const QAccessible::State state = accessible(statusSwitch(s.key))->state();
-        EXPECT_TRUE(state.checkable && state.focusable);
-        EXPECT_EQ(bool(state.checked), s.checked);
-    }
-    // The Toggle action of assistive technology works the switch.
-    accessible(statusSwitch("Kannabos"))
-        ->actionInterface()
-        ->doAction(QAccessibleActionInterface::toggleAction());
-    EXPECT_TRUE(ws().settings.nai_grid);
-    EXPECT_TRUE(accessible(statusSwitch("Kannabos"))->state().checked);
+    // A switch shows its state, and the Toggle action of assistive
+    // technology works it.
+    QAccessibleInterface *grid = accessible(statusSwitch("Kannabos"));
+    EXPECT_TRUE(grid->state().checkable && grid->state().focusable && !grid->state().checked);
+    grid->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(ws().settings.nai_grid && grid->state().checked);
 }
 
-TEST_F(MainWindowTest, WholeToolBarFitsTheDefaultNormalWindow)
+// At the default normal size the whole tool bar fits, the log's "<" button
+// stays at the right edge where the "x" was, and however narrow the window
+// the status panels never overlap.
+TEST_F(MainWindowTest, StartWindowFitsToolBarLogButtonAndStatusPanels)
 {
     writeStore("[Startup]\nWindowState=0\n"); // the default size, not maximised
     frmMain &w = start();
     ASSERT_EQ(w.size(), QSize(667, 533));
     QToolBar *bar = w.toolBar();
     int buttons = 0;
-    for (QAction *a : bar->actions()) {
-        if (a->isSeparator())
-            continue;
-        SCOPED_TRACE(qPrintable(a->toolTip()));
-        QWidget *button = bar->widgetForAction(a);
-        ASSERT_NE(button, nullptr);
-        EXPECT_TRUE(button->isVisible());
-        EXPECT_TRUE(bar->rect().contains(button->geometry()));
-        ++buttons;
-    }
+    for (QAction *a : bar->actions())
+        if (QWidget *button = a->isSeparator() ? nullptr : bar->widgetForAction(a); button) {
+            EXPECT_TRUE(button->isVisible() && bar->rect().contains(button->geometry()))
+                << qPrintable(a->toolTip());
+            ++buttons;
+        }
     EXPECT_EQ(buttons, 22);
-    for (QToolButton *more :
-         bar->findChildren<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
-        EXPECT_FALSE(more->isVisible());
-}
 
-TEST_F(MainWindowTest, StatusPanelsNeverOverlapHoweverNarrowTheWindow)
-{
-    writeStore("[Startup]\nWindowState=0\nfrmM_W=320\n"); // the narrowest placement
-    frmMain &w = start();
-    for (int width : {1, 400, 667}) {
-        SCOPED_TRACE(width);
+    const int rightEdge = w.infoButton()->geometry().right();
+    QTest::mouseClick(w.infoButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(w.infoButton()->text() + w.infoButton()->accessibleName(), "<Show messages");
+    EXPECT_EQ(w.infoButton()->geometry().right(), rightEdge);
+
+    const std::vector<QWidget *> items{panel("x"),
+                                       panel("y"),
+                                       panel("mode"),
+                                       statusSwitch("sint"),
+                                       statusSwitch("Aksones"),
+                                       statusSwitch("Kannabos"),
+                                       statusSwitch("Times")};
+    for (int width : {1, 400}) {
         w.resize(width, 400);
         QApplication::processEvents();
-        std::vector<QWidget *> items;
-        for (const char *key : {"x", "y", "mode"})
-            items.push_back(panel(key));
-        for (const char *key : {"sint", "Aksones", "Kannabos", "Times"})
-            items.push_back(statusSwitch(key));
         for (std::size_t k = 0; k < items.size(); ++k) {
             EXPECT_GE(items[k]->width(), items[k]->minimumSizeHint().width()) << k;
-            if (k > 0) {
-                EXPECT_LT(items[k - 1]->geometry().right(), items[k]->geometry().left()) << k;
-            }
+            EXPECT_TRUE(k == 0 || items[k - 1]->geometry().right() < items[k]->geometry().left())
+                << width << " " << k;
         }
     }
+}
+
+TEST(ModeCursors, PicturesHaveTheScreensPixelRatio)
+{
+    for (qreal ratio : {1.0, 1.5, 2.0})
+        for (const QCursor &c : {ModeCursors::zoom(ratio), ModeCursors::zoomWindow(ratio)}) {
+            EXPECT_EQ(c.pixmap().devicePixelRatio(), ratio);
+            EXPECT_EQ(c.pixmap().width(), qCeil(32 * ratio));
+            EXPECT_LT(c.hotSpot().x(), 32); // in logical pixels
+        }
 }
 
 } // namespace

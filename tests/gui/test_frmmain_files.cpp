@@ -1,96 +1,114 @@
-// The file commands through the main window: which question each asks (the
-// core decides when), and what New, Open, closing and Analyze leave behind.
+// The main window's files: the model on the command line, Open and New, and
+// the recent files. Which question is asked when is the core's.
 #include "MainWindowFixture.h"
+#include "common/RecentFiles.h"
+#include "drawing/gui/PainterCanvas.h"
 
-#include <QAction>
+#include <QMenu>
 #include <QTest>
 
 namespace {
 
-QString question(const QString &file)
+// The area's picture as painted now, against the picture a full redraw gives.
+void expectPictureIsWhole(frmMain &w, DrawingArea *area)
 {
-    return QStringLiteral("Do you want to save the changes you made to file: '%1'?").arg(file);
+    area->grab(); // paints the area
+    const QImage painted = area->painterCanvas().image().copy();
+    w.RedrawDrawingArea();
+    EXPECT_EQ(area->painterCanvas().image(), painted);
 }
 
-// Zoomed, the view differs from the file: closing asks, Cancel keeps the
-// window open (its placement already stored), No closes.
-TEST_F(MainWindowTest, ClosingAsksWithTheExclamationAndCancelKeepsTheWindow)
+// The model on the command line (the whole line is the name, blanks and all)
+// is read once the window is on screen, so that a box about it sits over its
+// window; whatever paints before or after shows the whole picture.
+TEST_F(MainWindowTest, CommandLineModelIsReadOverTheShownWindow)
 {
-    const QString file = writeModel(QStringLiteral("m.kel"));
-    frmMain &w = start(file);
-    trigger("mnuZOOMEXTENTSitem");
-    prompts.answers = {PromptAnswer::Cancel, PromptAnswer::No};
-
-    EXPECT_FALSE(w.close());
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(SettingsStore(storePath()).value(kStartupSection, "WindowState").has_value());
-    EXPECT_TRUE(w.close());
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[0].text, question(file));
-    EXPECT_EQ(prompts.shown[0].icon, PromptIcon::Exclamation);
+    const QString file = writeModel(QStringLiteral("my truss.kel"), 55.0f);
+    const QString missing = path(QStringLiteral("no such file.kel"));
+    for (const QString &name : {file, missing}) {
+        frmMain &w = create(name);
+        prompts.answers = {PromptAnswer::Ok};
+        w.show();
+        expectPictureIsWhole(w, area());
+        EXPECT_EQ(prompts.answers.size(), 1u); // nothing read before the window shows
+        if (name == file)
+            prompts.answers.clear();
+        QApplication::processEvents();
+        expectPictureIsWhole(w, area());
+    }
+    EXPECT_EQ(prompts.messages().at(0).text,
+              QStringLiteral("There was an error opening the file: No such file or directory"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Corvane Kel.2D - Untitled.kel"));
 }
 
-// New asks without an icon; after No every setting is the stored default,
-// the view and the mode are the start-up ones and the switches follow.
-TEST_F(MainWindowTest, NewAsksThenStartsFromTheStoredDefaults)
+// Open and New take the old model's pointer coordinates away. New asks
+// without an icon, marks the new model changed and starts from the stored
+// settings, the switches following.
+TEST_F(MainWindowTest, OpenAndNewClearTheCoordinatesNewTakesTheStoredSettings)
 {
     writeStore("[Rithmiseis]\nnai_grid=False\nnai_omades=True\nkannab=0.5\n");
+    const QString file = writeModel(QStringLiteral("m.kel"), 80.0f);
     frmMain &w = start();
-    addGroup();
+    QPoint at(40, 40);
+    const auto pointed = [&] {
+        QTest::mouseMove(area(), at += QPoint(5, 5));
+        return !panel("x")->text().isEmpty();
+    };
+    ASSERT_TRUE(pointed());
+    prompts.files = {file};
+    trigger("mnuOPENitem");
+    EXPECT_EQ(ws().view.scale, 80.0f);
+    EXPECT_EQ(panel("x")->text() + panel("y")->text(), QString());
+
+    ASSERT_TRUE(pointed());
+    truss::group(ws().model, 1, 1);
     ws().settings.nai_aksones = false;
-    ws().view.scale = 250;
     w.Button_Zoom();
     prompts.answers = {PromptAnswer::No};
-
     trigger("mnuNEWitem");
-
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, question(QStringLiteral("Untitled.kel")));
-    EXPECT_EQ(prompts.shown[0].icon, PromptIcon::None);
+    EXPECT_EQ(prompts.shown.at(0).icon, PromptIcon::None);
+    EXPECT_EQ(panel("x")->text() + panel("y")->text(), QString());
     EXPECT_EQ(ws().model.groupCount, 0);
     EXPECT_TRUE(ws().model.modelChanged);
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("Corvane Kel.2D - Untitled.kel"));
-    EXPECT_EQ(ws().log.entries().last().text, QStringLiteral("New file"));
     Settings expected;
     Load_Settings(expected, SettingsStore(storePath()));
     EXPECT_EQ(ws().settings, expected);
-    EXPECT_FALSE(statusSwitch("Kannabos")->isChecked());
-    EXPECT_TRUE(statusSwitch("Aksones")->isChecked());
-    EXPECT_EQ(w.viewMode(), ViewMode::None);
-    EXPECT_EQ(ws().view.scale, 100.0f);
-    EXPECT_EQ(ws().view.historyIndex, 0);
+    EXPECT_EQ(std::tuple(statusSwitch("Kannabos")->isChecked(),
+                         statusSwitch("Aksones")->isChecked(), w.viewMode(), ws().view.scale),
+              std::tuple(false, true, ViewMode::None, 100.0f));
 }
 
-TEST_F(MainWindowTest, OpenReplacesTheModelAndReturnsToTheModelView)
-{
-    const QString file = writeModel(QStringLiteral("m.kel"), 80.0f);
-    frmMain &w = start();
-    w.Button_Xeraki();
-    QTest::mouseMove(area(), QPoint(40, 40));
-    ASSERT_FALSE(panel("x")->text().isEmpty());
-    prompts.files = {file};
-
-    trigger("mnuOPENitem");
-
-    EXPECT_EQ(ws().view.scale, 80.0f);
-    EXPECT_EQ(w.viewMode(), ViewMode::None);
-    EXPECT_FALSE(w.toolAction(QStringLiteral("Xeraki"))->isChecked());
-    EXPECT_EQ(panel("mode")->text(), QStringLiteral(" Model"));
-    // The pointer's coordinates in the old model's view are gone.
-    EXPECT_EQ(panel("x")->text(), QString());
-    EXPECT_EQ(panel("y")->text(), QString());
-}
-
-// The analysis through the tool bar leaves the button and the pointer as
-// they were.
-TEST_F(MainWindowTest, AnalyseRestoresTheButtonAndThePointer)
+// Zoomed, the view differs from the file: closing asks, Cancel keeps the
+// window and the work in it, No closes.
+TEST_F(MainWindowTest, ClosingAsksAndCancelKeepsTheWindow)
 {
     frmMain &w = start(writeModel(QStringLiteral("m.kel")));
-    w.toolAction(QStringLiteral("Epilisi"))->trigger();
-    EXPECT_FALSE(ws().model.modelChanged);
-    EXPECT_GT(ws().results.extrema.maxAbsN, 0.0);
-    EXPECT_TRUE(w.toolAction(QStringLiteral("Epilisi"))->isEnabled());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    trigger("mnuZOOMEXTENTSitem");
+    prompts.answers = {PromptAnswer::Cancel, PromptAnswer::No};
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.close());
+    EXPECT_EQ(prompts.shown.at(0).icon, PromptIcon::Exclamation);
+}
+
+TEST_F(MainWindowTest, RecentFilesMenuListsOpenedModelsAndReopensThem)
+{
+    const QString a = writeModel(QStringLiteral("a.kel"));
+    const QString b = writeModel(QStringLiteral("b&c.kel"));
+    start();
+    QMenu *menu = window->recentFilesMenu();
+    EXPECT_FALSE(menu->menuAction()->isEnabled());
+    for (const QString &file : {a, b}) {
+        prompts.files = {file};
+        trigger("mnuOPENitem");
+    }
+    QStringList texts;
+    for (QAction *action : menu->actions())
+        texts << action->text();
+    EXPECT_EQ(texts, (QStringList{"&1 " + QString(b).replace("&", "&&"), "&2 " + a}));
+    menu->actions().at(1)->trigger();
+    EXPECT_EQ(ws().model.fileName, a);
+    EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())), (QStringList{a, b}));
 }
 
 } // namespace
