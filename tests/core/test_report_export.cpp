@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -86,13 +87,12 @@ TEST_F(ReportExport, SavedFileIsTheReportAndOneMoreLineEnd)
         EXPECT_TRUE(saveReportToFile(ws, ws.model.fileName, report));
         const QByteArray bytes = readBytes(path(c.written));
         EXPECT_EQ(bytes, (report + QStringLiteral("\r\n")).toUtf8()) << c.typed;
-        EXPECT_TRUE(bytes.endsWith("\r\n\r\n"));
     }
     ASSERT_EQ(prompts.shown.size(), 3u);
-    const ShownPrompt &dialog = prompts.shown[0];
-    EXPECT_EQ(dialog.title, QStringLiteral("Save to file"));
-    EXPECT_EQ(dialog.extra, QStringLiteral("Text files (*.txt);;All files (*)"));
-    EXPECT_EQ(dialog.location, path("truss.txt"));
+    const ShownPrompt &d = prompts.shown[0];
+    EXPECT_EQ(std::tuple(d.title, d.extra, d.location),
+              std::tuple(QStringLiteral("Save to file"),
+                         QStringLiteral("Text files (*.txt);;All files (*)"), path("truss.txt")));
     EXPECT_TRUE(ws.log.entries().isEmpty());
 }
 
