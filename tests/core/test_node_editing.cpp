@@ -242,4 +242,24 @@ TEST(NodeForm, ConstraintsSpringsAndThePictureFollowEachOther)
     EXPECT_TRUE(form.fields.fixedY);
 }
 
+// At the capacity the form proposes node 101; neither Apply nor New makes it.
+TEST(NodeForm, NoPathMakesTheHundredAndFirstNode)
+{
+    Editing t;
+    for (int n = 1; n <= kMaxNodes; ++n)
+        t.model().nodes[n] = Node{float(n), 0, 0, 0, 0, 0};
+    t.model().nodeCount = kMaxNodes;
+    NodeForm form(t.model(), t.ws);
+    form.open();
+    EXPECT_EQ(form.fields.number, "101");
+    t.okBoxes(2);
+    form.fields.x = QStringLiteral("-1");
+    form.pressApply();
+    form.pressNew();
+    form.fields.x = QStringLiteral("-2");
+    form.pressApply();
+    EXPECT_EQ(t.model().nodeCount, kMaxNodes);
+    EXPECT_EQ(t.boxes().size(), 2u);
+}
+
 } // namespace
