@@ -145,13 +145,11 @@ TEST(FreeMotions, FollowTheAnalysisOwnMessagesInRed)
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
-        Workspace ws;
-        ScriptedPrompts prompts;
-        ws.setPrompts(&prompts);
+        TestWorkspace ws;
         ws.model = row.model;
         // The failure, warning or refusal box.
         if (!row.solved || !row.lines.isEmpty())
-            prompts.answers.push_back(PromptAnswer::Ok);
+            ws.prompts.answers.push_back(PromptAnswer::Ok);
         std::vector<FreeMotion> motions(1);
         EXPECT_EQ(Run_Analysis(ws, &motions), row.solved);
         EXPECT_EQ(freeMotionLines(motions), row.lines);

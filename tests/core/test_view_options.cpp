@@ -66,17 +66,16 @@ TEST(ViewOptions, EachCheckTellsItsMessageTabAndField)
         SCOPED_TRACE(c.text);
         ViewOptionsInput in;
         in.text(settingRow(c.field)) = QString::fromLatin1(c.text);
-        Workspace ws;
-        ScriptedPrompts prompts;
-        ws.setPrompts(&prompts);
+        TestWorkspace ws;
         if (c.check != C::Ok)
-            prompts.answers.push_back(PromptAnswer::Ok);
+            ws.prompts.answers.push_back(PromptAnswer::Ok);
         EXPECT_EQ(Elegxos_An_Einai_OK(ws, in), c.check);
         if (c.check == C::Ok)
             continue; // the strict prompts fail any box
         const QString message = QLatin1String(c.message);
-        ASSERT_EQ(prompts.shown.size(), 1u);
-        EXPECT_EQ(std::tuple(prompts.shown[0].text, prompts.shown[0].title, prompts.shown[0].icon),
+        ASSERT_EQ(ws.prompts.shown.size(), 1u);
+        const ShownPrompt &box = ws.prompts.shown[0];
+        EXPECT_EQ(std::tuple(box.text, box.title, box.icon),
                   std::tuple(message, QStringLiteral("Corvane Kel.2D"), PromptIcon::Exclamation));
         ASSERT_EQ(ws.log.entries().size(), 1);
         EXPECT_EQ(std::pair(ws.log.entries()[0].text, ws.log.entries()[0].colour),
@@ -134,10 +133,8 @@ TEST(ViewOptions, ApplyCopiesEveryControlAndStopsTheAnimation)
 
 TEST(ViewOptions, RefusedApplyChangesNothing)
 {
-    Workspace ws;
-    ScriptedPrompts prompts;
-    ws.setPrompts(&prompts);
-    prompts.answers.push_back(PromptAnswer::Ok);
+    TestWorkspace ws;
+    ws.prompts.answers.push_back(PromptAnswer::Ok);
     ws.drawingMode = ModeAnimation;
     ViewOptionsInput in;
     in.flag(&S::nai_aksones) = false;
