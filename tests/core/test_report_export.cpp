@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -21,7 +22,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        ws.setPrompts(&prompts);
         group(ws.model, 1000, 0.5);
         node(ws.model, 0, 0, 1, 1);
         node(ws.model, 1, 0, 0, 1, 3, 0);
@@ -32,8 +32,7 @@ protected:
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
-    Workspace ws;
-    ScriptedPrompts prompts;
+    TestWorkspace ws;
 };
 
 TEST_F(ReportExport, ChosenSectionsFollowTheReportOrder)
@@ -82,17 +81,16 @@ TEST_F(ReportExport, SavedFileIsTheReportAndOneMoreLineEnd)
         const char *typed, *written;
     } cases[] = {{"out.txt", "out.txt"}, {"plain", "plain.txt"}, {"notes.TXT", "notes.TXT.txt"}};
     for (const auto &c : cases) {
-        prompts.files.push_back(path(c.typed));
+        ws.prompts.files.push_back(path(c.typed));
         EXPECT_TRUE(saveReportToFile(ws, ws.model.fileName, report));
         const QByteArray bytes = readBytes(path(c.written));
         EXPECT_EQ(bytes, (report + QStringLiteral("\r\n")).toUtf8()) << c.typed;
-        EXPECT_TRUE(bytes.endsWith("\r\n\r\n"));
     }
-    ASSERT_EQ(prompts.shown.size(), 3u);
-    const ShownPrompt &dialog = prompts.shown[0];
-    EXPECT_EQ(dialog.title, QStringLiteral("Save to file"));
-    EXPECT_EQ(dialog.extra, QStringLiteral("Text files (*.txt);;All files (*)"));
-    EXPECT_EQ(dialog.location, path("truss.txt"));
+    ASSERT_EQ(ws.prompts.shown.size(), 3u);
+    const ShownPrompt &d = ws.prompts.shown[0];
+    EXPECT_EQ(std::tuple(d.title, d.extra, d.location),
+              std::tuple(QStringLiteral("Save to file"),
+                         QStringLiteral("Text files (*.txt);;All files (*)"), path("truss.txt")));
     EXPECT_TRUE(ws.log.entries().isEmpty());
 }
 
@@ -101,26 +99,26 @@ TEST_F(ReportExport, AnAddedExtensionAsksBeforeReplacingThatFileAndCancelDoesNot
     const QString existing = path("old.txt");
     ASSERT_TRUE(writeBytes(existing, "keep me"));
 
-    prompts.files.push_back(path("old"));
-    prompts.answers.push_back(PromptAnswer::No);
+    ws.prompts.files.push_back(path("old"));
+    ws.prompts.answers.push_back(PromptAnswer::No);
     EXPECT_FALSE(saveReportToFile(ws, QString(), QStringLiteral("report\r\n")));
     EXPECT_EQ(readBytes(existing), QByteArray("keep me"));
-    ASSERT_EQ(prompts.messages().size(), 1u);
-    EXPECT_EQ(prompts.messages()[0].text,
+    ASSERT_EQ(ws.prompts.messages().size(), 1u);
+    EXPECT_EQ(ws.prompts.messages()[0].text,
               QDir::toNativeSeparators(existing)
                   + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
-    EXPECT_EQ(prompts.messages()[0].buttons, PromptButtons::YesNo);
+    EXPECT_EQ(ws.prompts.messages()[0].buttons, PromptButtons::YesNo);
 
-    prompts.files.push_back(path("old"));
-    prompts.answers.push_back(PromptAnswer::Yes);
+    ws.prompts.files.push_back(path("old"));
+    ws.prompts.answers.push_back(PromptAnswer::Yes);
     EXPECT_TRUE(saveReportToFile(ws, QString(), QStringLiteral("report\r\n")));
     EXPECT_EQ(readBytes(existing), QByteArray("report\r\n\r\n"));
 
     // A cancelled dialog writes nothing and says nothing.
-    prompts.shown.clear();
-    prompts.files.push_back(std::nullopt);
+    ws.prompts.shown.clear();
+    ws.prompts.files.push_back(std::nullopt);
     EXPECT_FALSE(saveReportToFile(ws, QString(), QStringLiteral("other\r\n")));
-    EXPECT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(ws.prompts.shown.size(), 1u);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.txt"});
     EXPECT_TRUE(ws.log.entries().isEmpty());
 }
@@ -136,12 +134,12 @@ TEST_F(ReportExport, FailureGivesTheSystemsReasonInABoxAndTheLog)
     };
     QDir(dir.path()).mkdir(QStringLiteral(".txt"));
     for (const auto &c : cases) {
-        prompts.shown.clear();
-        prompts.files.push_back(c.typed);
-        prompts.answers.push_back(PromptAnswer::Ok);
+        ws.prompts.shown.clear();
+        ws.prompts.files.push_back(c.typed);
+        ws.prompts.answers.push_back(PromptAnswer::Ok);
         EXPECT_FALSE(saveReportToFile(ws, QString(), QStringLiteral("report\r\n")));
-        ASSERT_EQ(prompts.messages().size(), 1u);
-        const ShownPrompt box = prompts.messages()[0];
+        ASSERT_EQ(ws.prompts.messages().size(), 1u);
+        const ShownPrompt box = ws.prompts.messages()[0];
         EXPECT_TRUE(box.text.startsWith(QStringLiteral("There was an error saving the file: ")
                                         + QLatin1String(c.reason)))
             << qPrintable(box.text);
@@ -161,14 +159,14 @@ TEST_F(ReportExport, PrintHandsOverTheLinesWithoutTheirEnds)
     const QStringList &lines = printer.printed[0];
     ASSERT_EQ(lines.size(), 6); // heading, empty line, header, rule, nodes 1 and 2
     EXPECT_EQ(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), report);
-    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_TRUE(ws.prompts.shown.empty());
 
     printer.works = false;
-    prompts.answers.push_back(PromptAnswer::Ok);
+    ws.prompts.answers.push_back(PromptAnswer::Ok);
     EXPECT_FALSE(printReport(ws, printer, report));
-    ASSERT_EQ(prompts.messages().size(), 1u);
+    ASSERT_EQ(ws.prompts.messages().size(), 1u);
     EXPECT_EQ(
-        prompts.messages()[0].text,
+        ws.prompts.messages()[0].text,
         QStringLiteral("An error occured while trying to print. The printing cannot be completed"));
     EXPECT_TRUE(ws.log.entries().isEmpty()); // a print failure is not logged
 }

@@ -60,12 +60,10 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        ws.setPrompts(&prompts);
         build(ws);
     }
     QTemporaryDir dir;
-    Workspace ws;
-    ScriptedPrompts prompts;
+    TestWorkspace ws;
     FakeDesktop desktop;
 };
 
@@ -144,35 +142,36 @@ TEST_F(WorkbookExport, FailuresNameWhatWasLostOrKept)
     // Nothing opens the workbook: it stays where it was written, and the
     // message says where.
     desktop.works = false;
-    prompts.answers.push_back(PromptAnswer::Ok);
+    ws.prompts.answers.push_back(PromptAnswer::Ok);
     const QString folder = newExportFolder(dir.path());
     ASSERT_FALSE(folder.isEmpty());
     EXPECT_FALSE(ExportFlexGrid(ws, desktop, forces, folder));
     const QString file = QDir(folder).filePath(QStringLiteral("Element forces.xlsx"));
     EXPECT_TRUE(QFileInfo::exists(file));
-    ASSERT_EQ(prompts.messages().size(), 1u);
-    EXPECT_EQ(prompts.messages()[0].text,
+    ASSERT_EQ(ws.prompts.messages().size(), 1u);
+    EXPECT_EQ(ws.prompts.messages()[0].text,
               failed + QStringLiteral("\r\nThe workbook was written to:\r\n")
                   + QDir::toNativeSeparators(file));
 
     // The workbook cannot be written: nothing is opened and nothing left.
-    prompts.shown.clear();
+    ws.prompts.shown.clear();
     desktop.opened.clear();
     const QString gone = dir.filePath(QStringLiteral("gone"));
-    prompts.answers.push_back(PromptAnswer::Ok);
+    ws.prompts.answers.push_back(PromptAnswer::Ok);
     EXPECT_FALSE(ExportFlexGrid(ws, desktop, forces, gone));
     EXPECT_TRUE(desktop.opened.isEmpty());
-    ASSERT_EQ(prompts.messages().size(), 1u);
-    EXPECT_EQ(prompts.messages()[0].text, failed + QStringLiteral("\r\nNo such file or directory"));
+    ASSERT_EQ(ws.prompts.messages().size(), 1u);
+    EXPECT_EQ(ws.prompts.messages()[0].text,
+              failed + QStringLiteral("\r\nNo such file or directory"));
     EXPECT_FALSE(QFileInfo::exists(gone));
 
     // No folder could be made: every grid says so.
-    prompts.shown.clear();
+    ws.prompts.shown.clear();
     const ResultsGrid *grids[] = {&forces, &forces};
-    prompts.answers.insert(prompts.answers.end(), 2, PromptAnswer::Ok);
+    ws.prompts.answers.insert(ws.prompts.answers.end(), 2, PromptAnswer::Ok);
     exportGridsToSpreadsheet(ws, desktop, grids, dir.filePath(QStringLiteral("gone/deeper")));
-    ASSERT_EQ(prompts.messages().size(), 2u);
-    EXPECT_EQ(prompts.messages()[1].text, failed);
+    ASSERT_EQ(ws.prompts.messages().size(), 2u);
+    EXPECT_EQ(ws.prompts.messages()[1].text, failed);
     EXPECT_TRUE(ws.log.entries().isEmpty());
 }
 
