@@ -188,27 +188,56 @@ std::optional<QString> Epilisi::checkElement(int e) const
     return std::nullopt;
 }
 
+namespace {
+
+// The usual group, node and spring pass at a glance, in the order of the
+// full checks; only an item that does not is looked at in full, for its
+// message.
+bool usableGroup(const ElementGroup &g)
+{
+    return std::isfinite(g.E) && g.E > 0 && std::isfinite(g.A) && g.A > 0;
+}
+
+bool usableNode(const Node &nd, const Spring &sp)
+{
+    const auto flag = [](float f) { return f == 0.0f || f == 1.0f; };
+    const auto spring = [](float k) { return std::isfinite(k) && !(k < 0); };
+    return flag(nd.cx) && flag(nd.cy) && std::isfinite(nd.fx) && std::isfinite(nd.fy)
+        && spring(sp.kx) && spring(sp.ky);
+}
+
+} // namespace
+
 std::optional<QString> Epilisi::checkModel() const
 {
     const Model &m = m_model;
     if (auto refusal = checkCounts(m))
         return refusal;
-    for (int e = 1; e <= m.elementCount; ++e) {
-        if (auto refusal = checkElement(e))
-            return refusal;
-    }
     // Only the groups that elements use enter the stiffness and the
     // results; an unused group may hold anything until it is used.
     std::array<bool, kMaxGroups + 1> used{};
-    for (int e = 1; e <= m.elementCount; ++e)
-        used[size_t(m_refs[e].g)] = true;
+    for (int e = 1; e <= m.elementCount; ++e) {
+        const ElementRefs &r = m_refs[e];
+        const Element &el = m.elements[e];
+        const bool usable = std::isfinite(el.ni) && r.rawI >= 1 && r.rawI <= m.nodeCount
+            && std::isfinite(el.nj) && r.rawJ >= 1 && r.rawJ <= m.nodeCount
+            && std::isfinite(el.group) && r.rawG >= 1 && r.rawG <= m.groupCount
+            && r.length != 0.0 && std::isfinite(r.length);
+        if (!usable) {
+            if (auto refusal = checkElement(e))
+                return refusal;
+        }
+        used[size_t(r.g)] = true;
+    }
     for (int g = 1; g <= m.groupCount; ++g) {
-        if (!used[size_t(g)])
+        if (!used[size_t(g)] || usableGroup(m.groups[g]))
             continue;
         if (auto refusal = checkGroup(m, g))
             return refusal;
     }
     for (int n = 1; n <= m.nodeCount; ++n) {
+        if (usableNode(m.nodes[n], m.springs[n]))
+            continue;
         if (auto refusal = checkNode(m, n))
             return refusal;
     }
@@ -245,7 +274,9 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
     // The element references as indices, converted once for the run. The
     // model check refuses any that lie outside the model; until then they
     // are kept inside the tables so that no stage reads past them.
-    m_refs.assign(m_elements + 1, ElementRefs{});
+    // Every entry of an element's record is written before it is read:
+    // the references and length here, the rest by the assembly.
+    m_refs = std::make_unique_for_overwrite<ElementRefs[]>(std::size_t(m_elements) + 1);
     for (int e = 1; e <= m_elements; ++e) {
         ElementRefs &r = m_refs[e];
         r.rawI = reference(m.elements[e].ni, [&] { return m.nodeI(e); });
@@ -334,6 +365,17 @@ void Epilisi::Assemble_Element(int e)
     // entry receives the same additions in the same element order as K's.
     // Ke is symmetric: an entry below its diagonal is the one above it.
     const std::array<int, 4> &at = r.at;
+    // The usual element, all four DOFs free and node i numbered before
+    // node j: Ke's upper triangle lands in Kff's entry for entry.
+    if (at[0] != 0 && at[1] != 0 && at[2] != 0 && at[3] != 0 && at[0] < at[2]) {
+        for (int a = 0; a < 4; ++a) {
+            const int p = at[std::size_t(a)];
+            double *row = Kff.row(p);
+            for (int b = a; b < 4; ++b)
+                row[at[std::size_t(b)] - p] += ke[std::size_t(4 * a + b)];
+        }
+        return;
+    }
     for (int a = 0; a < 4; ++a) {
         const int p = at[std::size_t(a)];
         if (p == 0)

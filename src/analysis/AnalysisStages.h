@@ -16,6 +16,7 @@
 
 #include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 
 class Interaction;
@@ -128,11 +129,11 @@ private:
     // x, y of node j (0 for a fixed DOF), once the DOFs are numbered; and
     // its direction cosines and E.A / L, once it is assembled.
     struct ElementRefs {
-        int rawI = 0, rawJ = 0, rawG = 0;
-        int i = 0, j = 0, g = 0;
-        double length = 0;
-        std::array<int, 4> at{};
-        double c = 0, s = 0, ka = 0;
+        int rawI, rawJ, rawG;
+        int i, j, g;
+        double length;
+        std::array<int, 4> at;
+        double c, s, ka;
     };
-    std::vector<ElementRefs> m_refs;
+    std::unique_ptr<ElementRefs[]> m_refs; // 1..M
 };
