@@ -275,7 +275,7 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
     // model check refuses any that lie outside the model; until then they
     // are kept inside the tables so that no stage reads past them.
     // Every entry of an element's record is written before it is read:
-    // the references and length here, the rest by the assembly.
+    // its DOFs' positions once they are numbered, the rest here.
     m_refs = std::make_unique_for_overwrite<ElementRefs[]>(std::size_t(m_elements) + 1);
     for (int e = 1; e <= m_elements; ++e) {
         ElementRefs &r = m_refs[e];
@@ -285,7 +285,9 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
         r.i = std::clamp(r.rawI, 0, kMaxNodes);
         r.j = std::clamp(r.rawJ, 0, kMaxNodes);
         r.g = std::clamp(r.rawG, 0, kMaxGroups);
-        // Both passes over the elements need every length twice.
+        // The model check needs every length, and the assembly and the
+        // recovery the same length, cosines and E.A / L: they are found
+        // once, here. Those of an element the check refuses are never used.
         const Node &ni = m.nodes[r.i];
         const Node &nj = m.nodes[r.j];
         // The differences are taken in the precision of the stored coordinates.
@@ -293,6 +295,10 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
         const float dy = nj.y - ni.y;
         const double ddx = dx, ddy = dy;
         r.length = std::sqrt(ddx * ddx + ddy * ddy);
+        r.c = ddx / r.length;
+        r.s = ddy / r.length;
+        const ElementGroup &g = m.groups[r.g];
+        r.ka = (g.E * g.A) / r.length;
     }
 }
 
@@ -341,17 +347,7 @@ void nonZeroProducts(double c, double s, double ka, ElementStiffness &ke)
 
 void Epilisi::Assemble_Element(int e)
 {
-    ElementRefs &r = m_refs[e];
-    const Model &m = m_model;
-    const Node &ni = m.nodes[r.i];
-    const Node &nj = m.nodes[r.j];
-    const float dx = nj.x - ni.x;
-    const float dy = nj.y - ni.y;
-    r.c = double(dx) / r.length;
-    r.s = double(dy) / r.length;
-    const ElementGroup &g = m.groups[r.g];
-    r.ka = (g.E * g.A) / r.length;
-
+    const ElementRefs &r = m_refs[e];
     // E.A / L may overflow; c and s are finite for every length the model
     // check lets through.
     ElementStiffness ke;
@@ -505,8 +501,13 @@ void Epilisi::Expand_Displacements()
 {
     res.U.fill(0.0);
     const int dofs = 2 * m_nodes;
-    for (int p = 1; p <= dofs; ++p)
-        res.U[m_dofIndex[p]] = p <= nf ? Uf[p] : 0.0;
+    bool finite = true;
+    for (int p = 1; p <= dofs; ++p) {
+        const double u = p <= nf ? Uf[p] : 0.0;
+        res.U[m_dofIndex[p]] = u;
+        finite &= std::isfinite(u);
+    }
+    m_finite = finite;
 }
 
 // With d the end displacements (x, y of node i, x, y of node j), the axial
@@ -531,6 +532,7 @@ void Epilisi::Element_End_Forces(int e)
     const double f2 = (p2 - p1) + 0.0;
     res.F[e][1] = f1;
     res.F[e][2] = f2;
+    m_finite &= std::isfinite(f1) & std::isfinite(f2);
     // Fg(e) = (c f1, s f1, c f2, s f2), added where its node is held.
     const Node &ni = m.nodes[r.i];
     const Node &nj = m.nodes[r.j];
@@ -547,10 +549,15 @@ void Epilisi::Element_End_Forces(int e)
 void Epilisi::Node_Reactions()
 {
     const Model &m = m_model;
+    bool finite = true;
     for (int n = 1; n <= m_nodes; ++n) {
-        res.R[n][1] -= m.nodes[n].fx;
-        res.R[n][2] -= m.nodes[n].fy;
+        const double rx = res.R[n][1] - m.nodes[n].fx;
+        const double ry = res.R[n][2] - m.nodes[n].fy;
+        res.R[n][1] = rx;
+        res.R[n][2] = ry;
+        finite &= std::isfinite(rx) & std::isfinite(ry);
     }
+    m_finite &= finite;
 }
 
 void Epilisi::recoverResults()
@@ -561,16 +568,4 @@ void Epilisi::recoverResults()
     Node_Reactions();
 }
 
-bool Epilisi::resultsFinite() const
-{
-    for (int dof = 1; dof <= 2 * m_nodes; ++dof)
-        if (!std::isfinite(res.U[dof]))
-            return false;
-    for (int e = 1; e <= m_elements; ++e)
-        if (!std::isfinite(res.F[e][1]) || !std::isfinite(res.F[e][2]))
-            return false;
-    for (int n = 1; n <= m_nodes; ++n)
-        if (!std::isfinite(res.R[n][1]) || !std::isfinite(res.R[n][2]))
-            return false;
-    return true;
-}
+bool Epilisi::resultsFinite() const { return m_finite; }

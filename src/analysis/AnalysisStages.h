@@ -95,7 +95,8 @@ public:
     // All of the recovery.
     void recoverResults();
 
-    // Whether every displacement, end force and reaction is a finite number.
+    // Whether every displacement, end force and reaction is a finite number
+    // (noted as the recovery finds them).
     bool resultsFinite() const;
 
     // reportAnalysisFailure for this run.
@@ -119,15 +120,15 @@ private:
     Interaction &m_user;
     AnalysisUiGuard *m_ui;
     int m_nodes = 0, m_elements = 0;
+    bool m_finite = false; // every result so far is a finite number
     std::vector<int> m_dofIndex; // position p -> global DOF, 1..2N
     std::vector<int> m_position; // global DOF -> its position p in Kff; 0 when fixed
     // Node i, node j and group of each element as read from the model
     // (raw, for the check) and kept inside the tables (for indexing), with
-    // the element's length. Taken once, when the run is made: a run reads
-    // the model as it was then.
+    // the element's length, direction cosines and E.A / L. Taken once, when
+    // the run is made: a run reads the model as it was then.
     // With the positions in Kff of its DOFs in the order x, y of node i,
-    // x, y of node j (0 for a fixed DOF), once the DOFs are numbered; and
-    // its direction cosines and E.A / L, once it is assembled.
+    // x, y of node j (0 for a fixed DOF), once the DOFs are numbered.
     struct ElementRefs {
         int rawI, rawJ, rawG;
         int i, j, g;

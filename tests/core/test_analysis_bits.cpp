@@ -123,6 +123,35 @@ void nodesWithoutElements(Model &m)
     node(m, 1, 1, 1, 1, -2, 0);
 }
 
+// The apex with one more bar, of a group of its own, from node i to node j
+// (nodes 1 and 2 pinned, node 3 free).
+std::function<void(Model &)> apexWithBar(double E, double A, int i, int j)
+{
+    return [=](Model &m) {
+        apex(m);
+        group(m, E, A);
+        element(m, i, j, 2);
+    };
+}
+
+// Zeros of either sign in coordinates, loads and springs: differences,
+// cosines and end forces of -0.
+void negativeZeros(Model &m)
+{
+    group(m, 2.0e8, 0.01);
+    node(m, 0.0f, 0.0f, 1, 1, -0.0f, -0.0f);
+    node(m, 1.0f, -0.0f, 0, 1, -0.0f, 0.0f);
+    node(m, -0.0f, 1.0f, 0, 0, -0.0f, -5.0f);
+    node(m, 1.0f, 1.0f, 0, 0, 7.0f, -0.0f);
+    spring(m, 3, -0.0f, 0.0f);
+    element(m, 1, 2);
+    element(m, 1, 3);
+    element(m, 3, 4);
+    element(m, 2, 4);
+    element(m, 4, 1);
+    element(m, 2, 3);
+}
+
 std::function<void(Model &)> fileModel(const QString &path)
 {
     return [path](Model &m) {
@@ -242,6 +271,11 @@ TEST(AnalysisBits, EveryModelGivesTheRecordedOutcome)
         {"near mechanism", nearMechanism},
         {"every DOF held", everyDofHeld},
         {"nodes without elements", nodesWithoutElements},
+        {"E.A / L overflows between held nodes", apexWithBar(1e300, 1e300, 1, 2)},
+        {"E.A / L overflows at a free node", apexWithBar(1e300, 1e300, 3, 1)},
+        {"E.A / L underflows to 0", apexWithBar(1e-200, 1e-200, 3, 1)},
+        {"E.A / L below the normal range", apexWithBar(1e-160, 1e-160, 1, 3)},
+        {"zeros of either sign", negativeZeros},
     };
     const QMap<QByteArray, QByteArray> expected = recorded();
     ASSERT_FALSE(expected.isEmpty());
