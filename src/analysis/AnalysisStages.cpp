@@ -221,8 +221,8 @@ std::optional<QString> Epilisi::checkModel() const
         const Element &el = m.elements[e];
         const bool usable = std::isfinite(el.ni) && r.rawI >= 1 && r.rawI <= m.nodeCount
             && std::isfinite(el.nj) && r.rawJ >= 1 && r.rawJ <= m.nodeCount
-            && std::isfinite(el.group) && r.rawG >= 1 && r.rawG <= m.groupCount
-            && r.length != 0.0 && std::isfinite(r.length);
+            && std::isfinite(el.group) && r.rawG >= 1 && r.rawG <= m.groupCount && r.length != 0.0
+            && std::isfinite(r.length);
         if (!usable) {
             if (auto refusal = checkElement(e))
                 return refusal;

@@ -120,7 +120,7 @@ private:
     Interaction &m_user;
     AnalysisUiGuard *m_ui;
     int m_nodes = 0, m_elements = 0;
-    bool m_finite = false; // every result so far is a finite number
+    bool m_finite = false;       // every result so far is a finite number
     std::vector<int> m_dofIndex; // position p -> global DOF, 1..2N
     std::vector<int> m_position; // global DOF -> its position p in Kff; 0 when fixed
     // Node i, node j and group of each element as read from the model
