@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMap>
 #include <QTextStream>
+#include <cmath>
 #include <functional>
 #include <random>
 
@@ -131,6 +132,15 @@ std::function<void(Model &)> apexWithBar(double E, double A, int i, int j)
         apex(m);
         group(m, E, A);
         element(m, i, j, 2);
+    };
+}
+
+// The apex with a change the model check looks at.
+std::function<void(Model &)> apexWith(std::function<void(Model &)> change)
+{
+    return [=](Model &m) {
+        apex(m);
+        change(m);
     };
 }
 
@@ -276,6 +286,13 @@ TEST(AnalysisBits, EveryModelGivesTheRecordedOutcome)
         {"E.A / L underflows to 0", apexWithBar(1e-200, 1e-200, 3, 1)},
         {"E.A / L below the normal range", apexWithBar(1e-160, 1e-160, 1, 3)},
         {"zeros of either sign", negativeZeros},
+        {"flag neither 0 nor 1", apexWith([](Model &m) { m.nodes[3].cy = 0.5f; })},
+        {"negative spring", apexWith([](Model &m) { spring(m, 2, 0, -1); })},
+        {"unusable group nobody uses", apexWith([](Model &m) { group(m, 0, std::nan("")); })},
+        {"bad element before a bad group", apexWith([](Model &m) {
+             m.groups[1].E = -1;
+             m.elements[2].nj = 9;
+         })},
     };
     const QMap<QByteArray, QByteArray> expected = recorded();
     ASSERT_FALSE(expected.isEmpty());
