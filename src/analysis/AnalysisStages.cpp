@@ -188,27 +188,56 @@ std::optional<QString> Epilisi::checkElement(int e) const
     return std::nullopt;
 }
 
+namespace {
+
+// The usual group, node and spring pass at a glance, in the order of the
+// full checks; only an item that does not is looked at in full, for its
+// message.
+bool usableGroup(const ElementGroup &g)
+{
+    return std::isfinite(g.E) && g.E > 0 && std::isfinite(g.A) && g.A > 0;
+}
+
+bool usableNode(const Node &nd, const Spring &sp)
+{
+    const auto flag = [](float f) { return f == 0.0f || f == 1.0f; };
+    const auto spring = [](float k) { return std::isfinite(k) && !(k < 0); };
+    return flag(nd.cx) && flag(nd.cy) && std::isfinite(nd.fx) && std::isfinite(nd.fy)
+        && spring(sp.kx) && spring(sp.ky);
+}
+
+} // namespace
+
 std::optional<QString> Epilisi::checkModel() const
 {
     const Model &m = m_model;
     if (auto refusal = checkCounts(m))
         return refusal;
-    for (int e = 1; e <= m.elementCount; ++e) {
-        if (auto refusal = checkElement(e))
-            return refusal;
-    }
     // Only the groups that elements use enter the stiffness and the
     // results; an unused group may hold anything until it is used.
     std::array<bool, kMaxGroups + 1> used{};
-    for (int e = 1; e <= m.elementCount; ++e)
-        used[size_t(m_refs[e].g)] = true;
+    for (int e = 1; e <= m.elementCount; ++e) {
+        const ElementRefs &r = m_refs[e];
+        const Element &el = m.elements[e];
+        const bool usable = std::isfinite(el.ni) && r.rawI >= 1 && r.rawI <= m.nodeCount
+            && std::isfinite(el.nj) && r.rawJ >= 1 && r.rawJ <= m.nodeCount
+            && std::isfinite(el.group) && r.rawG >= 1 && r.rawG <= m.groupCount && r.length != 0.0
+            && std::isfinite(r.length);
+        if (!usable) {
+            if (auto refusal = checkElement(e))
+                return refusal;
+        }
+        used[size_t(r.g)] = true;
+    }
     for (int g = 1; g <= m.groupCount; ++g) {
-        if (!used[size_t(g)])
+        if (!used[size_t(g)] || usableGroup(m.groups[g]))
             continue;
         if (auto refusal = checkGroup(m, g))
             return refusal;
     }
     for (int n = 1; n <= m.nodeCount; ++n) {
+        if (usableNode(m.nodes[n], m.springs[n]))
+            continue;
         if (auto refusal = checkNode(m, n))
             return refusal;
     }
@@ -240,20 +269,14 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
     m_nodes = std::clamp<int>(m.nodeCount, 0, kMaxNodes);
     m_elements = std::clamp<int>(m.elementCount, 0, kMaxElements);
     const int dofs = 2 * m_nodes;
-    T = New_Matrix(2, 4);
-    Tt = New_Matrix(4, 2);
-    k = New_Matrix(2, 2);
-    Ke = New_Matrix(4, 4);
-    dofMap.assign(dofs + 1, 0.0);
     m_dofIndex.assign(dofs + 1, 0);
     m_position.assign(dofs + 1, 0);
-    d.assign(5, 0.0);
-    dl.assign(3, 0.0);
-    Fg = New_Matrix(m_elements, 4);
     // The element references as indices, converted once for the run. The
     // model check refuses any that lie outside the model; until then they
     // are kept inside the tables so that no stage reads past them.
-    m_refs.assign(m_elements + 1, ElementRefs{});
+    // Every entry of an element's record is written before it is read:
+    // its DOFs' positions once they are numbered, the rest here.
+    m_refs = std::make_unique_for_overwrite<ElementRefs[]>(std::size_t(m_elements) + 1);
     for (int e = 1; e <= m_elements; ++e) {
         ElementRefs &r = m_refs[e];
         r.rawI = reference(m.elements[e].ni, [&] { return m.nodeI(e); });
@@ -262,7 +285,9 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
         r.i = std::clamp(r.rawI, 0, kMaxNodes);
         r.j = std::clamp(r.rawJ, 0, kMaxNodes);
         r.g = std::clamp(r.rawG, 0, kMaxGroups);
-        // Both passes over the elements need every length twice.
+        // The model check needs every length, and the assembly and the
+        // recovery the same length, cosines and E.A / L: they are found
+        // once, here. Those of an element the check refuses are never used.
         const Node &ni = m.nodes[r.i];
         const Node &nj = m.nodes[r.j];
         // The differences are taken in the precision of the stored coordinates.
@@ -270,86 +295,92 @@ Epilisi::Epilisi(Model &model, Interaction &user, AnalysisUiGuard *ui)
         const float dy = nj.y - ni.y;
         const double ddx = dx, ddy = dy;
         r.length = std::sqrt(ddx * ddx + ddy * ddy);
+        r.c = ddx / r.length;
+        r.s = ddy / r.length;
+        const ElementGroup &g = m.groups[r.g];
+        r.ka = (g.E * g.A) / r.length;
     }
 }
 
-void Epilisi::Element_Geometry(int e)
+namespace {
+
+// The upper triangle of an element's global stiffness Ke = T' k T, with
+// T = [c s 0 0; 0 0 c s] and k = ka [1 -1; -1 1], entry (r, q) at
+// [4 r + q] for r <= q (from 0).
+using ElementStiffness = std::array<double, 16>;
+
+// Every product of T' k T formed, the zeros of T and T' included: with an
+// infinite ka a structural zero times ka is not zero but NaN, and so is
+// every entry.
+void allProducts(double c, double s, double ka, ElementStiffness &ke)
 {
-    // T and T' are refilled in place rather than made anew (this runs twice
-    // per element); every entry is written below, row by row.
-    const Model &m = m_model;
-    const Node &ni = m.nodes[m_refs[e].i];
-    const Node &nj = m.nodes[m_refs[e].j];
-    const float dx = nj.x - ni.x;
-    const float dy = nj.y - ni.y;
-    L = elementLength(e);
-    c = double(dx) / L;
-    s = double(dy) / L;
-    const double t[8] = {c, s, 0, 0, 0, 0, c, s};
-    const double tt[8] = {c, 0, s, 0, 0, c, 0, s};
-    std::copy(t, t + 8, T.data.begin());
-    std::copy(tt, tt + 8, Tt.data.begin());
+    const double t[2][4] = {{c, s, 0, 0}, {0, 0, c, s}};
+    const double k[2][2] = {{ka, -ka}, {-ka, ka}};
+    double w[4][2]; // T' k
+    for (int r = 0; r < 4; ++r)
+        for (int q = 0; q < 2; ++q)
+            w[r][q] = t[0][r] * k[0][q] + t[1][r] * k[1][q];
+    for (int r = 0; r < 4; ++r)
+        for (int q = r; q < 4; ++q)
+            ke[std::size_t(4 * r + q)] = w[r][0] * t[0][q] + w[r][1] * t[1][q];
 }
 
-void Epilisi::Element_Local_Stiffness(int e)
+// The same entries from the products that are not structurally zero. With
+// c, s and ka finite (|c|, |s| <= 1) every product is finite, and a sum
+// with a product of a structural zero, x + 0 * y, is x itself but for the
+// sign of a zero x. Kff never holds a -0 (it starts at +0, and +0 + -0 is
+// +0), so no entry of Kff can tell the two apart: these entries add the
+// same bits to Kff as all of the products do. Each remaining product is
+// the one T' k T forms, in the same order: (c ka) c, (c ka) s, (s ka) s,
+// (s ka) c, negated where k's -ka enters (a sign change rounds the same).
+void nonZeroProducts(double c, double s, double ka, ElementStiffness &ke)
 {
-    const Model &m = m_model;
-    const double len = elementLength(e);
-    const ElementGroup &g = m.groups[m_refs[e].g];
-    const double ka = (g.E * g.A) / len;
-    k(1, 1) = ka;
-    k(2, 1) = -ka;
-    k(1, 2) = -ka;
-    k(2, 2) = ka;
+    const double a = c * ka, b = s * ka;
+    const double ac = a * c, as = a * s, bs = b * s, bc = b * c;
+    ke[0] = ac, ke[1] = as, ke[2] = -ac, ke[3] = -as;
+    ke[5] = bs, ke[6] = -bc, ke[7] = -bs;
+    ke[10] = ac, ke[11] = as;
+    ke[15] = bs;
 }
 
-void Epilisi::Element_Global_Stiffness(int /*e*/)
-{
-    // T, T' and k are read into local tables first, and Ke is written last,
-    // so that its stores cannot make them be read again. Every entry of Ke
-    // is written, so it needs no emptying first.
-    double t[3][5], tt[5][3], kk[3][3];
-    for (int r = 1; r <= 2; ++r)
-        for (int q = 1; q <= 4; ++q)
-            t[r][q] = T(r, q);
-    for (int r = 1; r <= 4; ++r)
-        for (int q = 1; q <= 2; ++q)
-            tt[r][q] = Tt(r, q);
-    for (int r = 1; r <= 2; ++r)
-        for (int q = 1; q <= 2; ++q)
-            kk[r][q] = k(r, q);
-    double W[5][3];
-    for (int r = 1; r <= 4; ++r)
-        for (int q = 1; q <= 2; ++q)
-            W[r][q] = tt[r][1] * kk[1][q] + tt[r][2] * kk[2][q];
-    // Every product W(r) T(q); Ke takes those on and above the diagonal and
-    // mirrors them below it.
-    double u[5][5];
-    for (int r = 1; r <= 4; ++r)
-        for (int q = 1; q <= 4; ++q)
-            u[r][q] = W[r][1] * t[1][q] + W[r][2] * t[2][q];
-    double *out = Ke.data.data();
-    for (int r = 1; r <= 4; ++r)
-        for (int q = 1; q <= 4; ++q)
-            *out++ = r <= q ? u[r][q] : u[q][r];
-}
+} // namespace
 
 void Epilisi::Assemble_Element(int e)
 {
+    const ElementRefs &r = m_refs[e];
+    // E.A / L may overflow; c and s are finite for every length the model
+    // check lets through.
+    ElementStiffness ke;
+    if (std::isfinite(r.ka))
+        nonZeroProducts(r.c, r.s, r.ka, ke);
+    else
+        allProducts(r.c, r.s, r.ka, ke);
+
     // Ke(r, q) belongs at K(DOF of r, DOF of q); the free DOFs keep their
     // order in the map, so its upper triangle is the part of Kff's, and each
     // entry receives the same additions in the same element order as K's.
-    const std::array<int, 4> &at = m_refs[e].at;
-    const double *ke = Ke.data.data();
-    for (int r = 0; r < 4; ++r) {
-        const int p = at[std::size_t(r)];
+    // Ke is symmetric: an entry below its diagonal is the one above it.
+    const std::array<int, 4> &at = r.at;
+    // The usual element, all four DOFs free and node i numbered before
+    // node j: Ke's upper triangle lands in Kff's entry for entry.
+    if (at[0] != 0 && at[1] != 0 && at[2] != 0 && at[3] != 0 && at[0] < at[2]) {
+        for (int a = 0; a < 4; ++a) {
+            const int p = at[std::size_t(a)];
+            double *row = Kff.row(p);
+            for (int b = a; b < 4; ++b)
+                row[at[std::size_t(b)] - p] += ke[std::size_t(4 * a + b)];
+        }
+        return;
+    }
+    for (int a = 0; a < 4; ++a) {
+        const int p = at[std::size_t(a)];
         if (p == 0)
             continue;
         double *row = Kff.row(p);
-        for (int q = 0; q < 4; ++q) {
-            const int col = at[std::size_t(q)];
+        for (int b = 0; b < 4; ++b) {
+            const int col = at[std::size_t(b)];
             if (col >= p)
-                row[col - p] += ke[4 * r + q];
+                row[col - p] += ke[std::size_t(a <= b ? 4 * a + b : 4 * b + a)];
         }
     }
 }
@@ -358,12 +389,8 @@ void Epilisi::buildSystem()
 {
     Number_DOFs();
     Partition_Stiffness();
-    for (int e = 1; e <= m_elements; ++e) {
-        Element_Geometry(e);
-        Element_Local_Stiffness(e);
-        Element_Global_Stiffness(e);
+    for (int e = 1; e <= m_elements; ++e)
         Assemble_Element(e);
-    }
     addSprings();
     Build_Load_Vector();
 }
@@ -407,8 +434,6 @@ void Epilisi::Number_DOFs()
         if (m.nodes[n].cy == 1.0f)
             m_dofIndex[++p] = 2 * n;
     }
-    for (int q = 1; q <= dofs; ++q)
-        dofMap[q] = m_dofIndex[q];
 }
 
 void Epilisi::Partition_Stiffness()
@@ -476,93 +501,71 @@ void Epilisi::Expand_Displacements()
 {
     res.U.fill(0.0);
     const int dofs = 2 * m_nodes;
-    for (int p = 1; p <= dofs; ++p)
-        res.U[m_dofIndex[p]] = p <= nf ? Uf[p] : 0.0;
-}
-
-void Epilisi::Element_End_Displacements(int e)
-{
-    const int i = m_refs[e].i, j = m_refs[e].j;
-    d[1] = res.U[2 * i - 1];
-    d[2] = res.U[2 * i];
-    d[3] = res.U[2 * j - 1];
-    d[4] = res.U[2 * j];
-}
-
-// The recovery stages read their inputs into locals before they write, so
-// that no store can make an input be read again; every sum keeps its order.
-void Epilisi::Element_Local_Displacements(int /*e*/)
-{
-    const double *t = T.data.data();
-    const double d1 = d[1], d2 = d[2], d3 = d[3], d4 = d[4];
-    double out[2];
-    for (int r = 0; r < 2; ++r) {
-        double sum = 0.0;
-        sum += t[4 * r] * d1;
-        sum += t[4 * r + 1] * d2;
-        sum += t[4 * r + 2] * d3;
-        sum += t[4 * r + 3] * d4;
-        out[r] = sum;
+    bool finite = true;
+    for (int p = 1; p <= dofs; ++p) {
+        const double u = p <= nf ? Uf[p] : 0.0;
+        res.U[m_dofIndex[p]] = u;
+        finite &= std::isfinite(u);
     }
-    dl[1] = out[0];
-    dl[2] = out[1];
+    m_finite = finite;
 }
 
+// With d the end displacements (x, y of node i, x, y of node j), the axial
+// end displacements are dl = T d, the end forces F = k dl (onto the empty
+// row) and the end forces in global axes Fg = T' F. Only the products that
+// are not structurally zero are formed, in the order of those sums: the
+// displacements are finite numbers (the solution refuses any other), so a
+// dropped product is a zero, and adding a zero changes no number but the
+// sign of a zero. F and the reactions start at +0 and so never hold a -0;
+// the "+ 0.0" gives F's entries the +0 that the addition onto the empty
+// row gives. An infinite ka makes both end forces non-finite either way,
+// which fails the run.
 void Epilisi::Element_End_Forces(int e)
 {
-    const double dl1 = dl[1], dl2 = dl[2];
-    for (int r = 1; r <= 2; ++r) {
-        double sum = 0.0;
-        sum += k(r, 1) * dl1;
-        sum += k(r, 2) * dl2;
-        res.F[e][r] += sum;
-    }
-}
-
-void Epilisi::Element_Global_End_Forces(int e)
-{
-    const double f1 = res.F[e][1], f2 = res.F[e][2];
-    const double *tt = Tt.data.data();
-    double add[4];
-    for (int r = 0; r < 4; ++r)
-        add[r] = tt[2 * r] * f1 + tt[2 * r + 1] * f2;
-    double *fg = Fg.row(e);
-    for (int r = 0; r < 4; ++r)
-        fg[r] += add[r];
+    const ElementRefs &r = m_refs[e];
+    const Model &m = m_model;
+    const double c = r.c, s = r.s, ka = r.ka;
+    const double dl1 = c * res.U[2 * r.i - 1] + s * res.U[2 * r.i];
+    const double dl2 = c * res.U[2 * r.j - 1] + s * res.U[2 * r.j];
+    const double p1 = ka * dl1, p2 = ka * dl2;
+    const double f1 = (p1 - p2) + 0.0;
+    const double f2 = (p2 - p1) + 0.0;
+    res.F[e][1] = f1;
+    res.F[e][2] = f2;
+    m_finite &= std::isfinite(f1) & std::isfinite(f2);
+    // Fg(e) = (c f1, s f1, c f2, s f2), added where its node is held.
+    const Node &ni = m.nodes[r.i];
+    const Node &nj = m.nodes[r.j];
+    if (ni.cx == 1.0f)
+        res.R[r.i][1] += c * f1;
+    if (ni.cy == 1.0f)
+        res.R[r.i][2] += s * f1;
+    if (nj.cx == 1.0f)
+        res.R[r.j][1] += c * f2;
+    if (nj.cy == 1.0f)
+        res.R[r.j][2] += s * f2;
 }
 
 void Epilisi::Node_Reactions()
 {
     const Model &m = m_model;
-    for (auto &row : res.R)
-        row.fill(0.0);
-    for (int e = 1; e <= m_elements; ++e) {
-        const int i = m_refs[e].i, j = m_refs[e].j;
-        if (m.nodes[i].cx == 1.0f)
-            res.R[i][1] += Fg(e, 1);
-        if (m.nodes[i].cy == 1.0f)
-            res.R[i][2] += Fg(e, 2);
-        if (m.nodes[j].cx == 1.0f)
-            res.R[j][1] += Fg(e, 3);
-        if (m.nodes[j].cy == 1.0f)
-            res.R[j][2] += Fg(e, 4);
-    }
+    bool finite = true;
     for (int n = 1; n <= m_nodes; ++n) {
-        res.R[n][1] -= m.nodes[n].fx;
-        res.R[n][2] -= m.nodes[n].fy;
+        const double rx = res.R[n][1] - m.nodes[n].fx;
+        const double ry = res.R[n][2] - m.nodes[n].fy;
+        res.R[n][1] = rx;
+        res.R[n][2] = ry;
+        finite &= std::isfinite(rx) & std::isfinite(ry);
     }
+    m_finite &= finite;
 }
 
-bool Epilisi::resultsFinite() const
+void Epilisi::recoverResults()
 {
-    for (int dof = 1; dof <= 2 * m_nodes; ++dof)
-        if (!std::isfinite(res.U[dof]))
-            return false;
+    Expand_Displacements();
     for (int e = 1; e <= m_elements; ++e)
-        if (!std::isfinite(res.F[e][1]) || !std::isfinite(res.F[e][2]))
-            return false;
-    for (int n = 1; n <= m_nodes; ++n)
-        if (!std::isfinite(res.R[n][1]) || !std::isfinite(res.R[n][2]))
-            return false;
-    return true;
+        Element_End_Forces(e);
+    Node_Reactions();
 }
+
+bool Epilisi::resultsFinite() const { return m_finite; }

@@ -16,6 +16,7 @@
 
 #include <QString>
 #include <array>
+#include <memory>
 #include <optional>
 
 class Interaction;
@@ -67,29 +68,35 @@ public:
     // element end forces.
     void Number_DOFs();
     void Partition_Stiffness();
-    void Element_Geometry(int e);
-    void Element_Local_Stiffness(int e);
-    void Element_Global_Stiffness(int e);
+    // One element from its geometry to its part of Kff in one pass: its
+    // length, direction cosines and E.A / L, and the entries of its global
+    // stiffness that land in Kff. No transformation or element matrix is
+    // built: only the products that are not structurally zero are formed,
+    // each in the order of T' k T, so every entry gets the same bits.
     void Assemble_Element(int e);
     void addSprings();
     void Build_Load_Vector();
     // The whole system Kff Uf = P: the numbering, the shape of Kff, every
-    // element stage in element order, the springs and the loads.
+    // element in element order, the springs and the loads.
     void buildSystem();
 
     // Solution of Kff Uf = P. On failure: the analysis-failed flag, the
     // termination time on the start line, the message box and the red line.
     void Solve_Equations();
 
-    // Recovery.
+    // Recovery, after the solution: U from Uf; then, element by element in
+    // element order, its end forces and their share of the reactions at its
+    // held DOFs (end displacements, axial ones and forces in one pass, with
+    // the cosines and E.A / L its assembly found); then the loads at the
+    // held DOFs. The end force tables are empty from the start of the run.
     void Expand_Displacements();
-    void Element_End_Displacements(int e);
-    void Element_Local_Displacements(int e);
     void Element_End_Forces(int e);
-    void Element_Global_End_Forces(int e);
     void Node_Reactions();
+    // All of the recovery.
+    void recoverResults();
 
-    // Whether every displacement, end force and reaction is a finite number.
+    // Whether every displacement, end force and reaction is a finite number
+    // (noted as the recovery finds them).
     bool resultsFinite() const;
 
     // reportAnalysisFailure for this run.
@@ -99,14 +106,9 @@ public:
     int mapAt(int p) const { return m_dofIndex[p]; }
 
     // Work arrays, open to tests.
-    double L = 0, c = 0, s = 0; // current element
-    Matrix T, Tt, k, Ke;        // 2x4, 4x2, 2x2, 4x4
-    Vector dofMap;              // 1..2N: position -> global DOF
-    ProfileMatrix Kff;          // nf x nf, upper triangle with the
-                                // diagonal; overwritten by the solution
-    Vector P, Uf;               // 1..nf
-    Vector d, dl;               // 1..4, 1..2
-    Matrix Fg;                  // M x 4, end forces in global axes
+    ProfileMatrix Kff; // nf x nf, upper triangle with the
+                       // diagonal; overwritten by the solution
+    Vector P, Uf;      // 1..nf
     int nc = 0, nf = 0;
     AnalysisResults res; // U, F, R of this run
 
@@ -118,19 +120,21 @@ private:
     Interaction &m_user;
     AnalysisUiGuard *m_ui;
     int m_nodes = 0, m_elements = 0;
-    std::vector<int> m_dofIndex; // dofMap as integers
+    bool m_finite = false;       // every result so far is a finite number
+    std::vector<int> m_dofIndex; // position p -> global DOF, 1..2N
     std::vector<int> m_position; // global DOF -> its position p in Kff; 0 when fixed
     // Node i, node j and group of each element as read from the model
     // (raw, for the check) and kept inside the tables (for indexing), with
-    // the element's length. Taken once, when the run is made: a run reads
-    // the model as it was then.
-    // With the positions in Kff of its DOFs in Ke's order (0 for a fixed
-    // DOF), once the DOFs are numbered.
+    // the element's length, direction cosines and E.A / L. Taken once, when
+    // the run is made: a run reads the model as it was then.
+    // With the positions in Kff of its DOFs in the order x, y of node i,
+    // x, y of node j (0 for a fixed DOF), once the DOFs are numbered.
     struct ElementRefs {
-        int rawI = 0, rawJ = 0, rawG = 0;
-        int i = 0, j = 0, g = 0;
-        double length = 0;
-        std::array<int, 4> at{};
+        int rawI, rawJ, rawG;
+        int i, j, g;
+        double length;
+        std::array<int, 4> at;
+        double c, s, ka;
     };
-    std::vector<ElementRefs> m_refs;
+    std::unique_ptr<ElementRefs[]> m_refs; // 1..M
 };

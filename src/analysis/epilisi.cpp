@@ -71,17 +71,9 @@ RunOutcome compute(Epilisi &run, const Model &m)
             return RunOutcome::Failed;
     }
 
-    run.Expand_Displacements();
-    // The end force tables are empty: they were made with the run.
-    for (int e = 1; e <= m.elementCount; ++e) {
-        run.Element_End_Displacements(e);
-        run.Element_Geometry(e);
-        run.Element_Local_Displacements(e);
-        run.Element_Local_Stiffness(e);
-        run.Element_End_Forces(e);
-        run.Element_Global_End_Forces(e);
-    }
-    run.Node_Reactions();
+    // The end force and reaction tables are empty: they were made with the
+    // run.
+    run.recoverResults();
 
     // A solution can pass with finite displacements whose forces, reactions
     // or stresses still overflow; such a run is a failure as well, so that no

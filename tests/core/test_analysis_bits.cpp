@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMap>
 #include <QTextStream>
+#include <cmath>
 #include <functional>
 #include <random>
 
@@ -121,6 +122,44 @@ void nodesWithoutElements(Model &m)
 {
     node(m, 0, 0, 1, 0, 3, 4);
     node(m, 1, 1, 1, 1, -2, 0);
+}
+
+// The apex with one more bar, of a group of its own, from node i to node j
+// (nodes 1 and 2 pinned, node 3 free).
+std::function<void(Model &)> apexWithBar(double E, double A, int i, int j)
+{
+    return [=](Model &m) {
+        apex(m);
+        group(m, E, A);
+        element(m, i, j, 2);
+    };
+}
+
+// The apex with a change the model check looks at.
+std::function<void(Model &)> apexWith(std::function<void(Model &)> change)
+{
+    return [=](Model &m) {
+        apex(m);
+        change(m);
+    };
+}
+
+// Zeros of either sign in coordinates, loads and springs: differences,
+// cosines and end forces of -0.
+void negativeZeros(Model &m)
+{
+    group(m, 2.0e8, 0.01);
+    node(m, 0.0f, 0.0f, 1, 1, -0.0f, -0.0f);
+    node(m, 1.0f, -0.0f, 0, 1, -0.0f, 0.0f);
+    node(m, -0.0f, 1.0f, 0, 0, -0.0f, -5.0f);
+    node(m, 1.0f, 1.0f, 0, 0, 7.0f, -0.0f);
+    spring(m, 3, -0.0f, 0.0f);
+    element(m, 1, 2);
+    element(m, 1, 3);
+    element(m, 3, 4);
+    element(m, 2, 4);
+    element(m, 4, 1);
+    element(m, 2, 3);
 }
 
 std::function<void(Model &)> fileModel(const QString &path)
@@ -242,6 +281,18 @@ TEST(AnalysisBits, EveryModelGivesTheRecordedOutcome)
         {"near mechanism", nearMechanism},
         {"every DOF held", everyDofHeld},
         {"nodes without elements", nodesWithoutElements},
+        {"E.A / L overflows between held nodes", apexWithBar(1e300, 1e300, 1, 2)},
+        {"E.A / L overflows at a free node", apexWithBar(1e300, 1e300, 3, 1)},
+        {"E.A / L underflows to 0", apexWithBar(1e-200, 1e-200, 3, 1)},
+        {"E.A / L below the normal range", apexWithBar(1e-160, 1e-160, 1, 3)},
+        {"zeros of either sign", negativeZeros},
+        {"flag neither 0 nor 1", apexWith([](Model &m) { m.nodes[3].cy = 0.5f; })},
+        {"negative spring", apexWith([](Model &m) { spring(m, 2, 0, -1); })},
+        {"unusable group nobody uses", apexWith([](Model &m) { group(m, 0, std::nan("")); })},
+        {"bad element before a bad group", apexWith([](Model &m) {
+             m.groups[1].E = -1;
+             m.elements[2].nj = 9;
+         })},
     };
     const QMap<QByteArray, QByteArray> expected = recorded();
     ASSERT_FALSE(expected.isEmpty());
