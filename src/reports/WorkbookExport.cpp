@@ -33,7 +33,7 @@ lxw_error writeCells(const WorkbookLibrary &lib, lxw_worksheet *sheet, const Res
                 continue;
             longest[std::size_t(c)] = std::max(longest[std::size_t(c)], text.size());
             const lxw_error e = lib.writeString(sheet, lxw_row_t(r), lxw_col_t(c),
-                                                       text.toUtf8().constData(), nullptr);
+                                                text.toUtf8().constData(), nullptr);
             if (e != LXW_NO_ERROR)
                 return e;
         }
@@ -49,7 +49,7 @@ lxw_error fillSheet(const WorkbookLibrary &lib, lxw_worksheet *sheet, const Resu
         return e;
     for (int c = 0; c < grid.columnCount(); ++c) {
         const lxw_error w = lib.setColumn(sheet, lxw_col_t(c), lxw_col_t(c),
-                                                 columnWidthFor(longest[std::size_t(c)]), nullptr);
+                                          columnWidthFor(longest[std::size_t(c)]), nullptr);
         if (w != LXW_NO_ERROR)
             return w;
     }

@@ -10,7 +10,8 @@ struct Opened {
     bool ok = false;
 };
 
-template <typename Function> bool resolve(QLibrary &library, const char *name, Function &out)
+template <typename Function>
+bool resolve(QLibrary &library, const char *name, Function &out)
 {
     out = reinterpret_cast<Function>(library.resolve(name));
     return out != nullptr;
@@ -28,11 +29,11 @@ Opened open()
     }
     WorkbookLibrary &f = o.functions;
     o.ok = resolve(library, "workbook_new", f.workbookNew)
-           && resolve(library, "workbook_add_worksheet", f.addWorksheet)
-           && resolve(library, "worksheet_write_string", f.writeString)
-           && resolve(library, "worksheet_set_column", f.setColumn)
-           && resolve(library, "workbook_close", f.close)
-           && resolve(library, "lxw_strerror", f.errorText);
+        && resolve(library, "workbook_add_worksheet", f.addWorksheet)
+        && resolve(library, "worksheet_write_string", f.writeString)
+        && resolve(library, "worksheet_set_column", f.setColumn)
+        && resolve(library, "workbook_close", f.close)
+        && resolve(library, "lxw_strerror", f.errorText);
     if (!o.ok)
         o.reason = library.errorString();
     // Never unloaded: QLibrary leaves the library loaded when it goes.

@@ -12,12 +12,9 @@
 
 namespace {
 
-// The picture read once, shared by the copies of one icon.
-struct Picture {
-    explicit Picture(const QString &fileName) : renderer(fileName) {}
-    QSvgRenderer renderer;
-    QHash<quint64, QPixmap> drawn;
-};
+// The sizes drawn so far, shared by the copies of one icon. The parsed
+// picture is not kept: it takes more memory than the few sizes drawn.
+using Drawn = QHash<quint64, QPixmap>;
 
 quint64 drawnKey(const QSize &size, QIcon::Mode mode, QIcon::State state)
 {
@@ -46,10 +43,11 @@ public:
     }
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        Picture &picture = read();
-        QPixmap &pm = picture.drawn[drawnKey(size, mode, state)];
+        if (!m_drawn)
+            m_drawn = std::make_shared<Drawn>();
+        QPixmap &pm = (*m_drawn)[drawnKey(size, mode, state)];
         if (pm.isNull())
-            pm = draw(picture.renderer, size, mode);
+            pm = draw(size, mode);
         return pm;
     }
     // The size is in device pixels already.
@@ -63,15 +61,9 @@ public:
     QIconEngine *clone() const override { return new DeferredIconEngine(*this); }
 
 private:
-    Picture &read()
+    QPixmap draw(const QSize &size, QIcon::Mode mode) const
     {
-        if (!m_picture)
-            m_picture = std::make_shared<Picture>(m_fileName);
-        return *m_picture;
-    }
-
-    static QPixmap draw(QSvgRenderer &renderer, const QSize &size, QIcon::Mode mode)
-    {
+        QSvgRenderer renderer(m_fileName);
         if (!renderer.isValid())
             return QPixmap();
         QSize fitted = renderer.defaultSize();
@@ -95,7 +87,7 @@ private:
     }
 
     QString m_fileName;
-    std::shared_ptr<Picture> m_picture;
+    std::shared_ptr<Drawn> m_drawn;
 };
 
 } // namespace
