@@ -45,6 +45,16 @@ private:
             for (const QByteArray &line : status.readAll().split('\n'))
                 if (line.startsWith("VmHWM:"))
                     peak = line.mid(6).trimmed().split(' ').value(0);
+        if (qEnvironmentVariableIsSet("KEL2D_DUMP_SMAPS")) {
+            QFile in(QStringLiteral("/proc/self/smaps"));
+            QFile out(qEnvironmentVariable("KEL2D_DUMP_SMAPS"));
+            if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly)) {
+                out.write(in.readAll());
+                QFile st(QStringLiteral("/proc/self/status"));
+                if (st.open(QIODevice::ReadOnly))
+                    out.write(st.readAll());
+            }
+        }
         std::printf("%lld %s\n",
                     static_cast<long long>(
                         std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()),

@@ -3,23 +3,27 @@
 #include "common/Interaction.h"
 #include "common/PlatformServices.h"
 #include "reports/ResultsGrid.h"
+#include "reports/WorkbookLibrary.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <vector>
-#include <xlsxwriter.h>
 
 namespace {
 
 const QString kExportFailed = QStringLiteral(
     "An error occured while trying to export file. The operation cannot be completed.");
 
-QString reasonOf(lxw_error error) { return QString::fromUtf8(lxw_strerror(error)); }
+QString reasonOf(const WorkbookLibrary &lib, lxw_error error)
+{
+    return QString::fromUtf8(lib.errorText(error));
+}
 
 // Every cell as text, and the longest text of each column.
-lxw_error writeCells(lxw_worksheet *sheet, const ResultsGrid &grid, std::vector<qsizetype> &longest)
+lxw_error writeCells(const WorkbookLibrary &lib, lxw_worksheet *sheet, const ResultsGrid &grid,
+                     std::vector<qsizetype> &longest)
 {
     longest.assign(std::size_t(grid.columnCount()), 0);
     for (int r = 0; r < grid.rowCount(); ++r) {
@@ -28,8 +32,8 @@ lxw_error writeCells(lxw_worksheet *sheet, const ResultsGrid &grid, std::vector<
             if (text.isEmpty())
                 continue;
             longest[std::size_t(c)] = std::max(longest[std::size_t(c)], text.size());
-            const lxw_error e = worksheet_write_string(sheet, lxw_row_t(r), lxw_col_t(c),
-                                                       text.toUtf8().constData(), nullptr);
+            const lxw_error e = lib.writeString(sheet, lxw_row_t(r), lxw_col_t(c),
+                                                text.toUtf8().constData(), nullptr);
             if (e != LXW_NO_ERROR)
                 return e;
         }
@@ -37,15 +41,15 @@ lxw_error writeCells(lxw_worksheet *sheet, const ResultsGrid &grid, std::vector<
     return LXW_NO_ERROR;
 }
 
-lxw_error fillSheet(lxw_worksheet *sheet, const ResultsGrid &grid)
+lxw_error fillSheet(const WorkbookLibrary &lib, lxw_worksheet *sheet, const ResultsGrid &grid)
 {
     std::vector<qsizetype> longest;
-    const lxw_error e = writeCells(sheet, grid, longest);
+    const lxw_error e = writeCells(lib, sheet, grid, longest);
     if (e != LXW_NO_ERROR)
         return e;
     for (int c = 0; c < grid.columnCount(); ++c) {
-        const lxw_error w = worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c),
-                                                 columnWidthFor(longest[std::size_t(c)]), nullptr);
+        const lxw_error w = lib.setColumn(sheet, lxw_col_t(c), lxw_col_t(c),
+                                          columnWidthFor(longest[std::size_t(c)]), nullptr);
         if (w != LXW_NO_ERROR)
             return w;
     }
@@ -68,22 +72,28 @@ std::optional<QString> writeWorkbook(const ResultsGrid &grid, const QString &pat
     if (!probe.open(QIODevice::WriteOnly))
         return probe.errorString();
     probe.close();
+    QString unavailable;
+    const WorkbookLibrary *lib = workbookLibrary(unavailable);
+    if (!lib) {
+        QFile::remove(path);
+        return unavailable;
+    }
     const QByteArray file = QFile::encodeName(path);
-    lxw_workbook *book = workbook_new(file.constData());
+    lxw_workbook *book = lib->workbookNew(file.constData());
     if (!book)
-        return reasonOf(LXW_ERROR_MEMORY_MALLOC_FAILED);
+        return reasonOf(*lib, LXW_ERROR_MEMORY_MALLOC_FAILED);
     const QByteArray sheetName = grid.title().toUtf8();
     lxw_worksheet *sheet =
-        workbook_add_worksheet(book, sheetName.isEmpty() ? nullptr : sheetName.constData());
-    lxw_error error = sheet ? fillSheet(sheet, grid) : LXW_ERROR_PARAMETER_VALIDATION;
+        lib->addWorksheet(book, sheetName.isEmpty() ? nullptr : sheetName.constData());
+    lxw_error error = sheet ? fillSheet(*lib, sheet, grid) : LXW_ERROR_PARAMETER_VALIDATION;
     // Closing writes the file and frees the workbook in every case.
-    const lxw_error closed = workbook_close(book);
+    const lxw_error closed = lib->close(book);
     if (error == LXW_NO_ERROR)
         error = closed;
     if (error == LXW_NO_ERROR)
         return std::nullopt;
     QFile::remove(path);
-    return reasonOf(error);
+    return reasonOf(*lib, error);
 }
 
 QString newExportFolder(const QString &root)

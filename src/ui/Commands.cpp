@@ -1,4 +1,5 @@
 #include "ui/Commands.h"
+#include "ui/DeferredIcon.h"
 #include "ui/frmMain.h"
 
 #include <QAbstractButton>
@@ -178,7 +179,7 @@ QAction *makeAction(frmMain &window, const CommandRow &row)
     if (*row.toolTip)
         action->setToolTip(QString::fromLatin1(row.toolTip));
     if (*row.icon)
-        action->setIcon(QIcon(iconPath(row)));
+        action->setIcon(deferredIcon(iconPath(row)));
     action->setShortcuts(shortcutsOf(row));
     if (row.viewMode != ViewMode::None) {
         action->setCheckable(true);

@@ -6,6 +6,7 @@
 #include "files/DesktopRecentFiles.h"
 #include "files/FileCommands.h"
 #include "files/Files.h"
+#include "ui/DeferredIcon.h"
 #include "ui/DesktopServices.h"
 #include "ui/LogView.h"
 #include "ui/MainStatusBar.h"
@@ -59,7 +60,7 @@ frmMain::frmMain(const frmMainOptions &options, QWidget *parent)
 {
     initResources();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kel2d.svg")));
+    setWindowIcon(deferredIcon(QStringLiteral(":/icons/kel2d.svg")));
 
     m_store = std::make_unique<SettingsStore>(
         options.settingsPath.isEmpty() ? SettingsStore::defaultPath() : options.settingsPath);

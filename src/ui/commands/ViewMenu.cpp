@@ -4,6 +4,7 @@
 
 #include "drawing/ViewOps.h"
 #include "drawing/gui/DrawingArea.h"
+#include "ui/DeferredIcon.h"
 #include "ui/MainStatusBar.h"
 #include "ui/ModeCursors.h"
 
@@ -78,17 +79,17 @@ void frmMain::buildZoomMenu()
                  {"zoom_window", "Zoom Window", ViewMode::ZoomWindow}};
     for (const auto &m : modes) {
         QAction *a = m_zoomMenu->addAction(
-            QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(m.icon))),
+            deferredIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(m.icon))),
             QString::fromLatin1(m.caption));
         a->setCheckable(true); // ticked while its mode is on, as on the tool bar
         const ViewMode mode = m.mode;
         connect(a, &QAction::toggled, this, [this, mode](bool on) { viewModeToggled(mode, on); });
         m_modeActions.emplace_back(a, mode);
     }
-    connect(m_zoomMenu->addAction(QIcon(QStringLiteral(":/icons/zoom_previous.svg")),
+    connect(m_zoomMenu->addAction(deferredIcon(QStringLiteral(":/icons/zoom_previous.svg")),
                                   QStringLiteral("Zoom Previous")),
             &QAction::triggered, this, &frmMain::Button_Zoom_Previous);
-    connect(m_zoomMenu->addAction(QIcon(QStringLiteral(":/icons/zoom_extents.svg")),
+    connect(m_zoomMenu->addAction(deferredIcon(QStringLiteral(":/icons/zoom_extents.svg")),
                                   QStringLiteral("Zoom Extends")),
             &QAction::triggered, this, &frmMain::Button_Zoom_Best_Fit);
 }
