@@ -102,6 +102,12 @@ struct Editing {
 
 using Lines = std::vector<std::pair<QString, int>>;
 
+// The element rows 1..elementCount, for comparing whole.
+inline std::vector<Element> elementsOf(const Model &m)
+{
+    return {m.elements.begin() + 1, m.elements.begin() + 1 + m.elementCount};
+}
+
 // A verdict as one comparable value: passed, the field, whether selected.
 template <typename Field>
 std::tuple<bool, Field, bool> verdictOf(const Verdict<Field> &v)

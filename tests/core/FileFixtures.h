@@ -28,18 +28,6 @@ protected:
         return file;
     }
 
-    // The one box shown since the last clear: a critical one whose text is
-    // `text` (or starts with it), which is also the last, red line of the log.
-    void expectToldOnce(const QString &text, bool whole = true)
-    {
-        ASSERT_EQ(ws.prompts.shown.size(), 1u);
-        const ShownPrompt &box = ws.prompts.shown[0];
-        EXPECT_TRUE(whole ? box.text == text : box.text.startsWith(text)) << box.text.toStdString();
-        EXPECT_EQ(box.icon, PromptIcon::Critical);
-        EXPECT_EQ(ws.log.entries().last().text, box.text);
-        EXPECT_EQ(ws.log.entries().last().colour, LogRed);
-    }
-
     QTemporaryDir dir;
     TestWorkspace ws;
 };

@@ -6,12 +6,10 @@
 // strict scripted prompts.
 #include "common/PlatformServices.h"
 #include "core/ScriptedPrompts.h"
-#include "drawing/RecordingCanvas.h"
 #include "workspace/Workspace.h"
 
 #include <QFile>
 #include <QString>
-#include <cmath>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -32,23 +30,6 @@ inline bool writeBytes(const QString &path, const QByteArray &bytes)
 inline void PrintTo(const QString &text, std::ostream *os)
 {
     *os << '"' << text.toStdString() << '"';
-}
-
-// Whether every place and size the painter received is a finite number and
-// no text shows "nan" or "inf".
-inline bool allFinite(const RecordingCanvas &c)
-{
-    for (const auto &l : c.lines())
-        if (!std::isfinite(l.x1 + l.y1 + l.x2 + l.y2))
-            return false;
-    for (const auto &ci : c.circles())
-        if (!std::isfinite(ci.cx + ci.cy + ci.radius))
-            return false;
-    for (const auto &t : c.texts())
-        if (!std::isfinite(t.x + t.y) || t.text.contains(QLatin1String("nan"), Qt::CaseInsensitive)
-            || t.text.contains(QLatin1String("inf"), Qt::CaseInsensitive))
-            return false;
-    return true;
 }
 
 namespace truss {
@@ -72,11 +53,6 @@ inline int element(Model &m, int i, int j, int g = 1)
     return e;
 }
 inline void spring(Model &m, int n, float kx, float ky) { m.springs[n] = Spring{kx, ky}; }
-// The element rows 1..elementCount, for comparing whole.
-inline std::vector<Element> elementsOf(const Model &m)
-{
-    return {m.elements.begin() + 1, m.elements.begin() + 1 + m.elementCount};
-}
 
 // Pinned at (0, 0) and (2, 0), the apex (1, 1) loaded by -10 in y. With
 // E = A = 1 both bars carry -5√2, the reactions are 5 and the apex sinks 10√2.

@@ -1,6 +1,6 @@
 // Deleting nodes and elements with the renumbering behind them, and
 // emptying the model.
-#include "core/Fixtures.h"
+#include "core/EditingFixture.h"
 #include "model/Diagrafes.h"
 #include "model/Subs.h"
 
@@ -56,7 +56,7 @@ TEST(Diagrafes, RowsMoveDownAndReferencesFollow)
         const int freed = int(c.rowsWere.size()) + 1;
         EXPECT_TRUE(c.node ? m.nodes[freed] == Node{} && m.springs[freed] == Spring{}
                            : m.elements[freed] == Element{});
-        EXPECT_EQ(truss::elementsOf(m), c.elements);
+        EXPECT_EQ(elementsOf(m), c.elements);
         EXPECT_EQ(m.groups, before.groups);
         EXPECT_TRUE(m.modelChanged);
         ASSERT_EQ(ws.log.entries().size(), 1);

@@ -2,6 +2,7 @@
 // shifts, loads, element labels, springs and the grid with its density
 // notice. The default view (scale 100, offsets -2 and 2, area 20 x 15 cm)
 // puts model point (x, y) at screen (x + 2, 13 - y).
+#include "core/DrawingChecks.h"
 #include "core/Fixtures.h"
 #include "drawing/RecordingCanvas.h"
 #include "drawing/Sxediastika.h"

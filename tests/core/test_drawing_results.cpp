@@ -6,6 +6,7 @@
 // The default view (scale 100, offsets -2 and 2, area 20 x 15 cm) puts model
 // point (x, y) at screen (x + 2, 13 - y).
 #include "analysis/Functions_Bres_Megista.h"
+#include "core/DrawingChecks.h"
 #include "core/Fixtures.h"
 #include "drawing/RecordingCanvas.h"
 #include "drawing/ResultViews.h"

@@ -13,6 +13,18 @@ namespace {
 
 using namespace truss;
 
+// The one box shown since the last clear: a critical one whose text is
+// `text` (or starts with it), which is also the last, red line of the log.
+void expectToldOnce(TestWorkspace &ws, const QString &text, bool whole = true)
+{
+    ASSERT_EQ(ws.prompts.shown.size(), 1u);
+    const ShownPrompt &box = ws.prompts.shown[0];
+    EXPECT_TRUE(whole ? box.text == text : box.text.startsWith(text)) << box.text.toStdString();
+    EXPECT_EQ(box.icon, PromptIcon::Critical);
+    EXPECT_EQ(ws.log.entries().last().text, box.text);
+    EXPECT_EQ(ws.log.entries().last().colour, LogRed);
+}
+
 const QString kData = QStringLiteral(KEL2D_TEST_DATA);
 const QString kSmallExample = kData + QStringLiteral("/small_example.kel");
 const QString kUntitledCaption = QStringLiteral("Corvane Kel.2D - Untitled.kel");
@@ -35,7 +47,8 @@ TEST_F(FilesTest, ModelIsWrittenByteForByteAndReadBack)
     EXPECT_EQ(back.settings, Settings{});
     EXPECT_FALSE(back.model.modelChanged); // the open command sets it, not the reader
     EXPECT_EQ(back.model.fileName, kSmallExample);
-    EXPECT_EQ(back.hooks.captions, QStringList{QStringLiteral("Corvane Kel.2D - ") + kSmallExample});
+    EXPECT_EQ(back.hooks.captions,
+              QStringList{QStringLiteral("Corvane Kel.2D - ") + kSmallExample});
     EXPECT_EQ(back.log.entries().last().text, QStringLiteral("Open file: ") + kSmallExample);
 }
 
@@ -154,7 +167,7 @@ TEST_F(FilesTest, FailedSavesAreToldAndChangeNothing)
                 limit.emplace(row.sizeLimit);
             EXPECT_FALSE(Write_Model_File(ws, name, false));
         }
-        expectToldOnce(kSaveError + row.reason, false);
+        expectToldOnce(ws, kSaveError + row.reason, false);
         EXPECT_EQ(ws.model.fileName, QStringLiteral("/data/model.kel"));
         EXPECT_TRUE(ws.hooks.captions.isEmpty());
         EXPECT_EQ(readBytes(old), readBytes(kData + QStringLiteral("/empty_model.kel")));
@@ -308,7 +321,7 @@ TEST_F(FilesTest, DamagedFilesLeaveAnEmptyUntitledModel)
         ASSERT_TRUE(writeBytes(name, edited(row.edit, "\r\n", &number)));
         ws.prompts.answers = {PromptAnswer::Ok};
         EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Failed);
-        expectToldOnce(number ? row.message.arg(number) : row.message);
+        expectToldOnce(ws, number ? row.message.arg(number) : row.message);
         EXPECT_TRUE(ws.model.sameData(Model{}));
         EXPECT_TRUE(ws.model.modelChanged);
         EXPECT_TRUE(ws.model.fileName.isEmpty());

@@ -151,7 +151,8 @@ TEST(MoveNodes, MovesTheRangeOrRefuses)
         if (refused)
             t.expectRefused(QString::fromUtf8(r.text));
         else
-            EXPECT_EQ(t.lines(), (moved ? Lines{{QString::fromUtf8(r.text), LogDarkBlue}} : Lines{}));
+            EXPECT_EQ(t.lines(),
+                      (moved ? Lines{{QString::fromUtf8(r.text), LogDarkBlue}} : Lines{}));
         EXPECT_EQ(std::pair(changed, t.model().modelChanged), std::pair(moved, moved));
         const Model &m = t.model();
         EXPECT_EQ((std::vector{m.nodes[1].x, m.nodes[2].x, m.nodes[3].x}), r.xs);
@@ -208,7 +209,7 @@ TEST(MergeNodes, JoinsBIntoAWithAndWithoutDeletion)
         EXPECT_EQ(t.lines(), r.lines);
         EXPECT_EQ(changed, r.changed);
         const Model &m = t.model();
-        EXPECT_EQ(truss::elementsOf(m), r.elements);
+        EXPECT_EQ(elementsOf(m), r.elements);
         EXPECT_EQ(m.nodeCount, r.nodesLeft);
         for (const ShownPrompt &box : t.prompts.messages()) {
             EXPECT_EQ(box.text,

@@ -29,8 +29,9 @@ QStringList lines(const Model &m)
 TEST(ModelTree, EveryItemWithItsValuesAndTheSectionsWhenEmpty)
 {
     Model m;
-    EXPECT_EQ(lines(m), (QStringList{"[] Model *", "  [omad] E,A Element Groups *", "  [komb] Nodes *",
-                                     "  [stoi] Elements *", "  [sigk] Nodal loads *"}));
+    EXPECT_EQ(lines(m),
+              (QStringList{"[] Model *", "  [omad] E,A Element Groups *", "  [komb] Nodes *",
+                           "  [stoi] Elements *", "  [sigk] Nodal loads *"}));
     group(m, 210000000, 0.5);
     node(m, 0, 0, 1, 1);
     node(m, 0.5f, 3, 0, 0, 0, 5);
