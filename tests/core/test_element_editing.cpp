@@ -233,4 +233,26 @@ TEST(GroupForm, ApplyLogsAndDeleteHidesTheQuantityButtonsOnly)
                      {"Group deleted: #1. Groups renumbered: #2 to #4.", LogGreen}}));
 }
 
+// A refused Apply leaves each form on the field the refusal names.
+TEST(EditForms, RefusedApplyPointsAtTheField)
+{
+    Editing t;
+    t.nodes({{0, 0}, {1, 0}});
+    t.groups(1);
+    ElementForm elements(t.model(), t.ws);
+    elements.open();
+    elements.fields.nodeI = QStringLiteral("1");
+    elements.fields.nodeJ = QStringLiteral("5");
+    GroupForm groups(t.model(), t.ws);
+    groups.open();
+    groups.fields.e = QStringLiteral("0");
+    groups.fields.a = QStringLiteral("1");
+    t.okBoxes(2);
+    elements.pressApply();
+    groups.pressApply();
+    EXPECT_EQ(std::tuple(elements.focus, elements.selectAll, groups.focus, groups.selectAll),
+              std::tuple(ElementField::NodeJ, true, GroupField::E, true));
+    EXPECT_EQ(std::pair(int(t.model().elementCount), int(t.model().groupCount)), std::pair(0, 1));
+}
+
 } // namespace
