@@ -2,10 +2,12 @@
 // A workspace with scripted prompts and a recorder of edit steps, and small
 // builders of models, for the tests of the editing operations and forms.
 #include "core/Fixtures.h"
+#include "model/EditForms.h"
 #include "workspace/Workspace.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -99,3 +101,16 @@ struct Editing {
 };
 
 using Lines = std::vector<std::pair<QString, int>>;
+
+// The element rows 1..elementCount, for comparing whole.
+inline std::vector<Element> elementsOf(const Model &m)
+{
+    return {m.elements.begin() + 1, m.elements.begin() + 1 + m.elementCount};
+}
+
+// A verdict as one comparable value: passed, the field, whether selected.
+template <typename Field>
+std::tuple<bool, Field, bool> verdictOf(const Verdict<Field> &v)
+{
+    return {v.ok, v.field, v.selectAll};
+}

@@ -2,6 +2,7 @@
 // shifts, loads, element labels, springs and the grid with its density
 // notice. The default view (scale 100, offsets -2 and 2, area 20 x 15 cm)
 // puts model point (x, y) at screen (x + 2, 13 - y).
+#include "core/DrawingChecks.h"
 #include "core/Fixtures.h"
 #include "drawing/RecordingCanvas.h"
 #include "drawing/Sxediastika.h"
@@ -272,12 +273,7 @@ TEST_F(DrawingTest, UnusualConstraintsAndSpringsDrawAtFinitePlaces)
         ws.settings.nai_graf_stir = graphically;
         draw([&] { RedrawDrawingArea(ws, canvas); });
         EXPECT_GT(canvas.lines().size(), 0);
-        for (const auto &l : canvas.lines())
-            EXPECT_TRUE(std::isfinite(l.x1 + l.y1 + l.x2 + l.y2));
-        for (const auto &c : canvas.circles())
-            EXPECT_TRUE(std::isfinite(c.cx + c.cy + c.radius));
-        for (const auto &t : canvas.texts())
-            EXPECT_TRUE(std::isfinite(t.x + t.y)) << t.text.toStdString();
+        EXPECT_TRUE(allFinite(canvas));
     }
     // Marked symbolically, only a flag of exactly 1 is fixed (node 7: 2 and 1;
     // node 44: 1 and -1).

@@ -9,52 +9,38 @@ namespace {
 
 TEST(ElementEditing, RefusalsComeInTheirOrderAndChangeNothing)
 {
+    using F = ElementField;
+    const QString unacceptable = QStringLiteral("The value given for %1 is unacceptable.");
     const struct {
-        const char *name;
         ElementInput in;
-        const char *message;
+        QString message;
         ElementField focus;
         bool selectAll;
     } rows[] = {
         // clang-format off
-        {"number above the limit", {"201", "1", "1", "1"},
-         "The maximum number of elements that can be defined is 200.", ElementField::None, false},
-        {"number 0", {"0", "1", "2", "1"},
-         "The value given for element number is unacceptable.", ElementField::Number, false},
-        {"number beyond the new element", {"4", "1", "2", "1"},
-         "The value given for element number is unacceptable.", ElementField::Number, false},
-        {"group not whole", {"3", "1", "2", "1.5"},
-         "The value given for E,A Group number is unacceptable.", ElementField::Group, false},
-        {"group that does not exist", {"3", "1", "2", "3"},
-         "There is no E,A Group #3.", ElementField::Group, true},
-        {"node i empty", {"3", "", "2", "1"},
-         "The value given for node i number is unacceptable.", ElementField::NodeI, false},
-        {"node i that does not exist", {"3", " 5", "2", "1"},
-         "There is no node #5.", ElementField::NodeI, true},
-        {"node j negative", {"3", "1", "-2", "1"},
-         "The value given for node j number is unacceptable.", ElementField::NodeJ, false},
-        {"node j far beyond", {"3", "1", "1e39", "1"},
-         "There is no node #1e39.", ElementField::NodeJ, true},
-        // Only after every number passed.
-        {"nodes i and j equal", {"3", "3", "3", "1"},
-         "Given nodes i and j coincide.", ElementField::NodeI, false},
+        {{"201", "1", "1", "1"}, "The maximum number of elements that can be defined is 200.", F::None, false},
+        {{"0", "1", "2", "1"}, unacceptable.arg("element number"), F::Number, false},
+        {{"4", "1", "2", "1"}, unacceptable.arg("element number"), F::Number, false},
+        {{"3", "1", "2", "1.5"}, unacceptable.arg("E,A Group number"), F::Group, false},
+        {{"3", "1", "2", "3"}, "There is no E,A Group #3.", F::Group, true},
+        {{"3", "", "2", "1"}, unacceptable.arg("node i number"), F::NodeI, false},
+        {{"3", " 5", "2", "1"}, "There is no node #5.", F::NodeI, true},
+        {{"3", "1", "-2", "1"}, unacceptable.arg("node j number"), F::NodeJ, false},
+        {{"3", "1", "1e39", "1"}, "There is no node #1e39.", F::NodeJ, true},
+        {{"3", "3", "3", "1"}, "Given nodes i and j coincide.", F::NodeI, false}, // after every number
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
+        SCOPED_TRACE(r.message.toStdString() + " " + r.in.number.toStdString());
         Editing t;
         t.nodes({{0, 0}, {1, 0}, {2, 0}, {3, 0}});
         t.groups(2);
         t.elements({{1, 2, 1}, {2, 3, 2}});
         const Model before = t.model();
         t.okBoxes();
-
         const ElementApplied applied = applyElement(t.model(), t.ws, r.in);
-
-        EXPECT_FALSE(applied.verdict.ok);
-        EXPECT_EQ(applied.verdict.field, r.focus);
-        EXPECT_EQ(applied.verdict.selectAll, r.selectAll);
-        t.expectRefused(QString::fromUtf8(r.message));
+        EXPECT_EQ(verdictOf(applied.verdict), std::tuple(false, r.focus, r.selectAll));
+        t.expectRefused(r.message);
         EXPECT_TRUE(t.model().sameData(before));
     }
 }
@@ -147,36 +133,30 @@ TEST(ElementEditing, DeletionRefusesEveryNumberThatIsNoElement)
 
 TEST(GroupEditing, RefusalsComeInTheirOrder)
 {
+    using F = GroupField;
+    const QString unacceptable = QStringLiteral("The value given for %1 is unacceptable.");
     const struct {
-        const char *name;
         GroupInput in;
-        const char *message;
+        QString message;
         GroupField focus;
     } rows[] = {
         // clang-format off
-        {"number above the limit", {"51", "0", "0"},
-         "The maximum number of Groups that can be defined is 50.", GroupField::None},
-        {"number not whole", {"1.5", "1", "1"},
-         "The value given for Group number is unacceptable.", GroupField::Number},
-        {"number beyond the new group", {"4", "1", "1"},
-         "The value given for Group number is unacceptable.", GroupField::Number},
-        {"E of 0", {"3", "0", "-1"},
-         "The value given for Youngs Modulus E is unacceptable.", GroupField::E},
-        {"E too large for the model file", {"3", "1e400", "1"},
-         "The value given for Youngs Modulus E is unacceptable.", GroupField::E},
-        {"A of -1", {"3", "1", "-1"},
-         "The value given for Section area A is unacceptable.", GroupField::A},
+        {{"51", "0", "0"}, "The maximum number of Groups that can be defined is 50.", F::None},
+        {{"1.5", "1", "1"}, unacceptable.arg("Group number"), F::Number},
+        {{"4", "1", "1"}, unacceptable.arg("Group number"), F::Number}, // beyond the new group
+        {{"3", "0", "-1"}, unacceptable.arg("Youngs Modulus E"), F::E},
+        {{"3", "1e400", "1"}, unacceptable.arg("Youngs Modulus E"), F::E}, // too large for the file
+        {{"3", "1", "-1"}, unacceptable.arg("Section area A"), F::A},
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
+        SCOPED_TRACE(r.message.toStdString() + " " + r.in.e.toStdString());
         Editing t;
         t.groups(2);
         t.okBoxes();
         const GroupApplied applied = applyGroup(t.model(), t.ws, r.in);
-        EXPECT_FALSE(applied.verdict.ok);
-        EXPECT_EQ(applied.verdict.field, r.focus);
-        t.expectRefused(QString::fromUtf8(r.message));
+        EXPECT_EQ(std::pair(applied.verdict.ok, applied.verdict.field), std::pair(false, r.focus));
+        t.expectRefused(r.message);
         EXPECT_EQ(t.model().groupCount, 2);
     }
 }
@@ -184,42 +164,37 @@ TEST(GroupEditing, RefusalsComeInTheirOrder)
 TEST(GroupEditing, DeletionRefusesGroupsInUseAndRenumbersTheRest)
 {
     const struct {
-        const char *name;
         const char *number;
-        const char *message; // refused with this, or deleted with `line`
-        const char *line;
+        bool deleted;
+        const char *text;             // the log line, or the refusal
         std::vector<int> groupsAfter; // the elements' groups
         std::vector<double> eAfter;   // E of the groups left
     } rows[] = {
         // clang-format off
-        {"middle group", "2", nullptr, "Group deleted: #2. Groups renumbered: #3.", {1, 2}, {100, 300}},
-        {"last group", "3", "Group #3 cannot be deleted since there are elements belonging to it.",
-         nullptr, {1, 3}, {100, 200, 300}},
-        {"new-group entry", "4", "There is no Group #4 to delete.", nullptr, {1, 3}, {100, 200, 300}},
-        {"not a group", "0.5", "There is no Group #0.5 to delete.", nullptr, {1, 3}, {100, 200, 300}},
+        {"2", true, "Group deleted: #2. Groups renumbered: #3.", {1, 2}, {100, 300}},
+        {"3", false, "Group #3 cannot be deleted since there are elements belonging to it.", {1, 3}, {100, 200, 300}},
+        {"4", false, "There is no Group #4 to delete.", {1, 3}, {100, 200, 300}}, // the new-group entry
+        {"0.5", false, "There is no Group #0.5 to delete.", {1, 3}, {100, 200, 300}},
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
+        SCOPED_TRACE(r.text);
         Editing t;
         t.nodes({{0, 0}, {1, 0}});
         t.groups(3);
         t.elements({{1, 2, 1}, {2, 1, 3}});
-        t.okBoxes(r.message ? 1 : 0);
-
-        EXPECT_EQ(deleteGroup(t.model(), t.ws, QString::fromLatin1(r.number)),
-                  r.message == nullptr);
-
-        if (r.message)
-            t.expectRefused(QString::fromUtf8(r.message));
+        t.okBoxes(r.deleted ? 0 : 1);
+        EXPECT_EQ(deleteGroup(t.model(), t.ws, QString::fromLatin1(r.number)), r.deleted);
+        if (r.deleted)
+            EXPECT_EQ(t.lines(), (Lines{{QString::fromUtf8(r.text), LogGreen}}));
         else
-            EXPECT_EQ(t.lines(), (Lines{{QString::fromUtf8(r.line), LogGreen}}));
-        EXPECT_EQ(t.model().groupOf(1), r.groupsAfter[0]);
-        EXPECT_EQ(t.model().groupOf(2), r.groupsAfter[1]);
-        ASSERT_EQ(t.model().groupCount, int(r.eAfter.size()));
-        for (size_t g = 0; g < r.eAfter.size(); ++g)
-            EXPECT_EQ(t.model().groups[g + 1].E, r.eAfter[g]);
-        EXPECT_EQ(t.model().groups[r.eAfter.size() + 1], ElementGroup{});
+            t.expectRefused(QString::fromUtf8(r.text));
+        EXPECT_EQ((std::vector{t.model().groupOf(1), t.model().groupOf(2)}), r.groupsAfter);
+        std::vector<double> e;
+        for (int g = 1; g <= t.model().groupCount; ++g)
+            e.push_back(t.model().groups[g].E);
+        EXPECT_EQ(e, r.eAfter);
+        EXPECT_EQ(t.model().groups[t.model().groupCount + 1], ElementGroup{});
     }
 }
 
@@ -258,32 +233,26 @@ TEST(GroupForm, ApplyLogsAndDeleteHidesTheQuantityButtonsOnly)
                      {"Group deleted: #1. Groups renumbered: #2 to #4.", LogGreen}}));
 }
 
-TEST(Capacities, NoDialogGoesBeyondTheElementAndGroupLimits)
+// A refused Apply leaves each form on the field the refusal names.
+TEST(EditForms, RefusedApplyPointsAtTheField)
 {
     Editing t;
     t.nodes({{0, 0}, {1, 0}});
-    t.groups(kMaxGroups);
-    for (int e = 1; e <= kMaxElements; ++e)
-        t.model().elements[e] = Element{1, 2, 1};
-    t.model().elementCount = kMaxElements;
-
-    t.okBoxes(2);
+    t.groups(1);
     ElementForm elements(t.model(), t.ws);
     elements.open();
     elements.fields.nodeI = QStringLiteral("1");
-    elements.fields.nodeJ = QStringLiteral("2");
-    elements.pressApply();
+    elements.fields.nodeJ = QStringLiteral("5");
     GroupForm groups(t.model(), t.ws);
     groups.open();
-    groups.fields.e = groups.fields.a = QStringLiteral("1");
+    groups.fields.e = QStringLiteral("0");
+    groups.fields.a = QStringLiteral("1");
+    t.okBoxes(2);
+    elements.pressApply();
     groups.pressApply();
-
-    EXPECT_EQ(t.model().elementCount, kMaxElements);
-    EXPECT_EQ(t.model().groupCount, kMaxGroups);
-    EXPECT_EQ(t.boxes(),
-              (std::vector<QString>{
-                  QStringLiteral("The maximum number of elements that can be defined is 200."),
-                  QStringLiteral("The maximum number of Groups that can be defined is 50.")}));
+    EXPECT_EQ(std::tuple(elements.focus, elements.selectAll, groups.focus, groups.selectAll),
+              std::tuple(ElementField::NodeJ, true, GroupField::E, true));
+    EXPECT_EQ(std::pair(int(t.model().elementCount), int(t.model().groupCount)), std::pair(0, 1));
 }
 
 } // namespace

@@ -173,9 +173,13 @@ TEST_F(FileCommandsTest, OpenMarksTheModelChangedUnlessCancelled)
 {
     const QString name = saveAs(QStringLiteral("m.kel"));
     ws.prompts.files = {std::nullopt, name};
+    const Model before = ws.model;
     EXPECT_EQ(openModel(ws), ReadOutcome::Cancelled);
-    EXPECT_EQ(ws.model.nodeCount, 2);
+    EXPECT_TRUE(ws.model.sameData(before));
+    EXPECT_EQ(ws.model.fileName, name);
     EXPECT_FALSE(ws.model.modelChanged);
+    EXPECT_TRUE(ws.hooks.captions.isEmpty());
+    EXPECT_EQ(ws.prompts.shown[0].extra, QStringLiteral("Corvane Kel.2D Input files (*.kel)"));
 
     EXPECT_EQ(openModel(ws), ReadOutcome::Read);
     EXPECT_TRUE(ws.model.modelChanged);

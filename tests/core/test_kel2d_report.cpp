@@ -80,8 +80,6 @@ TEST(Kel2dReport, WritesTheChosenSectionsOrTellsWhatWentWrong)
         // The mechanism warning informs; the report is still written.
         {"mechanism.kel", "2", "2", 0, "The structure is probably a mechanism.\nmax.(u) = u(4) = "},
         {"no_such_file.kel", nullptr, nullptr, 1, "There was an error opening the file: "},
-        {"bad_header.kel", nullptr, nullptr, 1,
-         "There was an error opening the file. The file could not be read.\n"},
         // The free motions follow the failure on standard error, never in the report.
         {"lone_node.kel", nullptr, nullptr, 2,
          kAnalysisErrorText + "\nFree motion 1: node #1 in x\nFree motion 2: node #1 in y\n"},
@@ -134,10 +132,9 @@ TEST(Kel2dReport, CommandLineErrorsShowTheUsage)
     for (const QStringList &args : rows) {
         SCOPED_TRACE(args.join(u' ').toStdString());
         const ToolRun r = runTool(args);
-        EXPECT_EQ(r.exitCode, 64);
-        EXPECT_TRUE(r.out.isEmpty());
-        EXPECT_TRUE(r.err.startsWith(QStringLiteral("kel2d-report: "))) << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains(kUsage));
+        EXPECT_EQ(std::pair(r.exitCode, r.out), std::pair(64, QByteArray()));
+        EXPECT_TRUE(r.err.startsWith(QStringLiteral("kel2d-report: ")) && r.err.contains(kUsage))
+            << r.err.toStdString();
     }
     const ToolRun help = runTool({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);

@@ -123,50 +123,39 @@ TEST(LoadEditing, RefusesNodesThatDoNotExistAndForcesBeyondSinglePrecision)
 
 TEST(MoveNodes, MovesTheRangeOrRefuses)
 {
+    using F = MoveField;
     const struct {
-        const char *name;
         MoveInput in;
-        const char *line; // logged, or refused with `message`
-        const char *message;
+        const char *text; // logged, or the refusal when `focus` is not None
         MoveField focus;
         std::vector<float> xs; // x of nodes 1..3 afterwards
     } rows[] = {
         // clang-format off
-        {"range", {"2", "3", "1.5", ""}, "Moved nodes: #2 to #3, dx=1.5, dy=0", nullptr,
-         MoveField::None, {0, 2.5f, 3.5f}},
-        {"no offset does nothing", {"1", "4", "", "0"}, nullptr, nullptr, MoveField::None, {0, 1, 2}},
-        {"first after last moves none", {"3", "2", "1", "1"}, "Moved nodes: #3 to #2, dx=1, dy=1",
-         nullptr, MoveField::None, {0, 1, 2}},
-        {"first that is no node", {"0", "2", "1", ""}, nullptr, "There is no node #0.",
-         MoveField::First, {0, 1, 2}},
-        {"last that is no node", {"1", "5", "1", ""}, nullptr, "There is no node #5.",
-         MoveField::Last, {0, 1, 2}},
-        {"offset beyond single precision", {"1", "2", "", "1e39"}, nullptr,
-         "The value given for dy is unacceptable.", MoveField::Dy, {0, 1, 2}},
-        {"a node would leave the range", {"1", "4", "3e38", ""}, nullptr,
-         "The value given for dx is unacceptable.", MoveField::Dx, {0, 1, 2}},
+        {{"2", "3", "1.5", ""}, "Moved nodes: #2 to #3, dx=1.5, dy=0", F::None, {0, 2.5f, 3.5f}},
+        {{"1", "4", "", "0"}, nullptr, F::None, {0, 1, 2}}, // no offset does nothing
+        {{"3", "2", "1", "1"}, "Moved nodes: #3 to #2, dx=1, dy=1", F::None, {0, 1, 2}}, // moves none
+        {{"0", "2", "1", ""}, "There is no node #0.", F::First, {0, 1, 2}},
+        {{"1", "5", "1", ""}, "There is no node #5.", F::Last, {0, 1, 2}},
+        {{"1", "2", "", "1e39"}, "The value given for dy is unacceptable.", F::Dy, {0, 1, 2}},
+        {{"1", "4", "3e38", ""}, "The value given for dx is unacceptable.", F::Dx, {0, 1, 2}}, // node 4 leaves
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
+        SCOPED_TRACE(r.text ? r.text : "nothing");
         Editing t;
         t.nodes({{0, 0}, {1, 0}, {2, 0}, {1e38f, 0}});
-        t.okBoxes(r.message ? 1 : 0);
+        const bool refused = r.focus != F::None, moved = r.text && !refused;
+        t.okBoxes(refused ? 1 : 0);
         bool changed = false;
-
-        const MoveVerdict verdict = moveNodes(t.model(), t.ws, r.in, changed);
-
-        EXPECT_EQ(verdict.field, r.focus);
-        if (r.message)
-            t.expectRefused(QString::fromUtf8(r.message));
-        else if (r.line)
-            EXPECT_EQ(t.lines(), (Lines{{QString::fromUtf8(r.line), LogDarkBlue}}));
+        EXPECT_EQ(moveNodes(t.model(), t.ws, r.in, changed).field, r.focus);
+        if (refused)
+            t.expectRefused(QString::fromUtf8(r.text));
         else
-            EXPECT_TRUE(t.lines().empty());
-        EXPECT_EQ(changed, r.line != nullptr);
-        EXPECT_EQ(t.model().modelChanged, r.line != nullptr);
-        for (int n = 1; n <= 3; ++n)
-            EXPECT_EQ(t.model().nodes[n].x, r.xs[n - 1]) << n;
+            EXPECT_EQ(t.lines(),
+                      (moved ? Lines{{QString::fromUtf8(r.text), LogDarkBlue}} : Lines{}));
+        EXPECT_EQ(std::pair(changed, t.model().modelChanged), std::pair(moved, moved));
+        const Model &m = t.model();
+        EXPECT_EQ((std::vector{m.nodes[1].x, m.nodes[2].x, m.nodes[3].x}), r.xs);
     }
 }
 
@@ -219,10 +208,9 @@ TEST(MergeNodes, JoinsBIntoAWithAndWithoutDeletion)
 
         EXPECT_EQ(t.lines(), r.lines);
         EXPECT_EQ(changed, r.changed);
-        ASSERT_EQ(t.model().elementCount, int(r.elements.size()));
-        for (size_t e = 0; e < r.elements.size(); ++e)
-            EXPECT_EQ(t.model().elements[e + 1], r.elements[e]) << e + 1;
-        EXPECT_EQ(t.model().nodeCount, r.nodesLeft);
+        const Model &m = t.model();
+        EXPECT_EQ(elementsOf(m), r.elements);
+        EXPECT_EQ(m.nodeCount, r.nodesLeft);
         for (const ShownPrompt &box : t.prompts.messages()) {
             EXPECT_EQ(box.text,
                       joining

@@ -14,6 +14,12 @@ struct Parsed {
     Settings settings;
     ViewTransform view;
     std::optional<kelfile::ParseFailure> failure;
+
+    auto failureOf() const
+    {
+        return failure ? std::optional(std::pair(failure->headerMismatch, failure->description))
+                       : std::nullopt;
+    }
 };
 
 // Whether both read the text, after checking that they read it alike.
@@ -27,15 +33,11 @@ bool expectSameReading(const QByteArray &text)
         kelfile::parseModelFile(buffer, device->model, device->settings, device->view);
     bytes->failure =
         kelfile::parseModelFile(QByteArrayView(text), bytes->model, bytes->settings, bytes->view);
-    EXPECT_EQ(bytes->failure.has_value(), device->failure.has_value());
-    if (bytes->failure && device->failure) {
-        EXPECT_EQ(bytes->failure->headerMismatch, device->failure->headerMismatch);
-        EXPECT_EQ(bytes->failure->description, device->failure->description);
-    }
+    EXPECT_EQ(bytes->failureOf(), device->failureOf());
     EXPECT_TRUE(bytes->model.sameData(device->model));
     EXPECT_EQ(bytes->settings, device->settings);
-    EXPECT_EQ(bytes->view.scale, device->view.scale);
-    EXPECT_EQ(bytes->view.offsetX, device->view.offsetX);
+    EXPECT_EQ(std::pair(bytes->view.scale, bytes->view.offsetX),
+              std::pair(device->view.scale, device->view.offsetX));
     return !device->failure;
 }
 
@@ -56,18 +58,16 @@ TEST(ModelFileBytes, ReadLikeTheSameBytesFromADevice)
         QByteArray text;
         bool read;
     } rows[] = {
+        // clang-format off
         {"as written", text, true},
         {"bare LF line ends", QByteArray(text).replace("\r\n", "\n"), true},
         {"the longest line taken", withLine(QByteArray(longest - 1, '0') + '5'), true},
         {"a line one byte too long", withLine(QByteArray(longest, '0') + '5'), false},
         {"a line too long by its CR", withLine(QByteArray(longest + 1, '1')), false},
         {"CR without LF", QByteArray(text).replace("\r\n", "\r"), false},
-        {"a NUL inside a number",
-         withLine(QByteArray("12\0"
-                             "5",
-                             4)),
-         false},
+        {"a NUL inside a number", withLine(QByteArray("12\0" "5", 4)), false},
         {"not a model file", QByteArray("hello\n"), false},
+        // clang-format on
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
