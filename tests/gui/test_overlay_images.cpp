@@ -92,6 +92,7 @@ TEST(OverlayImages, NodeMarkerCopiedAtEveryPlaceGivesTheSamePixelsAsDrawingAfres
             SCOPED_TRACE(testing::Message() << "format " << format << " ratio " << ratio);
             const MouseOverlayPainter afresh(font, Qt::white, false);
             const MouseOverlayPainter kept(font, Qt::white, true);
+            const QImage screen = screenImage(format, ratio);
             int differing = 0;
             for (int i = 0; i < 60; ++i)
                 for (const NodeMarkerShape shape :
@@ -103,7 +104,7 @@ TEST(OverlayImages, NodeMarkerCopiedAtEveryPlaceGivesTheSamePixelsAsDrawingAfres
                         o.nodeMarkerX = -0.3 + i * 0.1537;
                         o.nodeMarkerY = 6.5 - i * 0.1173;
                         const QRegion exposed = kept.region(o, kPixelsPerCm);
-                        QImage expected = screenImage(format, ratio), actual = expected;
+                        QImage expected = screen, actual = screen;
                         paintOn(expected, afresh, o, exposed);
                         paintOn(actual, kept, o, exposed);
                         differing += actual != expected;
