@@ -62,7 +62,8 @@ int nodeMarkerBorder(NodeMarkerShape shape) { return shape == NodeMarkerShape::C
 
 ModelMouse::ModelMouse(Model &model, const Settings &settings, const ViewTransform &view,
                        Interaction &user)
-    : m_model(model), m_settings(settings), m_view(view), m_user(user)
+    : m_model(model), m_settings(settings), m_view(view), m_user(user),
+      m_index(kNodePick, kElementMargin)
 {
 }
 
@@ -80,6 +81,18 @@ double ModelMouse::pickedY(double y) const
 
 int ModelMouse::nodeAt(double x, double y) const
 {
+    m_index.refresh(m_model, m_view);
+    return nodeNear(x, y);
+}
+
+int ModelMouse::elementAt(double x, double y) const
+{
+    m_index.refresh(m_model, m_view);
+    return elementNear(x, y);
+}
+
+int ModelMouse::nodeNear(double x, double y) const
+{
     const Model &m = m_model;
     if (m_settings.nai_grid) {
         // Only a node standing exactly on the grid point can be picked.
@@ -89,22 +102,23 @@ int ModelMouse::nodeAt(double x, double y) const
                 return n;
         return 0;
     }
-    m_index.refresh(m, m_view);
-    for (int n = 1; n <= m_index.nodeCount(); ++n)
+    for (const int n : m_index.nodesNear(x, y))
         if (std::fabs(m_index.screenX(n) - x) < kNodePick
             && std::fabs(m_index.screenY(n) - y) < kNodePick)
             return n;
     return 0;
 }
 
-int ModelMouse::elementAt(double x, double y) const
+int ModelMouse::elementNear(double x, double y) const
 {
-    // Every move searches every element: their places on screen are kept
-    // between moves, and most are passed over by their box alone.
-    m_index.refresh(m_model, m_view);
+    // Every move searches the elements near the pointer, in element order:
+    // their places on screen are kept between moves, and most near ones are
+    // passed over by their box alone.
+    const std::vector<HoverIndex::Segment> &segments = m_index.segments();
     int best = 0;
     double bestDistance = std::numeric_limits<double>::infinity();
-    for (const HoverIndex::Segment &s : m_index.segments()) {
+    for (const int i : m_index.segmentsNear(x, y)) {
+        const HoverIndex::Segment &s = segments[i];
         // Near the line beyond the element's ends is not on the element.
         if (x < s.minX - kElementMargin || x > s.maxX + kElementMargin
             || y < s.minY - kElementMargin || y > s.maxY + kElementMargin)
@@ -147,6 +161,8 @@ MouseSteps ModelMouse::press(Qt::MouseButton button, double x, double y)
 void ModelMouse::move(double x, double y, bool viewMode)
 {
     m_nodeJustPlaced = false;
+    // Once for both searches: nothing changes the model in between.
+    m_index.refresh(m_model, m_view);
     if (m_buttonHeld && !viewMode)
         showRubber(x, y);
     m_lastX = x;
@@ -238,7 +254,7 @@ void ModelMouse::followNode(double x, double y, bool viewMode)
     const double py = viewMode ? nf::RoundTo(m_view.ToWorldY(y), 4) : pickedY(y);
     o.nodeMarkerX = m_view.ToScreenX(px);
     o.nodeMarkerY = m_view.ToScreenY(py);
-    const int hovered = nodeAt(x, y);
+    const int hovered = nodeNear(x, y);
     const bool changed = hovered != m_hoveredNode;
     m_hoveredNode = hovered;
     if (viewMode)
@@ -258,7 +274,7 @@ void ModelMouse::followNode(double x, double y, bool viewMode)
 void ModelMouse::followElement(double x, double y)
 {
     MouseOverlay &o = m_overlay;
-    const int hovered = elementAt(x, y);
+    const int hovered = elementNear(x, y);
     const bool changed = hovered != m_hoveredElement;
     m_hoveredElement = hovered;
     if (!hovered) {

@@ -94,6 +94,9 @@ public:
     int elementAt(double x, double y) const;
 
 private:
+    // nodeAt() and elementAt() on the kept places as they are.
+    int nodeNear(double x, double y) const;
+    int elementNear(double x, double y) const;
     void followNode(double x, double y, bool viewMode);
     void followElement(double x, double y);
     void showRubber(double x, double y);

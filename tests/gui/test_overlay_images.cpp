@@ -2,6 +2,7 @@
 // when drawn afresh: same pixels at pixel ratios 1 and 2, on both kinds of
 // screen image, whole or in pieces, and again after the items changed.
 #include "drawing/gui/MouseOverlayPainter.h"
+#include "drawing/gui/NodeMarkerImages.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -74,6 +75,62 @@ TEST(OverlayImages, KeptImagesGiveTheSamePixelsAsDrawingAfresh)
                 EXPECT_NE(actual, screenImage(format, ratio)); // something was painted
             }
         }
+}
+
+} // namespace
+
+namespace {
+
+// The node marker alone, at places a fraction of a pixel apart and on both
+// sides of the area's edges, each painted twice: once into its kept image,
+// once copied from it (or drawn afresh where no image can stand for it).
+TEST(OverlayImages, NodeMarkerCopiedAtEveryPlaceGivesTheSamePixelsAsDrawingAfresh)
+{
+    const QFont font = QApplication::font();
+    for (const QImage::Format format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32})
+        for (const qreal ratio : {1.0, 2.0}) {
+            SCOPED_TRACE(testing::Message() << "format " << format << " ratio " << ratio);
+            const MouseOverlayPainter afresh(font, Qt::white, false);
+            const MouseOverlayPainter kept(font, Qt::white, true);
+            const QImage screen = screenImage(format, ratio);
+            int differing = 0;
+            for (int i = 0; i < 60; ++i)
+                for (const NodeMarkerShape shape :
+                     {NodeMarkerShape::Square, NodeMarkerShape::Circle})
+                    for (int pass = 0; pass < 2; ++pass) {
+                        MouseOverlay o;
+                        o.nodeMarkerShown = true;
+                        o.nodeMarkerShape = shape;
+                        o.nodeMarkerX = -0.3 + i * 0.1537;
+                        o.nodeMarkerY = 6.5 - i * 0.1173;
+                        const QRegion exposed = kept.region(o, kPixelsPerCm);
+                        QImage expected = screen, actual = screen;
+                        paintOn(expected, afresh, o, exposed);
+                        paintOn(actual, kept, o, exposed);
+                        differing += actual != expected;
+                    }
+            EXPECT_EQ(differing, 0);
+        }
+}
+
+// However many places the pointer shows the marker at, the kept images stay
+// within their bound.
+TEST(OverlayImages, NodeMarkerImagesStayWithinTheirBound)
+{
+    QImage screen = screenImage(QImage::Format_RGB32, 1.0);
+    NodeMarkerImages images(Qt::black);
+    QPainter p(&screen);
+    p.setRenderHint(QPainter::Antialiasing);
+    qsizetype most = 0;
+    const int places = 3000; // of a large marker: some 8 KiB each
+    for (int i = 0; i < places; ++i) {
+        const QRectF box(20 + i * 0.0173, 30, 40, 40);
+        const QRect bounds(int(box.left()) - 3, 27, 48, 48);
+        ASSERT_TRUE(images.paint(p, NodeMarkerShape::Circle, box, bounds));
+        most = std::max(most, images.bytes());
+    }
+    EXPECT_LE(most, NodeMarkerImages::kMaxBytes + 48 * 48 * 4);
+    EXPECT_LT(images.count(), places);
 }
 
 } // namespace

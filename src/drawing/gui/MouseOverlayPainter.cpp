@@ -48,7 +48,7 @@ MouseOverlayPainter::MouseOverlayPainter(const QFont &font, const QColor &backgr
     : m_font(font), m_metrics(font), m_background(background),
       m_ink(background.lightness() > 128 ? Qt::black : Qt::white),
       m_highlight(background.lightness() > 128 ? QColor(255, 128, 0) : QColor(255, 200, 0)),
-      m_keepImages(keepImages)
+      m_keepImages(keepImages), m_nodeMarkerImages(m_ink)
 {
     // Tool-tip colours: readable over any picture.
     const QPalette palette;
@@ -93,75 +93,91 @@ QRegion MouseOverlayPainter::region(const MouseOverlay &o, double k) const
 
 QRegion MouseOverlayPainter::change(const MouseOverlay &a, const MouseOverlay &b, double k) const
 {
+    // Only the items that changed are measured: a move mostly moves the node
+    // marker alone.
     QRegion r;
-    const auto add = [&r](bool changed, const QRect &before, const QRect &after) {
-        if (changed) {
+    const auto add = [&r](const QRect &before, const QRect &after) {
+        if (!before.isEmpty())
             r += before;
+        if (!after.isEmpty())
             r += after;
-        }
     };
-    const bool markerChanged = a.nodeMarkerShown != b.nodeMarkerShown
-        || a.nodeMarkerShape != b.nodeMarkerShape || a.nodeMarkerX != b.nodeMarkerX
-        || a.nodeMarkerY != b.nodeMarkerY;
-    add(markerChanged, markerBounds(a, k), markerBounds(b, k));
-    add(a.elementMarker != b.elementMarker, lineBounds(a.elementMarker, k, kElementMarkerWidth),
-        lineBounds(b.elementMarker, k, kElementMarkerWidth));
-    add(a.rubberLine != b.rubberLine, lineBounds(a.rubberLine, k, 1),
-        lineBounds(b.rubberLine, k, 1));
-    add(a.nodeLabel != b.nodeLabel, labelBounds(a.nodeLabel, k), labelBounds(b.nodeLabel, k));
-    add(a.elementLabel != b.elementLabel, labelBounds(a.elementLabel, k),
-        labelBounds(b.elementLabel, k));
-    add(a.coordinatesLabel != b.coordinatesLabel, labelBounds(a.coordinatesLabel, k),
-        labelBounds(b.coordinatesLabel, k));
+    if (a.nodeMarkerShown != b.nodeMarkerShown || a.nodeMarkerShape != b.nodeMarkerShape
+        || a.nodeMarkerX != b.nodeMarkerX || a.nodeMarkerY != b.nodeMarkerY)
+        add(markerBounds(a, k), markerBounds(b, k));
+    if (a.elementMarker != b.elementMarker)
+        add(lineBounds(a.elementMarker, k, kElementMarkerWidth),
+            lineBounds(b.elementMarker, k, kElementMarkerWidth));
+    if (a.rubberLine != b.rubberLine)
+        add(lineBounds(a.rubberLine, k, 1), lineBounds(b.rubberLine, k, 1));
+    if (a.nodeLabel != b.nodeLabel)
+        add(labelBounds(a.nodeLabel, k), labelBounds(b.nodeLabel, k));
+    if (a.elementLabel != b.elementLabel)
+        add(labelBounds(a.elementLabel, k), labelBounds(b.elementLabel, k));
+    if (a.coordinatesLabel != b.coordinatesLabel)
+        add(labelBounds(a.coordinatesLabel, k), labelBounds(b.coordinatesLabel, k));
     return r;
+}
+
+MouseOverlayPainter::DirectPainting::~DirectPainting()
+{
+    if (m_saved)
+        m_p.restore();
+}
+
+QPainter &MouseOverlayPainter::DirectPainting::operator*()
+{
+    if (!m_saved) {
+        m_p.save();
+        m_p.setRenderHint(QPainter::Antialiasing);
+        m_p.setBrush(Qt::NoBrush);
+        m_saved = true;
+    }
+    return m_p;
 }
 
 void MouseOverlayPainter::paint(QPainter &p, const MouseOverlay &o, double k,
                                 const QRegion &exposed) const
 {
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(Qt::NoBrush);
+    DirectPainting direct(p);
     const QRect elementBounds = lineBounds(o.elementMarker, k, kElementMarkerWidth);
     if (exposed.intersects(elementBounds))
-        paintKept(p, m_elementMarkerImage, KeptImage{o.elementMarker, {}, k, 0, {}}, elementBounds,
-                  [&](QPainter &q) { paintElementMarker(q, o.elementMarker, k); });
+        paintKept(direct, m_elementMarkerImage, KeptImage{o.elementMarker, {}, k, 0, {}},
+                  elementBounds, [&](QPainter &q) { paintElementMarker(q, o.elementMarker, k); });
     if (exposed.intersects(lineBounds(o.rubberLine, k, 1))) {
-        p.setPen(QPen(m_ink, 1));
-        p.drawLine(QPointF(o.rubberLine.x1 * k, o.rubberLine.y1 * k),
-                   QPointF(o.rubberLine.x2 * k, o.rubberLine.y2 * k));
+        (*direct).setPen(QPen(m_ink, 1));
+        (*direct).drawLine(QPointF(o.rubberLine.x1 * k, o.rubberLine.y1 * k),
+                           QPointF(o.rubberLine.x2 * k, o.rubberLine.y2 * k));
     }
-    if (exposed.intersects(markerBounds(o, k))) {
-        p.setPen(QPen(m_ink, nodeMarkerBorder(o.nodeMarkerShape)));
-        const QRectF r = markerRect(o, k);
-        if (o.nodeMarkerShape == NodeMarkerShape::Circle)
-            p.drawEllipse(r);
-        else
-            p.drawRoundedRect(r, r.width() / 4, r.height() / 4);
+    const QRect nodeBounds = markerBounds(o, k);
+    if (exposed.intersects(nodeBounds)) {
+        const QRectF box = markerRect(o, k);
+        if (!m_keepImages || !m_nodeMarkerImages.paint(p, o.nodeMarkerShape, box, nodeBounds))
+            m_nodeMarkerImages.draw(*direct, o.nodeMarkerShape, box);
     }
     const OverlayLabel *labels[] = {&o.nodeLabel, &o.elementLabel, &o.coordinatesLabel};
     for (int i = 0; i < 3; ++i) {
         const OverlayLabel &label = *labels[i];
         const QRect bounds = labelBounds(label, k);
         if (exposed.intersects(bounds))
-            paintKept(p, m_labelImages[i], KeptImage{{}, label, k, 0, {}}, bounds,
+            paintKept(direct, m_labelImages[i], KeptImage{{}, label, k, 0, {}}, bounds,
                       [&](QPainter &q) { paintLabel(q, label, k); });
     }
-    p.restore();
 }
 
 // Painted into an image at the item's own place, so that the image's pixels
 // are those a direct paint gives, and copied from there while the item stays
 // as it is: a move over an element repaints pieces of its marker and labels
 // again and again without drawing them again.
-void MouseOverlayPainter::paintKept(QPainter &p, KeptImage &kept, KeptImage wanted,
+void MouseOverlayPainter::paintKept(DirectPainting &direct, KeptImage &kept, KeptImage wanted,
                                     const QRect &bounds,
                                     const std::function<void(QPainter &)> &draw) const
 {
     if (!m_keepImages) {
-        draw(p);
+        draw(*direct);
         return;
     }
+    QPainter &p = direct.painter();
     const QPaintDevice *device = p.device();
     wanted.ratio = device ? device->devicePixelRatio() : 1.0;
     if (!kept.paintedFrom(wanted)) {
@@ -176,9 +192,9 @@ void MouseOverlayPainter::paintKept(QPainter &p, KeptImage &kept, KeptImage want
         wanted.image.fill(Qt::transparent);
         QPainter q(&wanted.image);
         q.setRenderHints(p.renderHints());
+        q.setRenderHint(QPainter::Antialiasing);
+        q.setBrush(Qt::NoBrush);
         q.translate(-bounds.topLeft());
-        q.setPen(p.pen());
-        q.setBrush(p.brush());
         draw(q);
         q.end();
         kept = std::move(wanted);

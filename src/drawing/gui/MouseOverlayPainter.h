@@ -3,6 +3,7 @@
 // picture, and tells which pixels they cover, so that a pointer move repaints
 // only what the overlay left and what it now covers.
 #include "drawing/ModelMouse.h"
+#include "drawing/gui/NodeMarkerImages.h"
 
 #include <QColor>
 #include <QFont>
@@ -20,7 +21,8 @@ public:
     // `font`: the labels' font; `background`: the picture's background, which
     // the markers and the rubber line stand out from. `keepImages`: the
     // element marker and the labels are painted once into images that later
-    // paints of the same item copy (off: every paint draws them afresh).
+    // paints of the same item copy, and so is the node marker at each place
+    // it is shown (off: every paint draws them afresh).
     MouseOverlayPainter(const QFont &font, const QColor &background, bool keepImages = true);
 
     const QFont &font() const { return m_font; }
@@ -51,12 +53,29 @@ private:
         }
     };
 
+    // The painter set up for drawing the items on it directly, on first
+    // need, and left as it was afterwards. Copying kept images needs none of
+    // it, and a pointer move mostly only copies them.
+    class DirectPainting {
+    public:
+        explicit DirectPainting(QPainter &p) : m_p(p) {}
+        ~DirectPainting();
+        DirectPainting(const DirectPainting &) = delete;
+        DirectPainting &operator=(const DirectPainting &) = delete;
+        QPainter &operator*();
+        QPainter &painter() const { return m_p; } // as it is
+
+    private:
+        QPainter &m_p;
+        bool m_saved = false;
+    };
+
     QSizeF labelSize(const QString &text) const;
     QRectF labelRect(const OverlayLabel &label, double k) const;
     QRect labelBounds(const OverlayLabel &label, double k) const;
     void paintLabel(QPainter &p, const OverlayLabel &label, double k) const;
     void paintElementMarker(QPainter &p, const OverlayLine &line, double k) const;
-    void paintKept(QPainter &p, KeptImage &kept, KeptImage wanted, const QRect &bounds,
+    void paintKept(DirectPainting &direct, KeptImage &kept, KeptImage wanted, const QRect &bounds,
                    const std::function<void(QPainter &)> &draw) const;
 
     QFont m_font;
@@ -71,4 +90,5 @@ private:
     mutable QHash<QString, QSizeF> m_labelSizes;
     mutable KeptImage m_elementMarkerImage;
     mutable KeptImage m_labelImages[3]; // node, element, coordinates
+    mutable NodeMarkerImages m_nodeMarkerImages;
 };
