@@ -64,6 +64,7 @@ TEST(ModelFileBytes, ReadLikeTheSameBytesFromADevice)
         {"the longest line taken", withLine(QByteArray(longest - 1, '0') + '5'), true},
         {"a line one byte too long", withLine(QByteArray(longest, '0') + '5'), false},
         {"a line too long by its CR", withLine(QByteArray(longest + 1, '1')), false},
+        {"a line longer than the read buffer", withLine(QByteArray(2 * longest, '1')), false},
         {"CR without LF", QByteArray(text).replace("\r\n", "\r"), false},
         {"a NUL inside a number", withLine(QByteArray("12\0" "5", 4)), false},
         {"not a model file", QByteArray("hello\n"), false},
