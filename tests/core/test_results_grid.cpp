@@ -94,6 +94,10 @@ TEST(ResultsGrid, ModelDataListsEverySectionInPlainForm)
     EXPECT_EQ(g.cell(10, 5).role, CellRole::Heading);
     EXPECT_EQ(g.cell(5, 0).role, CellRole::Heading);
     EXPECT_EQ(g.cell(5, 1).role, CellRole::Value);
+    // Outside the grid: an empty cell, never a read past the rows.
+    const int rows = g.rowCount(), columns = g.columnCount();
+    for (auto [row, column] : {std::pair{-1, 0}, {0, -1}, {rows, 0}, {rows - 1, columns}})
+        EXPECT_EQ(g.cell(row, column), GridCell{}) << row << ',' << column;
 }
 
 TEST(ResultsGrid, DisplacementsLeaveFixedDirectionsEmptyAndMarkExtremesAndSprings)
