@@ -33,7 +33,8 @@ TEST(NodeEditing, RefusalsComeInTheirOrderAndChangeNothing)
         {"beyond the new node", node("7", "5", "5"), "The value given for node number is unacceptable.", NodeField::Number, false},
         {"negative Kx", node("4", "5", "5", "-1", "-2"), "The elastic constants cannot have negative values.", NodeField::Kx, true},
         {"negative Ky", node("4", "5", "5", "", "-2"), "The elastic constants cannot have negative values.", NodeField::Ky, true},
-        {"x too large", node("4", "1e39", "5"), "The value given for coordinate x is unacceptable.", NodeField::X, true},
+        // Halfway between the largest float and the next power of two rounds up to infinity.
+        {"x too large", node("4", "340282356779733661637539395458142568448", "5"), "The value given for coordinate x is unacceptable.", NodeField::X, true},
         {"y too large", node("4", "5", "-1e39"), "The value given for coordinate y is unacceptable.", NodeField::Y, true},
         {"Kx too large", node("4", "5", "5", "1e39"), "The value given for Kx is unacceptable.", NodeField::Kx, true},
         {"Ky too large", node("4", "5", "5", "", "1e400"), "The value given for Ky is unacceptable.", NodeField::Ky, true},
