@@ -80,8 +80,10 @@ std::optional<QString> writeWorkbook(const ResultsGrid &grid, const QString &pat
     }
     const QByteArray file = QFile::encodeName(path);
     lxw_workbook *book = lib->workbookNew(file.constData());
-    if (!book)
+    if (!book) {
+        QFile::remove(path);
         return reasonOf(*lib, LXW_ERROR_MEMORY_MALLOC_FAILED);
+    }
     const QByteArray sheetName = grid.title().toUtf8();
     lxw_worksheet *sheet =
         lib->addWorksheet(book, sheetName.isEmpty() ? nullptr : sheetName.constData());
