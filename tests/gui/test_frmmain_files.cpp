@@ -109,6 +109,20 @@ TEST_F(MainWindowTest, RecentFilesMenuListsOpenedModelsAndReopensThem)
     menu->actions().at(1)->trigger();
     EXPECT_EQ(ws().model.fileName, a);
     EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())), (QStringList{a, b}));
+
+    // A file gone since: told, logged in red, taken off the list; the model on screen stays.
+    ASSERT_TRUE(QFile::remove(b));
+    prompts.answers = {PromptAnswer::Ok};
+    menu->actions().at(1)->trigger();
+    const QString told =
+        "The file '" + b + "' cannot be found. It has been removed from the list of recent files.";
+    ASSERT_EQ(prompts.messages().size(), 1u);
+    EXPECT_EQ(prompts.messages()[0].text, told);
+    EXPECT_EQ(ws().log.entries().back().text, told);
+    EXPECT_EQ(ws().log.entries().back().colour, LogRed);
+    EXPECT_EQ(ws().model.fileName, a);
+    EXPECT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())), QStringList{a});
 }
 
 } // namespace
