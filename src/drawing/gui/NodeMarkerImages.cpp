@@ -55,11 +55,11 @@ bool NodeMarkerImages::paint(QPainter &p, NodeMarkerShape shape, const QRectF &b
         m_ratio = ratio;
     }
     // A pen no wider than a device pixel goes through Qt's thin-line path,
-    // which blends some pixels of the outline twice where its pieces meet:
-    // over the picture that rounds otherwise than over a clear image, so
-    // such a marker is always drawn afresh.
-    if (nodeMarkerBorder(shape) * ratio <= 1)
-        return false;
+    // which blends a few pixels of the outline twice where its pieces meet:
+    // over the picture that rounds a level of 255 otherwise than over a clear
+    // image. Nobody sees that on a mark that follows the pointer and never
+    // goes into the picture or an export, and drawing it afresh would cost
+    // more than the rest of the move, so it is copied like any other.
     const Key key{std::bit_cast<quint64>(box.left()), std::bit_cast<quint64>(box.top()),
                   std::bit_cast<quint64>(box.width()), shape};
     auto kept = m_images.constFind(key);

@@ -20,11 +20,11 @@ public:
     explicit NodeMarkerImages(const QColor &ink) : m_ink(ink) {}
 
     // Paints the marker of `shape` with its box at `box` (pixels) on `p` from
-    // its kept image, the pixels draw() gives on an antialiased painter;
-    // `bounds` holds every pixel the marker touches. False, painting
-    // nothing, where an image cannot stand for it: on a painter that scales
-    // or turns, a device of a fractional pixel ratio, or with a border no
-    // wider than a device pixel.
+    // its kept image, the pixels draw() gives on an antialiased painter
+    // (with a border no wider than a device pixel, a few outline pixels may
+    // be a level of 255 off); `bounds` holds every pixel the marker touches.
+    // False, painting nothing, where an image cannot stand for it: on a
+    // painter that scales or turns, or a device of a fractional pixel ratio.
     bool paint(QPainter &p, NodeMarkerShape shape, const QRectF &box, const QRect &bounds);
     // Draws the marker afresh; `p` antialiased and without a brush.
     void draw(QPainter &p, NodeMarkerShape shape, const QRectF &box) const;
