@@ -3,10 +3,14 @@
 // screen image, whole or in pieces, and again after the items changed.
 #include "drawing/gui/MouseOverlayPainter.h"
 #include "drawing/gui/NodeMarkerImages.h"
+#include "drawing/gui/RectUnion.h"
 
 #include <QApplication>
 #include <QPainter>
 #include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -166,6 +170,71 @@ TEST(OverlayImages, NodeMarkerImagesStayWithinTheirBound)
     }
     EXPECT_LE(most, NodeMarkerImages::kMaxBytes + 48 * 48 * 4);
     EXPECT_LT(images.count(), places);
+}
+
+} // namespace
+
+namespace {
+
+// Whether `r`'s rectangles lie as QRegion keeps them: in bands from top to
+// bottom, a band's rectangles of one height from left to right, neither
+// overlapping nor touching sideways.
+bool banded(const QRegion &r)
+{
+    const QRect *previous = nullptr;
+    for (const QRect &rect : r) {
+        if (previous) {
+            const bool sameBand = rect.top() == previous->top();
+            if (sameBand
+                    ? rect.bottom() != previous->bottom() || rect.left() <= previous->right() + 1
+                    : rect.top() <= previous->bottom())
+                return false;
+        }
+        previous = &rect;
+    }
+    return true;
+}
+
+// The region built at once covers the pixels QRegion's own union covers, for
+// the shapes a pointer move makes and for any others, in a form QRegion can
+// take.
+TEST(OverlayImages, UnionOfRectsIsQRegionsUnion)
+{
+    const std::vector<std::vector<QRect>> cases = {
+        {},
+        {QRect(5, 5, 0, 4)},                                               // empty only
+        {QRect(3, 4, 10, 10)},                                             // one
+        {QRect(3, 4, 10, 10), QRect(3, 4, 10, 10)},                        // the same twice
+        {QRect(10, 10, 12, 12), QRect(11, 11, 12, 12)},                    // a marker moved
+        {QRect(10, 10, 12, 12), QRect(22, 10, 12, 12)},                    // touching sideways
+        {QRect(10, 10, 12, 12), QRect(10, 22, 12, 12)},                    // touching below
+        {QRect(10, 10, 12, 12), QRect(40, 60, 5, 5)},                      // apart
+        {QRect(0, 0, 50, 50), QRect(10, 10, 5, 5)},                        // one inside the other
+        {QRect(0, 0, 10, 30), QRect(20, 0, 10, 30), QRect(5, 10, 20, 10)}, // an H
+        {QRect(0, 0, 10, 10), QRect(20, 0, 10, 10), QRect(0, 10, 10, 10), QRect(20, 10, 10, 10)},
+    };
+    const auto byAdding = [](const std::vector<QRect> &rects) {
+        QRegion r;
+        for (const QRect &rect : rects)
+            r += rect;
+        return r;
+    };
+    const auto same = [&](const std::vector<QRect> &rects) {
+        const QRegion actual = unionOfRects(rects);
+        return banded(actual) && actual.xored(byAdding(rects)).isEmpty()
+            && actual.boundingRect() == byAdding(rects).boundingRect();
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        EXPECT_TRUE(same(cases[i])) << "case " << i;
+    // Small rectangles crowded together, up to more than are built at once.
+    std::mt19937 random(7);
+    std::uniform_int_distribution<int> place(0, 40), side(0, 15);
+    for (int trial = 0; trial < 2000; ++trial) {
+        std::vector<QRect> rects(1 + trial % (kMaxRects + 2));
+        for (QRect &r : rects)
+            r = QRect(place(random), place(random), side(random), side(random));
+        ASSERT_TRUE(same(rects)) << "trial " << trial;
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "drawing/gui/MouseOverlayPainter.h"
 
+#include "drawing/gui/RectUnion.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
@@ -95,12 +97,11 @@ QRegion MouseOverlayPainter::change(const MouseOverlay &a, const MouseOverlay &b
 {
     // Only the items that changed are measured: a move mostly moves the node
     // marker alone.
-    QRegion r;
-    const auto add = [&r](const QRect &before, const QRect &after) {
-        if (!before.isEmpty())
-            r += before;
-        if (!after.isEmpty())
-            r += after;
+    QRect rects[12];
+    int count = 0;
+    const auto add = [&](const QRect &before, const QRect &after) {
+        rects[count++] = before;
+        rects[count++] = after;
     };
     if (a.nodeMarkerShown != b.nodeMarkerShown || a.nodeMarkerShape != b.nodeMarkerShape
         || a.nodeMarkerX != b.nodeMarkerX || a.nodeMarkerY != b.nodeMarkerY)
@@ -116,7 +117,7 @@ QRegion MouseOverlayPainter::change(const MouseOverlay &a, const MouseOverlay &b
         add(labelBounds(a.elementLabel, k), labelBounds(b.elementLabel, k));
     if (a.coordinatesLabel != b.coordinatesLabel)
         add(labelBounds(a.coordinatesLabel, k), labelBounds(b.coordinatesLabel, k));
-    return r;
+    return unionOfRects(std::span<const QRect>(rects, count));
 }
 
 MouseOverlayPainter::DirectPainting::~DirectPainting()

@@ -11,10 +11,11 @@ namespace {
 // that holds every pixel of `image` that is not transparent; empty if none.
 QRect paintedPart(const QImage &image, int ratio)
 {
-    int left = image.width(), right = -1, top = image.height(), bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
+    const int width = image.width(), height = image.height();
+    int left = width, right = -1, top = height, bottom = -1;
+    for (int y = 0; y < height; ++y) {
         const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             if (row[x] == 0)
                 continue;
             left = std::min(left, x);

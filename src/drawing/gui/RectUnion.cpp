@@ -1,0 +1,108 @@
+#include "drawing/gui/RectUnion.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+
+namespace {
+
+// A run of pixels [left, right) across one band.
+struct Run {
+    int left, right;
+    bool operator==(const Run &) const = default;
+};
+
+// The runs of one band, joined where they overlap or touch, left to right.
+struct Runs {
+    std::array<Run, kMaxRects> at;
+    int count = 0;
+    bool operator==(const Runs &o) const
+    {
+        return count == o.count && std::equal(at.begin(), at.begin() + count, o.at.begin());
+    }
+};
+
+// Sorted in place; the handful of items here make this the quickest way.
+template <typename T, typename Less>
+void insertionSort(T *items, int count, Less less)
+{
+    for (int i = 1; i < count; ++i)
+        for (int j = i; j > 0 && less(items[j], items[j - 1]); --j)
+            std::swap(items[j], items[j - 1]);
+}
+
+// The runs that the rectangles covering the band from row `top` make.
+void runsAt(const QRect *rects, int count, int top, Runs &runs)
+{
+    Run found[kMaxRects];
+    int n = 0;
+    for (int i = 0; i < count; ++i)
+        if (rects[i].top() <= top && top <= rects[i].bottom())
+            found[n++] = Run{rects[i].left(), rects[i].right() + 1};
+    insertionSort(found, n, [](Run a, Run b) { return a.left < b.left; });
+    runs.count = 0;
+    for (int i = 0; i < n; ++i) {
+        if (runs.count > 0 && found[i].left <= runs.at[runs.count - 1].right)
+            runs.at[runs.count - 1].right = std::max(runs.at[runs.count - 1].right, found[i].right);
+        else
+            runs.at[runs.count++] = found[i];
+    }
+}
+
+} // namespace
+
+// QRegion keeps its rectangles in bands from top to bottom, each band's
+// rectangles of one height from left to right, neither overlapping nor
+// touching sideways; it takes them as they are when they come that way. A
+// band that goes on with the same runs as the one above it is merged into it.
+QRegion unionOfRects(std::span<const QRect> rects)
+{
+    QRect kept[kMaxRects];
+    int count = 0;
+    for (const QRect &r : rects) {
+        if (r.isEmpty())
+            continue;
+        if (count == kMaxRects) {
+            QRegion region;
+            for (const QRect &each : rects)
+                region += each;
+            return region;
+        }
+        kept[count++] = r;
+    }
+    if (count <= 1)
+        return count ? QRegion(kept[0]) : QRegion();
+    int edges[2 * kMaxRects]; // rows where a band may begin or end
+    int edgeCount = 0;
+    for (int i = 0; i < count; ++i) {
+        edges[edgeCount++] = kept[i].top();
+        edges[edgeCount++] = kept[i].bottom() + 1;
+    }
+    insertionSort(edges, edgeCount, std::less<int>());
+    edgeCount = int(std::unique(edges, edges + edgeCount) - edges);
+
+    QVarLengthArray<QRect, 4 * kMaxRects> out;
+    Runs above, runs;
+    qsizetype aboveStart = 0; // where the band above begins in `out`
+    int aboveBottom = 0;      // one past its last row
+    for (int i = 0; i + 1 < edgeCount; ++i) {
+        const int top = edges[i], bottom = edges[i + 1];
+        runsAt(kept, count, top, runs);
+        if (runs.count > 0 && above.count > 0 && aboveBottom == top && runs == above) {
+            for (qsizetype j = aboveStart; j < out.size(); ++j)
+                out[j].setBottom(bottom - 1);
+        } else {
+            aboveStart = out.size();
+            for (int j = 0; j < runs.count; ++j)
+                out.append(
+                    QRect(runs.at[j].left, top, runs.at[j].right - runs.at[j].left, bottom - top));
+            above = runs;
+        }
+        aboveBottom = bottom;
+    }
+    QRegion region;
+    region.setRects(out.constData(), int(out.size()));
+    return region;
+}
