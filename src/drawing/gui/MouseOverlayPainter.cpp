@@ -137,6 +137,49 @@ QPainter &MouseOverlayPainter::DirectPainting::operator*()
     return m_p;
 }
 
+// Painted into an image at the item's own place, so that the image's pixels
+// are those a direct paint gives, and copied from there while the item stays
+// as it is: a move over an element repaints pieces of its marker and labels
+// again and again without drawing them again.
+template <typename Draw>
+void MouseOverlayPainter::paintKept(DirectPainting &direct, KeptImage &kept, KeptImage wanted,
+                                    const QRect &bounds, const Draw &draw) const
+{
+    if (!m_keepImages) {
+        draw(*direct);
+        return;
+    }
+    QPainter &p = direct.painter();
+    const QPaintDevice *device = p.device();
+    wanted.ratio = device ? device->devicePixelRatio() : 1.0;
+    if (!kept.paintedFrom(wanted))
+        paintAnew(p, kept, wanted, bounds, draw);
+    p.drawImage(bounds.topLeft(), kept.image);
+}
+
+void MouseOverlayPainter::paintAnew(const QPainter &p, KeptImage &kept, KeptImage &wanted,
+                                    const QRect &bounds,
+                                    const std::function<void(QPainter &)> &draw) const
+{
+    wanted.image = QImage(bounds.size() * wanted.ratio, QImage::Format_ARGB32_Premultiplied);
+    wanted.image.setDevicePixelRatio(wanted.ratio);
+    if (const QPaintDevice *device = p.device()) {
+        // The labels' text takes its size in pixels from the device's
+        // resolution.
+        wanted.image.setDotsPerMeterX(qRound(device->logicalDpiX() / 0.0254));
+        wanted.image.setDotsPerMeterY(qRound(device->logicalDpiY() / 0.0254));
+    }
+    wanted.image.fill(Qt::transparent);
+    QPainter q(&wanted.image);
+    q.setRenderHints(p.renderHints());
+    q.setRenderHint(QPainter::Antialiasing);
+    q.setBrush(Qt::NoBrush);
+    q.translate(-bounds.topLeft());
+    draw(q);
+    q.end();
+    kept = std::move(wanted);
+}
+
 void MouseOverlayPainter::paint(QPainter &p, const MouseOverlay &o, double k,
                                 const QRegion &exposed) const
 {
@@ -164,43 +207,6 @@ void MouseOverlayPainter::paint(QPainter &p, const MouseOverlay &o, double k,
             paintKept(direct, m_labelImages[i], KeptImage{{}, label, k, 0, {}}, bounds,
                       [&](QPainter &q) { paintLabel(q, label, k); });
     }
-}
-
-// Painted into an image at the item's own place, so that the image's pixels
-// are those a direct paint gives, and copied from there while the item stays
-// as it is: a move over an element repaints pieces of its marker and labels
-// again and again without drawing them again.
-void MouseOverlayPainter::paintKept(DirectPainting &direct, KeptImage &kept, KeptImage wanted,
-                                    const QRect &bounds,
-                                    const std::function<void(QPainter &)> &draw) const
-{
-    if (!m_keepImages) {
-        draw(*direct);
-        return;
-    }
-    QPainter &p = direct.painter();
-    const QPaintDevice *device = p.device();
-    wanted.ratio = device ? device->devicePixelRatio() : 1.0;
-    if (!kept.paintedFrom(wanted)) {
-        wanted.image = QImage(bounds.size() * wanted.ratio, QImage::Format_ARGB32_Premultiplied);
-        wanted.image.setDevicePixelRatio(wanted.ratio);
-        if (device) {
-            // The labels' text takes its size in pixels from the device's
-            // resolution.
-            wanted.image.setDotsPerMeterX(qRound(device->logicalDpiX() / 0.0254));
-            wanted.image.setDotsPerMeterY(qRound(device->logicalDpiY() / 0.0254));
-        }
-        wanted.image.fill(Qt::transparent);
-        QPainter q(&wanted.image);
-        q.setRenderHints(p.renderHints());
-        q.setRenderHint(QPainter::Antialiasing);
-        q.setBrush(Qt::NoBrush);
-        q.translate(-bounds.topLeft());
-        draw(q);
-        q.end();
-        kept = std::move(wanted);
-    }
-    p.drawImage(bounds.topLeft(), kept.image);
 }
 
 void MouseOverlayPainter::paintElementMarker(QPainter &p, const OverlayLine &line, double k) const

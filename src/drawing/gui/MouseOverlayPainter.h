@@ -75,7 +75,11 @@ private:
     QRect labelBounds(const OverlayLabel &label, double k) const;
     void paintLabel(QPainter &p, const OverlayLabel &label, double k) const;
     void paintElementMarker(QPainter &p, const OverlayLine &line, double k) const;
+    // `draw(painter)` paints the item.
+    template <typename Draw>
     void paintKept(DirectPainting &direct, KeptImage &kept, KeptImage wanted, const QRect &bounds,
+                   const Draw &draw) const;
+    void paintAnew(const QPainter &p, KeptImage &kept, KeptImage &wanted, const QRect &bounds,
                    const std::function<void(QPainter &)> &draw) const;
 
     QFont m_font;
