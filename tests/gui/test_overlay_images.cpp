@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -200,6 +201,7 @@ bool banded(const QRegion &r)
 // take.
 TEST(OverlayImages, UnionOfRectsIsQRegionsUnion)
 {
+    constexpr int kLast = std::numeric_limits<int>::max();
     const std::vector<std::vector<QRect>> cases = {
         {},
         {QRect(5, 5, 0, 4)},                                               // empty only
@@ -212,6 +214,9 @@ TEST(OverlayImages, UnionOfRectsIsQRegionsUnion)
         {QRect(0, 0, 50, 50), QRect(10, 10, 5, 5)},                        // one inside the other
         {QRect(0, 0, 10, 30), QRect(20, 0, 10, 30), QRect(5, 10, 20, 10)}, // an H
         {QRect(0, 0, 10, 10), QRect(20, 0, 10, 10), QRect(0, 10, 10, 10), QRect(20, 10, 10, 10)},
+        // reaching the last pixel an int can number
+        {QRect(QPoint(kLast - 9, kLast - 9), QPoint(kLast, kLast)),
+         QRect(QPoint(kLast - 20, kLast - 4), QPoint(kLast - 10, kLast))},
     };
     const auto byAdding = [](const std::vector<QRect> &rects) {
         QRegion r;
@@ -230,7 +235,7 @@ TEST(OverlayImages, UnionOfRectsIsQRegionsUnion)
     std::mt19937 random(7);
     std::uniform_int_distribution<int> place(0, 40), side(0, 15);
     for (int trial = 0; trial < 2000; ++trial) {
-        std::vector<QRect> rects(1 + trial % (kMaxRects + 2));
+        std::vector<QRect> rects(1 + trial % (kMaxRectsAtOnce + 2));
         for (QRect &r : rects)
             r = QRect(place(random), place(random), side(random), side(random));
         ASSERT_TRUE(same(rects)) << "trial " << trial;

@@ -8,15 +8,16 @@
 
 namespace {
 
-// A run of pixels [left, right) across one band.
+// A run of pixels [left, right) across one band; one past a pixel may be
+// beyond the range of int.
 struct Run {
-    int left, right;
+    qint64 left, right;
     bool operator==(const Run &) const = default;
 };
 
 // The runs of one band, joined where they overlap or touch, left to right.
 struct Runs {
-    std::array<Run, kMaxRects> at;
+    std::array<Run, kMaxRectsAtOnce> at;
     int count = 0;
     bool operator==(const Runs &o) const
     {
@@ -34,13 +35,13 @@ void insertionSort(T *items, int count, Less less)
 }
 
 // The runs that the rectangles covering the band from row `top` make.
-void runsAt(const QRect *rects, int count, int top, Runs &runs)
+void runsAt(const QRect *rects, int count, qint64 top, Runs &runs)
 {
-    Run found[kMaxRects];
+    Run found[kMaxRectsAtOnce];
     int n = 0;
     for (int i = 0; i < count; ++i)
         if (rects[i].top() <= top && top <= rects[i].bottom())
-            found[n++] = Run{rects[i].left(), rects[i].right() + 1};
+            found[n++] = Run{rects[i].left(), qint64(rects[i].right()) + 1};
     insertionSort(found, n, [](Run a, Run b) { return a.left < b.left; });
     runs.count = 0;
     for (int i = 0; i < n; ++i) {
@@ -59,12 +60,12 @@ void runsAt(const QRect *rects, int count, int top, Runs &runs)
 // band that goes on with the same runs as the one above it is merged into it.
 QRegion unionOfRects(std::span<const QRect> rects)
 {
-    QRect kept[kMaxRects];
+    QRect kept[kMaxRectsAtOnce];
     int count = 0;
     for (const QRect &r : rects) {
         if (r.isEmpty())
             continue;
-        if (count == kMaxRects) {
+        if (count == kMaxRectsAtOnce) {
             QRegion region;
             for (const QRect &each : rects)
                 region += each;
@@ -74,30 +75,30 @@ QRegion unionOfRects(std::span<const QRect> rects)
     }
     if (count <= 1)
         return count ? QRegion(kept[0]) : QRegion();
-    int edges[2 * kMaxRects]; // rows where a band may begin or end
+    qint64 edges[2 * kMaxRectsAtOnce]; // rows where a band may begin or end
     int edgeCount = 0;
     for (int i = 0; i < count; ++i) {
         edges[edgeCount++] = kept[i].top();
-        edges[edgeCount++] = kept[i].bottom() + 1;
+        edges[edgeCount++] = qint64(kept[i].bottom()) + 1;
     }
-    insertionSort(edges, edgeCount, std::less<int>());
+    insertionSort(edges, edgeCount, std::less<qint64>());
     edgeCount = int(std::unique(edges, edges + edgeCount) - edges);
 
-    QVarLengthArray<QRect, 4 * kMaxRects> out;
+    QVarLengthArray<QRect, 4 * kMaxRectsAtOnce> out;
     Runs above, runs;
     qsizetype aboveStart = 0; // where the band above begins in `out`
-    int aboveBottom = 0;      // one past its last row
+    qint64 aboveBottom = 0;   // one past its last row
     for (int i = 0; i + 1 < edgeCount; ++i) {
-        const int top = edges[i], bottom = edges[i + 1];
+        const qint64 top = edges[i], bottom = edges[i + 1];
         runsAt(kept, count, top, runs);
         if (runs.count > 0 && above.count > 0 && aboveBottom == top && runs == above) {
             for (qsizetype j = aboveStart; j < out.size(); ++j)
-                out[j].setBottom(bottom - 1);
+                out[j].setBottom(int(bottom - 1));
         } else {
             aboveStart = out.size();
             for (int j = 0; j < runs.count; ++j)
-                out.append(
-                    QRect(runs.at[j].left, top, runs.at[j].right - runs.at[j].left, bottom - top));
+                out.append(QRect(QPoint(int(runs.at[j].left), int(top)),
+                                 QPoint(int(runs.at[j].right - 1), int(bottom - 1))));
             above = runs;
         }
         aboveBottom = bottom;

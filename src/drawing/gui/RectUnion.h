@@ -8,9 +8,9 @@
 
 #include <span>
 
-constexpr int kMaxRects = 16;
+constexpr int kMaxRectsAtOnce = 16;
 
 // The pixels that adding every rectangle of `rects` to an empty QRegion
-// covers, in QRegion's own banded form: built at once for up to kMaxRects
+// covers, in QRegion's own banded form: built at once for up to kMaxRectsAtOnce
 // non-empty ones, added one by one beyond that.
 QRegion unionOfRects(std::span<const QRect> rects);
