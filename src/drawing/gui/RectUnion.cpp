@@ -85,11 +85,14 @@ QRegion unionOfRects(std::span<const QRect> rects)
     edgeCount = int(std::unique(edges, edges + edgeCount) - edges);
 
     QVarLengthArray<QRect, 4 * kMaxRectsAtOnce> out;
-    Runs above, runs;
+    Runs bands[2];            // this band's runs and those of the band above, in turn
+    int now = 0;              // which of them is this band's
     qsizetype aboveStart = 0; // where the band above begins in `out`
     qint64 aboveBottom = 0;   // one past its last row
     for (int i = 0; i + 1 < edgeCount; ++i) {
         const qint64 top = edges[i], bottom = edges[i + 1];
+        Runs &runs = bands[now];
+        const Runs &above = bands[1 - now];
         runsAt(kept, count, top, runs);
         if (runs.count > 0 && above.count > 0 && aboveBottom == top && runs == above) {
             for (qsizetype j = aboveStart; j < out.size(); ++j)
@@ -99,7 +102,7 @@ QRegion unionOfRects(std::span<const QRect> rects)
             for (int j = 0; j < runs.count; ++j)
                 out.append(QRect(QPoint(int(runs.at[j].left), int(top)),
                                  QPoint(int(runs.at[j].right - 1), int(bottom - 1))));
-            above = runs;
+            now = 1 - now;
         }
         aboveBottom = bottom;
     }
