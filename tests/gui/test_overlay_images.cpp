@@ -1,6 +1,9 @@
 // The element marker and the labels copied from kept images look exactly as
 // when drawn afresh: same pixels at pixel ratios 1 and 2, on both kinds of
-// screen image, whole or in pieces, and again after the items changed.
+// screen image, whole or in pieces, and again after the items changed. So
+// does the node marker, but for a level on a few corner pixels of the square
+// with a one-pixel border. The region a move repaints covers the pixels of
+// the items' rectangles.
 #include "drawing/gui/MouseOverlayPainter.h"
 #include "drawing/gui/NodeMarkerImages.h"
 #include "drawing/gui/RectUnion.h"
