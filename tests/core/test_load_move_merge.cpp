@@ -47,33 +47,6 @@ TEST(LoadEditing, ApplyChoosesItsLineByTheOldAndTypedValues)
     }
 }
 
-TEST(LoadForm, MovesOnWrapsAndDeletes)
-{
-    Editing t;
-    t.nodes({{0, 0}, {1, 0}, {2, 0}});
-    t.model().nodes[1].fy = -10;
-    LoadForm form(t.model(), t.ws);
-    form.open();
-    EXPECT_EQ(std::tuple(form.fields.node, form.fields.fx, form.fields.fy, form.loaded()),
-              std::tuple(QStringLiteral("1"), QString(), QStringLiteral("-10"), std::vector{1}));
-
-    form.selectNode(3);
-    form.fields.fx = QStringLiteral("2.5");
-    form.pressApply();
-    EXPECT_EQ(form.fields.node, "1"); // after the last node, node 1
-    EXPECT_EQ(form.loaded(), (std::vector<int>{1, 3}));
-
-    form.pressDelete(); // node 1 shows its load
-    EXPECT_EQ(t.model().nodes[1], (Node{0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(std::pair(form.loaded(), form.fields.node), std::pair(std::vector{3}, QString("2")));
-
-    t.okBoxes();
-    t.steps.labels.clear();
-    form.pressDelete(); // node 2 has none
-    t.expectRefused(QStringLiteral("There is no load to delete on node #2"));
-    EXPECT_EQ(form.focus, LoadField::Apply);
-}
-
 TEST(LoadEditing, RefusesNodesThatDoNotExistAndForcesBeyondSinglePrecision)
 {
     for (const auto &[node, fx, message, focus] :

@@ -179,41 +179,6 @@ TEST(NodeForm, SelectingNewApplyingAndDeletingMoveTheFormOn)
     EXPECT_EQ(form.effects, (EditEffects{true, true, false}));
 }
 
-TEST(NodeForm, ConstraintsSpringsAndThePictureFollowEachOther)
-{
-    Editing t;
-    NodeForm form(t.model(), t.ws);
-    form.open();
-    form.fields.kx = QStringLiteral("5");
-    form.fields.ky = QStringLiteral("6");
-
-    // The picture steps free, x fixed, y fixed, both fixed, free; a box that
-    // becomes checked empties its spring.
-    // clang-format off
-    const struct {
-        bool fixedX, fixedY;
-        int picture;
-        const char *kx, *ky;
-    } cycle[] = {{true, false, 2, "", "6"}, {false, true, 3, "", ""}, {true, true, 4, "", ""}, {false, false, 1, "", ""}};
-    // clang-format on
-    for (const auto &c : cycle) {
-        form.clickSupportPicture();
-        EXPECT_EQ(std::tuple(form.fields.fixedX, form.fields.fixedY, form.supportPicture(),
-                             form.fields.kx, form.fields.ky),
-                  std::tuple(c.fixedX, c.fixedY, c.picture, QString::fromLatin1(c.kx),
-                             QString::fromLatin1(c.ky)));
-    }
-
-    // A spring above 0 frees its direction; 0 leaves the constraint.
-    form.setFixed(Axis::X, true);
-    form.setFixed(Axis::Y, true);
-    form.fields.ky = QStringLiteral("0");
-    form.springEdited(Axis::Y);
-    form.fields.kx = QStringLiteral("2");
-    form.springEdited(Axis::X);
-    EXPECT_EQ(std::pair(form.fields.fixedX, form.fields.fixedY), std::pair(false, true));
-}
-
 // At the capacity the form proposes node 101; neither Apply nor New makes it.
 TEST(NodeForm, NoPathMakesTheHundredAndFirstNode)
 {

@@ -1,12 +1,10 @@
 // The View options dialog without its widgets: its checks and their
-// messages, "Apply", "Default", "Restore", the dependent fields and the
-// colour swatches.
+// messages, and "Apply".
 #include "common/Registry.h"
 #include "core/Fixtures.h"
 #include "workspace/ViewOptions.h"
 #include "workspace/Workspace.h"
 
-#include <QTemporaryDir>
 #include <tuple>
 
 #include <gtest/gtest.h>
@@ -106,71 +104,6 @@ TEST(ViewOptions, ApplyCopiesEveryControlAndStopsTheAnimation)
     ASSERT_EQ(applyViewOptions(ws, in), C::Ok);
     EXPECT_EQ(std::pair(int(ws.settings.Animation_Frames), ws.drawingMode),
               std::pair(4, std::int16_t(ModeAxialForce)));
-}
-
-// "Restore" reaches the controls only; "Default" then writes the factory
-// values but for the colour diagram's colours, which it keeps.
-TEST(ViewOptions, RestoreThenDefaultKeepsTheColourDiagramColours)
-{
-    Workspace ws;
-    Settings &current = ws.settings;
-    current.nai_miki = current.Show_STRAIN = true;
-    current.Show_FORCE = current.N_sin_Ina = false;
-    current.kannab = 5, current.xroma_background = 0, current.xroma_N = 7;
-    current.Xroma_Efelkismou = 1, current.Xroma_Thlipsis = 2, current.Xroma_Afortistou = 3;
-    const Settings before = current;
-    ViewOptionsInput in = ViewOptionsInput::fromSettings(current);
-    in.restore();
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("store.ini"));
-    {
-        SettingsStore store(path);
-        EXPECT_EQ(writeDefaultViewOptions(ws, store, in), C::Ok);
-    }
-    EXPECT_EQ(ws.settings, before);
-    Settings loaded, expected;
-    Load_Settings(loaded, SettingsStore(path));
-    expected.Xroma_Efelkismou = 1, expected.Xroma_Thlipsis = 2, expected.Xroma_Afortistou = 3;
-    EXPECT_EQ(loaded, expected);
-}
-
-TEST(ViewOptions, DependentFieldsFollowTheirCheckBoxes)
-{
-    const struct {
-        bool Settings::*owner;
-        std::vector<SettingMember> dependents;
-    } rules[] = {
-        {&S::nai_grid, {&S::kannab}},
-        {&S::nai_desmefseis, {&S::nai_graf_stir}},
-        {&S::nai_times_N, {&S::dekadika_N, &S::dekadika_strain}},
-    };
-    for (const auto &rule : rules) {
-        ViewOptionsInput in;
-        for (bool on : {false, true}) {
-            in.flag(rule.owner) = on;
-            for (SettingMember m : rule.dependents)
-                EXPECT_EQ(in.isEnabled(m), on) << settingRow(m).key;
-        }
-    }
-}
-
-TEST(ViewOptions, SwatchTakesTheChosenColourUnlessCancelled)
-{
-    ScriptedPrompts prompts;
-    ViewOptionsInput in; // background: system colour 14
-    prompts.colours = {std::nullopt, 0x00FF8040u, 0x8000000Eu};
-    EXPECT_FALSE(pickSwatchColour(prompts, in, &S::xroma_background));
-    EXPECT_EQ(in.colour(&S::xroma_background), -2147483634.0);
-    EXPECT_TRUE(pickSwatchColour(prompts, in, &S::xroma_background));
-    EXPECT_EQ(in.colour(&S::xroma_background), double(0x00FF8040));
-    // A system colour is held as the negative value the store writes.
-    EXPECT_TRUE(pickSwatchColour(prompts, in, &S::xroma_grid));
-    EXPECT_EQ(in.colour(&S::xroma_grid), -2147483634.0);
-
-    std::vector<unsigned> starts;
-    for (const ShownPrompt &p : prompts.shown)
-        starts.push_back(p.startColour);
-    EXPECT_EQ(starts, (std::vector{0x8000000Eu, 0x8000000Eu, 0xE0E0E0u}));
 }
 
 } // namespace
