@@ -18,10 +18,18 @@ TEST_F(FilesTest, ExampleModelsOpenAnalyseAndSaveUnchanged)
         for (const LogEntry &e : example.log.entries())
             EXPECT_NE(e.colour, LogRed) << qPrintable(e.text);
         EXPECT_GT(example.results.extrema.maxAbsN, 0.0);
+        // A quiet save (the working copy) changes nothing the user sees.
         EXPECT_FALSE(example.model.modelChanged);
+        example.model.modelChanged = true;
+        const auto visible = [&] {
+            return std::tuple(example.hooks.captions, example.log.entries().size(),
+                              example.model.fileName, example.model.modelChanged);
+        };
+        const auto before = visible();
         QString copy = path(QLatin1String(name));
         ASSERT_TRUE(Write_Model_File(example, copy, true));
         EXPECT_EQ(readBytes(copy), readBytes(source));
+        EXPECT_EQ(visible(), before);
     }
 }
 
