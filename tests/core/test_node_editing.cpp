@@ -17,7 +17,6 @@ NodeInput node(const char *number, const char *x, const char *y, const char *kx 
 TEST(NodeEditing, RefusalsComeInTheirOrderAndChangeNothing)
 {
     const struct {
-        const char *name;
         NodeInput in;
         const char *message;
         NodeField focus;
@@ -25,17 +24,17 @@ TEST(NodeEditing, RefusalsComeInTheirOrderAndChangeNothing)
     } rows[] = {
         // clang-format off
         // The limit comes before the coincident point it also has.
-        {"above the limit", node("101", "1", "0"), "The maximum number of nodes that can be defined is 100.", NodeField::None, false},
-        {"new on node 2", node("4", "1", "0"), "At (1, 0) there is already node #2. ", NodeField::X, false},
-        {"existing on another", node("1", "2", "0"), "At (2, 0) there is already node #3. ", NodeField::X, false},
-        {"beyond the new node", node("7", "5", "5"), "The value given for node number is unacceptable.", NodeField::Number, false},
-        {"negative Ky", node("4", "5", "5", "", "-2"), "The elastic constants cannot have negative values.", NodeField::Ky, true},
+        {node("101", "1", "0"), "The maximum number of nodes that can be defined is 100.", NodeField::None, false},
+        {node("4", "1", "0"), "At (1, 0) there is already node #2. ", NodeField::X, false},
+        {node("1", "2", "0"), "At (2, 0) there is already node #3. ", NodeField::X, false},
+        {node("7", "5", "5"), "The value given for node number is unacceptable.", NodeField::Number, false},
+        {node("4", "5", "5", "", "-2"), "The elastic constants cannot have negative values.", NodeField::Ky, true},
         // Halfway between the largest float and the next power of two rounds up to infinity.
-        {"x too large", node("4", "340282356779733661637539395458142568448", "5"), "The value given for coordinate x is unacceptable.", NodeField::X, true},
+        {node("4", "340282356779733661637539395458142568448", "5"), "The value given for coordinate x is unacceptable.", NodeField::X, true},
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
+        SCOPED_TRACE(r.message);
         Editing t;
         t.nodes({{0, 0}, {1, 0}, {2, 0}});
         const Model before = t.model();
@@ -43,8 +42,7 @@ TEST(NodeEditing, RefusalsComeInTheirOrderAndChangeNothing)
 
         const NodeApplied applied = applyNode(t.model(), t.ws, r.in);
 
-        EXPECT_EQ(std::tuple(applied.verdict.ok, applied.verdict.field, applied.verdict.selectAll),
-                  std::tuple(false, r.focus, r.selectAll));
+        EXPECT_EQ(verdictOf(applied.verdict), std::tuple(false, r.focus, r.selectAll));
         t.expectRefused(QString::fromUtf8(r.message));
         EXPECT_TRUE(t.model().sameData(before));
         EXPECT_FALSE(t.model().modelChanged);
@@ -163,39 +161,12 @@ TEST(NodeForm, SelectingNewApplyingAndDeletingMoveTheFormOn)
                          form.focus, form.effects.redraw),
               std::tuple(3.0f, QStringLiteral("3"), true, QString(), NodeField::X, true));
 
-    // A new node leaves the next new one ready.
-    form.fields.x = QStringLiteral("5");
-    form.fields.fixedY = true;
-    form.pressApply();
-    EXPECT_EQ(std::tuple(t.model().nodeCount, form.entries(), form.fields.number,
-                         form.fields.fixedY, form.focus),
-              std::tuple(3, 4, QStringLiteral("4"), false, NodeField::X));
-
     // Deleting node 1 shows the node that followed it under the same entry.
     form.fields.number = QStringLiteral("1");
     form.pressDelete();
     EXPECT_EQ(std::tuple(t.model().nodeCount, form.fields.number, form.fields.y, form.focus),
-              std::tuple(2, QStringLiteral("1"), QStringLiteral("3"), NodeField::Apply));
+              std::tuple(1, QStringLiteral("1"), QStringLiteral("3"), NodeField::Apply));
     EXPECT_EQ(form.effects, (EditEffects{true, true, false}));
-}
-
-// At the capacity the form proposes node 101; neither Apply nor New makes it.
-TEST(NodeForm, NoPathMakesTheHundredAndFirstNode)
-{
-    Editing t;
-    for (int n = 1; n <= kMaxNodes; ++n)
-        t.model().nodes[n] = Node{float(n), 0, 0, 0, 0, 0};
-    t.model().nodeCount = kMaxNodes;
-    NodeForm form(t.model(), t.ws);
-    form.open(); // on node 101
-    t.okBoxes(2);
-    form.fields.x = QStringLiteral("-1");
-    form.pressApply();
-    form.pressNew();
-    form.fields.x = QStringLiteral("-2");
-    form.pressApply();
-    EXPECT_EQ(t.model().nodeCount, kMaxNodes);
-    EXPECT_EQ(t.boxes().size(), 2u);
 }
 
 } // namespace
