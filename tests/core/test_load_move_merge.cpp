@@ -162,7 +162,7 @@ TEST(MergeNodes, JoinsBIntoAWithAndWithoutDeletion)
     }
 }
 
-TEST(MergeNodes, MidpointMovesAAndRefusesNodesThatDoNotExist)
+TEST(MergeNodes, MidpointMovesA)
 {
     Editing t;
     t.nodes({{0, 0}, {1, 1}, {2, 4}});
@@ -176,20 +176,6 @@ TEST(MergeNodes, MidpointMovesAAndRefusesNodesThatDoNotExist)
               (Lines{{"Node #1 merged in node #3.", LogDarkBlue},
                      {"Node #3 moved to the middle of segment A\u0392.", LogDarkBlue},
                      {"Node deleted: #1. Nodes renumbered: #2 to #3.", LogGreen}}));
-
-    Editing u;
-    u.nodes({{0, 0}, {1, 1}});
-    u.okBoxes();
-    bool changed = false;
-    EXPECT_EQ(mergeNodes(u.model(), u.ws, MergeInput{"2", "7", true, true}, changed).field,
-              MergeField::NodeA);
-    u.expectRefused(QStringLiteral("There is no node #7."));
-    EXPECT_FALSE(changed);
-
-    Editing none;
-    none.okBoxes();
-    EXPECT_FALSE(nodesDefined(none.model(), none.ws));
-    none.expectRefused(QStringLiteral("No nodes have been defined yet."));
 }
 
 } // namespace
