@@ -11,16 +11,6 @@ namespace {
 
 using namespace truss;
 
-// Compared line by line first, so a failure points at the line.
-void expectText(const QString &actual, const QString &expected)
-{
-    const QStringList a = actual.split(QStringLiteral("\r\n"));
-    const QStringList e = expected.split(QStringLiteral("\r\n"));
-    for (int i = 0; i < std::min(a.size(), e.size()); ++i)
-        EXPECT_EQ(a[i], e[i]) << "line " << i + 1;
-    EXPECT_EQ(actual, expected);
-}
-
 // The four sections of the report model, one after the other; the file holds
 // them with plain line ends.
 TEST(ReportText, SectionsLineByLine)
@@ -32,7 +22,8 @@ TEST(ReportText, SectionsLineByLine)
         all += Report_Text(ws.model, ws.results, section);
     const QByteArray expected = readBytes(QStringLiteral(KEL2D_TEST_DATA "/report_sections.txt"));
     ASSERT_FALSE(expected.isEmpty());
-    expectText(all, QString::fromLatin1(expected).replace(u'\n', QStringLiteral("\r\n")));
+    // As lists of lines, so a failure points at the line.
+    EXPECT_EQ(all.split(QStringLiteral("\r\n")), QString::fromLatin1(expected).split(u'\n'));
 }
 
 // A number longer than its field is cut to the field; a value that is not a
