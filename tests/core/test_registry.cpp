@@ -1,5 +1,5 @@
-// The settings store: what it loads from text a user may have edited, what
-// the "Default" button writes, and the window placement.
+// The settings store: what it loads from text a user may have edited, and
+// what the "Default" button writes.
 #include "common/IniText.h"
 #include "common/Registry.h"
 #include "core/Fixtures.h"
@@ -18,11 +18,6 @@ Settings with(T Settings::*field, V value)
     Settings s;
     s.*field = T(value);
     return s;
-}
-
-auto placement(const WindowPlacement &p)
-{
-    return std::tuple(p.state, p.width, p.height, p.left, p.top);
 }
 
 class Registry : public ::testing::Test {
@@ -48,8 +43,6 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
 {
     newPath();
     EXPECT_EQ(load(), Settings{});
-    EXPECT_EQ(placement(loadWindowPlacement(SettingsStore(path()))),
-              placement(WindowPlacement{2, 667, 533, {}, {}}));
     EXPECT_FALSE(QFileInfo::exists(path()));
 
     using S = Settings;
@@ -109,21 +102,6 @@ TEST(IniText, KeysOutsideSectionsAndOddLinesReadBack)
     EXPECT_EQ(parseIniText(iniText(map)), map);
     EXPECT_EQ(parseIniText("[S]\nno equals\n=v\n# k=1\nk=1\nk = 2 ; c\n\"q\"=3\n[T\nt=\"a\\\"b"),
               (QSettings::SettingsMap{{"S/k", "2"}, {"S/\"q\"", "3"}, {"T/t", "a\"b"}}));
-}
-
-// Closed minimised, the window reopens normal; unreadable values fall back.
-TEST_F(Registry, WindowPlacementRoundTripAndFallbacks)
-{
-    {
-        SettingsStore store(newPath());
-        Save_Window_State(store, WindowPlacement{1, 800.5, 600, 10, -20});
-    }
-    EXPECT_EQ(placement(loadWindowPlacement(SettingsStore(path()))),
-              placement(WindowPlacement{0, 800.5, 600, 10, -20}));
-    ASSERT_TRUE(writeBytes(
-        newPath(), "[Startup]\nWindowState=7\nfrmM_W=abc\nfrmM_H=-5\nfrmM_L=x\nfrmM_T=12.5\n"));
-    EXPECT_EQ(placement(loadWindowPlacement(SettingsStore(path()))),
-              placement(WindowPlacement{2, 667, 533, {}, 12.5}));
 }
 
 // What the button writes is what the next start-up loads, the frames rounded
