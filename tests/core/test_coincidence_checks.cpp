@@ -119,18 +119,4 @@ TEST(CoincidentElements, PairsInEitherDirectionAndTheEarlyStop)
     }
 }
 
-TEST(CoincidenceChecks, NeedNodesOrElements)
-{
-    Editing t;
-    t.okBoxes();
-    EXPECT_EQ(checkCoincidentNodes(t.model(), t.ws), std::nullopt);
-    t.expectRefused(QStringLiteral("No nodes have been defined yet."));
-
-    Editing u;
-    u.nodes({{0, 0}});
-    u.okBoxes();
-    EXPECT_EQ(checkCoincidentElements(u.model(), u.ws), std::nullopt);
-    u.expectRefused(QStringLiteral("No elements have been defined yet."));
-}
-
 } // namespace

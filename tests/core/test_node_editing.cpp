@@ -1,5 +1,5 @@
 // Adding, changing and deleting nodes: the validation order, the log lines,
-// the deletion with its elements, and the nodes dialog's form.
+// and the deletion with its elements.
 #include "core/EditingFixture.h"
 #include "model/NodeForm.h"
 
@@ -134,39 +134,6 @@ TEST(NodeEditing, DeletionAsksOnceAndTakesTheElementsFirst)
         // One step however many elements went with the node.
         EXPECT_EQ(t.steps.labels.size(), r.outcome == NodeDeletion::Deleted ? 1u : 0u);
     }
-}
-
-TEST(NodeForm, SelectingNewApplyingAndDeletingMoveTheFormOn)
-{
-    Editing t;
-    t.nodes({{0, 0}, {1, 0}});
-    t.model().nodes[2].cx = 1;
-    t.model().springs[2] = Spring{0, 20};
-    NodeForm form(t.model(), t.ws);
-
-    form.open();
-    EXPECT_EQ(std::tuple(form.entries(), form.fields.number, form.isNew, form.focus),
-              std::tuple(3, QStringLiteral("3"), true, NodeField::None)); // opening moves no focus
-
-    form.selectNumber(2);
-    EXPECT_EQ(std::tuple(form.isNew, form.fields.x, form.fields.kx, form.fields.ky,
-                         form.fields.fixedX, form.supportPicture(), form.focus),
-              std::tuple(false, QStringLiteral("1"), QString(), QStringLiteral("20"), true, 2,
-                         NodeField::Apply)); // no spring: empty
-
-    // Changing node 2 moves on to the new-node entry, with the focus on x.
-    form.fields.y = QStringLiteral("3");
-    form.pressApply();
-    EXPECT_EQ(std::tuple(t.model().nodes[2].y, form.fields.number, form.isNew, form.fields.x,
-                         form.focus, form.effects.redraw),
-              std::tuple(3.0f, QStringLiteral("3"), true, QString(), NodeField::X, true));
-
-    // Deleting node 1 shows the node that followed it under the same entry.
-    form.fields.number = QStringLiteral("1");
-    form.pressDelete();
-    EXPECT_EQ(std::tuple(t.model().nodeCount, form.fields.number, form.fields.y, form.focus),
-              std::tuple(1, QStringLiteral("1"), QStringLiteral("3"), NodeField::Apply));
-    EXPECT_EQ(form.effects, (EditEffects{true, true, false}));
 }
 
 } // namespace

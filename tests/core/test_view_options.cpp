@@ -87,23 +87,16 @@ TEST(ViewOptions, ApplyCopiesEveryControlAndStopsTheAnimation)
 
     in.text(&S::Animation_Frames) = QStringLiteral("2.5"); // halves to even
     in.text(&S::dekadika_N) = QStringLiteral("0");
-    in.text(&S::dekadika_strain) = QStringLiteral("13.0");
     in.text(&S::kannab) = QStringLiteral("0.1 m");
     in.text(&S::Ena_cm_posa_STRESS) = QStringLiteral("2.5E+4");
     in.colour(&S::xroma_background) = 255;
     ASSERT_EQ(applyViewOptions(ws, in), C::Ok);
     Settings expected;
-    expected.Animation_Frames = 2, expected.dekadika_N = 0, expected.dekadika_strain = 13;
+    expected.Animation_Frames = 2, expected.dekadika_N = 0;
     expected.kannab = 0.1f, expected.Ena_cm_posa_STRESS = 25000, expected.xroma_background = 255;
     expected.nai_grid = expected.N_sin_Ina = false;
     EXPECT_EQ(std::pair(ws.settings, ws.drawingMode),
               std::pair(expected, std::int16_t(ModeDeformed)));
-
-    in.text(&S::Animation_Frames) = QStringLiteral("3.5");
-    ws.drawingMode = ModeAxialForce;
-    ASSERT_EQ(applyViewOptions(ws, in), C::Ok);
-    EXPECT_EQ(std::pair(int(ws.settings.Animation_Frames), ws.drawingMode),
-              std::pair(4, std::int16_t(ModeAxialForce)));
 }
 
 } // namespace
