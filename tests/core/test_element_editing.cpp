@@ -78,25 +78,6 @@ TEST(ElementEditing, ApplyAndDeleteWriteTheirLines)
     t.expectRefused(QStringLiteral("Element does not exist to be deleted #2.5."));
 }
 
-TEST(ElementEditing, OpeningNeedsAGroupAndTwoNodes)
-{
-    for (const auto &[nodes, groups, message] :
-         {std::tuple{0, 0,
-                     "Before defining an element, at least one E,A Element Group must have "
-                     "been defined."},
-          std::tuple{1, 1,
-                     "Before defining an element, at least two nodes must have been defined."},
-          std::tuple{2, 1, ""}}) {
-        Editing t;
-        t.model().nodeCount = std::int16_t(nodes);
-        t.groups(groups);
-        t.okBoxes(*message != 0);
-        EXPECT_EQ(elementsDialogMayOpen(t.model(), t.ws), *message == 0);
-        if (*message)
-            t.expectRefused(QString::fromUtf8(message));
-    }
-}
-
 TEST(GroupEditing, RefusalsComeInTheirOrder)
 {
     using F = GroupField;

@@ -75,25 +75,16 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
     }
 }
 
-TEST_F(Registry, StoredTextReadsBackUnchangedWhateverItsSpelling)
+// Closed minimised, the window reopens normal.
+TEST_F(Registry, WindowPlacementRoundTrip)
 {
-    ASSERT_TRUE(writeBytes(newPath(), "[Rithmiseis]\nEna_cm_posa_STRESS=10000\n"));
-    const QString texts[] = {"a,b",        "@Variant(x)", " padded ", "&HE0E0E0",   "say \"x\"",
-                             "semi;colon", "1E-05",       "",         "back\\slash"};
     {
-        SettingsStore store(path());
-        for (int i = 0; i < int(std::size(texts)); ++i)
-            store.setValue(kSettingsSection, QStringLiteral("k%1").arg(i), texts[i]);
-        // A key written in another letter case replaces the stored spelling.
-        store.setValue(kSettingsSection, QStringLiteral("Ena_cm_posa_Stress"), "20000");
-        ASSERT_TRUE(store.sync());
+        SettingsStore store(newPath());
+        Save_Window_State(store, WindowPlacement{1, 800.5, 600, 10, -20});
     }
-    EXPECT_FALSE(readBytes(path()).contains("STRESS"));
-    const SettingsStore store(path());
-    for (int i = 0; i < int(std::size(texts)); ++i)
-        EXPECT_EQ(store.value(kSettingsSection, QStringLiteral("K%1").arg(i)), texts[i]) << i;
-    EXPECT_EQ(store.value(kSettingsSection, QStringLiteral("ENA_CM_POSA_STRESS")), "20000");
-    EXPECT_FALSE(store.value(kStartupSection, QStringLiteral("k0")).has_value());
+    const WindowPlacement p = loadWindowPlacement(SettingsStore(path()));
+    EXPECT_EQ(std::tuple(p.state, p.width, p.height, p.left, p.top),
+              std::tuple(0, 800.5, 600.0, std::optional(10.0), std::optional(-20.0)));
 }
 
 TEST(IniText, KeysOutsideSectionsAndOddLinesReadBack)
