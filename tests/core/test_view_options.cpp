@@ -1,5 +1,5 @@
-// The View options dialog without its widgets: its checks and their
-// messages, and "Apply".
+// The View options dialog's checks without its widgets: their messages and
+// the field each points at.
 #include "common/Registry.h"
 #include "core/Fixtures.h"
 #include "workspace/ViewOptions.h"
@@ -69,34 +69,6 @@ TEST(ViewOptions, EachCheckTellsItsMessageTabAndField)
         const ViewOptionsFailure f = describeFailure(c.check);
         EXPECT_EQ(std::pair(f.tab, f.field), std::pair(c.tab, &settingRow(c.field)));
     }
-}
-
-// A refused Apply changes nothing; an accepted one copies every control and
-// stops the animation.
-TEST(ViewOptions, ApplyCopiesEveryControlAndStopsTheAnimation)
-{
-    TestWorkspace ws;
-    ws.drawingMode = ModeAnimation;
-    ViewOptionsInput in = ViewOptionsInput::fromSettings(ws.settings);
-    in.flag(&S::nai_grid) = in.flag(&S::N_sin_Ina) = false;
-    in.text(&S::dekadika_N) = QStringLiteral("14");
-    ws.prompts.answers.push_back(PromptAnswer::Ok);
-    EXPECT_EQ(applyViewOptions(ws, in), C::DecimalsNTooMany);
-    EXPECT_EQ(std::pair(ws.settings, ws.drawingMode),
-              std::pair(Settings{}, std::int16_t(ModeAnimation)));
-
-    in.text(&S::Animation_Frames) = QStringLiteral("2.5"); // halves to even
-    in.text(&S::dekadika_N) = QStringLiteral("0");
-    in.text(&S::kannab) = QStringLiteral("0.1 m");
-    in.text(&S::Ena_cm_posa_STRESS) = QStringLiteral("2.5E+4");
-    in.colour(&S::xroma_background) = 255;
-    ASSERT_EQ(applyViewOptions(ws, in), C::Ok);
-    Settings expected;
-    expected.Animation_Frames = 2, expected.dekadika_N = 0;
-    expected.kannab = 0.1f, expected.Ena_cm_posa_STRESS = 25000, expected.xroma_background = 255;
-    expected.nai_grid = expected.N_sin_Ina = false;
-    EXPECT_EQ(std::pair(ws.settings, ws.drawingMode),
-              std::pair(expected, std::int16_t(ModeDeformed)));
 }
 
 } // namespace
