@@ -293,17 +293,19 @@ TEST_F(FilesTest, TolerableVariationsAreRead)
         const char *what;
         std::vector<Change> changes;
         bool lastLineEnd;
+        float scale;
     } rows[] = {
         // clang-format off
-        {"no line end after the last setting", {{"Settings", 43, {}}}, false},
+        {"no line end after the last setting", {{"Settings", 43, {}}}, false, 100},
         // Whole-number fields are 16-bit integers: fractions round, halves to even.
         {"fractions in whole numbers", {{"Groups", kCount, "1.4"}, {"Nodes", kCount, "2.5"},
-          {"Springs", kSpringNode, "2.5"}, at(&S::dekadika_strain, "13.5")}, true},
+          {"Springs", kSpringNode, "2.5"}, at(&S::dekadika_strain, "13.5")}, true, 100},
         // Values the program never gives these fields would stall or break
-        // the drawing: each falls back to its default.
+        // the drawing: each falls back to its default; scale 1 is a view like any other.
         {"out-of-range display values", {at(&S::dekadika_N, "14"), at(&S::dekadika_strain, "-1"),
           at(&S::Ena_cm_posa_FORCE, "0"), {"Settings", kViewScale, ".5"}, at(&S::kannab, "-2"),
-          at(&S::Animation_Frames, "0")}, true},
+          at(&S::Animation_Frames, "0")}, true, 100},
+        {"smallest scale", {{"Settings", kViewScale, "1"}}, true, 1},
         // clang-format on
     };
     for (const auto &row : rows) {
@@ -317,7 +319,7 @@ TEST_F(FilesTest, TolerableVariationsAreRead)
         ASSERT_TRUE(writeBytes(name, text));
         EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
         EXPECT_TRUE(ws.model.sameData(expected));
-        EXPECT_EQ(std::pair(ws.settings, ws.view.scale), std::pair(Settings{}, 100.0f));
+        EXPECT_EQ(std::pair(ws.settings, ws.view.scale), std::pair(Settings{}, row.scale));
     }
 }
 

@@ -136,4 +136,23 @@ TEST(NodeEditing, DeletionAsksOnceAndTakesTheElementsFirst)
     }
 }
 
+// At the capacity the form proposes node 101; neither Apply nor New makes it.
+TEST(NodeForm, NoPathMakesTheHundredAndFirstNode)
+{
+    Editing t;
+    for (int n = 1; n <= kMaxNodes; ++n)
+        t.model().nodes[n] = Node{float(n), 0, 0, 0, 0, 0};
+    t.model().nodeCount = kMaxNodes;
+    NodeForm form(t.model(), t.ws);
+    form.open();
+    EXPECT_EQ(form.fields.number, "101");
+    t.okBoxes(2);
+    form.fields.x = QStringLiteral("-1");
+    form.pressApply();
+    form.pressNew();
+    form.fields.x = QStringLiteral("-2");
+    form.pressApply();
+    EXPECT_EQ(std::pair(int(t.model().nodeCount), t.boxes().size()), std::pair(kMaxNodes, 2ul));
+}
+
 } // namespace

@@ -41,6 +41,7 @@ const Case kCases[] = {
     {&S::Ena_cm_posa_STRESS, "-5", C::StressScale, "The value given for the equivalence cm - Stress units is unacceptable.", T::Diagram},
     // Zero as a single: the diagram would divide by it.
     {&S::Ena_cm_posa_STRAIN, "1e-50", C::StrainScale, "The value given for the equivalence cm - Strain units is unacceptable.", T::Diagram},
+    {&S::Ena_cm_posa_STRAIN, " 2e-6 per cm", C::Ok, "", T::General},
     {&S::Ena_cm_posa_m_epi_1000, "0", C::DeformationScale, "The value given for the equivalence cm - D units is unacceptable.", T::Model},
     {&S::kannab, "1e39", C::GridSpacing, "The value given for grid is unacceptable.", T::General},
     {&S::kannab, "&H10", C::Ok, "", T::General},
