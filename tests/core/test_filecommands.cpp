@@ -27,10 +27,7 @@ protected:
         EXPECT_TRUE(
             QDir(temp.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
             << "a working copy outlived the comparison";
-        if (m_oldTmp.isNull())
-            qunsetenv("TMPDIR");
-        else
-            qputenv("TMPDIR", m_oldTmp);
+        m_oldTmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", m_oldTmp);
     }
     // Rewrites the saved file with `edit` applied to its bytes.
     void editFile(const std::function<QByteArray(QByteArray)> &edit)
@@ -182,19 +179,17 @@ TEST_F(FileCommandsTest, OpenMarksTheModelChangedUnlessCancelled)
 
 TEST(AskReanalyse, OffersOnlyForAChangedModel)
 {
-    const struct {
-        bool changed;
-        std::vector<PromptAnswer> answers;
-        int analyses;
-    } rows[] = {{false, {}, 0}, {true, {A::No}, 0}, {true, {A::Yes}, 1}};
-    for (const auto &c : rows) {
+    for (const auto &[changed, answers, analyses] :
+         {std::tuple{false, std::deque<PromptAnswer>{}, 0},
+          {true, {A::No}, 0},
+          {true, {A::Yes}, 1}}) {
         TestWorkspace ws;
-        ws.model.modelChanged = c.changed;
-        ws.prompts.answers.assign(c.answers.begin(), c.answers.end());
-        int analyses = 0;
-        Ask_Reanalyse(ws, [&] { ++analyses; });
-        EXPECT_EQ(analyses, c.analyses);
-        ASSERT_EQ(ws.prompts.shown.size(), c.answers.size());
+        ws.model.modelChanged = changed;
+        ws.prompts.answers = answers;
+        int ran = 0;
+        Ask_Reanalyse(ws, [&] { ++ran; });
+        EXPECT_EQ(ran, analyses);
+        ASSERT_EQ(ws.prompts.shown.size(), answers.size());
         for (const ShownPrompt &box : ws.prompts.shown)
             EXPECT_EQ(std::pair(box.text, box.buttons),
                       std::pair(QStringLiteral("Model has been changed. Do you want to reanalyze "
