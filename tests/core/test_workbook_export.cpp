@@ -35,27 +35,15 @@ QString cellName(int row, int column)
     return QString(QLatin1Char(char('A' + column))) + QString::number(row + 1);
 }
 
-// A model whose numbers are as long as the plain form makes them.
-void build(Workspace &ws)
-{
-    Model &m = ws.model;
-    group(m, DBL_MAX, 1e-300);
-    group(m, 210000000, 0.5);
-    node(m, 0, 0, 1, 1);
-    node(m, -0.0f, 3.25f, 0, 1, 0, -12.5f);
-    node(m, 1e30f, 1, 0, 0, 4, 0);
-    spring(m, 3, 0.5f, 0);
-    element(m, 1, 2, 2);
-    element(m, 2, 3, 2);
-    ws.results.U[3] = -1.23456789012345e-200;
-    ws.results.U[5] = -DBL_MAX;
-    ws.results.F[1] = {0, 2, -2};
-    ws.results.extrema = findExtrema(m, ws.results);
-}
-
 class WorkbookExport : public ::testing::Test {
 protected:
-    void SetUp() override { build(ws); }
+    // The report model with a displacement as long as the plain form makes one.
+    void SetUp() override
+    {
+        reportModel(ws);
+        ws.results.U[5] = -DBL_MAX;
+        ws.results.extrema = findExtrema(ws.model, ws.results);
+    }
     QTemporaryDir dir;
     TestWorkspace ws;
     FakeDesktop desktop;
