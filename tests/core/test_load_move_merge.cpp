@@ -10,18 +10,24 @@
 
 namespace {
 
-TEST(LoadEditing, ApplyChoosesItsLineByTheOldAndTypedValues)
+// Apply writes the line its old and typed values call for; also an Apply
+// that changed nothing marks the model, redraws and moves on. A number that
+// names no node, or a force beyond single precision, is refused.
+TEST(LoadEditing, ApplyChoosesItsLineByTheOldAndTypedValuesOrRefuses)
 {
     const struct {
+        const char *node;
         float oldFx, oldFy;
         const char *fx, *fy;
         Lines lines;
     } rows[] = {
         // clang-format off
-        {0, 0, " 5abc", "-1E1", {{"New loads on node #2, Fx=  5abc, Fy= -1E1", LogDarkBlue}}},
-        {5, 0, "5", "", {}}, // the same values again
-        {5, 3, "0", "3", {{"* Loads on node #2, Fy= 3", LogDarkBlue}}},
-        {5, 3, "", "0", {{"Loads deleted on node #2", LogGreen}}},
+        {"2", 0, 0, " 5abc", "-1E1", {{"New loads on node #2, Fx=  5abc, Fy= -1E1", LogDarkBlue}}},
+        {"2", 5, 0, "5", "", {}}, // the same values again
+        {"2", 5, 3, "0", "3", {{"* Loads on node #2, Fy= 3", LogDarkBlue}}},
+        {"2", 5, 3, "", "0", {{"Loads deleted on node #2", LogGreen}}},
+        {"1.5", 5, 3, "1", "", {{"There is no node #1.5.", LogRed}}},
+        {"2", 5, 3, "1e39", "", {{"The value given for Fx is unacceptable.", LogRed}}},
         // clang-format on
     };
     for (const auto &r : rows) {
@@ -32,45 +38,25 @@ TEST(LoadEditing, ApplyChoosesItsLineByTheOldAndTypedValues)
         t.model().nodes[2].fy = r.oldFy;
         LoadForm form(t.model(), t.ws);
         form.open(2);
-        form.fields.fx = QLatin1String(r.fx);
-        form.fields.fy = QLatin1String(r.fy);
+        form.fields = LoadInput{r.node, r.fx, r.fy};
+        const bool refused = !r.lines.empty() && r.lines[0].second == LogRed;
+        t.okBoxes(refused);
         form.pressApply();
-        EXPECT_EQ(t.lines(), r.lines);
         const auto typed = [](const char *t) {
             return float(typed::number(QString::fromLatin1(t)));
         };
-        EXPECT_EQ(t.model().nodes[2], (Node{1, 0, 0, 0, typed(r.fx), typed(r.fy)}));
-        // Also an Apply that changed nothing marks the model, redraws and moves on.
+        const Node expected{
+            1, 0, 0, 0, refused ? r.oldFx : typed(r.fx), refused ? r.oldFy : typed(r.fy)};
+        EXPECT_EQ(t.model().nodes[2], expected);
+        if (refused) {
+            t.expectRefused(r.lines[0].first);
+            EXPECT_FALSE(t.model().modelChanged);
+            continue;
+        }
+        EXPECT_EQ(t.lines(), r.lines);
         EXPECT_EQ(std::tuple(t.model().modelChanged, form.effects.redraw, form.fields.node),
                   std::tuple(true, true, QStringLiteral("3")));
         EXPECT_EQ(t.steps.labels.size(), r.lines.size());
-    }
-}
-
-TEST(LoadEditing, RefusesNodesThatDoNotExistAndForcesBeyondSinglePrecision)
-{
-    for (const auto &[node, fx, message, focus] :
-         {std::tuple{"1.5", "1", "There is no node #1.5.", LoadField::Node},
-          std::tuple{"1", "1e39", "The value given for Fx is unacceptable.", LoadField::Fx}}) {
-        SCOPED_TRACE(message);
-        // Delete empties the forces before it applies: only the node can be refused.
-        for (bool del : {false, true}) {
-            Editing t;
-            t.nodes({{0, 0}, {1, 0}, {2, 0}});
-            const Model before = t.model();
-            LoadInput in{QLatin1String(node), QLatin1String(fx), QString()};
-            const bool refused = !del || focus == LoadField::Node;
-            t.okBoxes(refused);
-            const LoadApplied applied =
-                del ? deleteLoad(t.model(), t.ws, in) : applyLoad(t.model(), t.ws, in);
-            EXPECT_EQ(applied.verdict.ok, !refused);
-            if (!refused)
-                continue;
-            EXPECT_EQ(applied.verdict.field, focus);
-            t.expectRefused(QString::fromUtf8(message));
-            EXPECT_TRUE(t.model().sameData(before));
-            EXPECT_FALSE(t.model().modelChanged);
-        }
     }
 }
 
@@ -150,13 +136,12 @@ TEST(MergeNodes, JoinsBIntoAWithAndWithoutDeletion)
         EXPECT_EQ(t.lines(), r.lines);
         EXPECT_EQ(std::tuple(changed, elementsOf(t.model()), int(t.model().nodeCount)),
                   std::tuple(r.changed, r.elements, r.nodesLeft));
-        for (const ShownPrompt &box : t.prompts.messages()) {
-            EXPECT_EQ(box.text,
-                      joining
-                          + "\nDo you want this element to be deleted in order for "
-                            "the nodes to be merged?");
-            EXPECT_EQ(box.buttons, PromptButtons::OkCancel);
-        }
+        for (const ShownPrompt &box : t.prompts.messages())
+            EXPECT_EQ(std::pair(box.text, box.buttons),
+                      std::pair(joining
+                                    + "\nDo you want this element to be deleted in order "
+                                      "for the nodes to be merged?",
+                                PromptButtons::OkCancel));
         // One step, also when it was cancelled half-way.
         EXPECT_EQ(t.steps.labels.size(), r.lines.empty() ? 0u : 1u);
     }
