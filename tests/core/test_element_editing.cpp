@@ -3,7 +3,7 @@
 // deletion with its renumbering, and the dialogs' forms.
 #include "core/EditingFixture.h"
 #include "model/ElementForm.h"
-#include "model/GroupForm.h"
+#include "model/GroupEditing.h"
 
 namespace {
 
@@ -78,30 +78,40 @@ TEST(ElementEditing, ApplyAndDeleteWriteTheirLines)
     t.expectRefused(QStringLiteral("Element does not exist to be deleted #2.5."));
 }
 
-TEST(GroupEditing, RefusalsComeInTheirOrder)
+TEST(GroupEditing, ApplyLogsOrRefusesInOrder)
 {
     using F = GroupField;
     const struct {
         GroupInput in;
-        QString message;
+        QString text; // the line logged, or the refusal when `focus` is not Apply
         GroupField focus;
+        ElementGroup row; // group 2 afterwards
     } rows[] = {
         // clang-format off
-        {{"51", "0", "0"}, "The maximum number of Groups that can be defined is 50.", F::None},
-        {{"4", "1", "1"}, "The value given for Group number is unacceptable.", F::Number}, // beyond the new group
-        {{"3", "1e400", "-1"}, "The value given for Youngs Modulus E is unacceptable.", F::E}, // too large for the file
-        {{"3", "1", "0"}, "The value given for Section area A is unacceptable.", F::A},
+        {{"4", "200", "0.5"}, "New group #4, E= 200, A= 0.5", F::Apply, {200, 1}},
+        {{"2", "200", "1E-30"}, "* Group #2, E= 200, A= 1E-30", F::Apply, {200, 1e-30}},
+        {{"51", "0", "0"}, "The maximum number of Groups that can be defined is 50.", F::None, {200, 1}},
+        {{"5", "1", "1"}, "The value given for Group number is unacceptable.", F::Number, {200, 1}}, // beyond the new group
+        {{"2", "1e400", "-1"}, "The value given for Youngs Modulus E is unacceptable.", F::E, {200, 1}}, // too large for the file
+        {{"2", "1", "0"}, "The value given for Section area A is unacceptable.", F::A, {200, 1}},
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.message.toStdString());
+        SCOPED_TRACE(r.text.toStdString());
         Editing t;
-        t.groups(2);
-        t.okBoxes();
+        t.groups(3);
+        const bool ok = r.focus == F::Apply;
+        t.okBoxes(!ok);
         const GroupApplied applied = applyGroup(t.model(), t.ws, r.in);
-        EXPECT_EQ(std::pair(applied.verdict.ok, applied.verdict.field), std::pair(false, r.focus));
-        t.expectRefused(r.message);
-        EXPECT_EQ(t.model().groupCount, 2);
+        if (ok) {
+            EXPECT_EQ(t.lines(), (Lines{{r.text, LogDarkBlue}}));
+        } else {
+            t.expectRefused(r.text);
+            EXPECT_EQ(applied.verdict.field, r.focus);
+        }
+        EXPECT_EQ(std::pair(applied.verdict.ok, int(t.model().groupCount)),
+                  std::pair(ok, 3 + (r.in.number == "4")));
+        EXPECT_EQ(t.model().groups[2], r.row);
     }
 }
 
@@ -140,25 +150,6 @@ TEST(GroupEditing, DeletionRefusesGroupsInUseAndRenumbersTheRest)
         EXPECT_EQ(e, r.eAfter);
         EXPECT_EQ(m.groups[m.groupCount + 1], ElementGroup{});
     }
-}
-
-TEST(GroupForm, ApplyLogsNewAndChangedGroups)
-{
-    Editing t;
-    t.groups(3);
-    GroupForm form(t.model(), t.ws);
-    form.open();
-    form.fields.e = QStringLiteral("200");
-    form.fields.a = QStringLiteral("0.5");
-    form.pressApply();
-    EXPECT_EQ(std::pair(form.fields.number, form.focus), std::pair(QString("5"), GroupField::E));
-    form.selectNumber(2);
-    form.fields.a = QStringLiteral("1E-30");
-    form.pressApply();
-    EXPECT_EQ(t.model().groups[2], (ElementGroup{200, 1e-30}));
-    EXPECT_EQ(t.lines(),
-              (Lines{{"New group #4, E= 200, A= 0.5", LogDarkBlue},
-                     {"* Group #2, E= 200, A= 1E-30", LogDarkBlue}}));
 }
 
 } // namespace
