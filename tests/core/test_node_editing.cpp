@@ -14,77 +14,57 @@ NodeInput node(const char *number, const char *x, const char *y, const char *kx 
     return {l(number), l(x), l(y), l(kx), l(ky), fixedX, fixedY};
 }
 
-TEST(NodeEditing, RefusalsComeInTheirOrderAndChangeNothing)
+// Nodes at (0, 0), (1, 0) and (2, 0), node 2 loaded. Re-applying a node
+// where it is passes: it is not compared with itself. Its load stays; the box
+// text is quoted. Refusals come in their order and change nothing.
+TEST(NodeEditing, AppliedNodesAreWrittenAndLoggedOrRefused)
 {
+    using F = NodeField;
     const struct {
         NodeInput in;
-        const char *message;
+        const char *text; // the line logged, or the refusal when `focus` is not Apply
         NodeField focus;
         bool selectAll;
+        Node row{};
+        Spring spring{};
     } rows[] = {
         // clang-format off
+        {node("4", "2", "1", "5000", "", false, true), "New node #4, x=2, y=1, Constraints: ox, Kx= 5000", F::Apply, false, {2, 1, 0, 1, 0, 0}, {5000, 0}},
+        {node("4", "4", "4", "5", "3"), "New node #4, x=4, y=4, Free, Kx= 5, Ky= 3", F::Apply, false, {4, 4, 0, 0, 0, 0}, {5, 3}},
+        {node("2", "1", "0", "", "", true), "* Node #2, x=1, y=0, Constraints: xo", F::Apply, false, {1, 0, 1, 0, 0, -7}, {0, 0}},
+        {node(" 2abc", "1", "1"), "* Node # 2abc, x=1, y=1, Free", F::Apply, false, {1, 1, 0, 0, 0, -7}, {0, 0}},
         // The limit comes before the coincident point it also has.
-        {node("101", "1", "0"), "The maximum number of nodes that can be defined is 100.", NodeField::None, false},
-        {node("4", "1", "0"), "At (1, 0) there is already node #2. ", NodeField::X, false},
-        {node("1", "2", "0"), "At (2, 0) there is already node #3. ", NodeField::X, false},
-        {node("7", "5", "5"), "The value given for node number is unacceptable.", NodeField::Number, false},
-        {node("4", "5", "5", "", "-2"), "The elastic constants cannot have negative values.", NodeField::Ky, true},
+        {node("101", "1", "0"), "The maximum number of nodes that can be defined is 100.", F::None, false},
+        {node("4", "1", "0"), "At (1, 0) there is already node #2. ", F::X, false},
+        {node("1", "2", "0"), "At (2, 0) there is already node #3. ", F::X, false},
+        {node("7", "5", "5"), "The value given for node number is unacceptable.", F::Number, false},
+        {node("4", "5", "5", "", "-2"), "The elastic constants cannot have negative values.", F::Ky, true},
         // Halfway between the largest float and the next power of two rounds up to infinity.
-        {node("4", "340282356779733661637539395458142568448", "5"), "The value given for coordinate x is unacceptable.", NodeField::X, true},
+        {node("4", "340282356779733661637539395458142568448", "5"), "The value given for coordinate x is unacceptable.", F::X, true},
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.message);
+        SCOPED_TRACE(r.text);
         Editing t;
         t.nodes({{0, 0}, {1, 0}, {2, 0}});
-        const Model before = t.model();
-        t.okBoxes();
-
-        const NodeApplied applied = applyNode(t.model(), t.ws, r.in);
-
-        EXPECT_EQ(verdictOf(applied.verdict), std::tuple(false, r.focus, r.selectAll));
-        t.expectRefused(QString::fromUtf8(r.message));
-        EXPECT_TRUE(t.model().sameData(before));
-        EXPECT_FALSE(t.model().modelChanged);
-    }
-}
-
-TEST(NodeEditing, AppliedNodesAreWrittenAndLogged)
-{
-    const struct {
-        const char *name;
-        NodeInput in;
-        const char *line;
-        Node row;
-        Spring spring;
-    } rows[] = {
-        // clang-format off
-        {"new, y fixed, spring in x", node("3", "2", "0", "5000", "", false, true),
-         "New node #3, x=2, y=0, Constraints: ox, Kx= 5000", {2, 0, 0, 1, 0, 0}, {5000, 0}},
-        {"both springs", node("3", "4", "4", "5", "3"),
-         "New node #3, x=4, y=4, Free, Kx= 5, Ky= 3", {4, 4, 0, 0, 0, 0}, {5, 3}},
-        // Re-applying a node where it is passes: it is not compared with
-        // itself. Its load stays; the box text is quoted.
-        {"existing unmoved", node("2", "1", "0", "", "", true),
-         "* Node #2, x=1, y=0, Constraints: xo", {1, 0, 1, 0, 0, -7}, {0, 0}},
-        {"existing, text as typed", node(" 2abc", "1", "1"),
-         "* Node # 2abc, x=1, y=1, Free", {1, 1, 0, 0, 0, -7}, {0, 0}},
-        // clang-format on
-    };
-    for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
-        Editing t;
-        t.nodes({{9, 9}, {1, 0}});
         t.model().nodes[2].fy = -7;
-
+        const Model before = t.model();
+        const bool ok = r.focus == F::Apply;
+        t.okBoxes(!ok);
         const NodeApplied applied = applyNode(t.model(), t.ws, r.in);
-
+        if (!ok) {
+            EXPECT_EQ(verdictOf(applied.verdict), std::tuple(false, r.focus, r.selectAll));
+            t.expectRefused(QString::fromUtf8(r.text));
+            EXPECT_TRUE(t.model().sameData(before));
+            EXPECT_FALSE(t.model().modelChanged);
+            continue;
+        }
         ASSERT_TRUE(applied.verdict.ok);
-        EXPECT_EQ(t.lines(), (Lines{{r.line, LogDarkBlue}}));
+        EXPECT_EQ(t.lines(), (Lines{{r.text, LogDarkBlue}}));
         const Model &m = t.model();
         EXPECT_EQ(std::tuple(m.nodes[applied.node], m.springs[applied.node], m.modelChanged),
                   std::tuple(r.row, r.spring, true));
-        EXPECT_EQ(t.steps.labels, std::vector<QString>{r.line});
+        EXPECT_EQ(t.steps.labels, std::vector<QString>{r.text});
         EXPECT_EQ(t.steps.ended, 1);
     }
 }
