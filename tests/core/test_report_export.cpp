@@ -54,16 +54,7 @@ TEST(ReportText, LongAndNonFiniteValues)
 
 class ReportExport : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        group(ws.model, 1000, 0.5);
-        node(ws.model, 0, 0, 1, 1);
-        node(ws.model, 1, 0, 0, 1, 3, 0);
-        element(ws.model, 1, 2, 1);
-        ws.results.U[3] = 0.006;
-        ws.results.F[1] = {0, -3, 3};
-    }
+    void SetUp() override { reportModel(ws); }
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
     // The texts of the boxes shown since the last call.
     QStringList boxes()
@@ -167,7 +158,7 @@ TEST_F(ReportExport, PrintHandsOverTheLinesWithoutTheirEnds)
     EXPECT_TRUE(printReport(ws, printer, report));
     ASSERT_EQ(printer.printed.size(), 1);
     const QStringList &lines = printer.printed[0];
-    ASSERT_EQ(lines.size(), 6); // heading, empty line, header, rule, nodes 1 and 2
+    ASSERT_EQ(lines.size(), 7); // heading, empty line, header, rule, the three held nodes
     EXPECT_EQ(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), report);
     EXPECT_TRUE(ws.prompts.shown.empty());
 
