@@ -20,7 +20,6 @@ TEST(ElementEditing, RefusalsComeInTheirOrderAndChangeNothing)
         {{"201", "1", "1", "1"}, "The maximum number of elements that can be defined is 200.", F::None, false},
         {{"4", "1", "2", "1"}, "The value given for element number is unacceptable.", F::Number, false},
         {{"3", "1", "2", "3"}, "There is no E,A Group #3.", F::Group, true},
-        {{"3", "1", "-2", "1"}, "The value given for node j number is unacceptable.", F::NodeJ, false},
         {{"3", " 5", "2", "1"}, "There is no node #5.", F::NodeI, true},
         {{"3", "3", "3", "1"}, "Given nodes i and j coincide.", F::NodeI, false}, // after every number
         // clang-format on
@@ -93,7 +92,6 @@ TEST(GroupEditing, ApplyLogsOrRefusesInOrder)
         {{"51", "0", "0"}, "The maximum number of Groups that can be defined is 50.", F::None, {200, 1}},
         {{"5", "1", "1"}, "The value given for Group number is unacceptable.", F::Number, {200, 1}}, // beyond the new group
         {{"2", "1e400", "-1"}, "The value given for Youngs Modulus E is unacceptable.", F::E, {200, 1}}, // too large for the file
-        {{"2", "1", "0"}, "The value given for Section area A is unacceptable.", F::A, {200, 1}},
         // clang-format on
     };
     for (const auto &r : rows) {

@@ -28,17 +28,14 @@ const char kFrames[] = "The value given for the Animation Frames is unacceptable
 // clang-format off
 const Case kCases[] = {
     {&S::Animation_Frames, "1000", C::Ok, "", T::General},
-    {&S::Animation_Frames, "1001", C::AnimationFrames, kFrames, T::Model},
     // 0.4 frames would be held as none, and the animation divides by them.
     {&S::Animation_Frames, "0.4", C::AnimationFrames, kFrames, T::Model},
     {&S::dekadika_N, "13", C::Ok, "", T::General},
     {&S::dekadika_N, "14", C::DecimalsNTooMany, "The maximum number for decimal places is 13 (N Diagram).", T::Diagram},
     {&S::dekadika_N, "2.5", C::DecimalsNNotWhole, "The value given for the decimal places (N Diagram) is unacceptable.", T::Diagram},
-    {&S::dekadika_strain, "-1", C::DecimalsStrainNotWhole, "The value given for the decimal places (Strain) is unacceptable.", T::Diagram},
     {&S::dekadika_strain, "14", C::DecimalsStrainTooMany, "The maximum number for decimal places is 13 (Strain).", T::Diagram},
     // Infinite as a single.
     {&S::Ena_cm_posa_FORCE, "1e39", C::ForceScale, "The value given for the equivalence cm - Force units is unacceptable.", T::Diagram},
-    {&S::Ena_cm_posa_STRESS, "-5", C::StressScale, "The value given for the equivalence cm - Stress units is unacceptable.", T::Diagram},
     // Zero as a single: the diagram would divide by it.
     {&S::Ena_cm_posa_STRAIN, "1e-50", C::StrainScale, "The value given for the equivalence cm - Strain units is unacceptable.", T::Diagram},
     {&S::Ena_cm_posa_STRAIN, " 2e-6 per cm", C::Ok, "", T::General},
