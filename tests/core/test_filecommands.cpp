@@ -64,7 +64,7 @@ TEST_F(FileCommandsTest, ModelEqualsFileFollowsEverythingTheFileHolds)
 // Whatever keeps the comparison from being made counts as a difference, so
 // that closing asks to save rather than lose the work: no folder for the
 // working copy, a working copy that cannot be written (the writer tells
-// why), a model file that is gone or cannot be read.
+// why), a model file that cannot be read.
 TEST_F(FileCommandsTest, AComparisonThatCannotBeMadeIsADifference)
 {
     const QString locked = path(QStringLiteral("locked"));
@@ -76,12 +76,11 @@ TEST_F(FileCommandsTest, AComparisonThatCannotBeMadeIsADifference)
         bool sizeLimit;
         const char *box; // null: none
     } rows[] = {
-        {"no folder for the working copy", [&] { qputenv("TMPDIR", QFile::encodeName(locked)); },
-         false, nullptr},
-        {"working copy cannot be written", [] {}, true,
-         "There was an error saving the file: File too large"},
-        {"model file gone", [&] { QFile::remove(ws.model.fileName); }, false, nullptr},
-        {"model file is a folder", [&] { ws.model.fileName = dir.path(); }, false, nullptr},
+        // clang-format off
+        {"no folder for the working copy", [&] { qputenv("TMPDIR", QFile::encodeName(locked)); }, false, nullptr},
+        {"working copy cannot be written", [] {}, true, "There was an error saving the file: File too large"},
+        {"model file cannot be read", [&] { ws.model.fileName = dir.path(); }, false, nullptr},
+        // clang-format on
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.what);
