@@ -15,16 +15,8 @@ struct StepRecorder : EditRecorder {
     std::vector<QString> labels; // one per step begun
     int open = 0;
     int ended = 0;
-    void begin(const QString &label) override
-    {
-        labels.push_back(label);
-        ++open;
-    }
-    void end() override
-    {
-        --open;
-        ++ended;
-    }
+    void begin(const QString &label) override { labels.push_back(label), ++open; }
+    void end() override { --open, ++ended; }
 };
 
 struct Editing {
@@ -89,12 +81,11 @@ struct Editing {
     {
         const auto shown = prompts.messages();
         ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].text, text);
-        EXPECT_EQ(shown[0].title, QStringLiteral("Corvane Kel.2D"));
-        EXPECT_EQ(shown[0].icon, PromptIcon::Exclamation);
         ASSERT_FALSE(ws.log.entries().isEmpty());
-        EXPECT_EQ(ws.log.entries().back().text, text);
-        EXPECT_EQ(ws.log.entries().back().colour, LogRed);
+        const LogEntry &last = ws.log.entries().back();
+        EXPECT_EQ(std::tuple(shown[0].text, shown[0].title, shown[0].icon, last.text, last.colour),
+                  std::tuple(text, QStringLiteral("Corvane Kel.2D"), PromptIcon::Exclamation, text,
+                             int(LogRed)));
         EXPECT_TRUE(steps.labels.empty());
         EXPECT_EQ(prompts.unscripted, 0);
     }

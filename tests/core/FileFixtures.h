@@ -1,6 +1,7 @@
 #pragma once
-// What the file tests share: a workspace with a temporary folder and two conditions of the process that make saves fail
-// or take another way (a file-size limit, file permissions that bind root).
+// What the file tests share: a workspace with a temporary folder, and two
+// conditions of the process that make saves fail or take another way (a
+// file-size limit, file permissions that bind root).
 #include "core/Fixtures.h"
 
 #include <QFile>
@@ -63,11 +64,7 @@ private:
 class PermissionsApply {
 public:
     PermissionsApply() : m_dropped(geteuid() == 0 && setOverride(false)) {}
-    ~PermissionsApply()
-    {
-        if (m_dropped)
-            setOverride(true);
-    }
+    ~PermissionsApply() { m_dropped &&setOverride(true); }
     bool apply() const { return m_dropped || geteuid() != 0; }
 
 private:
@@ -78,9 +75,8 @@ private:
         if (syscall(SYS_capget, &header, data) != 0)
             return false;
         for (unsigned cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH}) {
-            const unsigned bit = 1u << (cap % 32);
-            data[cap / 32].effective =
-                on ? data[cap / 32].effective | bit : data[cap / 32].effective & ~bit;
+            auto &effective = data[cap / 32].effective;
+            effective = on ? effective | 1u << (cap % 32) : effective & ~(1u << (cap % 32));
         }
         return syscall(SYS_capset, &header, data) == 0;
     }

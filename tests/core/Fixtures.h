@@ -1,9 +1,8 @@
 #pragma once
 // What the core tests share: whole-file reads and writes, readable QString
-// failures, a builder for truss
-// models with the two models several files use, window hooks that record
-// what the core asked of the window, and a workspace wired to both and to
-// strict scripted prompts.
+// failures, a builder for truss models with the models several files use,
+// window hooks that record what the core asked of the window, and a
+// workspace wired to both and to strict scripted prompts.
 #include "common/PlatformServices.h"
 #include "core/ScriptedPrompts.h"
 #include "workspace/Workspace.h"
@@ -34,23 +33,18 @@ inline void PrintTo(const QString &text, std::ostream *os)
 
 namespace truss {
 
+// Each adds one row after the last and returns its number.
 inline int node(Model &m, float x, float y, float cx = 0, float cy = 0, float fx = 0, float fy = 0)
 {
-    const int n = ++m.nodeCount;
-    m.nodes[n] = Node{x, y, cx, cy, fx, fy};
-    return n;
+    return m.nodes[++m.nodeCount] = Node{x, y, cx, cy, fx, fy}, m.nodeCount;
 }
 inline int group(Model &m, double E, double A)
 {
-    const int g = ++m.groupCount;
-    m.groups[g] = ElementGroup{E, A};
-    return g;
+    return m.groups[++m.groupCount] = ElementGroup{E, A}, m.groupCount;
 }
 inline int element(Model &m, int i, int j, int g = 1)
 {
-    const int e = ++m.elementCount;
-    m.elements[e] = Element{float(i), float(j), float(g)};
-    return e;
+    return m.elements[++m.elementCount] = Element{float(i), float(j), float(g)}, m.elementCount;
 }
 inline void spring(Model &m, int n, float kx, float ky) { m.springs[n] = Spring{kx, ky}; }
 
@@ -97,15 +91,12 @@ inline void reportModel(Workspace &ws)
     element(m, 1, 4, 2);
 
     AnalysisResults &r = ws.results;
-    const double U[] = {0, 0, 0.3, -0.4, 2, 0, 0, 3};
+    const double U[] = {0, 0, 0.3, -0.4, 2, 0, 0, 3}, N[] = {10, -20, 0.5, 4};
     for (int i = 0; i < 8; ++i)
         r.U[i + 1] = U[i];
-    const double N[] = {10, -20, 0.5, 4};
     for (int e = 1; e <= 4; ++e)
         r.F[e] = {0, -N[e - 1], N[e - 1]};
-    r.R[1] = {0, 1.5, -5};
-    r.R[3] = {0, 123, 2};
-    r.R[4] = {0, 9, 77};
+    r.R[1] = {0, 1.5, -5}, r.R[3] = {0, 123, 2}, r.R[4] = {0, 9, 77};
 }
 
 } // namespace truss
@@ -118,10 +109,7 @@ public:
     QStringList captions;
 
     void setCaption(const QString &c) override { captions << c; }
-    void setAnalyseEnabled(bool enabled) override
-    {
-        calls.push_back(enabled ? "enable" : "disable");
-    }
+    void setAnalyseEnabled(bool on) override { calls.push_back(on ? "enable" : "disable"); }
     void setBusy(bool on) override { calls.push_back(on ? "busy" : "idle"); }
     void repaintLog() override { calls.push_back("repaint"); }
 };
@@ -144,15 +132,7 @@ struct FakeDesktop : PlatformServices {
     QList<QStringList> printed;
     bool works = true;
     bool openUrl(const QString &) override { return false; }
-    bool openLocalFile(const QString &path) override
-    {
-        opened << path;
-        return works;
-    }
+    bool openLocalFile(const QString &path) override { return opened << path, works; }
     bool startCalculator() override { return false; }
-    bool printLines(const QStringList &lines) override
-    {
-        printed << lines;
-        return works;
-    }
+    bool printLines(const QStringList &lines) override { return printed << lines, works; }
 };

@@ -3,13 +3,6 @@
 // advance, and every box or dialog shown is recorded with its texts, so a test
 // can assert exactly what the user would have seen.
 //
-//   ScriptedPrompts prompts;
-//   prompts.answers.push_back(PromptAnswer::Yes);   // first message box
-//   prompts.files.push_back(QStringLiteral("/tmp/a.kel"));
-//   ws.setPrompts(&prompts);
-//   ...
-//   EXPECT_EQ(prompts.messages().at(0).text, "...");
-//
 // Strict by default: a box or dialog that finds its queue empty fails the
 // test (it gets the most cautious answer, as the silent prompts give), and
 // so does an answer still queued when the prompts go. A test that means
@@ -72,7 +65,6 @@ public:
         }
         return p.answer;
     }
-
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &initial) override
     {
@@ -82,18 +74,12 @@ public:
     std::optional<QString> openFile(const QString &title, const QString &filter,
                                     const QString &directory) override
     {
-        ShownPrompt &p = record(ShownPrompt::Kind::OpenFile, {}, title);
-        p.extra = filter;
-        p.location = directory;
-        return take(files);
+        return fileDialog(ShownPrompt::Kind::OpenFile, title, filter, directory);
     }
     std::optional<QString> saveFile(const QString &title, const QString &filter,
                                     const QString &proposedPath) override
     {
-        ShownPrompt &p = record(ShownPrompt::Kind::SaveFile, {}, title);
-        p.extra = filter;
-        p.location = proposedPath;
-        return take(files);
+        return fileDialog(ShownPrompt::Kind::SaveFile, title, filter, proposedPath);
     }
     std::optional<unsigned> colour(unsigned start) override
     {
@@ -118,16 +104,20 @@ private:
         if (!m_allowUnscripted)
             ADD_FAILURE() << "unscripted prompt: " << what.toStdString();
     }
-
     ShownPrompt &record(ShownPrompt::Kind kind, const QString &text, const QString &title)
     {
-        shown.emplace_back();
-        shown.back().kind = kind;
-        shown.back().text = text;
-        shown.back().title = title;
-        return shown.back();
+        ShownPrompt &p = shown.emplace_back();
+        p.kind = kind, p.text = text, p.title = title;
+        return p;
     }
-
+    std::optional<QString> fileDialog(ShownPrompt::Kind kind, const QString &title,
+                                      const QString &filter, const QString &location)
+    {
+        ShownPrompt &p = record(kind, {}, title);
+        p.extra = filter;
+        p.location = location;
+        return take(files);
+    }
     template <typename T>
     std::optional<T> take(std::deque<std::optional<T>> &queue)
     {
@@ -135,13 +125,11 @@ private:
             notScripted(shown.back().title);
             return std::nullopt;
         }
-        // Taken apart rather than copied whole: GCC 12 warns wrongly about
-        // a copied optional<QString> being used uninitialised.
-        if (!queue.front()) {
-            queue.pop_front();
-            return std::nullopt;
-        }
-        T value = std::move(*queue.front());
+        // Moved out rather than copied whole: GCC 12 warns wrongly about a
+        // copied optional<QString> being used uninitialised.
+        std::optional<T> value;
+        if (queue.front())
+            value.emplace(std::move(*queue.front()));
         queue.pop_front();
         return value;
     }

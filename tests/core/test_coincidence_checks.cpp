@@ -23,7 +23,6 @@ TEST(CoincidentNodes, ToleranceIsClampedAndPairsAreShownInOrder)
     } rows[] = {
         // clang-format off
         {std::nullopt, "Tolerance = 10E-5 (Default value).", 3, "1E-05"}, // cancelled
-        {QString(), "Tolerance = 10E-5 (Default value).", 3, "1E-05"},
         {QStringLiteral("0.5"), "Tolerance = 0.001 (Maximum value).", 4, "0.001"},
         {QStringLiteral("-1"), "Tolerance = 0 (Minimum value).", 2, "0"}, // exact only
         {QStringLiteral("abc"), nullptr, 2, "0"}, // no number reads 0
@@ -61,9 +60,6 @@ TEST(CoincidentNodes, ToleranceIsClampedAndPairsAreShownInOrder)
             shown << (d < 0 ? p.text : p.text.left(d + 3));
         }
         EXPECT_EQ(shown, expected);
-        if (r.toleranceBox) {
-            EXPECT_EQ(t.prompts.shown[1].icon, PromptIcon::Information);
-        }
         // Only the summary goes to the log.
         EXPECT_EQ(t.lines(), (Lines{{summary, LogRed}}));
     }
@@ -76,10 +72,9 @@ TEST(CoincidentNodes, DistanceIsWrittenInTheGeneralForm)
     t.prompts.inputs.push_back(QStringLiteral("0.001"));
     t.okBoxes(2);
     checkCoincidentNodes(t.model(), t.ws);
-    EXPECT_EQ(
-        t.prompts.shown[1].text,
-        QStringLiteral("Nodes: #1 and #2 theoretically coincide.\n\nDistance between them D= %1")
-            .arg(nf::generalDouble(std::hypot(double(0.0003f), double(0.0004f)))));
+    EXPECT_EQ(t.prompts.shown[1].text,
+              "Nodes: #1 and #2 theoretically coincide.\n\nDistance between them D= "
+                  + nf::generalDouble(std::hypot(double(0.0003f), double(0.0004f))));
 }
 
 TEST(CoincidentElements, PairsInEitherDirectionAndTheEarlyStop)
@@ -100,11 +95,10 @@ TEST(CoincidentElements, PairsInEitherDirectionAndTheEarlyStop)
         std::optional<int> found;
         Lines lines;
     } rows[] = {
-        {"to the end",
-         {A::Yes, A::Yes, A::Ok},
-         2,
-         {{first, LogRed}, {second, LogRed}, {summary, LogRed}}},
+        // clang-format off
+        {"to the end", {A::Yes, A::Yes, A::Ok}, 2, {{first, LogRed}, {second, LogRed}, {summary, LogRed}}},
         {"No stops without a summary", {A::No}, std::nullopt, {{first, LogRed}}},
+        // clang-format on
     };
     for (const auto &r : rows) {
         SCOPED_TRACE(r.name);
@@ -119,24 +113,10 @@ TEST(CoincidentElements, PairsInEitherDirectionAndTheEarlyStop)
         EXPECT_EQ(t.lines(), r.lines);
         const auto boxes = t.prompts.messages();
         ASSERT_EQ(boxes.size(), r.answers.size());
-        EXPECT_EQ(boxes[0].text,
-                  first + QStringLiteral("\nShall the search for coincident elements continue?"));
-        EXPECT_EQ(boxes[0].buttons, PromptButtons::YesNo);
+        EXPECT_EQ(std::pair(boxes[0].text, boxes[0].buttons),
+                  std::pair(first + "\nShall the search for coincident elements continue?",
+                            PromptButtons::YesNo));
     }
-}
-
-TEST(CoincidenceChecks, NeedNodesOrElements)
-{
-    Editing t;
-    t.okBoxes();
-    EXPECT_EQ(checkCoincidentNodes(t.model(), t.ws), std::nullopt);
-    t.expectRefused(QStringLiteral("No nodes have been defined yet."));
-
-    Editing u;
-    u.nodes({{0, 0}});
-    u.okBoxes();
-    EXPECT_EQ(checkCoincidentElements(u.model(), u.ws), std::nullopt);
-    u.expectRefused(QStringLiteral("No elements have been defined yet."));
 }
 
 } // namespace

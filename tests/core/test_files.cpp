@@ -6,7 +6,6 @@
 
 #include <QDir>
 #include <QScopeGuard>
-#include <functional>
 #include <sys/stat.h>
 
 namespace {
@@ -21,16 +20,14 @@ void expectToldOnce(TestWorkspace &ws, const QString &text, bool whole = true)
     const ShownPrompt &box = ws.prompts.shown[0];
     EXPECT_TRUE(whole ? box.text == text : box.text.startsWith(text)) << box.text.toStdString();
     EXPECT_EQ(box.icon, PromptIcon::Critical);
-    EXPECT_EQ(ws.log.entries().last().text, box.text);
-    EXPECT_EQ(ws.log.entries().last().colour, LogRed);
+    EXPECT_EQ(std::pair(ws.log.entries().last().text, ws.log.entries().last().colour),
+              std::pair(box.text, int(LogRed)));
 }
 
 const QString kData = QStringLiteral(KEL2D_TEST_DATA);
 const QString kSmallExample = kData + QStringLiteral("/small_example.kel");
-const QString kUntitledCaption = QStringLiteral("Corvane Kel.2D - Untitled.kel");
+const QString kEmptyModel = kData + QStringLiteral("/empty_model.kel");
 const QString kSaveError = QStringLiteral("There was an error saving the file: ");
-
-// ------------------------------------------------------------ writing
 
 TEST_F(FilesTest, ModelIsWrittenByteForByteAndReadBack)
 {
@@ -44,11 +41,11 @@ TEST_F(FilesTest, ModelIsWrittenByteForByteAndReadBack)
     QString file = kSmallExample;
     ASSERT_EQ(Read_Model_File(back, file), ReadOutcome::Read);
     EXPECT_TRUE(back.model.sameData(ws.model));
-    EXPECT_EQ(back.settings, Settings{});
-    EXPECT_FALSE(back.model.modelChanged); // the open command sets it, not the reader
-    EXPECT_EQ(back.model.fileName, kSmallExample);
-    EXPECT_EQ(back.hooks.captions,
-              QStringList{QStringLiteral("Corvane Kel.2D - ") + kSmallExample});
+    // The open command marks the model changed, not the reader.
+    EXPECT_EQ(std::tuple(back.settings, back.model.modelChanged, back.model.fileName,
+                         back.hooks.captions),
+              std::tuple(Settings{}, false, kSmallExample,
+                         QStringList{"Corvane Kel.2D - " + kSmallExample}));
     EXPECT_EQ(back.log.entries().last().text, QStringLiteral("Open file: ") + kSmallExample);
 }
 
@@ -76,41 +73,58 @@ TEST_F(FilesTest, ModelAtTheCapacitiesReadsBackIdentically)
     const ViewTransform &v = back.view;
     EXPECT_EQ(std::tuple(v.scale, v.offsetX, v.offsetY, v.historyIndex, v.history[0].scale),
               std::tuple(ws.view.scale, ws.view.offsetX, ws.view.offsetY, std::int16_t(0), 1234.5));
-    // Written again, the file is the same: nothing drifts on a second save. A
-    // quiet save (the working copy) changes nothing visible.
-    back.model.modelChanged = true;
-    const auto visible = [&] {
-        return std::tuple(back.hooks.captions, back.log.entries().size(), back.model.fileName);
-    };
-    const auto before = visible();
     QString again = path(QStringLiteral("again.kel"));
-    ASSERT_TRUE(Write_Model_File(back, again, true));
-    EXPECT_EQ(readBytes(again), readBytes(name));
-    EXPECT_EQ(visible(), before);
-    EXPECT_TRUE(back.model.modelChanged);
+    ASSERT_TRUE(Write_Model_File(back, again, false));
+    EXPECT_EQ(readBytes(again), readBytes(name)); // nothing drifts on a second save
 }
 
-// The dialog proposes the current name without its last four characters
-// (never cutting into its folder); a chosen name gets the extension unless it
-// already ends in it, and asks again before that other file is replaced; a
-// cancelled dialog writes and changes nothing.
+// The example models shipped with the program open, analyse without a
+// question or a warning, and are written back byte for byte.
+TEST_F(FilesTest, ExampleModelsOpenAnalyseAndSaveUnchanged)
+{
+    for (const char *name : {"warren.kel", "roof.kel", "cantilever.kel"}) {
+        SCOPED_TRACE(name);
+        TestWorkspace example;
+        QString source = QStringLiteral(KEL2D_SOURCE_DIR "/examples/") + QLatin1String(name);
+        ASSERT_EQ(Read_Model_File(example, source), ReadOutcome::Read);
+        ASSERT_GT(example.model.elementCount, 0);
+        ASSERT_TRUE(Run_Analysis(example));
+        for (const LogEntry &e : example.log.entries())
+            EXPECT_NE(e.colour, LogRed) << qPrintable(e.text);
+        EXPECT_GT(example.results.extrema.maxAbsN, 0.0);
+        // A quiet save (the working copy) changes nothing the user sees.
+        EXPECT_FALSE(example.model.modelChanged);
+        example.model.modelChanged = true;
+        const auto visible = [&] {
+            return std::tuple(example.hooks.captions, example.log.entries().size(),
+                              example.model.fileName, example.model.modelChanged);
+        };
+        const auto before = visible();
+        QString copy = path(QLatin1String(name));
+        ASSERT_TRUE(Write_Model_File(example, copy, true));
+        EXPECT_EQ(readBytes(copy), readBytes(source));
+        EXPECT_EQ(visible(), before);
+    }
+}
+
+// The dialog proposes the current name without its last four characters; a
+// chosen name gets the extension unless it already ends in it, and asks again
+// before that other file is replaced; a cancelled dialog changes nothing.
 TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
 {
     ASSERT_TRUE(writeBytes(path(QStringLiteral("old.kel")), "precious"));
     using A = PromptAnswer;
     const QString untitled = QDir::current().filePath(QStringLiteral("Untitled"));
     const struct {
-        QString current;
-        QString proposed;
+        QString current, proposed;
         const char *typed; // null: cancelled
         std::vector<PromptAnswer> replace;
         const char *written; // null: nothing
     } rows[] = {
         // clang-format off
         {QString(), untitled, nullptr, {}, nullptr},
-        {QStringLiteral("/data/bridge.kel"), QStringLiteral("/data/bridge"), "model", {}, "model.kel"},
-        {QStringLiteral("/data/bridge.dat"), QStringLiteral("/data/bridge"), "model.KEL", {}, "model.KEL.kel"},
-        {QStringLiteral("/data/x"), QStringLiteral("/data/"), "model.kel", {}, "model.kel"},
+        {"/data/bridge.dat", "/data/bridge", "model", {}, "model.kel"},
+        {"/data/bridge.kel", "/data/bridge", "model.KEL", {}, "model.KEL.kel"},
         {QString(), untitled, "old", {A::No}, nullptr},
         {QString(), untitled, "old", {A::Yes}, "old.kel"},
         // clang-format on
@@ -124,19 +138,17 @@ TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
         ws.hooks.captions.clear();
         QString name;
         EXPECT_EQ(Write_Model_File(ws, name, false), row.written != nullptr);
-        EXPECT_EQ(ws.prompts.shown.front().location, row.proposed);
-        EXPECT_EQ(ws.prompts.shown.front().extra, QStringLiteral("Corvane Kel.2D files (*.kel)"));
+        const ShownPrompt &dialog = ws.prompts.shown.front();
+        EXPECT_EQ(std::pair(dialog.location, dialog.extra),
+                  std::pair(row.proposed, QStringLiteral("Corvane Kel.2D files (*.kel)")));
         ws.prompts.shown.clear();
-        if (!row.written) {
-            EXPECT_EQ(ws.model.fileName, row.current);
-            EXPECT_TRUE(ws.hooks.captions.isEmpty());
-            EXPECT_EQ(readBytes(path(QStringLiteral("old.kel"))), QByteArray("precious"));
-            continue;
-        }
-        const QString expected = path(QLatin1String(row.written));
-        EXPECT_EQ(name, expected);
+        const QString expected = row.written ? path(QLatin1String(row.written)) : row.current;
         EXPECT_EQ(ws.model.fileName, expected);
-        EXPECT_EQ(readBytes(expected), readBytes(kData + QStringLiteral("/empty_model.kel")));
+        EXPECT_EQ(ws.hooks.captions.isEmpty(), !row.written);
+        if (row.written)
+            EXPECT_EQ(readBytes(expected), readBytes(kEmptyModel));
+        else
+            EXPECT_EQ(readBytes(path(QStringLiteral("old.kel"))), QByteArray("precious"));
     }
 }
 
@@ -148,29 +160,24 @@ TEST_F(FilesTest, FailedSavesAreToldAndChangeNothing)
     const QString old = saveAs(QStringLiteral("model.kel"));
     smallExample(ws.model);
     ws.model.fileName = QStringLiteral("/data/model.kel");
-    const struct {
-        QString target;
-        rlim_t sizeLimit; // 0: none
-        const char *reason;
-    } rows[] = {
-        {path(QStringLiteral("missing-folder/model.kel")), 0, "No such file or directory"},
-        {old, 100, "File too large"},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.reason);
+    for (const auto &[target, sizeLimit, reason] :
+         {std::tuple{path(QStringLiteral("missing-folder/model.kel")), rlim_t(0),
+                     "No such file or directory"},
+          std::tuple{old, rlim_t(100), "File too large"}}) {
+        SCOPED_TRACE(reason);
         ws.prompts.answers = {PromptAnswer::Ok};
         ws.prompts.shown.clear();
-        QString name = row.target;
+        QString name = target;
         {
             std::optional<FileSizeLimit> limit;
-            if (row.sizeLimit)
-                limit.emplace(row.sizeLimit);
+            if (sizeLimit)
+                limit.emplace(sizeLimit);
             EXPECT_FALSE(Write_Model_File(ws, name, false));
         }
-        expectToldOnce(ws, kSaveError + row.reason, false);
+        expectToldOnce(ws, kSaveError + reason, false);
         EXPECT_EQ(ws.model.fileName, QStringLiteral("/data/model.kel"));
         EXPECT_TRUE(ws.hooks.captions.isEmpty());
-        EXPECT_EQ(readBytes(old), readBytes(kData + QStringLiteral("/empty_model.kel")));
+        EXPECT_EQ(readBytes(old), readBytes(kEmptyModel));
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"model.kel"});
     }
 }
@@ -189,126 +196,89 @@ TEST_F(FilesTest, FolderThatTakesNoNewFileIsSavedInPlace)
     const PermissionsApply permissions;
     if (!permissions.apply())
         GTEST_SKIP() << "root cannot give up its file-permission override here";
-    ASSERT_FALSE(QFile(folder + QStringLiteral("/new")).open(QIODevice::WriteOnly));
 
     smallExample(ws.model);
     QString target = name;
     ASSERT_TRUE(Write_Model_File(ws, target, false));
     EXPECT_EQ(readBytes(name), readBytes(kSmallExample));
-    {
-        FileSizeLimit limit(100);
-        ws.prompts.answers = {PromptAnswer::Ok};
-        EXPECT_FALSE(Write_Model_File(ws, target, false));
-    }
+    FileSizeLimit limit(100);
+    ws.prompts.answers = {PromptAnswer::Ok};
+    EXPECT_FALSE(Write_Model_File(ws, target, false));
     EXPECT_EQ(ws.prompts.shown.at(0).text, kSaveError + QStringLiteral("File too large"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("model.kel")});
 }
 
-// ------------------------------------------------------------ reading
-
-// The small example as lines, each edit finding its line by the label of
-// its block ("Groups", "Nodes", ..., "Settings") and returning its number.
-using Lines = QList<QByteArray>;
-using Edit = std::function<int(Lines &)>;
-
-Lines exampleLines()
+// A change to the small example: the line `offset` lines below the label of
+// its block ("Groups", "Nodes", ..., "Settings") gets `text`, or with no text
+// the file ends after it.
+struct Change {
+    const char *label;
+    int offset;
+    QByteArray text;
+};
+Change at(SettingMember setting, QByteArray text)
 {
-    Lines lines = readBytes(kSmallExample).split('\n');
+    return {"Settings", settingRow(setting).fileLine, text};
+}
+
+// The changed example, its lines ended by CR LF; `number` gets the number of
+// the last line changed.
+QByteArray edited(const std::vector<Change> &changes, int *number = nullptr)
+{
+    QList<QByteArray> lines = readBytes(kSmallExample).split('\n');
     lines.removeLast(); // after the last line end
-    for (QByteArray &l : lines)
-        l.chop(1); // the CR
-    return lines;
-}
-
-// The line `offset` lines below the label, e.g. ("Nodes", 1) the node count.
-int lineOf(const Lines &lines, const char *label, int offset)
-{
-    const qsizetype at = lines.indexOf(label);
-    EXPECT_GE(at, 0) << label;
-    return int(at) + 1 + offset;
-}
-Edit set(const char *label, int offset, QByteArray text)
-{
-    return [=](Lines &l) {
-        const int n = lineOf(l, label, offset);
-        l[n - 1] = text;
-        return n;
-    };
-}
-Edit set(SettingMember setting, QByteArray text)
-{
-    return set("Settings", settingRow(setting).fileLine, text);
-}
-// Cut after the line `offset` below the label.
-Edit cutAfter(const char *label, int offset)
-{
-    return [=](Lines &l) {
-        l = l.mid(0, lineOf(l, label, offset));
-        return 0;
-    };
-}
-// Several edits on one file.
-Edit all(std::vector<Edit> edits)
-{
-    return [=](Lines &l) {
-        for (const Edit &e : edits)
-            e(l);
-        return 0;
-    };
-}
-
-// The edited example, its lines ended by `end`; `number` gets the edited
-// line's number.
-QByteArray edited(const Edit &edit, const char *end = "\r\n", int *number = nullptr)
-{
-    Lines lines = exampleLines();
-    const int n = edit(lines);
-    if (number)
-        *number = n;
-    QByteArray out;
-    for (const QByteArray &l : lines)
-        out += l + end;
-    return out;
+    for (const Change &c : changes) {
+        const qsizetype at = lines.indexOf(c.label + QByteArray("\r")) + 1 + c.offset;
+        EXPECT_GE(at, 1 + c.offset) << c.label;
+        if (c.text.isNull())
+            lines = lines.mid(0, at);
+        else
+            lines[at - 1] = c.text + '\r';
+        if (number)
+            *number = int(at);
+    }
+    return lines.join('\n') + '\n';
 }
 
 // Lines below a block's label: its count, then per row a blank line and the
-// row's number and fields (node 1's x is 4 below "Nodes", node 2's y flag
-// 15); the view scale is the 27th line of the settings block.
-constexpr int kCount = 1, kNode1X = 4, kNode1Cx = 6, kNode2Cy = 15, kGroup1E = 4;
+// row's number and fields; the view scale is the 27th line of the settings.
+constexpr int kCount = 1, kNode1X = 4, kNode1Cx = 6;
 constexpr int kSpringNode = 2, kSpringKx = 3, kViewScale = 27;
 
-TEST_F(FilesTest, DamagedFilesLeaveAnEmptyUntitledModel)
+// A damaged file is told with the line at fault and leaves an empty untitled
+// model; a file that only varies from what the program writes is read.
+TEST_F(FilesTest, DamagedFilesLeaveAnEmptyUntitledModelAndVariationsAreRead)
 {
-    const QString unreadable =
-        QStringLiteral("There was an error opening the file. The file could not be read.");
     const QString line = QStringLiteral("There was an error opening the file: line %1");
-    const QString error = QStringLiteral("There was an error opening the file: ");
     using S = Settings;
     const struct {
-        Edit edit;
-        QString message; // %1: the line's number
+        std::vector<Change> changes;
+        QString message; // %1: the line's number; empty: read
+        float scale = 100;
     } rows[] = {
-        {[](Lines &l) { return l[1] = "*        KEL!2D Input file        *", 0; }, unreadable},
-        {[](Lines &l) { return l[1] = "*       Kel!2D Input file         *", 0; }, unreadable},
-        {[](Lines &l) { return l.clear(), 0; }, unreadable},
-        {set("Groups", kCount, "51"), line + ": the group count 51 exceeds the limit of 50."},
-        {set("Groups", kCount, "-0.6"), line + ": the group count -0.6 is negative."},
-        {set("Nodes", kCount, "101"), line + ": the node count 101 exceeds the limit of 100."},
-        {set("Elements", kCount, "201"),
-         line + ": the element count 201 exceeds the limit of 200."},
-        {set("Springs", kSpringNode, "101"),
-         line + ": the spring node number 101 is outside 1 to 100."},
-        {set("Nodes", kNode1X, "abc"), line + ": a number was expected."},
-        {set("Groups", kGroup1E, "nan"), line + ": a number was expected."},
-        {set("Groups", kGroup1E, "1e400"), line + ": a number was expected."},
-        {set("Nodes", kNode1X, "1e39"),
-         line + ": the value 1E+39 is too large for a single-precision field."},
-        {set(&S::dekadika_N, "32767.5"),
-         line + ": a whole number from -32768 to 32767 was expected."},
-        {set("Nodes", kNode1X, QByteArray(5000, '1')), line + " is too long."},
-        {cutAfter("Springs", kSpringKx), error + "the file ends before its springs are complete."},
-        {cutAfter("Settings", 24), error + "the file ends before its settings are complete."},
+        // clang-format off
+        {{{"Groups", -5, "*       Kel!2D Input file         *"}}, // the second line
+         "There was an error opening the file. The file could not be read."},
+        {{{"Nodes", kCount, "101"}}, line + ": the node count 101 exceeds the limit of 100."},
+        {{{"Springs", kSpringNode, "101"}}, line + ": the spring node number 101 is outside 1 to 100."},
+        {{{"Nodes", kNode1X, "abc"}}, line + ": a number was expected."},
+        {{{"Nodes", kNode1X, "1e39"}}, line + ": the value 1E+39 is too large for a single-precision field."},
+        {{at(&S::dekadika_N, "32767.5")}, line + ": a whole number from -32768 to 32767 was expected."},
+        {{{"Nodes", kNode1X, QByteArray(5000, '1')}}, line + " is too long."},
+        {{{"Settings", 24, {}}}, "There was an error opening the file: the file ends before its settings are complete."},
+        // Whole-number fields are 16-bit integers: fractions round, halves to even.
+        {{{"Groups", kCount, "1.4"}, {"Nodes", kCount, "2.5"}, {"Springs", kSpringNode, "2.5"},
+          at(&S::dekadika_strain, "13.5")}, {}},
+        // Values the program never gives these fields would stall or break the
+        // drawing: each falls back to its default; scale 1 is a view like any other.
+        {{at(&S::dekadika_N, "14"), at(&S::dekadika_strain, "-1"), at(&S::Ena_cm_posa_FORCE, "0"),
+          {"Settings", kViewScale, ".5"}, at(&S::kannab, "-2"), at(&S::Animation_Frames, "0")}, {}},
+        {{{"Settings", kViewScale, "1"}}, {}, 1},
+        {{{"Settings", 43, {}}}, {}}, // no line end after the last setting
+        // clang-format on
     };
+    Model example;
+    smallExample(example);
     for (const auto &row : rows) {
         SCOPED_TRACE(row.message.toStdString());
         ws.prompts.shown.clear();
@@ -316,100 +286,47 @@ TEST_F(FilesTest, DamagedFilesLeaveAnEmptyUntitledModel)
         smallExample(ws.model);
         ws.model.fileName = QStringLiteral("/data/previous.kel");
         ws.model.modelChanged = false;
-        int number = 0;
-        QString name = path(QStringLiteral("in.kel"));
-        ASSERT_TRUE(writeBytes(name, edited(row.edit, "\r\n", &number)));
-        ws.prompts.answers = {PromptAnswer::Ok};
-        EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Failed);
-        expectToldOnce(ws, number ? row.message.arg(number) : row.message);
-        EXPECT_TRUE(ws.model.sameData(Model{}));
-        EXPECT_TRUE(ws.model.modelChanged);
-        EXPECT_TRUE(ws.model.fileName.isEmpty());
-        EXPECT_EQ(ws.hooks.captions, QStringList{kUntitledCaption});
-    }
-    // Files that cannot be opened at all: missing, or a folder.
-    for (QString name : {path(QStringLiteral("none.kel")), dir.path()}) {
-        smallExample(ws.model);
-        ws.prompts.answers = {PromptAnswer::Ok};
-        EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Failed);
-        EXPECT_TRUE(ws.prompts.shown.back().text.startsWith(error)) << name.toStdString();
-        EXPECT_TRUE(ws.model.sameData(Model{}));
-    }
-}
-
-TEST_F(FilesTest, TolerableVariationsAreRead)
-{
-    Model expected;
-    smallExample(expected);
-    using S = Settings;
-    const struct {
-        const char *what;
-        Edit edit;
-        const char *lineEnd; // null: CR LF, but none after the last line
-    } rows[] = {
-        {"last line missing", cutAfter("Settings", 43), "\r\n"},
-        // Whole-number fields are 16-bit integers: fractions round, halves to even.
-        {"fractions in whole numbers",
-         all({set("Groups", kCount, "1.4"), set("Nodes", kCount, "2.5"),
-              set("Elements", kCount, ".6"), set("Springs", kCount, "0.6"),
-              set("Springs", kSpringNode, "2.5"), set(&S::dekadika_N, "3.4"),
-              set(&S::dekadika_strain, "13.5"), set(&S::Animation_Frames, "100.5")}),
-         "\r\n"},
-        {"bare LF line ends", all({}), "\n"},
-        {"no line end after the last setting", cutAfter("Settings", 43), nullptr},
-        // Values the program never gives these fields would stall or break
-        // the drawing: each falls back to its default.
-        {"out-of-range display values",
-         all({set(&S::dekadika_N, "14"), set(&S::dekadika_strain, "-1"),
-              set(&S::Ena_cm_posa_FORCE, "0"), set("Settings", kViewScale, ".5"),
-              set(&S::kannab, "-2"), set(&S::Animation_Frames, "0")}),
-         "\r\n"},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.what);
         ws.settings.dekadika_N = 9;
         ws.view.scale = 9;
-        QByteArray text = edited(row.edit, row.lineEnd ? row.lineEnd : "\r\n");
-        if (!row.lineEnd)
+        int number = 0;
+        QByteArray text = edited(row.changes, &number);
+        if (row.changes[0].offset == 43)
             text.chop(2);
         QString name = path(QStringLiteral("in.kel"));
         ASSERT_TRUE(writeBytes(name, text));
-        EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
-        EXPECT_TRUE(ws.model.sameData(expected));
-        EXPECT_EQ(ws.settings, Settings{});
-        EXPECT_EQ(ws.view.scale, 100.0f);
+        if (row.message.isEmpty()) {
+            EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
+            EXPECT_TRUE(ws.model.sameData(example));
+            EXPECT_EQ(std::pair(ws.settings, ws.view.scale), std::pair(Settings{}, row.scale));
+            continue;
+        }
+        ws.prompts.answers = {PromptAnswer::Ok};
+        EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Failed);
+        expectToldOnce(ws, row.message.contains(u'%') ? row.message.arg(number) : row.message);
+        EXPECT_TRUE(ws.model.sameData(Model{}));
+        EXPECT_EQ(std::tuple(ws.model.modelChanged, ws.model.fileName, ws.hooks.captions),
+                  std::tuple(true, QString(), QStringList{"Corvane Kel.2D - Untitled.kel"}));
     }
-    // Scale 1, the smallest a zoom leaves, is a view like any other.
-    QString name = path(QStringLiteral("in.kel"));
-    ASSERT_TRUE(writeBytes(name, edited(set("Settings", kViewScale, "1"))));
-    EXPECT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
-    EXPECT_EQ(ws.view.scale, 1.0f);
 }
 
 // A hand-edited file may hold values the program never writes; it opens, so
 // they can be mended, and the analysis refuses them with the node's number.
 TEST_F(FilesTest, UnusualConstraintsAndSpringsOpenAndTheAnalysisRefusesThem)
 {
-    const struct {
-        Edit edit;
-        const char *refusal;
-    } rows[] = {
-        {set("Nodes", kNode1Cx, "2"),
-         "Node #1 has the x-constraint flag 2, which is neither 0 (free) nor 1 (fixed)."},
-        {set("Nodes", kNode2Cy, "-.5"),
-         "Node #2 has the y-constraint flag -0.5, which is neither 0 (free) nor 1 (fixed)."},
-        {set("Springs", kSpringKx, "-5"),
-         "Node #2 has the spring constant Kx = -5, which is negative."},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.refusal);
+    for (const auto &[change, refusal] :
+         {std::pair{
+              Change{"Nodes", kNode1Cx, "2"},
+              "Node #1 has the x-constraint flag 2, which is neither 0 (free) nor 1 (fixed)."},
+          std::pair{Change{"Springs", kSpringKx, "-5"},
+                    "Node #2 has the spring constant Kx = -5, which is negative."}}) {
+        SCOPED_TRACE(refusal);
         QString name = path(QStringLiteral("in.kel"));
-        ASSERT_TRUE(writeBytes(name, edited(row.edit)));
+        ASSERT_TRUE(writeBytes(name, edited({change})));
         ASSERT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
         ws.prompts.answers = {PromptAnswer::Ok};
         EXPECT_FALSE(Run_Analysis(ws));
         EXPECT_EQ(ws.prompts.shown.back().text,
-                  row.refusal + QStringLiteral(" The analysis cannot be carried out."));
+                  refusal + QStringLiteral(" The analysis cannot be carried out."));
     }
 }
 

@@ -16,7 +16,6 @@
 namespace {
 
 const QString kTool = QStringLiteral(KEL2D_REPORT_TOOL);
-const QString kUsage = QStringLiteral("Usage: kel2d-report [--sections DIGITS] MODEL.kel");
 
 QString data(const char *name) { return QStringLiteral(KEL2D_TEST_DATA "/") + name; }
 
@@ -74,7 +73,6 @@ TEST(Kel2dReport, WritesTheChosenSectionsOrTellsWhatWentWrong)
     } rows[] = {
         {"small_example.kel", nullptr, "1234", 0,
          "Open file: " + data("small_example.kel") + "\nANALYSIS\nStart:  "},
-        {"small_example.kel", "31", "13", 0, ""},
         // No nodes: not analysed, the report of the data as it stands.
         {"empty_model.kel", nullptr, "1234", 0, "the model has no nodes; it was not analysed."},
         // The mechanism warning informs; the report is still written.
@@ -114,32 +112,6 @@ TEST(Kel2dReport, OutputThatCannotBeWrittenIsAFailure)
                                    + QLatin1String(reason)))
             << r.err.toStdString();
     }
-}
-
-TEST(Kel2dReport, CommandLineErrorsShowTheUsage)
-{
-    const QString model = data("small_example.kel");
-    const QString s = QStringLiteral("--sections");
-    const QStringList rows[] = {
-        {},
-        {model, model},
-        {QStringLiteral("--sections="), model},
-        {s, QStringLiteral("125"), model},
-        {s, QStringLiteral("1"), s, QStringLiteral("2"), model},
-        {model, s},
-        {QStringLiteral("--verbose"), model},
-    };
-    for (const QStringList &args : rows) {
-        SCOPED_TRACE(args.join(u' ').toStdString());
-        const ToolRun r = runTool(args);
-        EXPECT_EQ(std::pair(r.exitCode, r.out), std::pair(64, QByteArray()));
-        EXPECT_TRUE(r.err.startsWith(QStringLiteral("kel2d-report: ")) && r.err.contains(kUsage))
-            << r.err.toStdString();
-    }
-    const ToolRun help = runTool({QStringLiteral("--help")});
-    EXPECT_EQ(help.exitCode, 0);
-    EXPECT_TRUE(help.out.startsWith((kUsage + '\n').toUtf8()));
-    EXPECT_TRUE(help.err.isEmpty());
 }
 
 } // namespace

@@ -10,114 +10,53 @@
 
 namespace {
 
-TEST(LoadEditing, ApplyChoosesItsLineByTheOldAndTypedValues)
+// Apply writes the line its old and typed values call for; also an Apply
+// that changed nothing marks the model, redraws and moves on. A number that
+// names no node, or a force beyond single precision, is refused.
+TEST(LoadEditing, ApplyChoosesItsLineByTheOldAndTypedValuesOrRefuses)
 {
     const struct {
-        const char *name;
+        const char *node;
         float oldFx, oldFy;
         const char *fx, *fy;
         Lines lines;
     } rows[] = {
         // clang-format off
-        {"new load quoted as typed", 0, 0, " 5abc", "-1E1",
-         {{"New loads on node #2, Fx=  5abc, Fy= -1E1", LogDarkBlue}}},
-        {"same values again", 5, 0, "5", "", {}},
-        {"changed, Fx to 0", 5, 3, "0", "3", {{"* Loads on node #2, Fy= 3", LogDarkBlue}}},
-        {"both to 0", 5, 3, "", "0", {{"Loads deleted on node #2", LogGreen}}},
+        {"2", 0, 0, " 5abc", "-1E1", {{"New loads on node #2, Fx=  5abc, Fy= -1E1", LogDarkBlue}}},
+        {"2", 5, 0, "5", "", {}}, // the same values again
+        {"2", 5, 3, "0", "3", {{"* Loads on node #2, Fy= 3", LogDarkBlue}}},
+        {"2", 5, 3, "", "0", {{"Loads deleted on node #2", LogGreen}}},
+        {"1.5", 5, 3, "1", "", {{"There is no node #1.5.", LogRed}}},
+        {"2", 5, 3, "1e39", "", {{"The value given for Fx is unacceptable.", LogRed}}},
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
+        SCOPED_TRACE(r.fx);
         Editing t;
         t.nodes({{0, 0}, {1, 0}, {2, 0}});
         t.model().nodes[2].fx = r.oldFx;
         t.model().nodes[2].fy = r.oldFy;
         LoadForm form(t.model(), t.ws);
         form.open(2);
-        form.fields.fx = QLatin1String(r.fx);
-        form.fields.fy = QLatin1String(r.fy);
-
+        form.fields = LoadInput{r.node, r.fx, r.fy};
+        const bool refused = !r.lines.empty() && r.lines[0].second == LogRed;
+        t.okBoxes(refused);
         form.pressApply();
-
-        EXPECT_EQ(t.lines(), r.lines);
-        EXPECT_EQ(t.model().nodes[2].fx, float(typed::number(QString::fromLatin1(r.fx))));
-        EXPECT_EQ(t.model().nodes[2].fy, float(typed::number(QString::fromLatin1(r.fy))));
-        // Also an Apply that changed nothing marks the model, redraws and
-        // moves on.
-        EXPECT_TRUE(t.model().modelChanged);
-        EXPECT_TRUE(form.effects.redraw);
-        EXPECT_EQ(form.fields.node, "3");
-        EXPECT_EQ(t.steps.labels.size(), r.lines.size());
-    }
-}
-
-TEST(LoadForm, MovesOnWrapsAndDeletes)
-{
-    Editing t;
-    t.nodes({{0, 0}, {1, 0}, {2, 0}});
-    t.model().nodes[1].fy = -10;
-    LoadForm form(t.model(), t.ws);
-    form.open();
-    EXPECT_EQ(form.fields.node, "1");
-    EXPECT_EQ(form.fields.fx, "");
-    EXPECT_EQ(form.fields.fy, "-10");
-    EXPECT_EQ(form.loaded(), std::vector<int>{1});
-
-    form.selectNode(3);
-    form.fields.fx = QStringLiteral("2.5");
-    form.pressApply();
-    EXPECT_EQ(form.fields.node, "1"); // after the last node, node 1
-    EXPECT_EQ(form.loaded(), (std::vector<int>{1, 3}));
-
-    form.pressDelete(); // node 1 shows its load
-    EXPECT_EQ(t.model().nodes[1], (Node{0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(form.loaded(), std::vector<int>{3});
-    EXPECT_EQ(form.fields.node, "2");
-
-    t.okBoxes();
-    t.steps.labels.clear();
-    form.pressDelete(); // node 2 has none
-    t.expectRefused(QStringLiteral("There is no load to delete on node #2"));
-    EXPECT_EQ(form.focus, LoadField::Apply);
-    EXPECT_EQ(t.lines().at(1), (std::pair<QString, int>{"Loads deleted on node #1", LogGreen}));
-}
-
-TEST(LoadEditing, RefusesNodesThatDoNotExistAndForcesBeyondSinglePrecision)
-{
-    const struct {
-        const char *node, *fx, *fy;
-        const char *message;
-        LoadField focus;
-    } rows[] = {
-        {"4", "1", "", "There is no node #4.", LoadField::Node},
-        {"0", "1", "", "There is no node #0.", LoadField::Node},
-        {"1.5", "1", "", "There is no node #1.5.", LoadField::Node},
-        {"1", "1e39", "", "The value given for Fx is unacceptable.", LoadField::Fx},
-        {"1", "", "-4e38", "The value given for Fy is unacceptable.", LoadField::Fy},
-    };
-    for (const auto &r : rows) {
-        SCOPED_TRACE(r.message);
-        for (bool del : {false, true}) {
-            Editing t;
-            t.nodes({{0, 0}, {1, 0}, {2, 0}});
-            const Model before = t.model();
-            LoadInput in{QLatin1String(r.node), QLatin1String(r.fx), QLatin1String(r.fy)};
-            // Delete empties the forces before it applies: only the node
-            // can be refused.
-            const bool refused = !del || r.focus == LoadField::Node;
-            if (refused)
-                t.okBoxes();
-            const LoadApplied applied =
-                del ? deleteLoad(t.model(), t.ws, in) : applyLoad(t.model(), t.ws, in);
-            if (!refused) {
-                EXPECT_TRUE(applied.verdict.ok);
-                continue;
-            }
-            EXPECT_EQ(applied.verdict.field, r.focus);
-            t.expectRefused(QString::fromUtf8(r.message));
-            EXPECT_TRUE(t.model().sameData(before));
+        const auto typed = [](const char *t) {
+            return float(typed::number(QString::fromLatin1(t)));
+        };
+        const Node expected{
+            1, 0, 0, 0, refused ? r.oldFx : typed(r.fx), refused ? r.oldFy : typed(r.fy)};
+        EXPECT_EQ(t.model().nodes[2], expected);
+        if (refused) {
+            t.expectRefused(r.lines[0].first);
             EXPECT_FALSE(t.model().modelChanged);
+            continue;
         }
+        EXPECT_EQ(t.lines(), r.lines);
+        EXPECT_EQ(std::tuple(t.model().modelChanged, form.effects.redraw, form.fields.node),
+                  std::tuple(true, true, QStringLiteral("3")));
+        EXPECT_EQ(t.steps.labels.size(), r.lines.size());
     }
 }
 
@@ -135,8 +74,6 @@ TEST(MoveNodes, MovesTheRangeOrRefuses)
         {{"1", "4", "", "0"}, nullptr, F::None, {0, 1, 2}}, // no offset does nothing
         {{"3", "2", "1", "1"}, "Moved nodes: #3 to #2, dx=1, dy=1", F::None, {0, 1, 2}}, // moves none
         {{"0", "2", "1", ""}, "There is no node #0.", F::First, {0, 1, 2}},
-        {{"1", "5", "1", ""}, "There is no node #5.", F::Last, {0, 1, 2}},
-        {{"1", "2", "", "1e39"}, "The value given for dy is unacceptable.", F::Dy, {0, 1, 2}},
         {{"1", "4", "3e38", ""}, "The value given for dx is unacceptable.", F::Dx, {0, 1, 2}}, // node 4 leaves
         // clang-format on
     };
@@ -145,14 +82,13 @@ TEST(MoveNodes, MovesTheRangeOrRefuses)
         Editing t;
         t.nodes({{0, 0}, {1, 0}, {2, 0}, {1e38f, 0}});
         const bool refused = r.focus != F::None, moved = r.text && !refused;
-        t.okBoxes(refused ? 1 : 0);
+        t.okBoxes(refused);
         bool changed = false;
         EXPECT_EQ(moveNodes(t.model(), t.ws, r.in, changed).field, r.focus);
         if (refused)
             t.expectRefused(QString::fromUtf8(r.text));
         else
-            EXPECT_EQ(t.lines(),
-                      (moved ? Lines{{QString::fromUtf8(r.text), LogDarkBlue}} : Lines{}));
+            EXPECT_EQ(t.lines(), (moved ? Lines{{r.text, LogDarkBlue}} : Lines{}));
         EXPECT_EQ(std::pair(changed, t.model().modelChanged), std::pair(moved, moved));
         const Model &m = t.model();
         EXPECT_EQ((std::vector{m.nodes[1].x, m.nodes[2].x, m.nodes[3].x}), r.xs);
@@ -163,8 +99,9 @@ TEST(MergeNodes, JoinsBIntoAWithAndWithoutDeletion)
 {
     using A = PromptAnswer;
     const QString joining = QStringLiteral("Between nodes to be merged there is element #2.");
+    const std::pair<QString, int> asked{joining, LogRed},
+        renumbered{"Element deleted: #2. Elements renumbered: #3.", LogGreen};
     const struct {
-        const char *name;
         MergeInput in;
         std::vector<PromptAnswer> answers;
         Lines lines;
@@ -173,94 +110,57 @@ TEST(MergeNodes, JoinsBIntoAWithAndWithoutDeletion)
         bool changed;
     } rows[] = {
         // clang-format off
-        {"B deleted, A renumbered", {"2", "5", true, false}, {},
-         {{"Node #2 merged in node #5.", LogDarkBlue},
-          {"Node deleted: #2. Nodes renumbered: #3 to #6.", LogGreen}},
-         {{1, 4, 1}, {4, 3, 1}, {3, 4, 1}}, 5, true},
-        {"B kept", {"2", "5", false, false}, {}, {{"Node #2 merged in node #5.", LogDarkBlue}},
+        {{"2", "5", true, false}, {}, {{"Node #2 merged in node #5.", LogDarkBlue},
+         {"Node deleted: #2. Nodes renumbered: #3 to #6.", LogGreen}}, {{1, 4, 1}, {4, 3, 1}, {3, 4, 1}}, 5, true},
+        {{"2", "5", false, false}, {}, {{"Node #2 merged in node #5.", LogDarkBlue}},
          {{1, 5, 1}, {5, 4, 1}, {4, 5, 1}}, 6, true},
-        {"A = B does nothing", {"3", "3", true, true}, {}, {}, {{1, 2, 1}, {2, 4, 1}, {4, 2, 1}}, 6, false},
+        {{"3", "3", true, true}, {}, {}, {{1, 2, 1}, {2, 4, 1}, {4, 2, 1}}, 6, false}, // A = B
         // The second joining element moves into the first one's number and
         // is still found, so no element joins node 4 to itself.
-        {"two joining elements, OK twice", {"2", "4", false, false}, {A::Ok, A::Ok},
-         {{joining, LogRed}, {"Element deleted: #2. Elements renumbered: #3.", LogGreen},
-          {joining, LogRed}, {"Element deleted: #2.", LogGreen},
-          {"Node #2 merged in node #4.", LogDarkBlue}},
-         {{1, 4, 1}}, 6, true},
-        {"Cancel at once changes nothing", {"4", "2", true, false}, {A::Cancel}, {{joining, LogRed}},
-         {{1, 2, 1}, {2, 4, 1}, {4, 2, 1}}, 6, false},
-        {"Cancel keeps what went before", {"2", "4", true, false}, {A::Ok, A::Cancel},
-         {{joining, LogRed}, {"Element deleted: #2. Elements renumbered: #3.", LogGreen},
-          {joining, LogRed}},
-         {{1, 2, 1}, {4, 2, 1}}, 6, true},
+        {{"2", "4", false, false}, {A::Ok, A::Ok}, {asked, renumbered, asked,
+         {"Element deleted: #2.", LogGreen}, {"Node #2 merged in node #4.", LogDarkBlue}}, {{1, 4, 1}}, 6, true},
+        {{"4", "2", true, false}, {A::Cancel}, {asked}, {{1, 2, 1}, {2, 4, 1}, {4, 2, 1}}, 6, false},
+        // Cancel keeps what went before.
+        {{"2", "4", true, false}, {A::Ok, A::Cancel}, {asked, renumbered, asked}, {{1, 2, 1}, {4, 2, 1}}, 6, true},
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
+        SCOPED_TRACE(r.lines.size());
         Editing t;
         t.nodes({{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}, {5, 0}});
         t.groups(1);
         t.elements({{1, 2, 1}, {2, 4, 1}, {4, 2, 1}});
         t.prompts.answers.assign(r.answers.begin(), r.answers.end());
         bool changed = false;
-
         EXPECT_TRUE(mergeNodes(t.model(), t.ws, r.in, changed).ok);
-
         EXPECT_EQ(t.lines(), r.lines);
-        EXPECT_EQ(changed, r.changed);
-        const Model &m = t.model();
-        EXPECT_EQ(elementsOf(m), r.elements);
-        EXPECT_EQ(m.nodeCount, r.nodesLeft);
-        for (const ShownPrompt &box : t.prompts.messages()) {
-            EXPECT_EQ(box.text,
-                      joining
-                          + QStringLiteral("\nDo you want this element to be deleted in order for "
-                                           "the nodes to be merged?"));
-            EXPECT_EQ(box.buttons, PromptButtons::OkCancel);
-        }
+        EXPECT_EQ(std::tuple(changed, elementsOf(t.model()), int(t.model().nodeCount)),
+                  std::tuple(r.changed, r.elements, r.nodesLeft));
+        for (const ShownPrompt &box : t.prompts.messages())
+            EXPECT_EQ(std::pair(box.text, box.buttons),
+                      std::pair(joining
+                                    + "\nDo you want this element to be deleted in order "
+                                      "for the nodes to be merged?",
+                                PromptButtons::OkCancel));
         // One step, also when it was cancelled half-way.
         EXPECT_EQ(t.steps.labels.size(), r.lines.empty() ? 0u : 1u);
     }
 }
 
-TEST(MergeNodes, MidpointMovesAAndRefusesNodesThatDoNotExist)
+TEST(MergeNodes, MidpointMovesA)
 {
     Editing t;
     t.nodes({{0, 0}, {1, 1}, {2, 4}});
-    bool changed = false;
     MergeForm form(t.model(), t.ws);
     form.open();
     form.fields = MergeInput{"1", "3", true, true};
     form.pressApply();
     EXPECT_EQ(t.model().nodes[2], (Node{1, 2, 0, 0, 0, 0})); // old node 3, now 2
     EXPECT_EQ(form.fields.nodeA, "1");                       // both boxes back on node 1
-    EXPECT_EQ(
-        t.lines(),
-        (Lines{{"Node #1 merged in node #3.", LogDarkBlue},
-               {QStringLiteral("Node #3 moved to the middle of segment A\u0392."), LogDarkBlue},
-               {"Node deleted: #1. Nodes renumbered: #2 to #3.", LogGreen}}));
-
-    for (const auto &[b, a, field] : {std::tuple{"0", "1", MergeField::NodeB},
-                                      {"2", "7", MergeField::NodeA},
-                                      {"x", "1", MergeField::NodeB}}) {
-        Editing u;
-        u.nodes({{0, 0}, {1, 1}});
-        u.okBoxes();
-        const MergeVerdict verdict =
-            mergeNodes(u.model(), u.ws, MergeInput{b, a, true, true}, changed);
-        EXPECT_EQ(verdict.field, field);
-        u.expectRefused(QStringLiteral("There is no node #%1.")
-                            .arg(QLatin1String(field == MergeField::NodeB ? b : a)));
-        EXPECT_FALSE(changed);
-    }
-}
-
-TEST(MoveMerge, NeedANode)
-{
-    Editing t;
-    t.okBoxes();
-    EXPECT_FALSE(nodesDefined(t.model(), t.ws));
-    t.expectRefused(QStringLiteral("No nodes have been defined yet."));
+    EXPECT_EQ(t.lines(),
+              (Lines{{"Node #1 merged in node #3.", LogDarkBlue},
+                     {"Node #3 moved to the middle of segment A\u0392.", LogDarkBlue},
+                     {"Node deleted: #1. Nodes renumbered: #2 to #3.", LogGreen}}));
 }
 
 } // namespace

