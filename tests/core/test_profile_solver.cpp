@@ -62,22 +62,25 @@ TEST(ProfileSolver, SameOutcomeAndBytesAsTheFullRows)
         const bool solved = gaussUpper(dense, bDense, xDense, n);
         ASSERT_EQ(gaussUpper(profile, bProfile, xProfile), solved);
         failures += !solved;
-        if (solved) {
-            ASSERT_EQ(std::memcmp(xDense.data(), xProfile.data(), sizeof(double) * xDense.size()),
-                      0);
-        }
+        ASSERT_TRUE(
+            !solved
+            || !std::memcmp(xDense.data(), xProfile.data(), sizeof(double) * xDense.size()));
     }
-    // Both outcomes are met.
-    EXPECT_GT(failures, 100);
-    EXPECT_LT(failures, 1000);
+    EXPECT_TRUE(failures > 100 && failures < 1000) << failures; // both outcomes are met
 }
 
-TEST(TimeOfDay, TwentyFourHourTimesAsTheLocaleWritesThem)
+// The log's times always show the seconds (a run takes less than one) and
+// never the time zone; in the 24-hour form as the locale writes them.
+TEST(TimeOfDay, TwentyFourHourTimesWithSecondsWithoutZone)
 {
+    const QString text = timeOfDay(QTime(14, 5, 9));
+    EXPECT_TRUE(text.contains(QStringLiteral(":05:09")) && !text.contains(QStringLiteral("UTC"))
+                && text == text.trimmed())
+        << text.toStdString();
     const QLocale locale = QLocale::system();
     if (!locale.timeFormat(QLocale::LongFormat).startsWith(QLatin1String("HH:mm:ss")))
         GTEST_SKIP() << "the platform's time format is not the 24-hour one";
-    for (const QTime t : {QTime(0, 0, 0), QTime(9, 5, 7), QTime(12, 30, 59), QTime(23, 59, 59)})
+    for (const QTime t : {QTime(0, 0, 0), QTime(9, 5, 7), QTime(23, 59, 59)})
         EXPECT_EQ(timeOfDay(t), locale.toString(t, QStringLiteral("HH:mm:ss")));
 }
 
