@@ -43,22 +43,15 @@ TEST(GaussUpper, SolvesOrRefusesBeforeUsingANonFiniteNumber)
         System sys;
         std::vector<double> expected; // empty: refused
     } cases[] = {
+        // clang-format off
         {"no unknown", makeSystem({}, {}), {}},
         {"one unknown: no elimination step", makeSystem({{4}}, {10}), {2.5}},
-        {"symmetric positive definite",
-         makeSystem({{4, -2, 0}, {-2, 4, -2}, {0, -2, 4}}, {2, 0, 2}),
-         {1, 1, 1}},
+        {"symmetric positive definite", makeSystem({{4, -2, 0}, {-2, 4, -2}, {0, -2, 4}}, {2, 0, 2}), {1, 1, 1}},
         // Whatever lies below the diagonal is never read.
-        {"garbage below the diagonal",
-         makeSystem({{4, -2, 0}, {kNaN, 4, -2}, {1e300, -7, 4}}, {2, 0, 2}),
-         {1, 1, 1}},
+        {"garbage below the diagonal", makeSystem({{4, -2, 0}, {kNaN, 4, -2}, {1e300, -7, 4}}, {2, 0, 2}), {1, 1, 1}},
         // A(1,3) = 0 skips row 3 for the first pivot; row 2 still reaches it.
-        {"zero above the diagonal",
-         makeSystem({{2, 1, 0}, {1, 3, 1}, {0, 1, 2}}, {3, 5, 3}),
-         {1, 1, 1}},
-        {"multiplier underflows to zero",
-         makeSystem({{1e300, 1e-300, 5}, {0, 1, 1}, {0, 0, 2}}, {1e300, 2, 8}),
-         {1, 1, 1}},
+        {"zero above the diagonal", makeSystem({{2, 1, 0}, {1, 3, 1}, {0, 1, 2}}, {3, 5, 3}), {1, 1, 1}},
+        {"multiplier underflows to zero", makeSystem({{1e300, 1e-300, 5}, {0, 1, 1}, {0, 0, 2}}, {1e300, 2, 8}), {1, 1, 1}},
         {"single zero stiffness", makeSystem({{0}}, {1}), {}},
         {"zero pivot met by a nonzero entry", makeSystem({{-0.0, 1}, {1, 1}}, {1, 1}), {}},
         {"zero pivot with an empty row", makeSystem({{0, 0}, {0, 1}}, {0, 2}), {}},
@@ -66,22 +59,15 @@ TEST(GaussUpper, SolvesOrRefusesBeforeUsingANonFiniteNumber)
         {"multiplier overflows", makeSystem({{1e-300, 1e300}, {1e300, 1}}, {1, 1}), {}},
         // Here a back substitution on the rows left as they were would give
         // finite, wrong numbers.
-        {"multiplier overflows, loads balance",
-         makeSystem({{1e-300, 1e300}, {1e300, 1}}, {1e300, 1}),
-         {}},
-        {"row update overflows",
-         makeSystem({{1, 1e200, 1e200, 0}, {0, 1, 0, 0}, {0, 0, 1, 1}, {0, 0, 0, 1}}, {1, 1, 1, 1}),
-         {}},
+        {"multiplier overflows, loads balance", makeSystem({{1e-300, 1e300}, {1e300, 1}}, {1e300, 1}), {}},
+        {"row update overflows", makeSystem({{1, 1e200, 1e200, 0}, {0, 1, 0, 0}, {0, 0, 1, 1}, {0, 0, 0, 1}}, {1, 1, 1, 1}), {}},
         {"load update overflows", makeSystem({{1, 1e10}, {1e10, 1e21}}, {1e300, 1}), {}},
         {"back substitution overflows", makeSystem({{1e-300, 0}, {0, 1}}, {1e10, 1}), {}},
         {"infinite diagonal", makeSystem({{1, 0, 0}, {0, kInf, 0}, {0, 0, 1}}, {1, 1, 1}), {}},
-        {"infinity past the pivot row's end",
-         makeSystem({{1, 1, 0}, {0, 1, kInf}, {0, 0, 1}}, {1, 1, 1}),
-         {}},
-        {"NaN past the pivot row's end",
-         makeSystem({{1, 1, 0, 0}, {0, 1, 0, kNaN}, {0, 0, 1, 0}, {0, 0, 0, 1}}, {1, 1, 1, 1}),
-         {}},
+        {"infinity past the pivot row's end", makeSystem({{1, 1, 0}, {0, 1, kInf}, {0, 0, 1}}, {1, 1, 1}), {}},
+        {"NaN past the pivot row's end", makeSystem({{1, 1, 0, 0}, {0, 1, 0, kNaN}, {0, 0, 1, 0}, {0, 0, 0, 1}}, {1, 1, 1, 1}), {}},
         {"NaN load", makeSystem({{1, 1}, {1, 3}}, {kNaN, 1}), {}},
+        // clang-format on
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -90,12 +76,10 @@ TEST(GaussUpper, SolvesOrRefusesBeforeUsingANonFiniteNumber)
         Vector x(n + 1, 99.0);
         const bool solvable = n == 0 || !c.expected.empty();
         ASSERT_EQ(gaussUpper(s.A, s.b, x, n), solvable);
-        for (int i = 1; i <= n; ++i) {
-            if (solvable) {
-                EXPECT_NEAR(x[i], c.expected[i - 1], 1e-12) << "unknown " << i;
-            }
-            EXPECT_TRUE(std::isfinite(x[i]));
-        }
+        for (int i = 1; i <= n; ++i)
+            EXPECT_TRUE(std::isfinite(x[i])
+                        && (!solvable || std::abs(x[i] - c.expected[i - 1]) < 1e-12))
+                << "unknown " << i << ": " << x[i];
     }
 }
 
