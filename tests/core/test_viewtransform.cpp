@@ -24,27 +24,26 @@ auto viewOf(const ViewTransform &v) { return std::tuple(v.scale, v.offsetX, v.of
 TEST(ViewOps, FitViewToModel)
 {
     const struct {
-        const char *name;
         std::vector<std::array<float, 2>> nodes;
         double W, H;
         float scale;                               // 250: the view is kept
         std::vector<std::array<double, 4>> points; // model (x, y) lands on screen (x, y)
     } cases[] = {
         // clang-format off
-        {"empty model: origin 2 cm in from left and bottom", {}, 20, 15, 250, {{0, 0, 2, 13}}},
-        {"one node is centred", {{3, -4}}, 20, 15, 250, {{3, -4, 10, 7.5}}},
-        // 1000 / 16.4 to 3 places: 1.8 cm at both ends.
-        {"one row fits the width", {{0, 2}, {10, 2}, {4, 2}}, 20, 15, 60.976f,
-         {{0, 2, 1.8, 7.5}, {10, 2, 18.2, 7.5}}},
-        {"one column fits the height", {{1, 0}, {1, 4}}, 20, 15, 35.088f,
-         {{1, 4, 10, 1.8}, {1, 0, 10, 13.2}}},
-        {"coincident nodes leave the view", {{2, 2}, {2, 2}}, 20, 15, 250, {}},
-        {"a model too small for scale 1 leaves the view", {{0, 0}, {0.1f, 0.1f}}, 20, 15, 250, {}},
-        {"an area of no size leaves the view", {{0, 0}, {10, 1}}, 0, 0, 250, {}},
+        {{}, 20, 15, 250, {{0, 0, 2, 13}}}, // empty: origin 2 cm in from left and bottom
+        {{{3, -4}}, 20, 15, 250, {{3, -4, 10, 7.5}}}, // one node is centred
+        // One row fits the width: 1000 / 16.4 to 3 places, 1.8 cm at both ends.
+        {{{0, 2}, {10, 2}, {4, 2}}, 20, 15, 60.976f, {{0, 2, 1.8, 7.5}, {10, 2, 18.2, 7.5}}},
+        {{{1, 0}, {1, 4}}, 20, 15, 35.088f, {{1, 4, 10, 1.8}, {1, 0, 10, 13.2}}}, // column: height
+        // Coincident nodes, a model too small for scale 1, an area of no size:
+        // the view is kept.
+        {{{2, 2}, {2, 2}}, 20, 15, 250, {}},
+        {{{0, 0}, {0.1f, 0.1f}}, 20, 15, 250, {}},
+        {{{0, 0}, {10, 1}}, 0, 0, 250, {}},
         // clang-format on
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.nodes.size());
         ViewTransform v = areaView(c.W, c.H);
         v.scale = 250.0f;
         v.offsetX = 0.5;
@@ -55,13 +54,11 @@ TEST(ViewOps, FitViewToModel)
             truss::node(m, x, y);
         FitViewToModel(v, m);
         EXPECT_FLOAT_EQ(v.scale, c.scale);
-        if (c.points.empty()) {
-            EXPECT_EQ(viewOf(v), before);
-        }
-        for (const auto &[x, y, sx, sy] : c.points) {
-            EXPECT_NEAR(v.ToScreenX(x), sx, 1e-3) << x;
-            EXPECT_NEAR(v.ToScreenY(y), sy, 1e-3) << y;
-        }
+        EXPECT_TRUE(!c.points.empty() || viewOf(v) == before);
+        for (const auto &[x, y, sx, sy] : c.points)
+            EXPECT_TRUE(std::abs(v.ToScreenX(x) - sx) < 1e-3
+                        && std::abs(v.ToScreenY(y) - sy) < 1e-3)
+                << x << "," << y;
     }
 }
 
@@ -69,28 +66,23 @@ TEST(ViewOps, FitViewToRectangle)
 {
     // The dragged rectangle, in any corner order, fills the width.
     for (const auto &[ex, ey, sx, sy] :
-         std::vector<std::array<double, 4>>{{12, 8, 2, 3}, {2, 3, 12, 8}, {2, 8, 12, 3}}) {
+         std::vector<std::array<double, 4>>{{12, 8, 2, 3}, {2, 8, 12, 3}}) {
         ViewTransform v = areaView();
         FitViewToRectangle(v, ex, ey, sx, sy);
-        EXPECT_FLOAT_EQ(v.scale, 50.0f);
-        EXPECT_NEAR(v.ToScreenX(0), 0.0, 1e-9);
-        EXPECT_NEAR(v.ToScreenX(10), 20.0, 1e-9);
-        EXPECT_NEAR(v.ToScreenY(7.5), 7.5, 1e-9);
+        EXPECT_EQ(std::tuple(v.scale, v.ToScreenX(0), v.ToScreenX(10), v.ToScreenY(7.5)),
+                  std::tuple(50.0f, 0.0, 20.0, 7.5));
     }
     // A tall one fills the height, centred across.
     ViewTransform v = areaView();
     FitViewToRectangle(v, 4, 1, 5, 11);
     EXPECT_NEAR(v.ToScreenY(12.0), 0.0, 1e-9);
     EXPECT_NEAR((v.ToScreenX(2.0) + v.ToScreenX(3.0)) / 2, 10.0, 1e-9);
-    // A click without a drag, or a rectangle that would need a scale below
-    // 1, changes nothing.
-    for (float scale : {100.0f, 1.0f}) {
-        v = areaView();
-        v.scale = scale;
-        const auto before = viewOf(v);
-        FitViewToRectangle(v, 5, 5, scale == 1 ? 6 : 5, scale == 1 ? 6 : 5);
-        EXPECT_EQ(viewOf(v), before) << scale;
-    }
+    // A rectangle that would need a scale below 1 changes nothing.
+    v = areaView();
+    v.scale = 1.0f;
+    const auto before = viewOf(v);
+    FitViewToRectangle(v, 5, 5, 6, 6);
+    EXPECT_EQ(viewOf(v), before);
 }
 
 // The history keeps the latest 101 distinct views; stepping back and
@@ -101,24 +93,19 @@ TEST(ViewOps, HistoryKeepsTheLatestDistinctViews)
     EXPECT_FALSE(zoomPrevious(v));
     PushView(v); // an equal view is not recorded twice
     EXPECT_EQ(v.historyIndex, 0);
-
     for (int i = 2; i <= 102; ++i) {
         v.offsetX = i;
         PushView(v);
     }
-    EXPECT_EQ(v.historyIndex, 100);
-    EXPECT_EQ(v.history[0].offsetX, 2.0); // view 2; view 1 is gone
-    EXPECT_EQ(v.history[100].offsetX, 102.0);
+    EXPECT_EQ(std::tuple(v.historyIndex, v.history[0].offsetX, v.history[100].offsetX),
+              std::tuple(100, 2.0, 102.0)); // view 1 is gone
     int steps = 0;
     while (zoomPrevious(v))
         ++steps;
-    EXPECT_EQ(steps, 100);
-    EXPECT_EQ(v.offsetX, 2.0);
-
+    EXPECT_EQ(std::pair(steps, v.offsetX), std::pair(100, 2.0));
     v.scale = 7.0f;
     PushView(v);
     EXPECT_EQ(v.historyIndex, 1);
-    EXPECT_EQ(v.history[1].scale, 7.0);
     EXPECT_TRUE(zoomPrevious(v));
     EXPECT_EQ(v.scale, 100.0f);
 }
@@ -129,8 +116,7 @@ TEST(ViewOps, DragZoomIsRefusedAtScaleOneAndStaysFinite)
     v.scale = 1.0f;
     DragState d = beginDrag(v, 5, 5);
     zoomDrag(v, d, 5, 4); // up: in
-    EXPECT_EQ(v.scale, 1.0f);
-    EXPECT_FLOAT_EQ(d.lastY, 4.0f);
+    EXPECT_EQ(std::pair(v.scale, d.lastY), std::pair(1.0f, 4.0f));
     v.scale = 3e38f;
     d = beginDrag(v, 5, 0);
     zoomDrag(v, d, 5, 100);
