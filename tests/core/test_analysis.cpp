@@ -54,11 +54,6 @@ TEST(AnalysisResults, TrussesSolvedByHand)
         // A load on a held DOF moves nothing and only lowers that reaction.
         {"load on a fixed DOF", [](Model &m) { apex(m); m.nodes[1].fx = 7; },
          apexU, apexN, {{1, 1, 5 - 7}, {1, 2, 5}, {2, 1, -5}, {2, 2, 5}}},
-        // Nothing is free: nothing moves, the reactions only balance the loads.
-        {"every DOF fixed",
-         [](Model &m) { apex(m); m.nodes[3].cx = m.nodes[3].cy = 1; m.nodes[2].fx = 4; },
-         {{1, 0, 0}, {2, 0, 0}, {3, 0, 0}, {4, 0, 0}, {5, 0, 0}, {6, 0, 0}}, {{1, 0, 0}, {2, 0, 0}},
-         {{1, 1, 0}, {1, 2, 0}, {2, 1, -4}, {2, 2, 0}, {3, 1, 0}, {3, 2, 10}}},
         {"Pratt truss by the method of joints", pratt,
          {{1, 0, 0}, {2, 0, 0}, {4, 0, -1944.0 / 12 / 1000}, {6, 0, 0}},
          {{1, 0, 8}, {2, 0, 8}, {3, 0, -10}, {4, 0, -10}, {5, 0, 12}},
@@ -77,33 +72,18 @@ TEST(AnalysisResults, TrussesSolvedByHand)
         c.build(ws.model);
         ASSERT_TRUE(Run_Analysis(ws));
         const AnalysisResults &r = ws.results;
-        const auto near = [](double got, double want) {
-            return std::abs(got - want) <= 1e-9 * (1 + std::abs(want));
+        const auto near = [](double a, double b) {
+            return std::abs(a - b) <= 1e-9 * (1 + std::abs(b));
         };
         for (const Expect &x : c.U)
             EXPECT_TRUE(near(r.U[x.index], x.value)) << "U(" << x.index << ") " << r.U[x.index];
-        for (const Expect &x : c.N) {
-            EXPECT_TRUE(near(r.F[x.index][2], x.value)) << "N of " << x.index;
-            EXPECT_EQ(r.F[x.index][1], -r.F[x.index][2]);
-        }
+        for (const Expect &x : c.N)
+            EXPECT_TRUE(near(r.F[x.index][2], x.value) && r.F[x.index][1] == -r.F[x.index][2])
+                << "N of " << x.index;
         for (const Expect &x : c.R)
             EXPECT_TRUE(near(r.R[x.index][x.dir], x.value))
                 << "R(" << x.index << ", " << x.dir << ") " << r.R[x.index][x.dir];
     }
-}
-
-// A spring on a held DOF changes no result at all.
-TEST(AnalysisResults, SpringOnAHeldDofChangesNothing)
-{
-    TestWorkspace a, b;
-    apex(a.model);
-    apex(b.model);
-    spring(b.model, 1, 1000, 2000);
-    ASSERT_TRUE(Run_Analysis(a));
-    ASSERT_TRUE(Run_Analysis(b));
-    EXPECT_EQ(a.results.U, b.results.U);
-    EXPECT_EQ(a.results.F, b.results.F);
-    EXPECT_EQ(a.results.R, b.results.R);
 }
 
 } // namespace
