@@ -12,19 +12,15 @@
 
 TEST(PictureFileNames, AddsBmpUnlessTheNameEndsInExactlyThat)
 {
-    // clang-format off
-    const struct {
-        const char *chosen, *saved;
-    } cases[] = {
+    const std::pair<const char *, const char *> cases[] = {
         {"/tmp/Picture", "/tmp/Picture.bmp"},
         {"/tmp/Picture.bmp", "/tmp/Picture.bmp"},
         {"/tmp/Picture.BMP", "/tmp/Picture.BMP.bmp"},
         {"/tmp/a.bmp.png", "/tmp/a.bmp.png.bmp"},
     };
-    // clang-format on
-    for (const auto &c : cases)
-        EXPECT_EQ(pictureFileName(QString::fromLatin1(c.chosen), bitmapPicture()),
-                  QLatin1String(c.saved));
+    for (const auto &[chosen, saved] : cases)
+        EXPECT_EQ(pictureFileName(QString::fromLatin1(chosen), bitmapPicture()),
+                  QLatin1String(saved));
 }
 
 namespace {
@@ -57,8 +53,9 @@ TEST_F(SavePictureTest, AsksWithTheBitmapFilterAndWritesTheNameWithItsExtension)
     EXPECT_TRUE(save());
     EXPECT_EQ(written, QStringList{dir.filePath(QStringLiteral("bridge.bmp"))});
     ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[1].extra, QStringLiteral("Bitmap Files (*.bmp)"));
-    EXPECT_EQ(prompts.shown[1].location, QDir::current().filePath(QStringLiteral("Picture")));
+    EXPECT_EQ(std::pair(prompts.shown[1].extra, prompts.shown[1].location),
+              std::pair(QStringLiteral("Bitmap Files (*.bmp)"),
+                        QDir::current().filePath(QStringLiteral("Picture"))));
     EXPECT_TRUE(user.log.entries().isEmpty());
 }
 
@@ -83,7 +80,6 @@ TEST_F(SavePictureTest, AnExistingFileTheAddedExtensionNamesIsReplacedOnlyOnYes)
 {
     QFile existing(dir.filePath(QStringLiteral("p.BMP.bmp")));
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.close();
     for (PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
         prompts.files.push_back(dir.filePath(QStringLiteral("p.BMP")));
         prompts.answers.push_back(answer);
