@@ -69,7 +69,6 @@ TEST_F(DrawingTest, SupportSymbolsStayAwayFromTheElements)
          9, std::array<double, 2>{5, 10.35}, 5.15},
         // Pin, elements below: above.
         {1, 1, {{4, 0}}, {{4.75, 9.75, 5.25, 9.75}, {4.85, 9.75, 4.70, 9.60}}, 8, std::nullopt, 5.0},
-        {0, 0, {{3, 6}}, {}, 0, std::nullopt, 5.0}, // free: no symbol
         // clang-format on
     };
     for (const auto &c : cases) {
@@ -96,55 +95,34 @@ TEST_F(DrawingTest, NodalLoadPointsAtTheNodeWithItsValue)
     expectTextAt(" 2.5 ", 5.4, 10.1);
 }
 
-TEST_F(DrawingTest, ElementLabelsAndLengths)
+// Nodes (0, 0) and (2, 2): the labels at the midpoint (1, 1), screen (3, 12),
+// the length one 7-point line lower.
+TEST_F(DrawingTest, ElementLabelAndLength)
 {
-    // Nodes (0, 0) and (2, 2): midpoint (1, 1) on screen (3, 12).
     node(ws.model, 0, 0);
     node(ws.model, 2, 2);
-    element(ws.model, 1, 2, 1);
     element(ws.model, 2, 1, 2);
-    const struct {
-        int element;
-        bool numbering, groups, lengths, lines;
-        QString label, length;
-    } cases[] = {{2, false, true, false, true, " (2)", ""},
-                 {1, true, true, true, false, " 1 (1)", "2.8284 "}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.element);
-        ws.settings.nai_arithmisi_stoixeion = c.numbering;
-        ws.settings.nai_omades = c.groups;
-        ws.settings.nai_miki = c.lengths;
-        ws.settings.nai_stoixeia = c.lines;
-        draw([&] { DrawElement(ws, canvas, c.element, 255.0, 3); });
-        ASSERT_EQ(canvas.texts().size(), 2); // both lines, even when empty
-        expectTextAt(c.label, 3, 12);
-        EXPECT_EQ(canvas.texts()[1].text, c.length);
-        EXPECT_NEAR(canvas.texts()[1].y, 12.3, 1e-9); // one 7-point line lower
-        EXPECT_EQ(canvas.lines().size(), c.lines ? 1 : 0);
-    }
+    ws.settings.nai_arithmisi_stoixeion = ws.settings.nai_omades = ws.settings.nai_miki = true;
+    ws.settings.nai_stoixeia = false;
+    draw([&] { DrawElement(ws, canvas, 1, 255.0, 3); });
+    ASSERT_EQ(canvas.texts().size(), 2);
+    expectTextAt(" 1 (2)", 3, 12);
+    expectTextAt("2.8284 ", 3, 12.3);
+    EXPECT_TRUE(canvas.lines().isEmpty());
 }
 
+// Springs zig-zag from the node, in x to the right and in y downwards.
 TEST_F(DrawingTest, SpringsZigZagFromTheNode)
 {
     node(ws.model, 3, 3);
-    const struct {
-        float kx, ky;
-        bool shown;
-        std::vector<Seg> lines;
-        int count;
-    } cases[] = {
-        {10, 0, true, {{5, 10, 5.2, 10}, {5.24, 10.2, 5.32, 9.8}, {5.68, 10, 5.88, 10}}, 9},
-        {1, 1, true, {{5.68, 10, 5.88, 10}, {5, 10.68, 5, 10.88}}, 18},
-        {1, 1, false, {}, 0},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.count);
-        ws.model.springs[1] = Spring{c.kx, c.ky};
-        ws.settings.nai_springs = c.shown;
-        draw([&] { DrawNode(ws, canvas, 1); });
-        expectLines(c.lines);
-        EXPECT_EQ(canvas.lines().size(), c.count);
-    }
+    ws.model.springs[1] = Spring{1, 1};
+    draw([&] { DrawNode(ws, canvas, 1); });
+    expectLines(
+        {{5, 10, 5.2, 10}, {5.24, 10.2, 5.32, 9.8}, {5.68, 10, 5.88, 10}, {5, 10.68, 5, 10.88}});
+    EXPECT_EQ(canvas.lines().size(), 18);
+    ws.settings.nai_springs = false;
+    draw([&] { DrawNode(ws, canvas, 1); });
+    EXPECT_TRUE(canvas.lines().isEmpty());
 }
 
 TEST_F(DrawingTest, GridLinesFallOnWholeMultiplesOfTheStep)

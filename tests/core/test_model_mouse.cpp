@@ -77,23 +77,6 @@ TEST(ModelMouse, DragsMakeNodesAndElementsOnce)
     }
 }
 
-// With the grid on, only a node on the grid can be picked.
-TEST(ModelMouse, TheGridDecidesWhichNodesCanBePicked)
-{
-    const struct {
-        bool grid;
-        double x;
-        int picked;
-    } rows[] = {{true, 1.6, 0}, {true, 3.1, 2}, {false, 1.6, 1}, {false, 1.8, 0}};
-    for (const auto &r : rows) {
-        Mouse t;
-        t.nodes({{1.5f, 0}, {3, 0}});
-        t.ws.settings.nai_grid = r.grid;
-        t.move({r.x, 0.1});
-        EXPECT_EQ(t.mouse.hoveredNode(), r.picked) << r.grid << " " << r.x;
-    }
-}
-
 TEST(ModelMouse, WithoutAGroupTheQuestionDecides)
 {
     const QString noGroup = QStringLiteral(
@@ -155,30 +138,35 @@ TEST(ModelMouse, DoubleClicksStepTheSupports)
     EXPECT_FALSE(t.model().modelChanged);
 }
 
-TEST(ModelMouse, ElementHighlightKeepsToTheElementsBox)
+// The element under the pointer is highlighted only within its nodes' box
+// enlarged by 0.15 cm; the right button offers the node and the element there.
+TEST(ModelMouse, WhatIsUnderThePointer)
 {
     const struct {
         Point at;
-        int element;
+        int node, element;
     } rows[] = {
-        {{4.3, 0}, 0},    // beyond its end, on its line
-        {{4.1, 0.05}, 1}, // just past its end, in the margin
-        {{2, 0.25}, 0},   // too far from it
-        {{0.3, 0.14}, 2}, // in reach of both, nearer the diagonal
-        {{0.3, 0.1}, 1},  // in reach of both, nearer the horizontal
+        {{4.3, 0}, 0, 0},    // beyond its end, on its line
+        {{4.1, 0.05}, 2, 1}, // just past its end, in the margin
+        {{2, 0.25}, 0, 0},   // too far from it
+        {{0.3, 0.14}, 0, 2}, // in reach of both, nearer the diagonal
+        {{0.3, 0.1}, 0, 1},  // in reach of both, nearer the horizontal
+        {{0, 0}, 1, 1},      // on both: the first
     };
     for (const auto &r : rows) {
         Mouse t;
         t.nodes({{0, 0}, {4, 0}, {5, 5}});
         t.elements({{1, 2, 1}, {1, 3, 1}});
         t.move(r.at);
-        EXPECT_EQ(t.mouse.hoveredElement(), r.element) << r.at.x << "," << r.at.y;
+        SCOPED_TRACE(testing::Message() << r.at.x << "," << r.at.y);
+        EXPECT_EQ(t.mouse.hoveredElement(), r.element);
         const OverlayLine marker = t.mouse.overlay().elementMarker;
-        EXPECT_EQ(marker.shown, r.element != 0);
-        if (r.element) {
-            const double x = r.element == 1 ? 4 : 5, y = r.element == 1 ? 0 : 5;
-            EXPECT_EQ(marker, (OverlayLine{true, t.sx(0), t.sy(0), t.sx(x), t.sy(y)}));
-        }
+        const double x = r.element == 1 ? 4 : 5, y = r.element == 1 ? 0 : 5;
+        const OverlayLine want{true, t.sx(0), t.sy(0), t.sx(x), t.sy(y)};
+        EXPECT_TRUE(r.element ? marker == want : !marker.shown);
+        const MouseSteps steps = t.release(r.at, Qt::RightButton);
+        EXPECT_EQ(std::pair(steps.menuNode, steps.menuElement), std::pair(r.node, r.element));
+        EXPECT_EQ(t.model().nodeCount, 3);
     }
 }
 
@@ -233,24 +221,6 @@ TEST(ModelMouse, CapacitiesAreNeverPassed)
         EXPECT_EQ(std::pair(int(t.model().nodeCount), int(t.model().elementCount)),
                   std::pair(r.nodesAfter, r.elementsAfter))
             << r.nodes << ": " << r.from.x << " to " << r.to.x;
-    }
-}
-
-TEST(ModelMouse, RightButtonOffersWhatIsUnderThePointer)
-{
-    const struct {
-        Point at;
-        int node, element;
-    } rows[] = {{{0, 0}, 1, 1}, {{2, 0.1}, 0, 1}, {{2, 3}, 0, 0}, {{4, 0}, 2, 1}};
-    for (const auto &r : rows) {
-        Mouse t;
-        t.nodes({{0, 0}, {4, 0}});
-        t.elements({{1, 2, 1}});
-        t.move(r.at);
-        const MouseSteps steps = t.release(r.at, Qt::RightButton);
-        EXPECT_EQ(std::pair(steps.menuNode, steps.menuElement), std::pair(r.node, r.element))
-            << r.at.x;
-        EXPECT_EQ(t.model().nodeCount, 2);
     }
 }
 
