@@ -1,13 +1,11 @@
-// The equation solver: exact answers, refusals before any non-finite number
-// is used, and random systems of every profile checked against the
-// equations they came from.
+// The equation solver: exact answers, and refusals before any non-finite
+// number is used. (Random systems of every profile: test_profile_solver.cpp;
+// whole analyses bit for bit: test_analysis_bits.cpp.)
 #include "analysis/MathMATRIX.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
-#include <random>
-#include <string>
 
 namespace {
 
@@ -80,57 +78,6 @@ TEST(GaussUpper, SolvesOrRefusesBeforeUsingANonFiniteNumber)
             EXPECT_TRUE(std::isfinite(x[i])
                         && (!solvable || std::abs(x[i] - c.expected[i - 1]) < 1e-12))
                 << "unknown " << i << ": " << x[i];
-    }
-}
-
-// A diagonally dominant symmetric system whose rows end at random columns
-// (a band of any width, with holes of zeros of either sign inside it and
-// garbage below the diagonal), or with one unknown that nothing holds.
-System randomSystem(std::mt19937_64 &rng, int n, int band, bool freeUnknown)
-{
-    std::uniform_real_distribution<double> value(-10.0, 10.0);
-    System s{New_Matrix(n), Vector(n + 1, 0.0)};
-    std::vector<double> rowSum(n + 1, 0.0);
-    for (int i = 1; i <= n; ++i) {
-        const int end = std::min(n, i + int(rng() % std::uint64_t(band + 1)));
-        for (int j = i + 1; j <= n; ++j) {
-            const double v = j <= end && rng() % 3 ? value(rng) : rng() % 2 ? 0.0 : -0.0;
-            s.A(i, j) = v;
-            s.A(j, i) = kNaN;
-            rowSum[i] += std::abs(v);
-            rowSum[j] += std::abs(v);
-        }
-        s.b[i] = value(rng) * 10;
-    }
-    for (int i = 1; i <= n; ++i)
-        s.A(i, i) = 1.0 + rowSum[i] + std::abs(value(rng));
-    if (freeUnknown) {
-        const int r = 1 + int(rng() % std::uint64_t(n));
-        for (int k = 1; k <= n; ++k)
-            s.A(std::min(k, r), std::max(k, r)) = -0.0;
-    }
-    return s;
-}
-
-TEST(GaussUpper, RandomSystemsOfEveryProfile)
-{
-    std::mt19937_64 rng(7);
-    for (int t = 0; t < 1500; ++t) {
-        const int n = 1 + int(rng() % 60);
-        const bool freeUnknown = t % 5 == 1;
-        const System original = randomSystem(rng, n, int(rng() % std::uint64_t(n)), freeUnknown);
-        SCOPED_TRACE("system " + std::to_string(t));
-        System s = original;
-        Vector x(n + 1);
-        ASSERT_EQ(gaussUpper(s.A, s.b, x, n), !freeUnknown);
-        if (freeUnknown)
-            continue;
-        for (int i = 1; i <= n; ++i) {
-            double lhs = 0.0;
-            for (int j = 1; j <= n; ++j)
-                lhs += original.A(std::min(i, j), std::max(i, j)) * x[j];
-            ASSERT_NEAR(lhs, original.b[i], 1e-9 * (1 + std::abs(original.b[i]))) << "row " << i;
-        }
     }
 }
 
