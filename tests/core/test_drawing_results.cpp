@@ -1,7 +1,6 @@
-// The result views on a recording canvas: the [N] diagram's bands and
-// legends, the colour diagram and its bar, the deformed model, the animation
-// frames, and no non-finite number handed to the painter. The default view
-// puts model point (x, y) at screen (x + 2, 13 - y).
+// The result views on a recording canvas: the [N] diagram, the colour diagram
+// and its bar, the deformed model, and no non-finite number handed to the
+// painter. The default view puts model point (x, y) at screen (x + 2, 13 - y).
 #include "analysis/Functions_Bres_Megista.h"
 #include "core/DrawingChecks.h"
 #include "core/Fixtures.h"
@@ -57,74 +56,49 @@ struct ResultViewTest : testing::Test {
 } // namespace
 
 // With N_sin_Ina on, tension lies on the right of i -> j (below a left-to-right
-// element on the screen) and compression on the left; off mirrors both.
-TEST_F(ResultViewTest, BandSideFollowsTheSignAndTheDrawingDirection)
+// element on the screen) and compression on the left; off mirrors both. Each
+// quantity has its band's width from its own scale, its value at the middle
+// of the band's outer side with its own decimals, and its legend.
+TEST_F(ResultViewTest, NDiagramBandsValuesAndLegends)
 {
-    // clang-format off
     const struct {
-        const char *name;
+        bool Settings::*show;
         bool nSinIna;
-        float xj, yj;      // node j; node i at the origin, screen (2, 13)
-        double n;
-        double px, py;     // the band's corner at node i
+        float xj, yj;    // node j; node i at the origin, screen (2, 13)
+        double n, other; // N of this element and of one below it
+        double px, py;   // the band's corner at node i
+        const char *value, *title, *max, *min;
     } cases[] = {
-        {"tension, left to right, on: below", true, 4, 0, 250, 2, 15.5},
-        {"compression, left to right, on: above", true, 4, 0, -250, 2, 10.5},
-        {"tension, upwards, off: to the left", false, 0, 4, 250, -0.5, 13},
+        // clang-format off
+        {&Settings::Show_FORCE, true, 4, 0, 250, -0.5, 2, 15.5, " 250 ", "Axial Force", "max.= 250", "min.= -0.5"},
+        {&Settings::Show_FORCE, true, 4, 0, -250, 0.5, 2, 10.5, "-250 ", "Axial Force", "max.= 0.5", "min.= -250"},
+        {&Settings::Show_FORCE, false, 0, 4, 250, -0.5, -0.5, 13, " 250 ", "Axial Force", "max.= 250", "min.= -0.5"},
+        {&Settings::Show_STRESS, true, 4, 0, 1.2345, -0.5, 2, 13 + 0.61725e-4, " 0.6 ", "Axial Stress", "max.= 0.6", "min.= -0.2"},
+        {&Settings::Show_STRAIN, true, 4, 0, -4, 0.5, 2, 13 - 20, "-0.002 ", "Axial Strain", "max.= 0.00025", "min.= -0.002"},
+        // clang-format on
     };
-    // clang-format on
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(testing::Message() << c.title << " " << c.n << " " << c.nSinIna);
         ws.model.nodeCount = ws.model.elementCount = 0;
+        ws.settings.Show_FORCE = ws.settings.Show_STRESS = ws.settings.Show_STRAIN = false;
+        ws.settings.*c.show = true;
         ws.settings.N_sin_Ina = c.nSinIna;
+        ws.settings.dekadika_N = 1;
+        ws.settings.dekadika_strain = 5;
+        ws.settings.nai_arithmisi_stoixeion = false;
         element(0, 0, c.xj, c.yj, c.n);
+        element(0, -3, 4, -3, c.other);
         draw(ModeAxialForce);
         const double jx = 2 + c.xj, jy = 13 - c.yj, dx = c.px - 2, dy = c.py - 13;
         for (const auto &l :
              {std::array{2.0, 13.0, c.px, c.py}, std::array{c.px, c.py, jx + dx, jy + dy},
-              std::array{jx + dx, jy + dy, jx, jy}}) {
-            const auto line = canvas.findLine(l[0], l[1], l[2], l[3], 1e-9);
-            ASSERT_TRUE(line) << l[0] << "," << l[1] << " - " << l[2] << "," << l[3];
-            EXPECT_EQ(line->colour, colourValue(ws.settings.xroma_N));
-        }
-        // The value at the middle of the outer side, 0.22 lower with numbering on.
-        const auto t = canvas.findText(c.n > 0 ? QStringLiteral(" 250 ") : QStringLiteral("-250 "));
+              std::array{jx + dx, jy + dy, jx, jy}})
+            EXPECT_TRUE(canvas.findLine(l[0], l[1], l[2], l[3], 1e-6))
+                << l[0] << "," << l[1] << " - " << l[2] << "," << l[3];
+        const auto t = canvas.findText(QString::fromLatin1(c.value));
         ASSERT_TRUE(t);
-        EXPECT_NEAR(t->x, (c.px + jx + dx) / 2, 1e-9);
-        EXPECT_NEAR(t->y, (c.py + jy + dy) / 2 + 0.22, 1e-9);
-    }
-}
-
-// Each quantity: its value on the band with its own decimals, the legend's
-// title and extrema, and the band's width from its own scale.
-TEST_F(ResultViewTest, EachQuantityWritesItsValuesAndLegend)
-{
-    // clang-format off
-    const struct {
-        bool Settings::*show;
-        double n;
-        const char *value, *title, *max, *min;
-        double ordinate;
-    } cases[] = {
-        {&Settings::Show_FORCE, 1.2345, " 1.2 ", "Axial Force", "max.= 1.2", "min.= -0.5", 1.2345 / 100},
-        {&Settings::Show_STRESS, 1.2345, " 0.6 ", "Axial Stress", "max.= 0.6", "min.= -0.2", 0.61725 / 10000},
-        {&Settings::Show_STRAIN, -4, "-0.002 ", "Axial Strain", "max.= 0.00025", "min.= -0.002", -0.002 / 0.0001},
-    };
-    // clang-format on
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.title);
-        ws.model.nodeCount = ws.model.elementCount = 0;
-        ws.settings.Show_FORCE = ws.settings.Show_STRESS = ws.settings.Show_STRAIN = false;
-        ws.settings.*c.show = true;
-        ws.settings.dekadika_N = 1;
-        ws.settings.dekadika_strain = 5;
-        ws.settings.nai_arithmisi_stoixeion = false;
-        element(0, 0, 4, 0, c.n);
-        element(0, 2, 4, 2, c.n > 0 ? -0.5 : 0.5);
-        draw(ModeAxialForce);
-        const auto value = canvas.findText(QString::fromLatin1(c.value));
-        ASSERT_TRUE(value);
-        EXPECT_NEAR(value->y, 13 + c.ordinate, 1e-6);
+        EXPECT_NEAR(t->x, (c.px + jx + dx) / 2, 1e-6);
+        EXPECT_NEAR(t->y, (c.py + jy + dy) / 2, 1e-6);
         for (const char *line : {c.title, c.max, c.min})
             EXPECT_TRUE(canvas.findText(QString::fromLatin1(line))) << line;
     }
@@ -132,7 +106,6 @@ TEST_F(ResultViewTest, EachQuantityWritesItsValuesAndLegend)
 
 TEST_F(ResultViewTest, ColourDiagramInterpolatesBetweenTheThreeColours)
 {
-    // clang-format off
     const struct {
         double a, b;
         std::uint32_t colourA, colourB;
@@ -140,9 +113,8 @@ TEST_F(ResultViewTest, ColourDiagramInterpolatesBetweenTheThreeColours)
     } cases[] = {
         {50, -100, rgb(128, 128, 255), kRed, 1.275, 5.10}, // R = 100: half way, and compression
         {100, -50, kBlue, rgb(255, 128, 128), 0.0, 3.825},
-        {0, 0, kWhite, kWhite, 2.55, 2.55},                // all unloaded: ticks at zero
+        {0, 0, kWhite, kWhite, 2.55, 2.55}, // all unloaded: ticks at zero
     };
-    // clang-format on
     for (const auto &c : cases) {
         SCOPED_TRACE(c.a);
         ws.model.nodeCount = ws.model.elementCount = 0;
@@ -176,20 +148,6 @@ TEST_F(ResultViewTest, DeformedModelDrawsTheDisplacedElementsAndItsLegend)
         if (std::abs(t.x - 0.1) < 1e-12)
             legend << t.text;
     EXPECT_EQ(legend, (QStringList{"D", "max.= 0.123457", "max.|x|= 0.123457", "max.|y|= 0.02"}));
-}
-
-TEST_F(ResultViewTest, AnimationFrameDrawsOnlyTheElementsUndeformedAndAtTheFraction)
-{
-    ws.settings.nai_arithmisi_kombon = ws.settings.nai_arithmisi_stoixeion = true;
-    ws.settings.nai_grid = ws.settings.nai_aksones = true;
-    element(0, 0, 4, 0);
-    ws.results.U[4] = -0.02;
-    ws.drawingMode = ModeAnimation;
-    RedrawDrawingArea(ws, canvas, RedrawExtras{nullptr, 0.5});
-    ASSERT_EQ(canvas.lines().size(), 2);
-    EXPECT_TRUE(canvas.texts().isEmpty() && canvas.circles().isEmpty());
-    EXPECT_NEAR(canvas.lines()[0].y2, 13, 1e-12);
-    EXPECT_NEAR(canvas.lines()[1].y2, 13.1, 1e-12);
 }
 
 // Whatever state the model and its results are in, every coordinate the
