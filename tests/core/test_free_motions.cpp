@@ -12,7 +12,6 @@
 namespace {
 
 const QString kData = QStringLiteral(KEL2D_TEST_DATA);
-const QString kExamples = QStringLiteral(KEL2D_SOURCE_DIR "/examples");
 
 struct NodeRow {
     float x, y, cx = 0, cy = 0;
@@ -87,10 +86,8 @@ TEST(FreeMotions, NameTheNodesAndDirectionsThatMove)
           "Free motion 2: node #1 in y, node #3 in x and y",
           "Free motion 3: node #2 in y, node #3 in x"}},
     };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(row.what);
-        EXPECT_EQ(freeMotionLines(findFreeMotions(row.model)), row.lines);
-    }
+    for (const auto &row : rows)
+        EXPECT_EQ(freeMotionLines(findFreeMotions(row.model)), row.lines) << row.what;
 }
 
 TEST(FreeMotions, StableTrussesHaveNone)
@@ -106,9 +103,8 @@ TEST(FreeMotions, StableTrussesHaveNone)
     Model fixed = build({{0, 0, 1, 1}}, {});
     Model refused = squarePanel();
     refused.elements[1].nj = 9;
-    const Model models[] = {
-        build(kTriangle, kTriangleBars),   stiffAndSoft, girder(true), fixed, refused,
-        readModel(kExamples + "/roof.kel")};
+    const Model models[] = {build(kTriangle, kTriangleBars), stiffAndSoft, girder(true), fixed,
+                            refused};
     for (std::size_t i = 0; i < std::size(models); ++i)
         EXPECT_TRUE(findFreeMotions(models[i]).empty()) << "model " << i;
     // Unsupported, the capacity girder slides both ways and turns.
@@ -126,13 +122,10 @@ TEST(FreeMotions, FollowTheMechanismWarningInRed)
     std::vector<FreeMotion> motions(1);
     EXPECT_TRUE(Run_Analysis(ws, &motions));
     EXPECT_EQ(freeMotionLines(motions), QStringList{"Free motion 1: node #2 in y"});
-    const QVector<LogEntry> &log = ws.log.entries();
-    ASSERT_GE(log.size(), 2);
-    EXPECT_EQ(log[log.size() - 2].text,
-              "The analysis has been carried out successfully, yet some of the resultant "
-              "displacements have excessive values. The structure is probably a mechanism.");
-    EXPECT_EQ(std::pair(log.back().text, log.back().colour),
+    const LogEntry &last = ws.log.entries().back();
+    EXPECT_EQ(std::pair(last.text, last.colour),
               std::pair(QStringLiteral("Free motion 1: node #2 in y"), int(LogRed)));
+    EXPECT_TRUE(ws.log.text().contains(QStringLiteral("probably a mechanism.\r\n Free motion 1")));
 }
 
 TEST(FreeMotions, FirstMotionIsDrawnOverTheModel)
@@ -144,8 +137,7 @@ TEST(FreeMotions, FirstMotionIsDrawnOverTheModel)
     // Node 2 turns about the pin at (0,0): at right angles to the bar, its
     // larger component 1.
     const double ux = motions[0].u[3], uy = motions[0].u[4];
-    EXPECT_NEAR(std::abs(ux), 1.0, 1e-12);
-    EXPECT_NEAR(uy / ux, -0.75, 1e-12);
+    EXPECT_TRUE(std::abs(std::abs(ux) - 1) < 1e-12 && std::abs(uy / ux + 0.75) < 1e-12);
     const ViewTransform &v = ws.view;
     // Drawn a tenth of the area's smaller side, 15 cm, at most.
     const double x2 = v.ToScreenX(3) + 1.5 * ux, y2 = v.ToScreenY(4) - 1.5 * uy;
@@ -156,8 +148,7 @@ TEST(FreeMotions, FirstMotionIsDrawnOverTheModel)
     EXPECT_TRUE(canvas.findLine(v.ToScreenX(0), v.ToScreenY(0), x2, y2, 1e-9));
     // Only the moving node is marked, solid, where it goes.
     const auto mark = canvas.findCircle(x2, y2, 0.1, 1e-9);
-    ASSERT_TRUE(mark);
-    EXPECT_TRUE(mark->solid && mark->fill == colourValue(ws.settings.xroma_paramorfosis));
-    EXPECT_FALSE(canvas.findCircle(v.ToScreenX(0), v.ToScreenY(0), 0.1));
-    EXPECT_TRUE(canvas.findText(QStringLiteral("Free motion 1")));
+    EXPECT_TRUE(mark && mark->solid && mark->fill == colourValue(ws.settings.xroma_paramorfosis));
+    EXPECT_TRUE(!canvas.findCircle(v.ToScreenX(0), v.ToScreenY(0), 0.1)
+                && canvas.findText(QStringLiteral("Free motion 1")));
 }
