@@ -24,9 +24,7 @@ TEST(ScaleStepper, LengthensOrShortensTheLongestOrdinateBy2mm)
     } cases[] = {
         {100, 250, 0.2, ScaleStep::Plus, 3, 92.593f},
         {100, 250, 0.2, ScaleStep::Minus, 3, 108.696f},
-        {100, 0.1, 0.0002, ScaleStep::Plus, 4, 83.3333f},      // magnification, 4 decimals
         {100, 20, 0.2, ScaleStep::Minus, 3, std::nullopt},     // at exactly 0.2 cm
-        {100, 0, 0.2, ScaleStep::Plus, 3, std::nullopt},       // nothing to scale
         {0.0001, 1e-9, 0.2, ScaleStep::Plus, 3, std::nullopt}, // rounds to 0
     };
     for (const auto &c : cases)
@@ -45,7 +43,6 @@ TEST(ScaleStepperClick, ChangesTheScaleOfTheDrawingMode)
         float Settings::*changed; // null: nothing changes
         float expected;
     } cases[] = {
-        {ModeAxialForce, &Settings::Show_FORCE, &Settings::Ena_cm_posa_FORCE, 92.593f},
         {ModeAxialForce, &Settings::Show_STRAIN, &Settings::Ena_cm_posa_STRAIN, 0.0000962f},
         {ModeAnimation, &Settings::Show_FORCE, &Settings::Ena_cm_posa_m_epi_1000, 83.3333f},
         {ModeColourDiagram, &Settings::Show_FORCE, nullptr, 0},
@@ -83,10 +80,10 @@ std::vector<double> play(int frames, int clearAt = 1 << 30, int limit = 10000)
 
 TEST(AnimationSequence, ASwingShowsEveryFrameUpAndDownWithTheTurningFramesTwice)
 {
-    const std::vector<double> swing = play(100, 1 << 30, 202);
-    ASSERT_EQ(swing.size(), 202u);
-    for (int k = 0; k <= 100; ++k)
-        EXPECT_TRUE(swing[k] == k / 100.0 && swing[201 - k] == k / 100.0) << k;
+    std::vector<double> swing;
+    for (int k = 0; k < 202; ++k)
+        swing.push_back((k <= 100 ? k : 201 - k) / 100.0);
+    EXPECT_EQ(play(100, 1 << 30, 202), swing);
     EXPECT_EQ(play(1, 1 << 30, 8), (std::vector<double>{0, 1, 1, 0, 0, 1, 1, 0}));
     EXPECT_EQ(play(0, 1 << 30, 4), (std::vector<double>{0, 1, 1, 0})); // below 1: as one
 }
@@ -101,7 +98,6 @@ TEST(AnimationSequence, TheRunningFlagCountsOnlyAtTheCheckPoints)
     } cases[] = {
         {100, 0, 0},     // before the start: nothing
         {100, 30, 101},  // in a rising half: the half finishes
-        {100, 101, 101}, // at the turn: the falling half does not start
         {100, 150, 150}, // in a falling half: stops at the next frame
         {4, 12, 15},     // in the second rising half
     };
