@@ -1,15 +1,13 @@
 // The model drawing on a recording canvas: supports, loads, element labels,
-// springs and the grid with its density notice. The default view puts model
+// springs and the grid. The default view puts model
 // point (x, y) at screen (x + 2, 13 - y).
 #include "core/DrawingChecks.h"
 #include "core/Fixtures.h"
 #include "drawing/RecordingCanvas.h"
 #include "drawing/Sxediastika.h"
-#include "drawing/ViewOps.h"
 
 #include <array>
 #include <cmath>
-#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -146,30 +144,6 @@ TEST_F(DrawingTest, GridLinesFallOnWholeMultiplesOfTheStep)
     ws.settings.nai_grid = false;
     draw([&] { DrawGrid(ws, canvas); });
     EXPECT_TRUE(canvas.lines().empty());
-}
-
-// The density notice is written once, when a zoom makes the grid too dense,
-// and not on every later redraw of that view.
-TEST_F(DrawingTest, DenseGridNoticeIsWrittenOncePerZoom)
-{
-    const auto zoomTo = [&](float scale) {
-        ws.view.scale = scale;
-        PushView(ws.view);
-    };
-    const std::pair<std::function<void()>, int> steps[] = {
-        {[] {}, 0}, {[&] { zoomTo(1100); }, 1}, // a step of 1 is 0.0909 cm
-        {[] {}, 1}, {[&] { zoomPrevious(ws.view); }, 1}, {[&] { zoomTo(1500); }, 2},
-    };
-    for (const auto &[step, notices] : steps) {
-        step();
-        RedrawDrawingArea(ws, canvas);
-        EXPECT_EQ(ws.log.entries().size(), notices);
-    }
-    const LogEntry &e = ws.log.entries().back();
-    EXPECT_EQ(std::tuple(e.text, e.colour, e.bold),
-              std::tuple(QStringLiteral("Grid to dense to display."), int(LogRed), false));
-    for (const auto &l : canvas.lines())
-        EXPECT_NE(l.colour, 14737632u) << "no grid line";
 }
 
 // Element rows that point outside the node table are skipped, never read.

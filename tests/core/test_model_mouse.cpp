@@ -170,27 +170,6 @@ TEST(ModelMouse, WhatIsUnderThePointer)
     }
 }
 
-TEST(ModelMouse, MarkersAndRubberLine)
-{
-    Mouse t;
-    t.nodes({{1, 1}});
-    t.groups(1);
-    t.ws.settings.Nai_Apolites_Sint = t.ws.settings.Nai_Sxetikes_Sint = true;
-    t.move({1.1, 1.05});
-    EXPECT_EQ(t.mouse.overlay().nodeMarkerShape, NodeMarkerShape::Circle);
-    EXPECT_EQ(t.mouse.overlay().nodeLabel.text, QStringLiteral("1"));
-    t.press({1.1, 1.05});
-    t.move({3.25, -0.5});
-    const MouseOverlay o = t.mouse.overlay();
-    EXPECT_EQ(o.rubberLine, (OverlayLine{true, t.sx(1.1), t.sy(1.05), t.sx(3.25), t.sy(-0.5)}));
-    EXPECT_EQ(o.coordinatesLabel.text, QStringLiteral("3.25, -0.5\n@ 2.25, -1.5"));
-    t.release({3.25, -0.5});
-    t.mouse.hideHoverMarkers();
-    const MouseOverlay h = t.mouse.overlay();
-    EXPECT_FALSE(h.rubberLine.shown || h.coordinatesLabel.shown || h.nodeMarkerShown
-                 || h.nodeLabel.shown || h.elementMarker.shown || h.elementLabel.shown);
-}
-
 TEST(ModelMouse, CapacitiesAreNeverPassed)
 {
     const struct {

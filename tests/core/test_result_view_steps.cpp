@@ -63,7 +63,8 @@ namespace {
 
 // The fractions an animation draws until it stops, with the running flag
 // cleared just before frame number `clearAt` (counted from 0) is asked for.
-std::vector<double> play(int frames, int clearAt = 1 << 30, int limit = 10000)
+// (The window's test ends an animation with Escape.)
+std::vector<double> play(int frames, int clearAt, int limit)
 {
     AnimationSequence seq(frames);
     std::vector<double> shown;
@@ -86,21 +87,10 @@ TEST(AnimationSequence, ASwingShowsEveryFrameUpAndDownWithTheTurningFramesTwice)
     EXPECT_EQ(play(100, 1 << 30, 202), swing);
     EXPECT_EQ(play(1, 1 << 30, 8), (std::vector<double>{0, 1, 1, 0, 0, 1, 1, 0}));
     EXPECT_EQ(play(0, 1 << 30, 4), (std::vector<double>{0, 1, 1, 0})); // below 1: as one
-}
-
-// The flag counts only at the check points: the start of each half and each
-// frame of a falling half.
-TEST(AnimationSequence, TheRunningFlagCountsOnlyAtTheCheckPoints)
-{
-    const struct {
-        int frames, clearAt;
-        std::size_t shown;
-    } cases[] = {
-        {100, 0, 0},     // before the start: nothing
-        {100, 30, 101},  // in a rising half: the half finishes
-        {100, 150, 150}, // in a falling half: stops at the next frame
-        {4, 12, 15},     // in the second rising half
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(play(c.frames, c.clearAt).size(), c.shown) << c.clearAt;
+    // The running flag counts at the start of each half and at each frame of
+    // a falling half: cleared before the start, in a rising half, in a falling
+    // half, in the second rising half.
+    EXPECT_EQ((std::vector{play(100, 0, 999).size(), play(100, 30, 999).size(),
+                           play(100, 150, 999).size(), play(4, 12, 999).size()}),
+              (std::vector<std::size_t>{0, 101, 150, 15}));
 }

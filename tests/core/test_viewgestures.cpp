@@ -87,19 +87,6 @@ TEST(ViewGestures, EventsChangeTheViewAndAskForSteps)
     }
 }
 
-// The rubber rectangle has ordered corners; leaving the mode in the middle of
-// the drag takes it away.
-TEST(ViewGestures, RubberRectangle)
-{
-    ViewTransform view;
-    ViewGestures g;
-    g.setMode(ViewMode::ZoomWindow);
-    g.press(view, Qt::LeftButton, 5, 4);
-    g.move(view, 1, 6);
-    EXPECT_EQ(g.rubberRectangle(), QRectF(1, 4, 4, 2));
-    EXPECT_EQ(g.setMode(ViewMode::None).toInt(), (S::ModePointer | S::HideRubber).toInt());
-}
-
 TEST(ViewGestures, ModesExcludeEachOtherAndToggleOff)
 {
     const struct {
