@@ -44,16 +44,12 @@ Model rotatingBar() { return build({{0, 0, 1, 1}, {3, 4}}, {{1, 2}}); }
 Model girder(bool supported)
 {
     Model m = build({}, {});
-    for (int k = 0; k < 50; ++k) {
-        truss::node(m, float(k), 0);
-        truss::node(m, float(k) + 0.5f, 1);
-    }
-    for (int b = 1; b < 100; b += 2) {
-        truss::element(m, b, b + 1);
-        if (b + 2 < 100)
-            for (const auto &[i, j] : {std::pair{b, b + 2}, {b + 1, b + 3}, {b + 1, b + 2}})
+    for (int k = 0; k < 100; ++k)
+        truss::node(m, float(k / 2) + 0.5f * float(k % 2), float(k % 2));
+    for (int b = 1; b < 100; b += 2)
+        for (const auto &[i, j] : {std::pair{b, b + 1}, {b, b + 2}, {b + 1, b + 3}, {b + 1, b + 2}})
+            if (j == b + 1 || b + 2 < 100)
                 truss::element(m, i, j);
-    }
     m.nodes[1].cx = m.nodes[1].cy = m.nodes[99].cy = supported;
     return m;
 }
