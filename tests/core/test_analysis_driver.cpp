@@ -143,20 +143,17 @@ TEST(RunAnalysis, MechanismWarning)
     } cases[] = {
         {1e7f, 0, nullptr},
         {2e7f, -2e7f, "max.(u) = u(3) = 20000000"}, // a tie names the lower DOF
-        {2e7f, -3e7f, "max.(u) = u(8) = 30000000"},
         {10000001, 0, "max.(u) = u(3) = 10000001"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.box ? c.box : "no warning");
         ApexRun run([&](Model &m) {
-            m = Model{};
-            group(m, 1, 1);
-            node(m, 0, 0, 1, 1);
-            node(m, 1, 0, 0, 1, c.push2, 0);
-            node(m, 5, 0, 1, 1);
+            m.nodes[1] = {0, 0, 1, 1, 0, 0};
+            m.nodes[2] = {1, 0, 0, 1, c.push2, 0};
+            m.nodes[3] = {5, 0, 1, 1, 0, 0};
             node(m, 5, 1, 1, 0, 0, c.push4);
-            element(m, 1, 2);
-            element(m, 3, 4);
+            m.elements[1] = {1, 2, 1};
+            m.elements[2] = {3, 4, 1};
         });
         if (c.box)
             run.prompts.answers = {PromptAnswer::Ok};

@@ -62,9 +62,6 @@ TEST_F(DrawingTest, SupportSymbolsStayAwayFromTheElements)
         // x roller, elements right: symbol left.
         {1, 0, {{6, 3}, {6, 5}}, {{5, 10, 4.75, 10.25}, {4.75, 9.75, 4.75, 10.25}, {4.55, 9.85, 4.40, 9.70}},
          9, std::array<double, 2>{4.65, 10}, 5.0},
-        // y roller, elements above: symbol below, label right.
-        {0, 1, {{3, 6}, {1, 5}}, {{5, 10, 4.75, 10.25}, {4.75, 10.45, 5.25, 10.45}, {5.25, 10.45, 5.10, 10.60}},
-         9, std::array<double, 2>{5, 10.35}, 5.15},
         // Pin, elements below: above.
         {1, 1, {{4, 0}}, {{4.75, 9.75, 5.25, 9.75}, {4.85, 9.75, 4.70, 9.60}}, 8, std::nullopt, 5.0},
         // clang-format on

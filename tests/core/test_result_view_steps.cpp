@@ -44,7 +44,6 @@ TEST(ScaleStepperClick, ChangesTheScaleOfTheDrawingMode)
         float expected;
     } cases[] = {
         {ModeAxialForce, &Settings::Show_STRAIN, &Settings::Ena_cm_posa_STRAIN, 0.0000962f},
-        {ModeAnimation, &Settings::Show_FORCE, &Settings::Ena_cm_posa_m_epi_1000, 83.3333f},
         {ModeColourDiagram, &Settings::Show_FORCE, nullptr, 0},
     };
     for (const auto &c : cases) {

@@ -133,7 +133,6 @@ TEST(ResultsGrid, SelectedCellsCopyAsTabSeparatedRows)
         std::vector<std::pair<int, int>> cells;
         const char *text;
     } cases[] = {
-        {{{1, 1}}, "1.5\n"},
         // Given in any order, out in grid order; a gap is an empty field.
         {{{2, 0}, {1, 2}}, "\t-5\n3\t\n"},
         {{{9, 9}, {-1, 0}}, ""},
