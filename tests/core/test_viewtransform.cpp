@@ -184,24 +184,6 @@ TEST(ViewGestures, EventsChangeTheViewAndAskForSteps)
     }
 }
 
-TEST(ViewGestures, ModesExcludeEachOtherAndToggleOff)
-{
-    const struct {
-        ViewMode from, pressed, to;
-        GestureSteps steps;
-    } rows[] = {
-        {ViewMode::None, ViewMode::Pan, ViewMode::Pan, S::ModePointer | S::HideHoverMarkers},
-        {ViewMode::Pan, ViewMode::Zoom, ViewMode::Zoom, S::ModePointer | S::HideHoverMarkers},
-        {ViewMode::Zoom, ViewMode::Zoom, ViewMode::None, S::ModePointer},
-    };
-    for (const auto &r : rows) {
-        ViewGestures g;
-        g.setMode(r.from);
-        EXPECT_EQ(g.toggle(r.pressed).toInt(), r.steps.toInt());
-        EXPECT_EQ(g.mode(), r.to);
-    }
-}
-
 } // namespace
 
 // The presets set the label flags and nothing else.
