@@ -1,17 +1,36 @@
-// The model drawing on a recording canvas: supports, loads, element labels,
-// springs and the grid. The default view puts model
-// point (x, y) at screen (x + 2, 13 - y).
-#include "core/DrawingChecks.h"
+// The drawing on a recording canvas: the model's supports, loads, element
+// labels, springs and grid; the result views' [N] diagram, colour diagram and
+// deformed model; and no non-finite number handed to the painter. The default
+// view puts model point (x, y) at screen (x + 2, 13 - y).
+#include "analysis/Functions_Bres_Megista.h"
 #include "core/Fixtures.h"
 #include "drawing/RecordingCanvas.h"
+#include "drawing/ResultViews.h"
 #include "drawing/Sxediastika.h"
 
 #include <array>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <optional>
 
 namespace {
+
+// Whether every place and size the painter received is a finite number and
+// no text shows "nan" or "inf".
+bool allFinite(const RecordingCanvas &c)
+{
+    bool finite = true;
+    for (const auto &l : c.lines())
+        finite = finite && std::isfinite(l.x1 + l.y1 + l.x2 + l.y2);
+    for (const auto &ci : c.circles())
+        finite = finite && std::isfinite(ci.cx + ci.cy + ci.radius);
+    for (const auto &t : c.texts())
+        finite = finite && std::isfinite(t.x + t.y)
+            && !t.text.contains(QLatin1String("nan"), Qt::CaseInsensitive)
+            && !t.text.contains(QLatin1String("inf"), Qt::CaseInsensitive);
+    return finite;
+}
 
 using truss::element;
 using truss::node;
@@ -189,3 +208,175 @@ TEST_F(DrawingTest, UnusualConstraintsAndSpringsDrawAtFinitePlaces)
 }
 
 } // namespace
+
+namespace {
+
+constexpr std::uint32_t kWhite = 0xFFFFFF, kBlue = 0xFF0000, kRed = 0x0000FF;
+
+std::uint32_t rgb(int r, int g, int b)
+{
+    return std::uint32_t(r) | std::uint32_t(g) << 8 | std::uint32_t(b) << 16;
+}
+
+struct ResultViewTest : testing::Test {
+    Workspace ws;
+    RecordingCanvas canvas{20, 15};
+
+    void SetUp() override
+    {
+        ws.view.resetHistory();
+        ws.settings.nai_grid = ws.settings.nai_aksones = false;
+        ws.settings.Xroma_Afortistou = kWhite;
+        ws.settings.Xroma_Efelkismou = kBlue;
+        ws.settings.Xroma_Thlipsis = kRed;
+        truss::group(ws.model, 1000, 2);
+    }
+    // An element between two new nodes, i then j, carrying the axial force n.
+    void element(float xi, float yi, float xj, float yj, double n = 0)
+    {
+        const int i = truss::node(ws.model, xi, yi), j = truss::node(ws.model, xj, yj);
+        const int e = truss::element(ws.model, i, j);
+        ws.results.F[e][2] = n;
+        ws.results.F[e][1] = -n;
+    }
+    void draw(std::int16_t mode, Canvas *legend = nullptr)
+    {
+        ws.results.extrema = findExtrema(ws.model, ws.results);
+        ws.drawingMode = mode;
+        RedrawDrawingArea(ws, canvas, RedrawExtras{legend, 0.0});
+    }
+};
+
+} // namespace
+
+// With N_sin_Ina on, tension lies on the right of i -> j (below a left-to-right
+// element on the screen) and compression on the left; off mirrors both. Each
+// quantity has its band's width from its own scale, its value at the middle
+// of the band's outer side with its own decimals, and its legend.
+TEST_F(ResultViewTest, NDiagramBandsValuesAndLegends)
+{
+    const struct {
+        bool Settings::*show;
+        bool nSinIna;
+        float xj, yj;    // node j; node i at the origin, screen (2, 13)
+        double n, other; // N of this element and of one below it
+        double px, py;   // the band's corner at node i
+        const char *value, *title, *max, *min;
+    } cases[] = {
+        // clang-format off
+        {&Settings::Show_FORCE, true, 4, 0, 250, -0.5, 2, 15.5, " 250 ", "Axial Force", "max.= 250", "min.= -0.5"},
+        {&Settings::Show_FORCE, true, 4, 0, -250, 0.5, 2, 10.5, "-250 ", "Axial Force", "max.= 0.5", "min.= -250"},
+        {&Settings::Show_FORCE, false, 0, 4, 250, -0.5, -0.5, 13, " 250 ", "Axial Force", "max.= 250", "min.= -0.5"},
+        {&Settings::Show_STRESS, true, 4, 0, 1.2345, -0.5, 2, 13 + 0.61725e-4, " 0.6 ", "Axial Stress", "max.= 0.6", "min.= -0.2"},
+        {&Settings::Show_STRAIN, true, 4, 0, -4, 0.5, 2, 13 - 20, "-0.002 ", "Axial Strain", "max.= 0.00025", "min.= -0.002"},
+        // clang-format on
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.title << " " << c.n << " " << c.nSinIna);
+        ws.model.nodeCount = ws.model.elementCount = 0;
+        ws.settings.Show_FORCE = ws.settings.Show_STRESS = ws.settings.Show_STRAIN = false;
+        ws.settings.*c.show = true;
+        ws.settings.N_sin_Ina = c.nSinIna;
+        ws.settings.dekadika_N = 1;
+        ws.settings.dekadika_strain = 5;
+        ws.settings.nai_arithmisi_stoixeion = false;
+        element(0, 0, c.xj, c.yj, c.n);
+        element(0, -3, 4, -3, c.other);
+        draw(ModeAxialForce);
+        const double jx = 2 + c.xj, jy = 13 - c.yj, dx = c.px - 2, dy = c.py - 13;
+        for (const auto &l :
+             {std::array{2.0, 13.0, c.px, c.py}, std::array{c.px, c.py, jx + dx, jy + dy},
+              std::array{jx + dx, jy + dy, jx, jy}})
+            EXPECT_TRUE(canvas.findLine(l[0], l[1], l[2], l[3], 1e-6))
+                << l[0] << "," << l[1] << " - " << l[2] << "," << l[3];
+        const auto t = canvas.findText(QString::fromLatin1(c.value));
+        ASSERT_TRUE(t);
+        EXPECT_NEAR(t->x, (c.px + jx + dx) / 2, 1e-6);
+        EXPECT_NEAR(t->y, (c.py + jy + dy) / 2, 1e-6);
+        for (const char *line : {c.title, c.max, c.min})
+            EXPECT_TRUE(canvas.findText(QString::fromLatin1(line))) << line;
+    }
+}
+
+TEST_F(ResultViewTest, ColourDiagramInterpolatesBetweenTheThreeColours)
+{
+    const struct {
+        double a, b;
+        std::uint32_t colourA, colourB;
+        double maxTick, minTick;
+    } cases[] = {
+        {50, -100, rgb(128, 128, 255), kRed, 1.275, 5.10}, // R = 100: half way, and compression
+        {100, -50, kBlue, rgb(255, 128, 128), 0.0, 3.825},
+        {0, 0, kWhite, kWhite, 2.55, 2.55}, // all unloaded: ticks at zero
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.a);
+        ws.model.nodeCount = ws.model.elementCount = 0;
+        element(0, 0, 4, 0, c.a);
+        element(0, 2, 4, 2, c.b);
+        RecordingCanvas legend(1, 5.1);
+        draw(ModeColourDiagram, &legend);
+        const auto a = canvas.findLine(2, 13, 6, 13), b = canvas.findLine(2, 11, 6, 11);
+        ASSERT_TRUE(a && b);
+        EXPECT_EQ(std::pair(a->colour, b->colour), std::pair(c.colourA, c.colourB));
+        ASSERT_EQ(legend.lines().size(), 512 + 3);
+        EXPECT_EQ(std::tuple(legend.lines()[0].colour, legend.lines()[255].colour,
+                             legend.lines()[511].colour),
+                  std::tuple(kBlue, kWhite, kRed));
+        for (const double y : {c.maxTick, 2.55, c.minTick})
+            EXPECT_TRUE(legend.findLine(0, y, 0.35, y, 1e-9)) << y;
+    }
+}
+
+TEST_F(ResultViewTest, DeformedModelDrawsTheDisplacedElementsAndItsLegend)
+{
+    element(0, 0, 4, 0);
+    ws.results.U[3] = 0.01;      // node 2: x
+    ws.results.U[4] = -0.02;     // node 2: y; at 1000 / 100 drawn as (0.1, -0.2)
+    ws.results.U[1] = 0.1234567; // node 1: x, for the legend's rounding
+    draw(ModeDeformed);
+    EXPECT_TRUE(canvas.findLine(2 + 1.234567, 13, 6.1, 13.2, 1e-6));
+    EXPECT_EQ(canvas.circles().size(), 2); // the undeformed nodes
+    QStringList legend;
+    for (const auto &t : canvas.texts())
+        if (std::abs(t.x - 0.1) < 1e-12)
+            legend << t.text;
+    EXPECT_EQ(legend, (QStringList{"D", "max.= 0.123457", "max.|x|= 0.123457", "max.|y|= 0.02"}));
+}
+
+// Whatever state the model and its results are in, every coordinate the
+// painter receives is a finite number.
+TEST(ResultViews, NoNonFiniteNumberReachesThePainter)
+{
+    // clang-format off
+    const struct {
+        const char *name;
+        std::function<void(Workspace &)> spoil;
+    } cases[] = {
+        {"element of zero length", [](Workspace &w) { w.model.nodes[2] = w.model.nodes[1]; }},
+        {"group with A = 0, stress", [](Workspace &w) { w.model.groups[1].A = 0; w.settings.Show_STRESS = true; w.settings.Show_FORCE = false; }},
+        {"element outside the groups", [](Workspace &w) { w.model.elements[1].group = 7; w.settings.Show_STRAIN = true; }},
+        {"scales of 0", [](Workspace &w) { w.settings.Ena_cm_posa_FORCE = 0; w.settings.Ena_cm_posa_m_epi_1000 = 0; }},
+        {"non-finite results", [](Workspace &w) {
+             w.results.F[1][2] = std::nan(""); w.results.U[3] = HUGE_VAL;
+             w.results.extrema.maxN = -HUGE_VAL; w.results.extrema.maxU = std::nan(""); }},
+        {"huge displacement", [](Workspace &w) { w.results.U[4] = 1e300; w.settings.Ena_cm_posa_m_epi_1000 = 1e-30f; }},
+    };
+    // clang-format on
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Workspace w;
+        w.view.resetHistory();
+        truss::group(w.model, 1000, 2);
+        truss::node(w.model, 0, 0, 1, 1);
+        truss::node(w.model, 3, 1, 0, 0, 5, -5);
+        truss::element(w.model, 1, 2);
+        c.spoil(w);
+        for (std::int16_t mode : {ModeAxialForce, ModeDeformed, ModeColourDiagram, ModeAnimation}) {
+            w.drawingMode = mode;
+            RecordingCanvas area, legend(1, 5.1);
+            RedrawDrawingArea(w, area, RedrawExtras{&legend, 1.0});
+            EXPECT_TRUE(allFinite(area) && allFinite(legend)) << "mode " << mode;
+        }
+    }
+}
