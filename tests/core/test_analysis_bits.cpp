@@ -113,7 +113,7 @@ QByteArray hex(const void *data, std::size_t size)
 
 // The log with the times of day and the run time left out (they differ from
 // run to run), each entry with its colour and flags. The mechanism
-// diagnosis' lines are left out too: test_free_motions.cpp checks them.
+// diagnosis' lines are left out too: test_analysis_driver.cpp checks them.
 QByteArray logDigest(const MessageLog &log)
 {
     QByteArray all;
