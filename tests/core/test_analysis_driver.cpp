@@ -172,10 +172,6 @@ TEST(RunAnalysis, MechanismWarning)
     }
 }
 
-} // namespace
-
-namespace {
-
 struct NodeRow {
     float x, y, cx = 0, cy = 0;
 };

@@ -207,10 +207,6 @@ TEST_F(DrawingTest, UnusualConstraintsAndSpringsDrawAtFinitePlaces)
     EXPECT_FALSE(canvas.findText(QStringLiteral("1 xx")));
 }
 
-} // namespace
-
-namespace {
-
 constexpr std::uint32_t kWhite = 0xFFFFFF, kBlue = 0xFF0000, kRed = 0x0000FF;
 
 std::uint32_t rgb(int r, int g, int b)
