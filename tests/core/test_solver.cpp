@@ -151,9 +151,10 @@ TEST(TimeOfDay, WithSecondsWithoutZone)
                 && text == text.trimmed())
         << text.toStdString();
     const QLocale locale = QLocale::system();
-    if (locale.timeFormat(QLocale::LongFormat).startsWith(QLatin1String("HH:mm:ss")))
-        for (const QTime t : {QTime(0, 0, 0), QTime(9, 5, 7), QTime(23, 59, 59)})
-            EXPECT_EQ(timeOfDay(t), locale.toString(t, QStringLiteral("HH:mm:ss")));
+    if (!locale.timeFormat(QLocale::LongFormat).startsWith(QLatin1String("HH:mm:ss")))
+        return;
+    for (const QTime t : {QTime(0, 0, 0), QTime(9, 5, 7), QTime(23, 59, 59)})
+        EXPECT_EQ(timeOfDay(t), locale.toString(t, QStringLiteral("HH:mm:ss")));
 }
 
 } // namespace
