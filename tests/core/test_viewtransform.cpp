@@ -1,13 +1,12 @@
 // The view: the fit to the model, the zoom history, grid snapping, the view
 // modes' mouse gestures (what each press, move and release does to the view
 // and which steps it asks of the window), the LABELS menu's presets, the
-// result views' scale steppers (what each click stores or refuses) and the
+// result views' scale stepper (what a click stores or refuses) and the
 // animation's frames (which a swing shows, where the running flag stops it).
 #include "common/LabelPresets.h"
 #include "core/Fixtures.h"
 #include "drawing/AnimationSequence.h"
 #include "drawing/DiagramScaleSteps.h"
-#include "drawing/DrawingContext.h"
 #include "drawing/ViewGestures.h"
 #include "drawing/ViewOps.h"
 #include "drawing/ViewTransform.h"
@@ -223,33 +222,6 @@ TEST(ScaleStepper, LengthensOrShortensTheLongestOrdinateBy2mm)
     };
     for (const auto &c : cases)
         EXPECT_EQ(steppedScale(c.f, c.m, c.step, c.dir, c.decimals), c.expected) << c.m;
-}
-
-TEST(ScaleStepperClick, ChangesTheScaleOfTheDrawingMode)
-{
-    ResultExtrema x;
-    x.maxAbsN = 250;
-    x.maxAbsE = 0.0005;
-    x.maxU = 0.1;
-    const struct {
-        std::int16_t mode;
-        bool Settings::*show;
-        float Settings::*changed; // null: nothing changes
-        float expected;
-    } cases[] = {
-        {ModeAxialForce, &Settings::Show_STRAIN, &Settings::Ena_cm_posa_STRAIN, 0.0000962f},
-        {ModeColourDiagram, &Settings::Show_FORCE, nullptr, 0},
-    };
-    for (const auto &c : cases) {
-        Settings s;
-        s.Show_FORCE = false;
-        s.*c.show = true;
-        Settings expected = s;
-        if (c.changed)
-            expected.*c.changed = c.expected;
-        EXPECT_EQ(stepDiagramScale(s, x, c.mode, ScaleStep::Plus), c.changed != nullptr);
-        EXPECT_TRUE(s == expected) << c.mode;
-    }
 }
 
 namespace {
