@@ -88,8 +88,8 @@ TEST(ClearModel, EmptiesTablesAndResultsButKeepsFileNameAndFlags)
     ws.results.U[3] = 0.5;
     ws.results.extrema.maxAbsN = 10;
     Clear_Model(ws.model, ws.results);
-    EXPECT_TRUE(ws.model.sameData(Model{}));
-    EXPECT_TRUE(ws.results.U == AnalysisResults{}.U && ws.results.extrema == ResultExtrema{});
+    EXPECT_TRUE(ws.model.sameData(Model{}) && ws.results.U == AnalysisResults{}.U
+                && ws.results.extrema == ResultExtrema{});
     EXPECT_EQ(std::tuple(ws.model.fileName, ws.model.modelChanged, ws.model.analysisFailed),
               std::tuple(QStringLiteral("/tmp/truss.kel"), true, true));
 }

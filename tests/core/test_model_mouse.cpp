@@ -100,8 +100,7 @@ TEST(ModelMouse, WithoutAGroupTheQuestionDecides)
                 t.groups(1);
             steps = t.mouse.groupsDialogClosed();
         }
-        EXPECT_TRUE(steps.redraw);
-        EXPECT_EQ(t.model().elementCount, r.elements);
+        EXPECT_TRUE(steps.redraw && t.model().elementCount == r.elements);
         EXPECT_EQ(
             t.boxes(),
             std::vector<QString>{noGroup
@@ -125,8 +124,7 @@ TEST(ModelMouse, DoubleClicksStepTheSupports)
         EXPECT_EQ(std::make_pair(t.model().nodes[1].cx, t.model().nodes[1].cy),
                   std::make_pair(cx, cy));
     }
-    EXPECT_TRUE(t.model().modelChanged && t.lines().empty());
-    EXPECT_EQ(t.steps.labels.size(), 4u);
+    EXPECT_TRUE(t.model().modelChanged && t.lines().empty() && t.steps.labels.size() == 4u);
     EXPECT_EQ(t.steps.labels.back(), QStringLiteral("* Node #1, x=0, y=0, Free"));
 
     t.model().modelChanged = false;
