@@ -108,22 +108,13 @@ TEST(ViewOps, SnapToGrid)
 
 using S = GestureStep;
 
+// 'p'ress, 'm'ove or 'r'elease at (x, y), and the steps it must ask for.
 struct Event {
-    enum Kind { Press, Move, Release } kind;
-    Qt::MouseButton button;
+    char kind;
     double x, y;
     GestureSteps expected;
+    Qt::MouseButton button = Qt::LeftButton;
 };
-
-Event press(double x, double y, GestureSteps s, Qt::MouseButton b = Qt::LeftButton)
-{
-    return {Event::Press, b, x, y, s};
-}
-Event move(double x, double y, GestureSteps s) { return {Event::Move, Qt::NoButton, x, y, s}; }
-Event release(double x, double y, GestureSteps s, Qt::MouseButton b = Qt::LeftButton)
-{
-    return {Event::Release, b, x, y, s};
-}
 
 struct Case {
     const char *name;
@@ -136,21 +127,21 @@ struct Case {
 // clang-format off
 const std::vector<Case> kCases = {
     {"pan keeps the point under the pointer, one history step", ViewMode::Pan,
-     {press(5, 5, S::GripPointer), move(7, 6, S::QuickRedraw), move(8, 9, S::QuickRedraw), release(8, 9, S::Redraw | S::ModePointer)},
+     {{'p', 5, 5, S::GripPointer}, {'m', 7, 6, S::QuickRedraw}, {'m', 8, 9, S::QuickRedraw}, {'r', 8, 9, S::Redraw | S::ModePointer}},
      {100, (5 - 2) - 8, (5 + 2) - 9, 1}},
     {"1 cm down zooms out by 1.05 about the centre", ViewMode::Zoom,
-     {press(5, 5, {}), move(9, 6, S::QuickRedraw), release(9, 6, S::Redraw | S::ModePointer)},
+     {{'p', 5, 5, {}}, {'m', 9, 6, S::QuickRedraw}, {'r', 9, 6, S::Redraw | S::ModePointer}},
      {105, -2 - 0.05 * (10 - 2), 2 - 0.05 * (2 - 7.5), 1}},
     // Model x 0..8, y 4..10 in a 20 x 15 cm area: the width is filled and the
     // top-left corner (0, 10) lands on the area's corner.
     {"zoom window fits the dragged rectangle", ViewMode::ZoomWindow,
-     {press(10, 9, {}), move(4, 5, S::ShowRubber), move(2, 3, S::ShowRubber), release(2, 3, S::HideRubber | S::Redraw | S::ModePointer)},
+     {{'p', 10, 9, {}}, {'m', 4, 5, S::ShowRubber}, {'m', 2, 3, S::ShowRubber}, {'r', 2, 3, S::HideRubber | S::Redraw | S::ModePointer}},
      {40, 0, -10, 1}},
     {"right button in a view mode opens the zoom menu", ViewMode::Pan,
-     {press(4, 4, {}, Qt::RightButton), move(6, 6, S::ToMouseTool), release(6, 6, S::ZoomMenu, Qt::RightButton)},
+     {{'p', 4, 4, {}, Qt::RightButton}, {'m', 6, 6, S::ToMouseTool}, {'r', 6, 6, S::ZoomMenu, Qt::RightButton}},
      {100, -2, 2, 0}},
     {"no view mode: every event is the mouse tool's", ViewMode::None,
-     {press(4, 4, S::ToMouseTool), move(6, 6, S::ToMouseTool), release(6, 6, S::ToMouseTool), release(6, 6, S::ToMouseTool, Qt::RightButton)},
+     {{'p', 4, 4, S::ToMouseTool}, {'m', 6, 6, S::ToMouseTool}, {'r', 6, 6, S::ToMouseTool}, {'r', 6, 6, S::ToMouseTool, Qt::RightButton}},
      {100, -2, 2, 0}},
 };
 // clang-format on
@@ -167,9 +158,9 @@ TEST(ViewGestures, EventsChangeTheViewAndAskForSteps)
         g.setMode(c.mode);
         for (std::size_t k = 0; k < c.events.size(); ++k) {
             const Event &e = c.events[k];
-            const GestureSteps got = e.kind == Event::Press ? g.press(view, e.button, e.x, e.y)
-                : e.kind == Event::Move                     ? g.move(view, e.x, e.y)
-                                                            : g.release(view, e.button, e.x, e.y);
+            const GestureSteps got = e.kind == 'p' ? g.press(view, e.button, e.x, e.y)
+                : e.kind == 'm'                    ? g.move(view, e.x, e.y)
+                                                   : g.release(view, e.button, e.x, e.y);
             EXPECT_EQ(got.toInt(), e.expected.toInt()) << "event " << k;
         }
         const auto [scale, offsetX, offsetY, historyIndex] = c.after;
