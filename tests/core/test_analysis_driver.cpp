@@ -1,7 +1,6 @@
 // Run_Analysis as the user meets it: the log, the boxes, the analyse button
-// and pointer, the flags, and what a refused or failed run leaves behind. And
-// the mechanism diagnosis: which nodes and directions a structure is free to
-// move in.
+// and pointer, the flags, what a refused or failed run leaves behind; and the
+// mechanism diagnosis: which nodes and directions are free to move.
 #include "analysis/AnalysisStages.h"
 #include "analysis/FreeMotions.h"
 #include "analysis/epilisi.h"
@@ -196,7 +195,6 @@ Model squarePanel()
 {
     return build({{0, 0, 1, 1}, {1, 0, 0, 1}, {1, 1}, {0, 1}}, {{1, 2}, {2, 3}, {3, 4}, {4, 1}});
 }
-Model rotatingBar() { return build({{0, 0, 1, 1}, {3, 4}}, {{1, 2}}); }
 
 // A braced girder of 100 nodes and 197 bars, 49.5 long and 1 deep; on a
 // pin and a roller at its ends when supported.
@@ -228,7 +226,9 @@ TEST(FreeMotions, NameTheNodesAndDirectionsThatMove)
         QStringList lines;
     } rows[] = {
         {"free node", freeNode, {"Free motion 1: node #4 in x", "Free motion 2: node #4 in y"}},
-        {"rotating bar", rotatingBar(), {"Free motion 1: node #2 in x and y"}},
+        {"rotating bar",
+         build({{0, 0, 1, 1}, {3, 4}}, {{1, 2}}),
+         {"Free motion 1: node #2 in x and y"}},
         {"hanging bar", hanging, {"Free motion 1: node #2 in y"}},
         {"square panel", squarePanel(), {"Free motion 1: node #3 in x, node #4 in x"}},
         {"floating triangle",

@@ -1,7 +1,6 @@
-// The drawing on a recording canvas: the model's supports, loads, element
-// labels, springs and grid; the result views' [N] diagram, colour diagram and
-// deformed model; and no non-finite number handed to the painter. The default
-// view puts model point (x, y) at screen (x + 2, 13 - y).
+// The model and result views drawn on a recording canvas, and no non-finite
+// number handed to the painter. The default view puts model point (x, y) at
+// screen (x + 2, 13 - y).
 #include "analysis/Functions_Bres_Megista.h"
 #include "core/Fixtures.h"
 #include "drawing/RecordingCanvas.h"

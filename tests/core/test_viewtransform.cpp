@@ -1,8 +1,6 @@
 // The view: the fit to the model, the zoom history, grid snapping, the view
-// modes' mouse gestures (what each press, move and release does to the view
-// and which steps it asks of the window), the LABELS menu's presets, the
-// result views' scale stepper (what a click stores or refuses) and the
-// animation's frames (which a swing shows, where the running flag stops it).
+// modes' gestures (what each event does to the view, which steps it asks of
+// the window), the label presets, the scale stepper and the animation frames.
 #include "common/LabelPresets.h"
 #include "core/Fixtures.h"
 #include "drawing/AnimationSequence.h"
@@ -219,7 +217,6 @@ namespace {
 
 // The fractions an animation draws until it stops, with the running flag
 // cleared just before frame number `clearAt` (counted from 0) is asked for.
-// (The window's test ends an animation with Escape.)
 std::vector<double> play(int frames, int clearAt, int limit)
 {
     AnimationSequence seq(frames);
