@@ -90,6 +90,20 @@ TEST(ViewOps, HistoryKeepsTheLatestDistinctViews)
     EXPECT_TRUE(v.historyIndex == 1 && zoomPrevious(v) && v.scale == 100.0f);
 }
 
+// A drag zoom is refused below scale 1 and never gives an infinite scale.
+TEST(ViewOps, DragZoomIsRefusedAtScaleOneAndStaysFinite)
+{
+    ViewTransform v = areaView();
+    v.scale = 1.0f;
+    DragState d = beginDrag(v, 5, 5);
+    zoomDrag(v, d, 5, 4); // up: in
+    EXPECT_EQ(std::pair(v.scale, d.lastY), std::pair(1.0f, 4.0f));
+    v.scale = 3e38f;
+    d = beginDrag(v, 5, 0);
+    zoomDrag(v, d, 5, 100);
+    EXPECT_TRUE(std::isfinite(v.scale));
+}
+
 TEST(ViewOps, SnapToGrid)
 {
     const struct {
