@@ -7,6 +7,7 @@
 #include "drawing/ResultViews.h"
 #include "drawing/Sxediastika.h"
 
+#include <QRegularExpression>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -372,4 +373,18 @@ TEST(ResultViews, NoNonFiniteNumberReachesThePainter)
             EXPECT_TRUE(allFinite(area) && allFinite(legend)) << "mode " << mode;
         }
     }
+}
+
+// With no elements the legend's extrema are 0, never left-over results.
+TEST_F(ResultViewTest, OneNodeModelDrawsOnlyTheLegend)
+{
+    truss::node(ws.model, 1, 1);
+    ws.results.F[1] = {0, -5, 5};
+    draw(ModeAxialForce);
+    QStringList texts;
+    for (const auto &t : canvas.texts())
+        texts << t.text;
+    EXPECT_TRUE(canvas.lines().isEmpty());
+    EXPECT_EQ(texts.filter(QRegularExpression(QStringLiteral("\\S"))),
+              (QStringList{"Axial Force", "max.= 0", "min.= 0"}));
 }

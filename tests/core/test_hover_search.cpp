@@ -122,6 +122,8 @@ TEST(HoverSearch, ChangesToTheModelOrTheViewAreSeenAtOnce)
         // clang-format off
         {[](Workspace &ws) { ws.model.nodes[2].y = 3; }, 0, 0},
         {[](Workspace &ws) { ws.model.elements[1] = Element{1, 3, 1}; }, 2, 0},
+        {[](Workspace &ws) { ws.model.elementCount = 0; }, 2, 0},
+        {[](Workspace &ws) { ws.model.nodeCount = 1; }, 0, 0},
         {[](Workspace &ws) { ws.view.scale = 50; }, 0, 1}, // the element now under the probe
         {[](Workspace &ws) { ws.view.areaHeight += 1; }, 0, 0},
         // clang-format on

@@ -44,6 +44,7 @@ TEST(ViewOps, FitViewToModel)
         {{{0, 2}, {10, 2}, {4, 2}}, 20, 15, 60.976f, {{0, 2, 1.8, 7.5}, {10, 2, 18.2, 7.5}}},
         // Coincident nodes, an area of no size: the view is kept.
         {{{2, 2}, {2, 2}}, 20, 15, 250, {}},
+        {{{0, 0}, {0.1f, 0.1f}}, 20, 15, 250, {}}, // too small for the largest scale
         {{{0, 0}, {10, 1}}, 0, 0, 250, {}},
         // clang-format on
     };
