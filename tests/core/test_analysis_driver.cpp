@@ -5,6 +5,8 @@
 #include "analysis/FreeMotions.h"
 #include "analysis/epilisi.h"
 #include "core/Fixtures.h"
+#include "drawing/FreeMotionDrawing.h"
+#include "drawing/RecordingCanvas.h"
 
 #include <QRegularExpression>
 #include <functional>
@@ -100,6 +102,7 @@ TEST(RunAnalysis, SuccessfulRunLogsAndRestoresTheWindow)
 TEST(RunAnalysis, RefusedAndFailedRunsKeepTheEarlierResults)
 {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    constexpr double inf = std::numeric_limits<double>::infinity();
     const QString failed = kAnalysisErrorText;
     struct Case {
         std::function<void(Model &)> spoil;
@@ -110,11 +113,14 @@ TEST(RunAnalysis, RefusedAndFailedRunsKeepTheEarlierResults)
     // clang-format off
     const Case cases[] = {
         {[](Model &m) { m.nodes[3] = m.nodes[1]; }, "Element #1 has zero length (nodes #1 and #3)."},
+        {[](Model &m) { m.nodes[3].x = float(inf); }, "Element #1 has a length that is not a finite number (nodes #1 and #3)."},
         {[](Model &m) { m.groupCount = 0; }, "Element #1 refers to E,A group #1, but the model has no E,A groups."},
+        {[](Model &m) { m.elements[2].group = 2; }, "Element #2 refers to E,A group #2, but the model has groups #1 to #1 only."},
         {[](Model &m) { m.groups[1].E = 0; }, "E,A group #1 has Young's modulus E = 0, which is not greater than 0."},
         {[](Model &m) { m.groups[1].E = nan; }, "E,A group #1 has a Young's modulus E that is not a finite number."},
         {[](Model &m) { group(m, 1, 0); m.elements[2].group = 2; }, "E,A group #2 has section area A = 0, which is not greater than 0."},
         {[](Model &m) { m.nodes[2].fx = float(nan); }, "Node #2 has a nodal load that is not a finite number."},
+        {[](Model &m) { spring(m, 3, 0, float(inf)); }, "Node #3 has a spring constant Ky that is not a finite number."},
         {[](Model &m) { m.elementCount = kMaxElements + 1; }, "The model holds 201 elements, but at most 200 can be analysed."},
         {[](Model &m) { m.elements[2] = Element{1, 3, 1}; }, failed, false, "Free motion 1: node #3 in x and y"},
         {[](Model &m) { m.groups[1] = {1e308, 1e-308}; }, failed, false},    // N / A overflows
@@ -260,4 +266,27 @@ TEST(FreeMotions, StableTrussesHaveNone)
         EXPECT_TRUE(findFreeMotions(models[i]).empty()) << "model " << i;
     // Unsupported, the capacity girder slides both ways and turns.
     EXPECT_EQ(findFreeMotions(girder(false)).size(), 3u);
+}
+
+// The first motion drawn over the model: node 2 turns about the pin at (0, 0),
+// at right angles to the bar, its larger component 1, drawn a tenth of the
+// area's smaller side (15 cm) at most; only the moving node is marked.
+TEST(FreeMotions, FirstMotionIsDrawnOverTheModel)
+{
+    Workspace ws;
+    ws.model = build({{0, 0, 1, 1}, {3, 4}}, {{1, 2}});
+    const std::vector<FreeMotion> motions = findFreeMotions(ws.model);
+    ASSERT_EQ(motions.size(), 1u);
+    const double ux = motions[0].u[3], uy = motions[0].u[4];
+    EXPECT_TRUE(std::abs(std::abs(ux) - 1) < 1e-12 && std::abs(uy / ux + 0.75) < 1e-12);
+    const ViewTransform &v = ws.view;
+    const double x2 = v.ToScreenX(3) + 1.5 * ux, y2 = v.ToScreenY(4) - 1.5 * uy;
+    RecordingCanvas canvas{20, 15};
+    drawFreeMotion(ws, canvas, motions[0], 1);
+    EXPECT_EQ(canvas.clearCount(), 1);
+    EXPECT_TRUE(canvas.findLine(v.ToScreenX(0), v.ToScreenY(0), x2, y2, 1e-9));
+    const auto mark = canvas.findCircle(x2, y2, 0.1, 1e-9);
+    EXPECT_TRUE(mark && mark->solid && mark->fill == colourValue(ws.settings.xroma_paramorfosis));
+    EXPECT_TRUE(!canvas.findCircle(v.ToScreenX(0), v.ToScreenY(0), 0.1)
+                && canvas.findText(QStringLiteral("Free motion 1")));
 }

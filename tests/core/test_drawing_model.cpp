@@ -338,6 +338,19 @@ TEST_F(ResultViewTest, DeformedModelDrawsTheDisplacedElementsAndItsLegend)
     EXPECT_EQ(legend, (QStringList{"D", "max.= 0.123457", "max.|x|= 0.123457", "max.|y|= 0.02"}));
 }
 
+// An animation frame draws only the elements, at the fraction of the way.
+TEST_F(ResultViewTest, AnimationFrameDrawsOnlyTheElementsAtTheFraction)
+{
+    ws.settings.nai_arithmisi_kombon = ws.settings.nai_grid = ws.settings.nai_aksones = true;
+    element(0, 0, 4, 0);
+    ws.results.U[4] = -0.02;
+    ws.drawingMode = ModeAnimation;
+    RedrawDrawingArea(ws, canvas, RedrawExtras{nullptr, 0.5});
+    ASSERT_EQ(canvas.lines().size(), 2); // undeformed and at the fraction
+    EXPECT_TRUE(canvas.texts().isEmpty() && canvas.circles().isEmpty());
+    EXPECT_EQ(std::pair(canvas.lines()[0].y2, canvas.lines()[1].y2), std::pair(13.0, 13.1));
+}
+
 // Whatever state the model and its results are in, every coordinate the
 // painter receives is a finite number.
 TEST(ResultViews, NoNonFiniteNumberReachesThePainter)
@@ -349,6 +362,7 @@ TEST(ResultViews, NoNonFiniteNumberReachesThePainter)
     } cases[] = {
         {"element of zero length", [](Workspace &w) { w.model.nodes[2] = w.model.nodes[1]; }},
         {"group with A = 0, stress", [](Workspace &w) { w.model.groups[1].A = 0; w.settings.Show_STRESS = true; w.settings.Show_FORCE = false; }},
+        {"group with E = 0, strain", [](Workspace &w) { w.model.groups[1].E = 0; w.settings.Show_STRAIN = true; w.settings.Show_FORCE = false; }},
         {"element outside the groups", [](Workspace &w) { w.model.elements[1].group = 7; w.settings.Show_STRAIN = true; }},
         {"scales of 0", [](Workspace &w) { w.settings.Ena_cm_posa_FORCE = 0; w.settings.Ena_cm_posa_m_epi_1000 = 0; }},
         {"non-finite results", [](Workspace &w) {

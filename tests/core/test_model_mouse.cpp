@@ -55,6 +55,8 @@ TEST(ModelMouse, DragsMakeNodesAndElementsOnce)
         {0, false, {1.23456, 2.34561}, {1.23456, 2.34561}, {"New node #3, x=1.2346, y=2.3456, Free"}},
         {0, false, {0.1, -0.1}, {1, 2},
          {"New node #3, x=1, y=2, Free", "New element #1, Node i: #1, Node j: #3, E,A Group: #1, P2 Type"}},
+        {0, false, {1, 2}, {3, 0},
+         {"New node #3, x=1, y=2, Free", "New element #1, Node i: #3, Node j: #2, E,A Group: #1, P2 Type"}},
         {0, true, {0, 0}, {3, 0}, {}},
         {0, true, {3, 0}, {0, 0}, {}},
         // clang-format on
@@ -74,6 +76,21 @@ TEST(ModelMouse, DragsMakeNodesAndElementsOnce)
         EXPECT_EQ(t.lines(), expected);
         EXPECT_EQ(t.steps.labels.size(), r.log.size());
         EXPECT_EQ(t.steps.open, 0);
+    }
+}
+
+// With the grid on, only a node on the grid can be picked (node 1 is off it,
+// node 2 on it; the pointer 0.1 cm from each, or 0.3 cm from node 1).
+TEST(ModelMouse, TheGridDecidesWhichNodesCanBePicked)
+{
+    const std::tuple<bool, double, int> rows[] = {
+        {true, 1.6, 0}, {true, 3.1, 2}, {false, 1.6, 1}, {false, 1.8, 0}};
+    for (const auto &[grid, x, picked] : rows) {
+        Mouse t;
+        t.nodes({{1.5f, 0}, {3, 0}});
+        t.ws.settings.nai_grid = grid;
+        t.move({x, 0.1});
+        EXPECT_EQ(t.mouse.hoveredNode(), picked) << grid << " " << x;
     }
 }
 

@@ -30,6 +30,7 @@ TEST(NumberFormsWrite, AllFormsAgree)
         {true, 9999999, {"9999999", " 9999999", "9999999", "9999999"}},
         {true, 1.0 / 3, {".3333333", " .3333333", "0.3333333", "0.33333334"}},
         {false, -0.25, {"-.25", "-.25", "-0.25", "-0.25"}},
+        {false, -0.0, {"0", " 0", "0", "0"}},
         {false, 0.1 + 0.2, {".3", " .3", "0.3", "0.3"}},
         // Rounding to fifteen digits carries into the next power of ten.
         {false, 999999999999999.5, {"1E+15", " 1E+15", "1E+15", "1E+15"}},
@@ -84,7 +85,7 @@ TEST(NumberFormsRead, StrictItem)
 {
     // clang-format off
     const std::pair<const char *, std::optional<double>> cases[] = {
-        {" 12 ", 12}, {"2.5E-07", 2.5e-7}, {"1e-400", 0}, {"-1.8E+308", -DBL_MAX}, {"   ", {}},
+        {" 12 ", 12}, {"2.5E-07", 2.5e-7}, {"1e-400", 0}, {"-1.8E+308", -DBL_MAX}, {"1.79769313486232E+308", DBL_MAX}, {"   ", {}},
         {"12abc", {}}, {"&HFF", {}}, {"1e400", {}}, {"1,5", {}}, {"nan", {}},
     };
     // clang-format on
