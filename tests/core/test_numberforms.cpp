@@ -10,134 +10,90 @@
 
 namespace {
 
-struct WriteCase {
-    double value;
-    const char *file;
-    const char *reportSigned;
-    const char *reportPlain;
-    const char *general;
-};
-
 // Every writer of one value side by side, so a form that drifts from its
-// siblings shows up in one row.
-TEST(NumberFormsWrite, SingleFormsAgree)
+// siblings shows up in one row: file, report signed, report plain, general.
+TEST(NumberFormsWrite, AllFormsAgree)
 {
-    const WriteCase cases[] = {
-        {0.5, ".5", " .5", "0.5", "0.5"},
-        {-0.25, "-.25", "-.25", "-0.25", "-0.25"},
-        {-0.0, "0", " 0", "0", "0"},
-        {1e8, "1E+08", " 1E+08", "1E+08", "1E+08"},
-        {2.5e-7, "2.5E-07", " 2.5E-07", "2.5E-07", "2.5E-07"},
-        {1e-5, "1E-05", " 1E-05", "1E-05", "1E-05"},
+    const struct {
+        bool single;
+        double value;
+        const char *forms[4];
+    } cases[] = {
+        // clang-format off
+        {true, -0.25, {"-.25", "-.25", "-0.25", "-0.25"}},
+        {true, -0.0, {"0", " 0", "0", "0"}},
+        {true, 1e-5, {"1E-05", " 1E-05", "1E-05", "1E-05"}},
         // The float nearest 1E-04 lies just below it: rounding to seven digits
         // lifts it back into the plain form.
-        {0.0001, ".0001", " .0001", "0.0001", "0.0001"},
-        {1e7, "1E+07", " 1E+07", "1E+07", "1E+07"},
-        {9999999, "9999999", " 9999999", "9999999", "9999999"},
-        {3.14159265, "3.141593", " 3.141593", "3.141593", "3.1415927"},
-        {1.0 / 3, ".3333333", " .3333333", "0.3333333", "0.33333334"},
+        {true, 0.0001, {".0001", " .0001", "0.0001", "0.0001"}},
+        {true, 1e7, {"1E+07", " 1E+07", "1E+07", "1E+07"}},
+        {true, 9999999, {"9999999", " 9999999", "9999999", "9999999"}},
+        {true, 1.0 / 3, {".3333333", " .3333333", "0.3333333", "0.33333334"}},
+        {false, -0.25, {"-.25", "-.25", "-0.25", "-0.25"}},
+        {false, -0.0, {"0", " 0", "0", "0"}},
+        {false, 0.1 + 0.2, {".3", " .3", "0.3", "0.3"}},
+        // Rounding to fifteen digits carries into the next power of ten.
+        {false, 999999999999999.5, {"1E+15", " 1E+15", "1E+15", "1E+15"}},
+        {false, 1234567812345678, {"1.23456781234568E+15", " 1.23456781234568E+15", "1.23456781234568E+15", "1.23456781234568E+15"}},
+        {false, DBL_MAX, {"1.79769313486232E+308", " 1.79769313486232E+308", "1.79769313486232E+308", "1.79769313486232E+308"}},
+        {false, -2147483634, {"-2147483634", "-2147483634", "-2147483634", "-2147483634"}},
+        // clang-format on
     };
     for (const auto &c : cases) {
         const float f = float(c.value);
-        SCOPED_TRACE(c.file);
-        EXPECT_EQ(nf::fileSingle(f), QString::fromLatin1(c.file));
-        EXPECT_EQ(nf::reportSignedSingle(f), QString::fromLatin1(c.reportSigned));
-        EXPECT_EQ(nf::reportPlainSingle(f), QString::fromLatin1(c.reportPlain));
-        EXPECT_EQ(nf::generalSingle(f), QString::fromLatin1(c.general));
+        const QStringList got = c.single
+            ? QStringList{nf::fileSingle(f), nf::reportSignedSingle(f), nf::reportPlainSingle(f),
+                          nf::generalSingle(f)}
+            : QStringList{nf::fileDouble(c.value), nf::reportSignedDouble(c.value),
+                          nf::reportPlainDouble(c.value), nf::generalDouble(c.value)};
+        EXPECT_EQ(got, (QStringList{c.forms[0], c.forms[1], c.forms[2], c.forms[3]}));
     }
 }
 
-TEST(NumberFormsWrite, DoubleFormsAgree)
+// The general single form is the shortest that reads back to the very same
+// float, which for some values takes eight or nine digits.
+TEST(NumberFormsWrite, GeneralSingleIsShortestExact)
 {
-    const WriteCase cases[] = {
-        {0.5, ".5", " .5", "0.5", "0.5"},
-        {-0.25, "-.25", "-.25", "-0.25", "-0.25"},
-        {-0.0, "0", " 0", "0", "0"},
-        {0.1 + 0.2, ".3", " .3", "0.3", "0.3"},
-        // Rounding to fifteen digits carries into the next power of ten.
-        {999999999999999.5, "1E+15", " 1E+15", "1E+15", "1E+15"},
-        {1234567812345678, "1.23456781234568E+15", " 1.23456781234568E+15", "1.23456781234568E+15",
-         "1.23456781234568E+15"},
-        {DBL_MAX, "1.79769313486232E+308", " 1.79769313486232E+308", "1.79769313486232E+308",
-         "1.79769313486232E+308"},
-        {-2147483634, "-2147483634", "-2147483634", "-2147483634", "-2147483634"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.file);
-        EXPECT_EQ(nf::fileDouble(c.value), QString::fromLatin1(c.file));
-        EXPECT_EQ(nf::reportSignedDouble(c.value), QString::fromLatin1(c.reportSigned));
-        EXPECT_EQ(nf::reportPlainDouble(c.value), QString::fromLatin1(c.reportPlain));
-        EXPECT_EQ(nf::generalDouble(c.value), QString::fromLatin1(c.general));
-    }
+    EXPECT_EQ((QStringList{nf::generalSingle(std::nextafter(0.1f, 1.0f)),
+                           nf::generalSingle(1.00000012f), nf::generalSingle(0.1f)}),
+              (QStringList{"0.10000001", "1.0000001", "0.1"}));
+    for (const float f : {16777217.0f, 3.4028235e38f, 1.4e-45f, -7.0000005f})
+        EXPECT_EQ(float(nf::parseNumber(nf::generalSingle(f)).value_or(NAN)), f) << f;
 }
 
-// The general single form must read back to the very same float, which for
-// some values takes eight or nine digits.
-TEST(NumberFormsWrite, GeneralSingleReadsBackExactly)
-{
-    const float cases[] = {std::nextafter(0.1f, 0.0f), 16777217.0f, 3.4028235e38f, 1.4e-45f,
-                           -7.0000005f};
-    for (const float f : cases) {
-        const QString text = nf::generalSingle(f);
-        EXPECT_EQ(float(nf::parseNumber(text).value_or(NAN)), f) << text.toStdString();
-    }
-    EXPECT_EQ(nf::generalSingle(std::nextafter(0.1f, 1.0f)), "0.10000001");
-    EXPECT_EQ(nf::generalSingle(1.00000012f), "1.0000001");
-    EXPECT_EQ(nf::generalSingle(0.1f), "0.1");
-}
-
+// The leading number of a text; "no number" (nullopt) is told from zero, and
+// the reading that falls back takes it as 0.
 TEST(NumberFormsRead, LeadingNumber)
 {
-    const struct {
-        const char *text;
-        double value;
-        // clang-format off
-    } cases[] = {
-        {" 12abc", 12},     {"abc", 0},          {"1e3", 1000},      {"-.5", -0.5},
-        {"12.5xyz", 12.5},  {"1e+", 1},          {"\t 7", 7},
-        {"&HE0E0E0", 14737632}, {"&HFF0000", 16711680}, {"&hAfa", 2810},
-        {"&H8000000E", -2147483634.0}, {"&HFFFFFFFF", -1}, {"&Hxyz", 0},
-        {"&H100000000", 4294967296.0},
-        {"1e99999999999999999999", DBL_MAX}, {"-1e400", -DBL_MAX}, {"1e-400", 0},
-        {"\xd9\xa1", 0}, // an Arabic-Indic digit is no digit of ours
+    // clang-format off
+    const std::pair<const char *, std::optional<double>> cases[] = {
+        {" 12abc", 12}, {"1e3", 1000}, {"-.5", -0.5}, {"1e+", 1}, {"&HE0E0E0", 14737632}, {"&hAfa", 2810},
+        {"&H8000000E", -2147483634.0}, {"&H100000000", 4294967296.0}, {"1e99999999999999999999", DBL_MAX},
+        {"-1e400", -DBL_MAX}, {"&H0", 0}, {"-.0", 0}, {"abc", {}}, {"", {}}, {" -", {}}, {".e5", {}}, {"&Hg", {}},
+        {"\xd9\xa1", {}}, // an Arabic-Indic digit is no digit of ours
     };
     // clang-format on
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(nf::readLeadingNumber(QString::fromUtf8(c.text)), c.value);
+    for (const auto &[text, value] : cases) {
+        EXPECT_EQ(nf::tryLeadingNumber(QString::fromUtf8(text)), value) << text;
+        EXPECT_EQ(nf::readLeadingNumber(QString::fromUtf8(text)), value.value_or(0)) << text;
     }
     // A fraction far below the double range is zero, not the largest number.
     EXPECT_EQ(nf::readLeadingNumber(QStringLiteral("0.") + QString(400, u'0') + u'1'), 0);
 }
 
-// Readers that fall back to a default must tell "no number" from zero.
-TEST(NumberFormsRead, NoLeadingNumberIsNotZero)
-{
-    for (const char *text : {"abc", "", " -", ".e5", "&H", "&Hg"})
-        EXPECT_EQ(nf::tryLeadingNumber(QString::fromLatin1(text)), std::nullopt) << text;
-    for (const char *text : {"0", "&H0", " 0x", "-.0"})
-        EXPECT_EQ(nf::tryLeadingNumber(QString::fromLatin1(text)), 0.0) << text;
-}
-
 TEST(NumberFormsRead, StrictItem)
 {
-    const struct {
-        const char *text;
-        std::optional<double> value;
-        // clang-format off
-    } cases[] = {
-        {".5", 0.5},          {" 12 ", 12},        {"2.5E-07", 2.5e-7},  {"1e-400", 0},
-        {"   ", std::nullopt}, {"12abc", std::nullopt}, {"1e", std::nullopt}, {"&HFF", std::nullopt},
-        {"1e400", std::nullopt}, {"1,5", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt},
-        {"1 2", std::nullopt}, {"1.79769313486232E+308", DBL_MAX}, {"-1.8E+308", -DBL_MAX},
+    // clang-format off
+    const std::pair<const char *, std::optional<double>> cases[] = {
+        {" 12 ", 12}, {"2.5E-07", 2.5e-7}, {"1e-400", 0}, {"-1.8E+308", -DBL_MAX}, {"1.79769313486232E+308", DBL_MAX}, {"   ", {}},
+        {"12abc", {}}, {"&HFF", {}}, {"1e400", {}}, {"1,5", {}}, {"nan", {}},
     };
     // clang-format on
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(nf::parseNumber(QString::fromLatin1(c.text)), c.value);
-    }
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(nf::parseNumber(QString::fromLatin1(text)), value) << text;
 }
 
+// Integers round halves to even; what does not fit is refused, or clamped.
 TEST(NumberFormsConvert, HalvesToEvenAndOverflow)
 {
     const struct {
@@ -146,49 +102,30 @@ TEST(NumberFormsConvert, HalvesToEvenAndOverflow)
         std::optional<std::int32_t> i32;
         std::int16_t i16Clamped;
     } cases[] = {
-        {1.5, 2, 2, 2},
-        {-2.5, -2, -2, -2},
-        {12.5, 12, 12, 12},
-        {32767.5, std::nullopt, 32768, 32767},
-        {-32768.5, -32768, -32768, -32768},
-        {2147483647.5, std::nullopt, std::nullopt, 32767},
-        {-2147483648.5, std::nullopt, -2147483648, -32768},
-        {NAN, std::nullopt, std::nullopt, 0},
-        {-INFINITY, std::nullopt, std::nullopt, -32768},
+        // clang-format off
+        {1.5, 2, 2, 2}, {-2.5, -2, -2, -2}, {32767.5, {}, 32768, 32767}, {-32768.5, -32768, -32768, -32768},
+        {2147483647.5, {}, {}, 32767}, {NAN, {}, {}, 0}, {-INFINITY, {}, {}, -32768},
+        // clang-format on
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.value);
-        EXPECT_EQ(nf::toInt16(c.value), c.i16);
-        EXPECT_EQ(nf::toInt32(c.value), c.i32);
-        EXPECT_EQ(nf::toInt16Clamped(c.value), c.i16Clamped);
-    }
-    EXPECT_EQ(nf::toInt32Clamped(1e12), 2147483647);
-    EXPECT_EQ(nf::toInt32Clamped(-1e12), -2147483647 - 1);
-    EXPECT_EQ(nf::toInt32Clamped(NAN), 0);
+    for (const auto &c : cases)
+        EXPECT_EQ(
+            std::tuple(nf::toInt16(c.value), nf::toInt32(c.value), nf::toInt16Clamped(c.value)),
+            std::tuple(c.i16, c.i32, c.i16Clamped))
+            << c.value;
+    EXPECT_EQ(
+        std::tuple(nf::toInt32Clamped(1e12), nf::toInt32Clamped(-1e12), nf::toInt32Clamped(NAN)),
+        std::tuple(2147483647, -2147483647 - 1, 0));
 }
 
+// RoundTo halves to even; a product that overflows a 32-bit integer is
+// rounded in double instead.
 TEST(NumberFormsConvert, RoundTo)
 {
-    const struct {
-        double value;
-        int decimals;
-        double expected;
-    } cases[] = {
-        {1.25, 1, 1.2},
-        {-2.5, 0, -2},
-        {1234.5, -1, 1230},
-        // The product overflows a 32-bit integer: rounded in double instead.
-        {123456789.125, 2, 123456789.12},
-        {1e300, 3, 1e300},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.value);
-        EXPECT_DOUBLE_EQ(nf::RoundTo(c.value, c.decimals), c.expected);
-    }
+    EXPECT_EQ(
+        (std::vector{nf::RoundTo(1.25, 1), nf::RoundTo(-2.5, 0), nf::RoundTo(123456789.125, 2),
+                     nf::RoundTo(1e300, 3), nf::RoundTo(1.5, 400), nf::RoundTo(1.5, -400)}),
+        (std::vector{1.2, -2.0, 123456789.12, 1e300, 1.5, 1.5}));
     EXPECT_TRUE(std::isnan(nf::RoundTo(NAN, 2)));
-    EXPECT_EQ(nf::RoundTo(INFINITY, 2), INFINITY);
-    EXPECT_EQ(nf::RoundTo(1.5, 400), 1.5);
-    EXPECT_EQ(nf::RoundTo(1.5, -400), 1.5);
 }
 
 double referenceRound(double value, int significant)
@@ -216,7 +153,7 @@ TEST(NumberFormsRoundTrip, FileFormKeepsSignificantDigits)
         const double d = sign * mantissa(rng) * std::pow(10.0, exp64(rng));
         const QString dtext = nf::fileDouble(d);
         ASSERT_EQ(nf::parseNumber(dtext), referenceRound(d, 15)) << dtext.toStdString();
-        // The shortest general form gives back the same float.
+        // The general form gives back the same float.
         ASSERT_EQ(float(nf::parseNumber(nf::generalSingle(f)).value_or(NAN)), f);
     }
 }

@@ -1,5 +1,5 @@
-// Saving the picture: the extension rule, the dialog, the question about a
-// file the added extension names, and the failure message.
+// Saving the picture: the dialog and the extension it adds, the question
+// about a file the added extension names, and the failure message.
 #include "common/Interaction.h"
 #include "core/ScriptedPrompts.h"
 #include "drawing/PictureExport.h"
@@ -9,23 +9,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <tuple>
-
-TEST(PictureFileNames, AddsBmpUnlessTheNameEndsInExactlyThat)
-{
-    // clang-format off
-    const struct {
-        const char *chosen, *saved;
-    } cases[] = {
-        {"/tmp/Picture", "/tmp/Picture.bmp"},
-        {"/tmp/Picture.bmp", "/tmp/Picture.bmp"},
-        {"/tmp/Picture.BMP", "/tmp/Picture.BMP.bmp"},
-        {"/tmp/a.bmp.png", "/tmp/a.bmp.png.bmp"},
-    };
-    // clang-format on
-    for (const auto &c : cases)
-        EXPECT_EQ(pictureFileName(QString::fromLatin1(c.chosen), bitmapPicture()),
-                  QLatin1String(c.saved));
-}
 
 namespace {
 
@@ -49,16 +32,21 @@ struct SavePictureTest : testing::Test {
 
 } // namespace
 
-// A cancelled dialog writes nothing and says nothing.
+// A cancelled dialog writes nothing and says nothing; ".bmp" is added unless
+// the name ends in exactly that.
 TEST_F(SavePictureTest, AsksWithTheBitmapFilterAndWritesTheNameWithItsExtension)
 {
-    prompts.files = {std::nullopt, dir.filePath(QStringLiteral("bridge"))};
+    prompts.files = {std::nullopt, dir.filePath(QStringLiteral("bridge")),
+                     dir.filePath(QStringLiteral("a.bmp"))};
     EXPECT_FALSE(save());
-    EXPECT_TRUE(save());
-    EXPECT_EQ(written, QStringList{dir.filePath(QStringLiteral("bridge.bmp"))});
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[1].extra, QStringLiteral("Bitmap Files (*.bmp)"));
-    EXPECT_EQ(prompts.shown[1].location, QDir::current().filePath(QStringLiteral("Picture")));
+    EXPECT_TRUE(save() && save());
+    EXPECT_EQ(written,
+              (QStringList{dir.filePath(QStringLiteral("bridge.bmp")),
+                           dir.filePath(QStringLiteral("a.bmp"))}));
+    ASSERT_EQ(prompts.shown.size(), 3u);
+    EXPECT_EQ(std::pair(prompts.shown[1].extra, prompts.shown[1].location),
+              std::pair(QStringLiteral("Bitmap Files (*.bmp)"),
+                        QDir::current().filePath(QStringLiteral("Picture"))));
     EXPECT_TRUE(user.log.entries().isEmpty());
 }
 
@@ -83,7 +71,6 @@ TEST_F(SavePictureTest, AnExistingFileTheAddedExtensionNamesIsReplacedOnlyOnYes)
 {
     QFile existing(dir.filePath(QStringLiteral("p.BMP.bmp")));
     ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.close();
     for (PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
         prompts.files.push_back(dir.filePath(QStringLiteral("p.BMP")));
         prompts.answers.push_back(answer);

@@ -1,12 +1,20 @@
-// The view transform: fits, the zoom history, drag zooms and grid snapping.
+// The view: the fit to the model, the zoom history, grid snapping, the view
+// modes' gestures (what each event does to the view, which steps it asks of
+// the window), the label presets, the scale stepper and the animation frames.
+#include "common/LabelPresets.h"
 #include "core/Fixtures.h"
+#include "drawing/AnimationSequence.h"
+#include "drawing/DiagramScaleSteps.h"
+#include "drawing/ViewGestures.h"
 #include "drawing/ViewOps.h"
 #include "drawing/ViewTransform.h"
 
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <optional>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -24,27 +32,24 @@ auto viewOf(const ViewTransform &v) { return std::tuple(v.scale, v.offsetX, v.of
 TEST(ViewOps, FitViewToModel)
 {
     const struct {
-        const char *name;
         std::vector<std::array<float, 2>> nodes;
         double W, H;
         float scale;                               // 250: the view is kept
         std::vector<std::array<double, 4>> points; // model (x, y) lands on screen (x, y)
     } cases[] = {
         // clang-format off
-        {"empty model: origin 2 cm in from left and bottom", {}, 20, 15, 250, {{0, 0, 2, 13}}},
-        {"one node is centred", {{3, -4}}, 20, 15, 250, {{3, -4, 10, 7.5}}},
-        // 1000 / 16.4 to 3 places: 1.8 cm at both ends.
-        {"one row fits the width", {{0, 2}, {10, 2}, {4, 2}}, 20, 15, 60.976f,
-         {{0, 2, 1.8, 7.5}, {10, 2, 18.2, 7.5}}},
-        {"one column fits the height", {{1, 0}, {1, 4}}, 20, 15, 35.088f,
-         {{1, 4, 10, 1.8}, {1, 0, 10, 13.2}}},
-        {"coincident nodes leave the view", {{2, 2}, {2, 2}}, 20, 15, 250, {}},
-        {"a model too small for scale 1 leaves the view", {{0, 0}, {0.1f, 0.1f}}, 20, 15, 250, {}},
-        {"an area of no size leaves the view", {{0, 0}, {10, 1}}, 0, 0, 250, {}},
+        {{}, 20, 15, 250, {{0, 0, 2, 13}}}, // empty: origin 2 cm in from left and bottom
+        {{{3, -4}}, 20, 15, 250, {{3, -4, 10, 7.5}}}, // one node is centred
+        // One row fits the width: 1000 / 16.4 to 3 places, 1.8 cm at both ends.
+        {{{0, 2}, {10, 2}, {4, 2}}, 20, 15, 60.976f, {{0, 2, 1.8, 7.5}, {10, 2, 18.2, 7.5}}},
+        // Coincident nodes, an area of no size: the view is kept.
+        {{{2, 2}, {2, 2}}, 20, 15, 250, {}},
+        {{{0, 0}, {0.1f, 0.1f}}, 20, 15, 250, {}}, // too small for the largest scale
+        {{{0, 0}, {10, 1}}, 0, 0, 250, {}},
         // clang-format on
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.nodes.size());
         ViewTransform v = areaView(c.W, c.H);
         v.scale = 250.0f;
         v.offsetX = 0.5;
@@ -55,41 +60,11 @@ TEST(ViewOps, FitViewToModel)
             truss::node(m, x, y);
         FitViewToModel(v, m);
         EXPECT_FLOAT_EQ(v.scale, c.scale);
-        if (c.points.empty()) {
-            EXPECT_EQ(viewOf(v), before);
-        }
-        for (const auto &[x, y, sx, sy] : c.points) {
-            EXPECT_NEAR(v.ToScreenX(x), sx, 1e-3) << x;
-            EXPECT_NEAR(v.ToScreenY(y), sy, 1e-3) << y;
-        }
-    }
-}
-
-TEST(ViewOps, FitViewToRectangle)
-{
-    // The dragged rectangle, in any corner order, fills the width.
-    for (const auto &[ex, ey, sx, sy] :
-         std::vector<std::array<double, 4>>{{12, 8, 2, 3}, {2, 3, 12, 8}, {2, 8, 12, 3}}) {
-        ViewTransform v = areaView();
-        FitViewToRectangle(v, ex, ey, sx, sy);
-        EXPECT_FLOAT_EQ(v.scale, 50.0f);
-        EXPECT_NEAR(v.ToScreenX(0), 0.0, 1e-9);
-        EXPECT_NEAR(v.ToScreenX(10), 20.0, 1e-9);
-        EXPECT_NEAR(v.ToScreenY(7.5), 7.5, 1e-9);
-    }
-    // A tall one fills the height, centred across.
-    ViewTransform v = areaView();
-    FitViewToRectangle(v, 4, 1, 5, 11);
-    EXPECT_NEAR(v.ToScreenY(12.0), 0.0, 1e-9);
-    EXPECT_NEAR((v.ToScreenX(2.0) + v.ToScreenX(3.0)) / 2, 10.0, 1e-9);
-    // A click without a drag, or a rectangle that would need a scale below
-    // 1, changes nothing.
-    for (float scale : {100.0f, 1.0f}) {
-        v = areaView();
-        v.scale = scale;
-        const auto before = viewOf(v);
-        FitViewToRectangle(v, 5, 5, scale == 1 ? 6 : 5, scale == 1 ? 6 : 5);
-        EXPECT_EQ(viewOf(v), before) << scale;
+        EXPECT_TRUE(!c.points.empty() || viewOf(v) == before);
+        for (const auto &[x, y, sx, sy] : c.points)
+            EXPECT_TRUE(std::abs(v.ToScreenX(x) - sx) < 1e-3
+                        && std::abs(v.ToScreenY(y) - sy) < 1e-3)
+                << x << "," << y;
     }
 }
 
@@ -101,36 +76,29 @@ TEST(ViewOps, HistoryKeepsTheLatestDistinctViews)
     EXPECT_FALSE(zoomPrevious(v));
     PushView(v); // an equal view is not recorded twice
     EXPECT_EQ(v.historyIndex, 0);
-
     for (int i = 2; i <= 102; ++i) {
         v.offsetX = i;
         PushView(v);
     }
-    EXPECT_EQ(v.historyIndex, 100);
-    EXPECT_EQ(v.history[0].offsetX, 2.0); // view 2; view 1 is gone
-    EXPECT_EQ(v.history[100].offsetX, 102.0);
+    EXPECT_EQ(std::tuple(v.historyIndex, v.history[0].offsetX, v.history[100].offsetX),
+              std::tuple(100, 2.0, 102.0)); // view 1 is gone
     int steps = 0;
     while (zoomPrevious(v))
         ++steps;
-    EXPECT_EQ(steps, 100);
-    EXPECT_EQ(v.offsetX, 2.0);
-
+    EXPECT_EQ(std::pair(steps, v.offsetX), std::pair(100, 2.0));
     v.scale = 7.0f;
     PushView(v);
-    EXPECT_EQ(v.historyIndex, 1);
-    EXPECT_EQ(v.history[1].scale, 7.0);
-    EXPECT_TRUE(zoomPrevious(v));
-    EXPECT_EQ(v.scale, 100.0f);
+    EXPECT_TRUE(v.historyIndex == 1 && zoomPrevious(v) && v.scale == 100.0f);
 }
 
+// A drag zoom is refused below scale 1 and never gives an infinite scale.
 TEST(ViewOps, DragZoomIsRefusedAtScaleOneAndStaysFinite)
 {
     ViewTransform v = areaView();
     v.scale = 1.0f;
     DragState d = beginDrag(v, 5, 5);
     zoomDrag(v, d, 5, 4); // up: in
-    EXPECT_EQ(v.scale, 1.0f);
-    EXPECT_FLOAT_EQ(d.lastY, 4.0f);
+    EXPECT_EQ(std::pair(v.scale, d.lastY), std::pair(1.0f, 4.0f));
     v.scale = 3e38f;
     d = beginDrag(v, 5, 0);
     zoomDrag(v, d, 5, 100);
@@ -144,11 +112,153 @@ TEST(ViewOps, SnapToGrid)
         float step;
         double expected;
     } cases[] = {
-        {2.5, 1, 3},        {2.49, 1, 2},  {-0.5, 1, 0},   {-0.6, 1, -1}, {7.3, 2.5f, 7.5},
-        {-3.7, 2.5f, -2.5}, {2.4, 0, 2.4}, {2.4, -1, 2.4}, // no usable step: unchanged
+        {2.5, 1, 3},        {-0.5, 1, 0},  {-0.6, 1, -1},
+        {-3.7, 2.5f, -2.5}, {2.4, 0, 2.4}, // no usable step: unchanged
     };
     for (const auto &c : cases)
         EXPECT_NEAR(SnapToGrid(c.value, c.step), c.expected, 1e-12) << c.value << " " << c.step;
 }
 
+using S = GestureStep;
+
+// 'p'ress, 'm'ove or 'r'elease at (x, y), and the steps it must ask for.
+struct Event {
+    char kind;
+    double x, y;
+    GestureSteps expected;
+    Qt::MouseButton button = Qt::LeftButton;
+};
+
+struct Case {
+    const char *name;
+    ViewMode mode;
+    std::vector<Event> events;
+    std::tuple<float, double, double, int> after; // scale, offsets, history index
+};
+
+// A 20 x 15 cm area at the start-up view: scale 100, offsets -2 and 2.
+// clang-format off
+const std::vector<Case> kCases = {
+    {"pan keeps the point under the pointer, one history step", ViewMode::Pan,
+     {{'p', 5, 5, S::GripPointer}, {'m', 7, 6, S::QuickRedraw}, {'m', 8, 9, S::QuickRedraw}, {'r', 8, 9, S::Redraw | S::ModePointer}},
+     {100, (5 - 2) - 8, (5 + 2) - 9, 1}},
+    {"1 cm down zooms out by 1.05 about the centre", ViewMode::Zoom,
+     {{'p', 5, 5, {}}, {'m', 9, 6, S::QuickRedraw}, {'r', 9, 6, S::Redraw | S::ModePointer}},
+     {105, -2 - 0.05 * (10 - 2), 2 - 0.05 * (2 - 7.5), 1}},
+    // Model x 0..8, y 4..10 in a 20 x 15 cm area: the width is filled and the
+    // top-left corner (0, 10) lands on the area's corner.
+    {"zoom window fits the dragged rectangle", ViewMode::ZoomWindow,
+     {{'p', 10, 9, {}}, {'m', 4, 5, S::ShowRubber}, {'m', 2, 3, S::ShowRubber}, {'r', 2, 3, S::HideRubber | S::Redraw | S::ModePointer}},
+     {40, 0, -10, 1}},
+    {"right button in a view mode opens the zoom menu", ViewMode::Pan,
+     {{'p', 4, 4, {}, Qt::RightButton}, {'m', 6, 6, S::ToMouseTool}, {'r', 6, 6, S::ZoomMenu, Qt::RightButton}},
+     {100, -2, 2, 0}},
+    {"no view mode: every event is the mouse tool's", ViewMode::None,
+     {{'p', 4, 4, S::ToMouseTool}, {'m', 6, 6, S::ToMouseTool}, {'r', 6, 6, S::ToMouseTool}, {'r', 6, 6, S::ToMouseTool, Qt::RightButton}},
+     {100, -2, 2, 0}},
+};
+// clang-format on
+
+TEST(ViewGestures, EventsChangeTheViewAndAskForSteps)
+{
+    for (const Case &c : kCases) {
+        SCOPED_TRACE(c.name);
+        ViewTransform view;
+        view.areaWidth = 20;
+        view.areaHeight = 15;
+        view.resetHistory();
+        ViewGestures g;
+        g.setMode(c.mode);
+        for (std::size_t k = 0; k < c.events.size(); ++k) {
+            const Event &e = c.events[k];
+            const GestureSteps got = e.kind == 'p' ? g.press(view, e.button, e.x, e.y)
+                : e.kind == 'm'                    ? g.move(view, e.x, e.y)
+                                                   : g.release(view, e.button, e.x, e.y);
+            EXPECT_EQ(got.toInt(), e.expected.toInt()) << "event " << k;
+        }
+        const auto [scale, offsetX, offsetY, historyIndex] = c.after;
+        EXPECT_FLOAT_EQ(view.scale, scale);
+        EXPECT_TRUE(std::abs(view.offsetX - offsetX) < 1e-9
+                    && std::abs(view.offsetY - offsetY) < 1e-9)
+            << view.offsetX << "," << view.offsetY;
+        EXPECT_EQ(view.historyIndex, historyIndex);
+        EXPECT_FALSE(g.buttonHeld());
+    }
+}
+
 } // namespace
+
+// The presets set the label flags and nothing else.
+TEST(LabelPresets, EachPresetSetsItsFlagsOnly)
+{
+    // In menu order: node numbers, coordinates, element numbers, groups,
+    // lengths, load values, [N] values.
+    const std::pair<LabelPreset, std::array<bool, 7>> rows[] = {
+        {LabelPreset::All, {1, 1, 1, 1, 1, 1, 1}},
+        {LabelPreset::Basic, {1, 0, 1, 0, 0, 1, 1}},
+        {LabelPreset::None, {0, 0, 0, 0, 0, 0, 0}},
+    };
+    for (const auto &[preset, expected] : rows) {
+        Settings s, want;
+        for (size_t k = 0; k < kLabelFlags.size(); ++k) {
+            s.*kLabelFlags[k].flag = !expected[k];
+            want.*kLabelFlags[k].flag = expected[k];
+        }
+        applyLabelPreset(s, preset);
+        EXPECT_EQ(s, want) << int(preset);
+    }
+}
+
+// One click lengthens or shortens the longest ordinate by 2 mm: 250 at 1 cm
+// per 100 is 2.5 cm, one plus makes it 2.7 cm. It never goes below 0.1 cm.
+TEST(ScaleStepper, LengthensOrShortensTheLongestOrdinateBy2mm)
+{
+    const struct {
+        double f, m, step;
+        ScaleStep dir;
+        int decimals;
+        std::optional<float> expected;
+    } cases[] = {
+        {100, 250, 0.2, ScaleStep::Plus, 3, 92.593f},
+        {100, 250, 0.2, ScaleStep::Minus, 3, 108.696f},
+        {100, 20, 0.2, ScaleStep::Minus, 3, std::nullopt},     // at exactly 0.2 cm
+        {0.0001, 1e-9, 0.2, ScaleStep::Plus, 3, std::nullopt}, // rounds to 0
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(steppedScale(c.f, c.m, c.step, c.dir, c.decimals), c.expected) << c.m;
+}
+
+namespace {
+
+// The fractions an animation draws until it stops, with the running flag
+// cleared just before frame number `clearAt` (counted from 0) is asked for.
+std::vector<double> play(int frames, int clearAt, int limit)
+{
+    AnimationSequence seq(frames);
+    std::vector<double> shown;
+    for (int i = 0; i < limit; ++i) {
+        const auto phi = seq.next(i < clearAt);
+        if (!phi)
+            break;
+        shown.push_back(*phi);
+    }
+    return shown;
+}
+
+} // namespace
+
+TEST(AnimationSequence, ASwingShowsEveryFrameUpAndDownWithTheTurningFramesTwice)
+{
+    std::vector<double> swing;
+    for (int k = 0; k < 202; ++k)
+        swing.push_back((k <= 100 ? k : 201 - k) / 100.0);
+    EXPECT_EQ(play(100, 1 << 30, 202), swing);
+    EXPECT_EQ(play(1, 1 << 30, 8), (std::vector<double>{0, 1, 1, 0, 0, 1, 1, 0}));
+    EXPECT_EQ(play(0, 1 << 30, 4), (std::vector<double>{0, 1, 1, 0})); // below 1: as one
+    // The running flag counts at the start of each half and at each frame of
+    // a falling half: cleared before the start, in a rising half, in a falling
+    // half, in the second rising half.
+    EXPECT_EQ((std::vector{play(100, 0, 999).size(), play(100, 30, 999).size(),
+                           play(100, 150, 999).size(), play(4, 12, 999).size()}),
+              (std::vector<std::size_t>{0, 101, 150, 15}));
+}
