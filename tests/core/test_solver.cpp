@@ -1,11 +1,13 @@
 // The equation solver: exact answers, refusals before any non-finite number
-// is used, and the profile form against the full rows on random systems of
-// every profile (same outcome, same bytes); whole analyses bit for bit are in
+// is used, and the same outcome and bytes as the elimination that runs every
+// update to column n, in full rows and in profile form, on hand-made and
+// random systems of every profile; whole analyses bit for bit are in
 // test_analysis_bits.cpp. And the log's 24-hour times written directly.
 #include "analysis/MathMATRIX.h"
 #include "analysis/TimeOfDay.h"
 
 #include <QLocale>
+#include <array>
 #include <cstring>
 #include <random>
 #include <string>
@@ -39,6 +41,57 @@ System makeSystem(std::initializer_list<std::initializer_list<double>> rows,
     }
     s.b.insert(s.b.end(), rhs);
     return s;
+}
+
+// The elimination as it was before rows stopped at their last nonzero
+// entry: every update and every back-substitution sum runs to column n, and
+// overflow is caught by one running sum of v * 0 (0 for a finite v, NaN
+// otherwise). The solver must give its outcome and its bits on every system.
+bool fullRowGaussUpper(Matrix A, Vector b, Vector &x, int n)
+{
+    std::fill(x.begin(), x.end(), 0.0);
+    for (int k = 1; k <= n - 1; ++k) {
+        for (int i = k + 1; i <= n; ++i) {
+            if (A(k, i) == 0.0)
+                continue;
+            if (A(k, k) == 0.0)
+                return false;
+            const double f = A(k, i) / A(k, k);
+            if (!std::isfinite(f))
+                return false;
+            double poison = 0.0;
+            for (int j = i; j <= n; ++j) {
+                A(i, j) = A(i, j) - A(k, j) * f;
+                poison += A(i, j) * 0.0;
+            }
+            b[i] = b[i] - b[k] * f;
+            if (!std::isfinite(poison) || !std::isfinite(b[i]))
+                return false;
+        }
+    }
+    for (int i = n; i >= 1; --i) {
+        double s = 0.0;
+        for (int j = i + 1; j <= n; ++j)
+            s += A(i, j) * x[j];
+        const double d = A(i, i);
+        if (d == 0.0 || !std::isfinite(d) || !std::isfinite((b[i] - s) / d))
+            return false;
+        x[i] = (b[i] - s) / d;
+    }
+    return true;
+}
+
+// Whether the solver and the full rows agree on `sys`: the same outcome and
+// the same bytes in every unknown (written or not); the solver's own result
+// is handed back for the test's checks.
+bool sameAsFullRows(const Matrix &A, const Vector &b, Vector &x, bool &solved)
+{
+    const int n = A.rows;
+    Matrix a = A;
+    Vector bb = b, full(x.size(), 7.0);
+    const bool fullSolved = fullRowGaussUpper(A, b, full, n);
+    solved = gaussUpper(a, bb, x, n);
+    return solved == fullSolved && !std::memcmp(x.data(), full.data(), sizeof(double) * x.size());
 }
 
 TEST(GaussUpper, SolvesOrRefusesBeforeUsingANonFiniteNumber)
@@ -80,7 +133,9 @@ TEST(GaussUpper, SolvesOrRefusesBeforeUsingANonFiniteNumber)
         const int n = s.A.rows;
         Vector x(n + 1, 99.0);
         const bool solvable = n == 0 || !c.expected.empty();
-        ASSERT_EQ(gaussUpper(s.A, s.b, x, n), solvable);
+        bool solved = false;
+        EXPECT_TRUE(sameAsFullRows(s.A, s.b, x, solved));
+        ASSERT_EQ(solved, solvable);
         for (int i = 1; i <= n; ++i)
             EXPECT_TRUE(std::isfinite(x[i])
                         && (!solvable || std::abs(x[i] - c.expected[i - 1]) < 1e-12))
@@ -93,6 +148,8 @@ TEST(GaussUpper, SolvesOrRefusesBeforeUsingANonFiniteNumber)
 // The profile of each row reaches its end and, at random, a little further.
 void randomPair(std::mt19937_64 &rng, int n, Matrix &dense, ProfileMatrix &profile, Vector &b)
 {
+    // Narrow bands, a third of the system, and full rows.
+    const int band = std::array{2, n / 3 + 1, n}[rng() % 3];
     constexpr double kSpoilers[] = {std::numeric_limits<double>::infinity(),
                                     std::numeric_limits<double>::quiet_NaN(), 1e300, 0.0};
     std::uniform_real_distribution<double> value(-10.0, 10.0);
@@ -100,7 +157,7 @@ void randomPair(std::mt19937_64 &rng, int n, Matrix &dense, ProfileMatrix &profi
     std::vector<int> reach(std::size_t(n) + 1);
     b.assign(std::size_t(n) + 1, 0.0);
     for (int i = 1; i <= n; ++i) {
-        const int end = std::min(n, i + int(rng() % std::uint64_t(n / 3 + 2)));
+        const int end = std::min(n, i + int(rng() % std::uint64_t(band + 1)));
         reach[std::size_t(i)] = std::min(n, end + int(rng() % 3));
         for (int j = i + 1; j <= end; ++j)
             dense(i, j) = rng() % 4 ? value(rng) : rng() % 2 ? 0.0 : -0.0;
@@ -120,7 +177,7 @@ void randomPair(std::mt19937_64 &rng, int n, Matrix &dense, ProfileMatrix &profi
             profile.at(i, j) = dense(i, j);
 }
 
-TEST(ProfileSolver, SameOutcomeAndBytesAsTheFullRows)
+TEST(ProfileSolver, SameOutcomeAndBytesAsTheFullRowElimination)
 {
     std::mt19937_64 rng(11);
     int failures = 0;
@@ -132,7 +189,8 @@ TEST(ProfileSolver, SameOutcomeAndBytesAsTheFullRows)
         Vector bDense;
         randomPair(rng, n, dense, profile, bDense);
         Vector bProfile = bDense, xDense(std::size_t(n) + 1), xProfile(std::size_t(n) + 1);
-        const bool solved = gaussUpper(dense, bDense, xDense, n);
+        bool solved = false;
+        ASSERT_TRUE(sameAsFullRows(dense, bDense, xDense, solved));
         ASSERT_EQ(gaussUpper(profile, bProfile, xProfile), solved);
         failures += !solved;
         ASSERT_TRUE(
