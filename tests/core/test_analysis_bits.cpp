@@ -86,15 +86,6 @@ Build trussOf(double E, double A, std::vector<std::array<float, 6>> nodes,
     };
 }
 
-// The apex truss (nodes 1 and 2 pinned, node 3 free), then `change`.
-Build apexWith(const Build &change)
-{
-    return [=](Model &m) {
-        apex(m);
-        change(m);
-    };
-}
-
 Build fileModel(const QString &path)
 {
     return [path](Model &m) {
@@ -210,19 +201,19 @@ TEST(AnalysisBits, EveryModelGivesTheRecordedOutcome)
              for (int n = 1; n <= m.nodeCount; ++n)
                  m.nodes[n].cx = m.nodes[n].cy = 1; }},
         {"nodes without elements", [](Model &m) { node(m, 0, 0, 1, 0, 3, 4); node(m, 1, 1, 1, 1, -2, 0); }},
-        {"E.A / L overflows between held nodes", apexWith([](Model &m) { group(m, 1e300, 1e300); element(m, 1, 2, 2); })},
-        {"E.A / L overflows at a free node", apexWith([](Model &m) { group(m, 1e300, 1e300); element(m, 3, 1, 2); })},
-        {"E.A / L underflows to 0", apexWith([](Model &m) { group(m, 1e-200, 1e-200); element(m, 3, 1, 2); })},
-        {"E.A / L below the normal range", apexWith([](Model &m) { group(m, 1e-160, 1e-160); element(m, 1, 3, 2); })},
+        {"E.A / L overflows between held nodes", [](Model &m) { apex(m); group(m, 1e300, 1e300); element(m, 1, 2, 2); }},
+        {"E.A / L overflows at a free node", [](Model &m) { apex(m); group(m, 1e300, 1e300); element(m, 3, 1, 2); }},
+        {"E.A / L underflows to 0", [](Model &m) { apex(m); group(m, 1e-200, 1e-200); element(m, 3, 1, 2); }},
+        {"E.A / L below the normal range", [](Model &m) { apex(m); group(m, 1e-160, 1e-160); element(m, 1, 3, 2); }},
         // Differences, cosines and end forces of -0.
         {"zeros of either sign", [](Model &m) {
              trussOf(2.0e8, 0.01, {{0, 0, 1, 1, -0.0f, -0.0f}, {1, -0.0f, 0, 1, -0.0f, 0}, {-0.0f, 1, 0, 0, -0.0f, -5},
                    {1, 1, 0, 0, 7, -0.0f}}, {{1, 2}, {1, 3}, {3, 4}, {2, 4}, {4, 1}, {2, 3}})(m);
              spring(m, 3, -0.0f, 0.0f); }},
-        {"flag neither 0 nor 1", apexWith([](Model &m) { m.nodes[3].cy = 0.5f; })},
-        {"negative spring", apexWith([](Model &m) { spring(m, 2, 0, -1); })},
-        {"unusable group nobody uses", apexWith([](Model &m) { group(m, 0, std::nan("")); })},
-        {"bad element before a bad group", apexWith([](Model &m) { m.groups[1].E = -1; m.elements[2].nj = 9; })},
+        {"flag neither 0 nor 1", [](Model &m) { apex(m); m.nodes[3].cy = 0.5f; }},
+        {"negative spring", [](Model &m) { apex(m); spring(m, 2, 0, -1); }},
+        {"unusable group nobody uses", [](Model &m) { apex(m); group(m, 0, std::nan("")); }},
+        {"bad element before a bad group", [](Model &m) { apex(m); m.groups[1].E = -1; m.elements[2].nj = 9; }},
     };
     // clang-format on
     cases.insert(cases.end(), std::begin(special), std::end(special));

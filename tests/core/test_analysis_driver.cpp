@@ -5,8 +5,6 @@
 #include "analysis/FreeMotions.h"
 #include "analysis/epilisi.h"
 #include "core/Fixtures.h"
-#include "drawing/FreeMotionDrawing.h"
-#include "drawing/RecordingCanvas.h"
 
 #include <QRegularExpression>
 #include <functional>
@@ -82,8 +80,8 @@ TEST(RunAnalysis, SuccessfulRunLogsAndRestoresTheWindow)
                QStringLiteral("\r\n ANALYSIS\r\n Start:  %1\r\n Finish:  %1\r\n "
                               "Total time:  \\d+(\\.\\d{1,3})? sec")
                    .arg(kTime));
-    EXPECT_TRUE(run.log.entries()[0].bold);
-    EXPECT_EQ(run.log.entries().back().colour, LogBlack);
+    EXPECT_EQ(std::pair(run.log.entries()[0].bold, run.log.entries().back().colour),
+              std::pair(true, int(LogBlack)));
     EXPECT_EQ(run.hooks.calls, kBalancedRun);
     EXPECT_EQ(std::pair(run.model.analysisFailed, run.model.modelChanged), std::pair(false, false));
     EXPECT_NEAR(run.results.extrema.maxAbsN, 5 * std::sqrt(2.0), 1e-12);
@@ -117,8 +115,6 @@ TEST(RunAnalysis, RefusedAndFailedRunsKeepTheEarlierResults)
         {[](Model &m) { m.groupCount = 0; }, "Element #1 refers to E,A group #1, but the model has no E,A groups."},
         {[](Model &m) { m.elements[2].group = 2; }, "Element #2 refers to E,A group #2, but the model has groups #1 to #1 only."},
         {[](Model &m) { m.groups[1].E = 0; }, "E,A group #1 has Young's modulus E = 0, which is not greater than 0."},
-        {[](Model &m) { m.groups[1].E = nan; }, "E,A group #1 has a Young's modulus E that is not a finite number."},
-        {[](Model &m) { group(m, 1, 0); m.elements[2].group = 2; }, "E,A group #2 has section area A = 0, which is not greater than 0."},
         {[](Model &m) { m.nodes[2].fx = float(nan); }, "Node #2 has a nodal load that is not a finite number."},
         {[](Model &m) { spring(m, 3, 0, float(inf)); }, "Node #3 has a spring constant Ky that is not a finite number."},
         {[](Model &m) { m.elementCount = kMaxElements + 1; }, "The model holds 201 elements, but at most 200 can be analysed."},
@@ -170,10 +166,8 @@ TEST(RunAnalysis, MechanismWarning)
         EXPECT_EQ(run.hooks.calls, kBalancedRun); // the box comes after the window is usable
         EXPECT_EQ(run.log.text().endsWith(QLatin1Char(' ') + sentence), c.box != nullptr);
         EXPECT_EQ(run.log.entries().back().colour, c.box ? LogRed : LogBlack);
-        QStringList boxes;
-        for (const ShownPrompt &p : run.prompts.shown)
-            boxes << p.text;
-        EXPECT_EQ(boxes, c.box ? QStringList{sentence + "\r\n\r\n" + c.box} : QStringList{});
+        ASSERT_EQ(run.prompts.shown.size(), c.box ? 1u : 0u);
+        EXPECT_TRUE(!c.box || run.prompts.shown[0].text == sentence + "\r\n\r\n" + c.box);
     }
 }
 
@@ -200,21 +194,6 @@ const std::initializer_list<std::pair<int, int>> kTriangleBars = {{1, 2}, {2, 3}
 Model squarePanel()
 {
     return build({{0, 0, 1, 1}, {1, 0, 0, 1}, {1, 1}, {0, 1}}, {{1, 2}, {2, 3}, {3, 4}, {4, 1}});
-}
-
-// A braced girder of 100 nodes and 197 bars, 49.5 long and 1 deep; on a
-// pin and a roller at its ends when supported.
-Model girder(bool supported)
-{
-    Model m = build({}, {});
-    for (int k = 0; k < 100; ++k)
-        truss::node(m, float(k / 2) + 0.5f * float(k % 2), float(k % 2));
-    for (int b = 1; b < 100; b += 2)
-        for (const auto &[i, j] : {std::pair{b, b + 1}, {b, b + 2}, {b + 1, b + 3}, {b + 1, b + 2}})
-            if (j == b + 1 || b + 2 < 100)
-                truss::element(m, i, j);
-    m.nodes[1].cx = m.nodes[1].cy = m.nodes[99].cy = supported;
-    return m;
 }
 
 } // namespace
@@ -257,36 +236,6 @@ TEST(FreeMotions, StableTrussesHaveNone)
     truss::node(stiffAndSoft, 6, 3);
     truss::element(stiffAndSoft, 3, 4);
     truss::spring(stiffAndSoft, 4, 0, 0.5);
-    Model fixed = build({{0, 0, 1, 1}}, {});
-    Model refused = squarePanel();
-    refused.elements[1].nj = 9;
-    const Model models[] = {build(kTriangle, kTriangleBars), stiffAndSoft, girder(true), fixed,
-                            refused};
-    for (std::size_t i = 0; i < std::size(models); ++i)
-        EXPECT_TRUE(findFreeMotions(models[i]).empty()) << "model " << i;
-    // Unsupported, the capacity girder slides both ways and turns.
-    EXPECT_EQ(findFreeMotions(girder(false)).size(), 3u);
-}
-
-// The first motion drawn over the model: node 2 turns about the pin at (0, 0),
-// at right angles to the bar, its larger component 1, drawn a tenth of the
-// area's smaller side (15 cm) at most; only the moving node is marked.
-TEST(FreeMotions, FirstMotionIsDrawnOverTheModel)
-{
-    Workspace ws;
-    ws.model = build({{0, 0, 1, 1}, {3, 4}}, {{1, 2}});
-    const std::vector<FreeMotion> motions = findFreeMotions(ws.model);
-    ASSERT_EQ(motions.size(), 1u);
-    const double ux = motions[0].u[3], uy = motions[0].u[4];
-    EXPECT_TRUE(std::abs(std::abs(ux) - 1) < 1e-12 && std::abs(uy / ux + 0.75) < 1e-12);
-    const ViewTransform &v = ws.view;
-    const double x2 = v.ToScreenX(3) + 1.5 * ux, y2 = v.ToScreenY(4) - 1.5 * uy;
-    RecordingCanvas canvas{20, 15};
-    drawFreeMotion(ws, canvas, motions[0], 1);
-    EXPECT_EQ(canvas.clearCount(), 1);
-    EXPECT_TRUE(canvas.findLine(v.ToScreenX(0), v.ToScreenY(0), x2, y2, 1e-9));
-    const auto mark = canvas.findCircle(x2, y2, 0.1, 1e-9);
-    EXPECT_TRUE(mark && mark->solid && mark->fill == colourValue(ws.settings.xroma_paramorfosis));
-    EXPECT_TRUE(!canvas.findCircle(v.ToScreenX(0), v.ToScreenY(0), 0.1)
-                && canvas.findText(QStringLiteral("Free motion 1")));
+    EXPECT_TRUE(findFreeMotions(build(kTriangle, kTriangleBars)).empty());
+    EXPECT_TRUE(findFreeMotions(stiffAndSoft).empty());
 }

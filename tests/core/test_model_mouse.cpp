@@ -98,33 +98,30 @@ TEST(ModelMouse, WithoutAGroupTheQuestionDecides)
 {
     const QString noGroup = QStringLiteral(
         "Before defining an element, the main E,A Element Group must have been defined (#1).");
-    const struct {
-        PromptAnswer answer;
-        bool groupDefinedInDialog;
-        int elements;
-    } rows[] = {{PromptAnswer::No, false, 0},
-                {PromptAnswer::Yes, true, 1},
-                {PromptAnswer::Yes, false, 0}}; // the dialog cancelled
-    for (const auto &r : rows) {
-        SCOPED_TRACE(r.elements + 2 * (r.answer == PromptAnswer::Yes));
+    // The answer, and whether the groups dialog then defines the group (it
+    // does not when cancelled): the element is made only when it does.
+    const std::pair<PromptAnswer, bool> rows[] = {
+        {PromptAnswer::No, false}, {PromptAnswer::Yes, true}, {PromptAnswer::Yes, false}};
+    for (const auto &[answer, defined] : rows) {
+        SCOPED_TRACE(int(defined) + 2 * (answer == PromptAnswer::Yes));
         Mouse t;
-        t.prompts.answers.push_back(r.answer);
+        t.prompts.answers.push_back(answer);
         MouseSteps steps = t.drag({0, 0}, {3, 0});
-        EXPECT_EQ(steps.openGroups, r.answer == PromptAnswer::Yes);
+        EXPECT_EQ(steps.openGroups, answer == PromptAnswer::Yes);
         if (steps.openGroups) {
             EXPECT_FALSE(steps.redraw); // after the dialog
-            if (r.groupDefinedInDialog)
+            if (defined)
                 t.groups(1);
             steps = t.mouse.groupsDialogClosed();
         }
-        EXPECT_TRUE(steps.redraw && t.model().elementCount == r.elements);
+        EXPECT_TRUE(steps.redraw && t.model().elementCount == int(defined));
         EXPECT_EQ(
             t.boxes(),
             std::vector<QString>{noGroup
                                  + "\nElements defined on screen always belong to the main E,A "
                                    "Element Group.\n\nDo you want to define the main E,A Element "
                                    "Group now?"});
-        ASSERT_EQ(t.lines().size(), 1u + r.elements);
+        ASSERT_EQ(t.lines().size(), 1u + defined);
         EXPECT_EQ(t.lines()[0], std::make_pair(noGroup, int(LogRed)));
     }
 }

@@ -50,17 +50,6 @@ TEST(NumberFormsWrite, AllFormsAgree)
     }
 }
 
-// The general single form is the shortest that reads back to the very same
-// float, which for some values takes eight or nine digits.
-TEST(NumberFormsWrite, GeneralSingleIsShortestExact)
-{
-    EXPECT_EQ((QStringList{nf::generalSingle(std::nextafter(0.1f, 1.0f)),
-                           nf::generalSingle(1.00000012f), nf::generalSingle(0.1f)}),
-              (QStringList{"0.10000001", "1.0000001", "0.1"}));
-    for (const float f : {16777217.0f, 3.4028235e38f, 1.4e-45f, -7.0000005f})
-        EXPECT_EQ(float(nf::parseNumber(nf::generalSingle(f)).value_or(NAN)), f) << f;
-}
-
 // The leading number of a text; "no number" (nullopt) is told from zero, and
 // the reading that falls back takes it as 0.
 TEST(NumberFormsRead, LeadingNumber)
@@ -141,17 +130,13 @@ TEST(NumberFormsRoundTrip, FileFormKeepsSignificantDigits)
 {
     std::mt19937_64 rng(20240611);
     std::uniform_real_distribution<double> mantissa(1.0, 10.0);
-    std::uniform_int_distribution<int> exp32(-37, 37);
-    std::uniform_int_distribution<int> exp64(-300, 300);
-    std::bernoulli_distribution negative(0.5);
-
+    std::uniform_int_distribution<int> exp32(-37, 37), exp64(-300, 300);
     for (int i = 0; i < 4000; ++i) {
-        const double sign = negative(rng) ? -1 : 1;
+        const double sign = rng() % 2 ? -1 : 1;
         const float f = float(sign * mantissa(rng) * std::pow(10.0, exp32(rng)));
-        const QString text = nf::fileSingle(f);
-        ASSERT_EQ(nf::parseNumber(text), referenceRound(f, 7)) << text.toStdString();
         const double d = sign * mantissa(rng) * std::pow(10.0, exp64(rng));
-        const QString dtext = nf::fileDouble(d);
+        const QString text = nf::fileSingle(f), dtext = nf::fileDouble(d);
+        ASSERT_EQ(nf::parseNumber(text), referenceRound(f, 7)) << text.toStdString();
         ASSERT_EQ(nf::parseNumber(dtext), referenceRound(d, 15)) << dtext.toStdString();
         // The general form gives back the same float.
         ASSERT_EQ(float(nf::parseNumber(nf::generalSingle(f)).value_or(NAN)), f);

@@ -1,15 +1,12 @@
 // The data and results window: the cells of its grids (texts, colours and
-// roles, as the window shows them and the spreadsheet export writes them) and
-// its model tree (every entry's level, key, text and weight, in order).
+// roles, as the window shows them and the spreadsheet export writes them).
 #include "Fixtures.h"
 #include "analysis/Functions_Bres_Megista.h"
-#include "reports/ModelTree.h"
 #include "reports/ResultsGrid.h"
 
 #include <gtest/gtest.h>
 
 #include <cfloat>
-#include <vector>
 
 namespace {
 
@@ -90,21 +87,6 @@ TEST(ResultsGrid, ResultsWithTheirExtremesAndSpringsMarked)
         EXPECT_EQ(dump(c.grid), c.rows) << qPrintable(c.grid.name());
 }
 
-// Every x displacement 0 (free or held) and every y displacement equal: the
-// largest value equals the smallest, so nothing is marked.
-TEST(ResultsGrid, EqualExtremesStayBlack)
-{
-    Workspace ws;
-    node(ws.model, 0, 0, 1, 1);
-    node(ws.model, 0, 1);
-    node(ws.model, 0, 2);
-    for (int n = 1; n <= 3; ++n)
-        ws.results.U[std::size_t(2 * n)] = -0.25;
-    ws.results.extrema = findExtrema(ws.model, ws.results);
-    EXPECT_EQ(dump(nodesGridCells(ws.model, ws.results)).mid(1),
-              (QStringList{"1|||", "2|0|-0.25|0.25", "3|0|-0.25|0.25"}));
-}
-
 // A hand-edited file can bring in a zero length, a group or a node that does
 // not exist, and results that overflow (N / A, the total displacement): no "inf" or "nan" reaches the grid.
 TEST(ResultsGrid, ImpossibleValuesLeaveTheirCellsEmpty)
@@ -125,69 +107,6 @@ TEST(ResultsGrid, ImpossibleValuesLeaveTheirCellsEmpty)
     // The total of the largest double overflows.
     EXPECT_EQ(dump(nodesGridCells(m, ws.results))[2],
               QStringLiteral("2|-1.79769313486232E+308|0|"));
-}
-
-TEST(ResultsGrid, SelectedCellsCopyAsTabSeparatedRows)
-{
-    ReportModel ws;
-    const ResultsGrid g = reactionsGridCells(ws.model, ws.results);
-    const struct {
-        std::vector<std::pair<int, int>> cells;
-        const char *text;
-    } cases[] = {
-        // Given in any order, out in grid order; a gap is an empty field.
-        {{{2, 0}, {1, 2}}, "\t-5\n3\t\n"},
-        {{{9, 9}, {-1, 0}}, ""},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(tabSeparatedText(g, c.cells), QString::fromLatin1(c.text));
-}
-
-// One line per entry: two spaces per level, the key in brackets, the text,
-// and "*" for a bold entry.
-void flatten(const TreeEntry &e, int level, QStringList &out)
-{
-    out << QString(2 * level, QLatin1Char(' ')) + QLatin1Char('[') + e.key + QStringLiteral("] ")
-            + e.text + (e.bold ? QStringLiteral(" *") : QString());
-    for (const TreeEntry &child : e.children)
-        flatten(child, level + 1, out);
-}
-
-QStringList lines(const Model &m)
-{
-    QStringList out;
-    flatten(Ftiakse_treeview(m), 0, out);
-    return out;
-}
-
-TEST(ModelTree, EveryItemWithItsValues)
-{
-    Model m;
-    group(m, 210000000, 0.5);
-    node(m, 0, 0, 1, 1);
-    node(m, 0.5f, 3, 0, 0, 0, 5);
-    node(m, 4, -2.25f, 0, 1, -1.5f, 0);
-    spring(m, 3, 0.5f, 2.5f);
-    element(m, 2, 3, 1);
-    // Loaded nodes are numbered 1, 2, ... in node order.
-    // clang-format off
-    EXPECT_EQ(lines(m), (QStringList{
-        "[] Model *",
-        "  [omad] E,A Element Groups *",
-        "    [omad1] #1 E,A Group", "      [] E = 210000000", "      [] A = 0.5",
-        "  [komb] Nodes *",
-        "    [komb1] #1 Node", "      [] x = 0", "      [] y = 0", "      [] Constraints: xx",
-        "    [komb2] #2 Node", "      [] x = 0.5", "      [] y = 3", "      [] Free",
-        "    [komb3] #3 Node", "      [] x = 4", "      [] y = -2.25", "      [] Constraints: ox",
-        "      [] Kx = 0.5", "      [] Ky = 2.5",
-        "  [stoi] Elements *",
-        "    [stoi1] #1 Element", "      [] Start node i: 2", "      [] End node j: 3",
-        "      [] Belongs to E,A group: 1",
-        "  [sigk] Nodal loads *",
-        "    [sigk1] #1 Nodal load", "      [] On node: #2", "      [] Fy = 5",
-        "    [sigk2] #2 Nodal load", "      [] On node: #3", "      [] Fx = -1.5",
-    }));
-    // clang-format on
 }
 
 } // namespace

@@ -1,10 +1,7 @@
-// The view: the fit to the model, the zoom history, grid snapping, the view
-// modes' gestures (what each event does to the view, which steps it asks of
-// the window), the label presets, the scale stepper and the animation frames.
-#include "common/LabelPresets.h"
+// The view: the fit to the model, grid snapping, the view modes' gestures
+// (the view each event leaves, the steps it asks for), the animation frames.
 #include "core/Fixtures.h"
 #include "drawing/AnimationSequence.h"
-#include "drawing/DiagramScaleSteps.h"
 #include "drawing/ViewGestures.h"
 #include "drawing/ViewOps.h"
 #include "drawing/ViewTransform.h"
@@ -12,7 +9,6 @@
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -44,7 +40,6 @@ TEST(ViewOps, FitViewToModel)
         {{{0, 2}, {10, 2}, {4, 2}}, 20, 15, 60.976f, {{0, 2, 1.8, 7.5}, {10, 2, 18.2, 7.5}}},
         // Coincident nodes, an area of no size: the view is kept.
         {{{2, 2}, {2, 2}}, 20, 15, 250, {}},
-        {{{0, 0}, {0.1f, 0.1f}}, 20, 15, 250, {}}, // too small for the largest scale
         {{{0, 0}, {10, 1}}, 0, 0, 250, {}},
         // clang-format on
     };
@@ -68,29 +63,6 @@ TEST(ViewOps, FitViewToModel)
     }
 }
 
-// The history keeps the latest 101 distinct views; stepping back and
-// pushing again overwrites what lay above.
-TEST(ViewOps, HistoryKeepsTheLatestDistinctViews)
-{
-    ViewTransform v = areaView();
-    EXPECT_FALSE(zoomPrevious(v));
-    PushView(v); // an equal view is not recorded twice
-    EXPECT_EQ(v.historyIndex, 0);
-    for (int i = 2; i <= 102; ++i) {
-        v.offsetX = i;
-        PushView(v);
-    }
-    EXPECT_EQ(std::tuple(v.historyIndex, v.history[0].offsetX, v.history[100].offsetX),
-              std::tuple(100, 2.0, 102.0)); // view 1 is gone
-    int steps = 0;
-    while (zoomPrevious(v))
-        ++steps;
-    EXPECT_EQ(std::pair(steps, v.offsetX), std::pair(100, 2.0));
-    v.scale = 7.0f;
-    PushView(v);
-    EXPECT_TRUE(v.historyIndex == 1 && zoomPrevious(v) && v.scale == 100.0f);
-}
-
 // A drag zoom is refused below scale 1 and never gives an infinite scale.
 TEST(ViewOps, DragZoomIsRefusedAtScaleOneAndStaysFinite)
 {
@@ -107,16 +79,11 @@ TEST(ViewOps, DragZoomIsRefusedAtScaleOneAndStaysFinite)
 
 TEST(ViewOps, SnapToGrid)
 {
-    const struct {
-        double value;
-        float step;
-        double expected;
-    } cases[] = {
-        {2.5, 1, 3},        {-0.5, 1, 0},  {-0.6, 1, -1},
-        {-3.7, 2.5f, -2.5}, {2.4, 0, 2.4}, // no usable step: unchanged
-    };
-    for (const auto &c : cases)
-        EXPECT_NEAR(SnapToGrid(c.value, c.step), c.expected, 1e-12) << c.value << " " << c.step;
+    // The last has no usable step and is left as it is.
+    const std::tuple<double, float, double> cases[] = {
+        {2.5, 1, 3}, {-0.5, 1, 0}, {-0.6, 1, -1}, {-3.7, 2.5f, -2.5}, {2.4, 0, 2.4}};
+    for (const auto &[value, step, expected] : cases)
+        EXPECT_NEAR(SnapToGrid(value, step), expected, 1e-12) << value << " " << step;
 }
 
 using S = GestureStep;
@@ -163,10 +130,7 @@ TEST(ViewGestures, EventsChangeTheViewAndAskForSteps)
 {
     for (const Case &c : kCases) {
         SCOPED_TRACE(c.name);
-        ViewTransform view;
-        view.areaWidth = 20;
-        view.areaHeight = 15;
-        view.resetHistory();
+        ViewTransform view = areaView();
         ViewGestures g;
         g.setMode(c.mode);
         for (std::size_t k = 0; k < c.events.size(); ++k) {
@@ -185,50 +149,6 @@ TEST(ViewGestures, EventsChangeTheViewAndAskForSteps)
         EXPECT_FALSE(g.buttonHeld());
     }
 }
-
-} // namespace
-
-// The presets set the label flags and nothing else.
-TEST(LabelPresets, EachPresetSetsItsFlagsOnly)
-{
-    // In menu order: node numbers, coordinates, element numbers, groups,
-    // lengths, load values, [N] values.
-    const std::pair<LabelPreset, std::array<bool, 7>> rows[] = {
-        {LabelPreset::All, {1, 1, 1, 1, 1, 1, 1}},
-        {LabelPreset::Basic, {1, 0, 1, 0, 0, 1, 1}},
-        {LabelPreset::None, {0, 0, 0, 0, 0, 0, 0}},
-    };
-    for (const auto &[preset, expected] : rows) {
-        Settings s, want;
-        for (size_t k = 0; k < kLabelFlags.size(); ++k) {
-            s.*kLabelFlags[k].flag = !expected[k];
-            want.*kLabelFlags[k].flag = expected[k];
-        }
-        applyLabelPreset(s, preset);
-        EXPECT_EQ(s, want) << int(preset);
-    }
-}
-
-// One click lengthens or shortens the longest ordinate by 2 mm: 250 at 1 cm
-// per 100 is 2.5 cm, one plus makes it 2.7 cm. It never goes below 0.1 cm.
-TEST(ScaleStepper, LengthensOrShortensTheLongestOrdinateBy2mm)
-{
-    const struct {
-        double f, m, step;
-        ScaleStep dir;
-        int decimals;
-        std::optional<float> expected;
-    } cases[] = {
-        {100, 250, 0.2, ScaleStep::Plus, 3, 92.593f},
-        {100, 250, 0.2, ScaleStep::Minus, 3, 108.696f},
-        {100, 20, 0.2, ScaleStep::Minus, 3, std::nullopt},     // at exactly 0.2 cm
-        {0.0001, 1e-9, 0.2, ScaleStep::Plus, 3, std::nullopt}, // rounds to 0
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(steppedScale(c.f, c.m, c.step, c.dir, c.decimals), c.expected) << c.m;
-}
-
-namespace {
 
 // The fractions an animation draws until it stops, with the running flag
 // cleared just before frame number `clearAt` (counted from 0) is asked for.
