@@ -1,12 +1,23 @@
-// The result views on the main window: the animation and Escape ending it,
-// and the picture saved as drawn, or the failure told.
+// The results on the main window, the first result view having run the
+// analysis it offers: the data and results window, the animation and Escape
+// ending it, the picture saved as drawn or the failure told; the selection
+// dialog of the report's sections.
+#include "AccessibleNames.h"
 #include "MainWindowFixture.h"
 #include "core/FileFixtures.h"
 #include "drawing/gui/AnimationPlayer.h"
 #include "drawing/gui/PainterCanvas.h"
+#include "reports/ReportSelection.h"
+#include "reports/gui/ResultsGridView.h"
+#include "reports/gui/frmApotelesmata.h"
+#include "reports/gui/frmSelect.h"
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
 
 namespace {
 
@@ -19,10 +30,6 @@ protected:
         prompts.answers.push_back(PromptAnswer::Yes); // the first result view offers an analysis
         trigger("tbCTitem");
         ASSERT_FALSE(ws().model.modelChanged);
-    }
-    QImage picture()
-    {
-        return area()->painterCanvas().image().convertToFormat(QImage::Format_RGB32);
     }
 };
 
@@ -53,7 +60,7 @@ TEST_F(ResultViews, EscapeEndsTheAnimation)
 // controls over it nor the colour legend beside it.
 TEST_F(ResultViews, PictureIsSavedAsABmpFileAsDrawn)
 {
-    const QImage drawn = picture();
+    const QImage drawn = area()->painterCanvas().image().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(drawn.size(), area()->size() * area()->devicePixelRatioF());
     prompts.files.push_back(path(QStringLiteral("bridge.BMP")));
     trigger("mnuEXPORTBMPitem");
@@ -79,6 +86,63 @@ TEST_F(ResultViews, AFailedSaveIsToldAndLeavesTheExistingFileAsItWas)
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "the earlier picture");
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("keep*")}, QDir::Files).size(), 1);
+}
+
+// The data and results window: its views named, one export with the
+// sections answered in place of the selection dialog, its closing.
+TEST_F(ResultViews, ResultsWindowOpensCopiesTheChosenSectionsAndCloses)
+{
+    trigger("tbAPOTELESMATAitem");
+    QApplication::processEvents();
+    QPointer<frmApotelesmata> w(window->findChild<frmApotelesmata *>());
+    ASSERT_FALSE(w.isNull());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Corvane Kel.2D - Data & Results"));
+    EXPECT_EQ(expectNamedByLabels(*w), 7); // the tool buttons and the two options
+    const std::pair<QWidget *, const char *> views[] = {
+        {w->gridView(GridId::Data), "Analytical model data:"},
+        {w->tree(), "Analytical model data:"},
+        {w->gridView(GridId::Nodes), "Node displacements"},
+        {w->gridView(GridId::Elements), "Element forces"},
+        {w->gridView(GridId::Reactions), "Constraint-Spring reactions"},
+    };
+    for (const auto &[view, name] : views)
+        EXPECT_EQ(accessibleName(view), QLatin1String(name));
+
+    ReportSections chosen;
+    chosen.chosen = {true, false, true, false};
+    QStringList captions;
+    w->setSectionChooser([&](const QString &caption) {
+        captions << caption;
+        return std::optional(chosen);
+    });
+    w->toolAction(QStringLiteral("keyClipboard"))->trigger();
+    EXPECT_EQ(captions, QStringList{"Copy to Clipboard"});
+    EXPECT_EQ(QApplication::clipboard()->text(), chosenReport(ws().model, ws().results, chosen));
+
+    w->toolAction(QStringLiteral("Eksodos"))->trigger();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(w.isNull());
+}
+
+// The selection dialog opens under the action's caption with the middle two
+// sections checked; OK gives the checked sections.
+TEST(frmSelect, OkGivesTheCheckedSections)
+{
+    frmSelect d(QStringLiteral("Print"));
+    d.show();
+    EXPECT_EQ(d.windowTitle() + d.findChild<QGroupBox *>()->title(), "PrintResults");
+    EXPECT_EQ(expectNamedByLabels(d), 6);
+    QStringList boxes;
+    for (int k = 0; k < 4; ++k)
+        boxes << d.sectionBox(k)->text() + (d.sectionBox(k)->isChecked() ? "+" : "");
+    EXPECT_EQ(boxes,
+              (QStringList{"Model data", "Node displacements+", "Element forces+",
+                           "Constraint-Spring reactions"}));
+    d.sectionBox(0)->click();
+    d.sectionBox(1)->click();
+    d.okButton()->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(d.sections().chosen, (std::array<bool, 4>{true, false, true, false}));
 }
 
 } // namespace
