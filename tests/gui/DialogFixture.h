@@ -83,13 +83,6 @@ protected:
             w = w->parentWidget();
         return w ? w->objectName() : QString();
     }
-    bool selectedInFull(const char *name)
-    {
-        QLineEdit *e = qobject_cast<QLineEdit *>(child<QWidget>(name));
-        if (auto *b = qobject_cast<QComboBox *>(child<QWidget>(name)))
-            e = b->lineEdit();
-        return e && !e->text().isEmpty() && e->selectedText() == e->text();
-    }
     // The last log entry.
     LogEntry lastLog() const
     {
