@@ -65,32 +65,16 @@ TEST(ReportPicture, DrawsTheModelViewOfTheFileBesideTheUnchangedReport)
 {
     QTemporaryDir dir;
     const QString model = QStringLiteral(KEL2D_TEST_DATA "/small_example.kel");
+    const QString svg = dir.filePath(QStringLiteral("a.svg"));
     const auto run = [](const QStringList &args) {
         QProcess p;
         p.start(QStringLiteral(KEL2D_REPORT_TOOL), args);
         EXPECT_TRUE(p.waitForFinished(60000));
-        return std::tuple(p.exitCode(), p.readAllStandardOutput(),
-                          QString::fromLocal8Bit(p.readAllStandardError()));
+        return std::pair(p.exitCode(), p.readAllStandardOutput());
     };
-    const auto [code, report, err] = run({model});
-    ASSERT_EQ(code, 0);
-    const QString svg = dir.filePath(QStringLiteral("a.svg"));
-    const struct {
-        QStringList args;
-        int exitCode;
-        const char *err; // a part of standard error
-    } rows[] = {
-        {{QStringLiteral("--picture"), svg, model}, 0, ""},
-        {{QStringLiteral("--picture=") + dir.filePath(QStringLiteral("c.png")), model},
-         64,
-         "kel2d-report: --picture needs a file name ending in .svg or .pdf.\n"},
-    };
-    for (const auto &r : rows) {
-        const auto [exitCode, out, message] = run(r.args);
-        EXPECT_EQ(std::pair(exitCode, out),
-                  std::pair(r.exitCode, r.exitCode ? QByteArray() : report));
-        EXPECT_TRUE(message.contains(QLatin1String(r.err))) << message.toStdString();
-    }
+    const auto report = run({model});
+    ASSERT_EQ(report.first, 0);
+    EXPECT_EQ(run({QStringLiteral("--picture"), svg, model}), report);
     Workspace ws;
     QString name = model;
     ASSERT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
