@@ -91,35 +91,34 @@ TEST_F(MainWindowTest, ClosingAsksAndCancelKeepsTheWindow)
     EXPECT_EQ(prompts.shown.at(0).icon, PromptIcon::Exclamation);
 }
 
+// The menu lists the opened models, the last first, and reopens them; a file
+// gone since is told, logged in red and taken off the list, the model on
+// screen staying.
 TEST_F(MainWindowTest, RecentFilesMenuListsOpenedModelsAndReopensThem)
 {
-    const QString a = writeModel(QStringLiteral("a.kel"));
-    const QString b = writeModel(QStringLiteral("b&c.kel"));
+    const QString a = writeModel(QStringLiteral("a.kel")),
+                  b = writeModel(QStringLiteral("b&c.kel"));
     start();
     QMenu *menu = window->recentFilesMenu();
     EXPECT_FALSE(menu->menuAction()->isEnabled());
-    for (const QString &file : {a, b}) {
-        prompts.files = {file};
-        trigger("mnuOPENitem");
-    }
+    prompts.files = {a, b};
+    trigger("mnuOPENitem");
+    trigger("mnuOPENitem");
     QStringList texts;
     for (QAction *action : menu->actions())
         texts << action->text();
     EXPECT_EQ(texts, (QStringList{"&1 " + QString(b).replace("&", "&&"), "&2 " + a}));
     menu->actions().at(1)->trigger();
     EXPECT_EQ(ws().model.fileName, a);
-    EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())), (QStringList{a, b}));
 
-    // A file gone since: told, logged in red, taken off the list; the model on screen stays.
     ASSERT_TRUE(QFile::remove(b));
     prompts.answers = {PromptAnswer::Ok};
     menu->actions().at(1)->trigger();
     const QString told =
         "The file '" + b + "' cannot be found. It has been removed from the list of recent files.";
-    ASSERT_EQ(prompts.messages().size(), 1u);
-    EXPECT_EQ(prompts.messages()[0].text, told);
-    EXPECT_EQ(ws().log.entries().back().text, told);
-    EXPECT_EQ(ws().log.entries().back().colour, LogRed);
+    EXPECT_EQ(prompts.messages().at(0).text, told);
+    EXPECT_EQ(std::pair(ws().log.entries().back().text, ws().log.entries().back().colour),
+              std::pair(told, LogRed));
     EXPECT_EQ(ws().model.fileName, a);
     EXPECT_EQ(menu->actions().size(), 1);
     EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())), QStringList{a});
