@@ -15,13 +15,9 @@ namespace {
 bool ignores(qint64 pid, int signal)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return false;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("SigIgn:"))
-            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
-    }
-    return false;
+    const QByteArray text = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+    const qsizetype at = text.indexOf("\nSigIgn:");
+    return at >= 0 && (text.mid(at + 8, 17).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
 }
 
 // A save beyond the process's file-size limit must fail with its message,
