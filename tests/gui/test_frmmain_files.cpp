@@ -1,5 +1,5 @@
-// The main window's files: the model on the command line, Open and New, and
-// the recent files. Which question is asked when is the core's.
+// The main window's files: the model on the command line, Open and New, the
+// recent files and closing. Which question is asked when is the core's.
 #include "MainWindowFixture.h"
 #include "common/RecentFiles.h"
 #include "drawing/gui/PainterCanvas.h"
@@ -78,23 +78,11 @@ TEST_F(MainWindowTest, OpenAndNewClearTheCoordinatesNewTakesTheStoredSettings)
               std::tuple(false, true, ViewMode::None, 100.0f));
 }
 
-// Zoomed, the view differs from the file: closing asks, Cancel keeps the
-// window and the work in it, No closes.
-TEST_F(MainWindowTest, ClosingAsksAndCancelKeepsTheWindow)
-{
-    frmMain &w = start(writeModel(QStringLiteral("m.kel")));
-    trigger("mnuZOOMEXTENTSitem");
-    prompts.answers = {PromptAnswer::Cancel, PromptAnswer::No};
-    EXPECT_FALSE(w.close());
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(w.close());
-    EXPECT_EQ(prompts.shown.at(0).icon, PromptIcon::Exclamation);
-}
-
 // The menu lists the opened models, the last first, and reopens them; a file
 // gone since is told, logged in red and taken off the list, the model on
-// screen staying.
-TEST_F(MainWindowTest, RecentFilesMenuListsOpenedModelsAndReopensThem)
+// screen staying. Zoomed, the view differs from the file: closing asks,
+// Cancel keeps the window and the work in it, No closes.
+TEST_F(MainWindowTest, RecentFilesMenuReopensModelsAndClosingAsks)
 {
     const QString a = writeModel(QStringLiteral("a.kel")),
                   b = writeModel(QStringLiteral("b&c.kel"));
@@ -118,10 +106,17 @@ TEST_F(MainWindowTest, RecentFilesMenuListsOpenedModelsAndReopensThem)
         "The file '" + b + "' cannot be found. It has been removed from the list of recent files.";
     EXPECT_EQ(prompts.messages().at(0).text, told);
     EXPECT_EQ(std::pair(ws().log.entries().back().text, ws().log.entries().back().colour),
-              std::pair(told, LogRed));
+              std::pair(told, int(LogRed)));
     EXPECT_EQ(ws().model.fileName, a);
     EXPECT_EQ(menu->actions().size(), 1);
     EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())), QStringList{a});
+
+    trigger("mnuZOOMEXTENTSitem");
+    prompts.answers = {PromptAnswer::Cancel, PromptAnswer::No};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompts.shown.back().icon, PromptIcon::Exclamation);
 }
 
 } // namespace
