@@ -153,29 +153,22 @@ bool banded(const QRegion &r)
 }
 
 // The region built at once covers the pixels QRegion's own union covers, in a
-// form QRegion can take: for the shapes a pointer move makes, for rectangles
-// reaching the last pixel an int can number, and for small ones crowded
-// together, up to more than are built at once.
+// form QRegion can take: for rectangles reaching the last pixel an int can
+// number, and for small ones crowded together (touching, overlapping, empty,
+// repeated), up to more than are built at once.
 TEST(OverlayImages, UnionOfRectsIsQRegionsUnion)
 {
     constexpr int kLast = std::numeric_limits<int>::max();
     const auto corners = [](int left, int top, int right, int bottom) {
         return QRect(QPoint(left, top), QPoint(right, bottom));
     };
-    // clang-format off
+    // Nothing, a marker moved, and two squares at the int limit.
     std::vector<std::vector<QRect>> cases = {
-        {}, {QRect(5, 5, 0, 4)}, {QRect(3, 4, 10, 10)}, {QRect(3, 4, 10, 10), QRect(3, 4, 10, 10)},
-        {QRect(10, 10, 12, 12), QRect(11, 11, 12, 12)},                    // a marker moved
-        {QRect(10, 10, 12, 12), QRect(22, 10, 12, 12)},                    // touching sideways
-        {QRect(10, 10, 12, 12), QRect(10, 22, 12, 12)},                    // touching below
-        {QRect(10, 10, 12, 12), QRect(40, 60, 5, 5)},                      // apart
-        {QRect(0, 0, 50, 50), QRect(10, 10, 5, 5)},                        // one inside the other
-        {QRect(0, 0, 10, 30), QRect(20, 0, 10, 30), QRect(5, 10, 20, 10)}, // an H
-        {QRect(0, 0, 10, 10), QRect(20, 0, 10, 10), QRect(0, 10, 10, 10), QRect(20, 10, 10, 10)},
-        {corners(kLast - 9, kLast - 9, kLast, kLast),                      // at the int limit
+        {},
+        {QRect(10, 10, 12, 12), QRect(11, 11, 12, 12)},
+        {corners(kLast - 9, kLast - 9, kLast, kLast),
          corners(kLast - 20, kLast - 4, kLast - 10, kLast)},
     };
-    // clang-format on
     std::mt19937 random(7);
     std::uniform_int_distribution<int> place(0, 40), side(0, 15);
     for (int trial = 0; trial < 2000; ++trial) {
