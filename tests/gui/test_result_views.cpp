@@ -60,8 +60,10 @@ TEST_F(ResultViews, EscapeEndsTheAnimation)
 }
 
 // The picture is the drawing area's image pixel for pixel: neither the
-// controls over it nor the colour legend beside it.
-TEST_F(ResultViews, PictureIsSavedAsABmpFileAsDrawn)
+// controls over it nor the colour legend beside it. A write cut short by the
+// file-size limit is told with the system's reason and leaves the earlier
+// file as it was.
+TEST_F(ResultViews, PictureIsSavedAsDrawnOrTheFailureTold)
 {
     const QImage drawn = area()->painterCanvas().image().convertToFormat(QImage::Format_RGB32);
     ASSERT_EQ(drawn.size(), area()->size() * area()->devicePixelRatioF());
@@ -69,12 +71,7 @@ TEST_F(ResultViews, PictureIsSavedAsABmpFileAsDrawn)
     trigger("mnuEXPORTBMPitem");
     QImage saved(path(QStringLiteral("bridge.BMP.bmp")), "BMP");
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), drawn);
-}
 
-// A write cut short by the file-size limit is told with the system's reason
-// and leaves the earlier file as it was.
-TEST_F(ResultViews, AFailedSaveIsToldAndLeavesTheExistingFileAsItWas)
-{
     QFile old(path(QStringLiteral("keep.bmp")));
     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the earlier picture") > 0);
     old.close();
