@@ -19,14 +19,6 @@ namespace {
 
 class EditingDialogs : public DialogTest {
 protected:
-    // Three nodes of a triangle and one group.
-    void triangle()
-    {
-        truss::node(ws.model, 0, 0, 1, 1);
-        truss::node(ws.model, 4, 0, 0, 1);
-        truss::node(ws.model, 2, 3);
-        truss::group(ws.model, 200000, 0.01);
-    }
     // The dialog's title, and every control named by its label.
     void expectTitledAndNamed(const char *title, int controls)
     {
@@ -54,9 +46,14 @@ TEST_F(EditingDialogs, NodesTypedWithEnter)
     EXPECT_EQ(effects.size(), 1u);
 }
 
-TEST_F(EditingDialogs, ElementsFollowTheFocusChainAndRefuseInPlace)
+// On three nodes of a triangle and one group: the element dialog follows its
+// focus chain and refuses in place; the other dialogs, one edit each.
+TEST_F(EditingDialogs, ElementsGroupsLoadsMoveAndMergeReachTheModel)
 {
-    triangle();
+    truss::node(ws.model, 0, 0, 1, 1);
+    truss::node(ws.model, 4, 0, 0, 1);
+    truss::node(ws.model, 2, 3);
+    truss::group(ws.model, 200000, 0.01);
     open<frmStoixeia>();
     expectTitledAndNamed("Elements", 8);
     for (const auto &[name, entry, next] : {std::tuple{"groupBox", 1, "nodeIBox"},
@@ -73,12 +70,7 @@ TEST_F(EditingDialogs, ElementsFollowTheFocusChainAndRefuseInPlace)
     EXPECT_EQ(lastLog().text, "There is no node #7.");
     EXPECT_EQ(focused(), "nodeIBox");
     EXPECT_EQ(box("nodeIBox")->lineEdit()->selectedText(), "7");
-}
 
-// The other dialogs: one edit each, typed and applied.
-TEST_F(EditingDialogs, GroupsLoadsMoveAndMergeReachTheModel)
-{
-    triangle();
     open<frmOmades>();
     expectTitledAndNamed("E,A Element Groups", 7);
     type(edit("eEdit"), QStringLiteral("70000"));
