@@ -1,10 +1,12 @@
-// The results on the main window, the first result view having run the
-// analysis it offers: the data and results window, the animation and Escape
-// ending it, the picture saved as drawn or the failure told; the selection
-// dialog of the report's sections. The program ignores the file-size signal.
+// Results and pictures on the main window, the first result view running
+// the analysis it offers: the data and results window and its sections, the
+// animation ended by Escape, the BMP and SVG pictures as drawn (the SVG from
+// kel2d-report too), a failed save told, the file-size signal ignored.
 #include "AccessibleNames.h"
 #include "MainWindowFixture.h"
 #include "core/FileFixtures.h"
+#include "drawing/RecordingCanvas.h"
+#include "drawing/Sxediastika.h"
 #include "drawing/gui/AnimationPlayer.h"
 #include "drawing/gui/PainterCanvas.h"
 #include "reports/ReportSelection.h"
@@ -20,9 +22,81 @@
 #include <QTest>
 #include <QThread>
 #include <QTreeWidget>
+#include <QXmlStreamReader>
 #include <csignal>
 
 namespace {
+
+// The primitives of a picture: lines, circles and the texts written.
+struct Primitives {
+    int lines = 0, circles = 0;
+    QStringList texts;
+    bool operator==(const Primitives &) const = default;
+};
+
+// An SVG document's line, circle and text elements; nothing when it is not
+// well-formed XML.
+std::optional<Primitives> svgPrimitives(const QString &file)
+{
+    QFile f(file);
+    Primitives p;
+    QXmlStreamReader xml(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"polyline" || xml.name() == u"line")
+            ++p.lines;
+        else if (xml.name() == u"ellipse" || xml.name() == u"circle")
+            ++p.circles;
+        else if (xml.name() == u"text")
+            p.texts << xml.readElementText();
+    }
+    return xml.hasError() ? std::nullopt : std::optional(p);
+}
+
+// What the drawing routines draw for the workspace's drawing mode.
+Primitives drawnPrimitives(Workspace &ws)
+{
+    RecordingCanvas canvas(ws.view.areaWidth, ws.view.areaHeight);
+    RedrawDrawingArea(ws, canvas);
+    Primitives p{int(canvas.lines().size()), int(canvas.circles().size()), {}};
+    for (const RecordingCanvas::Text &t : canvas.texts())
+        if (!t.text.isEmpty())
+            p.texts << t.text;
+    return p;
+}
+
+TEST_F(MainWindowTest, SvgHoldsTheLinesCirclesAndTextsTheAreaWasDrawnWith)
+{
+    start(writeModel(QStringLiteral("m.kel")));
+    const QString file = path(QStringLiteral("m.svg"));
+    prompts.files = {file};
+    trigger("mnuEXPORTSVGitem");
+    EXPECT_EQ(prompts.shown.back().extra, QStringLiteral("SVG Files (*.svg)"));
+    EXPECT_GT(drawnPrimitives(ws()).lines, 20);
+    EXPECT_EQ(svgPrimitives(file), drawnPrimitives(ws()));
+}
+
+// The picture is an addition: the report on standard output stays as it is.
+TEST(ReportPicture, DrawsTheModelViewOfTheFileBesideTheUnchangedReport)
+{
+    QTemporaryDir dir;
+    const QString model = QStringLiteral(KEL2D_TEST_DATA "/small_example.kel");
+    const QString svg = dir.filePath(QStringLiteral("a.svg"));
+    const auto run = [](const QStringList &args) {
+        QProcess p;
+        p.start(QStringLiteral(KEL2D_REPORT_TOOL), args);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return std::pair(p.exitCode(), p.readAllStandardOutput());
+    };
+    const auto report = run({model});
+    ASSERT_EQ(report.first, 0);
+    EXPECT_EQ(run({QStringLiteral("--picture"), svg, model}), report);
+    Workspace ws;
+    QString name = model;
+    ASSERT_EQ(Read_Model_File(ws, name), ReadOutcome::Read);
+    EXPECT_EQ(svgPrimitives(svg), drawnPrimitives(ws));
+}
 
 class ResultViews : public MainWindowTest {
 protected:
