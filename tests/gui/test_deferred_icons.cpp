@@ -54,10 +54,7 @@ TEST(DeferredIcon, DrawsWhatTheFileIconDraws)
                 EXPECT_EQ(painted(deferred, ratio, mode), painted(expected, ratio, mode))
                     << "painted @" << ratio << " mode " << mode;
     }
-    // A copy draws alike; a missing picture draws nothing.
-    const QIcon first = deferredIcon(QStringLiteral(":/icons/zoom.svg")), copy = first;
-    EXPECT_FALSE(first.pixmap(18).isNull());
-    EXPECT_EQ(copy.pixmap(18).toImage(), first.pixmap(18).toImage());
+    // A missing picture draws nothing.
     const QIcon missing = deferredIcon(QStringLiteral(":/icons/no_such_picture.svg"));
     EXPECT_TRUE(missing.pixmap(18).isNull() && missing.actualSize(QSize(18, 18)).isEmpty());
 }
