@@ -21,10 +21,9 @@ inline QString accessibleName(QWidget *w)
 inline QString visibleLabel(QWidget *w)
 {
     QStringList texts;
-    for (QLabel *label : w->window()->findChildren<QLabel *>()) {
+    for (QLabel *label : w->window()->findChildren<QLabel *>())
         if (label->buddy() == w)
             texts << QTextDocumentFragment::fromHtml(label->text()).toPlainText();
-    }
     if (auto *b = qobject_cast<QAbstractButton *>(w); b && texts.isEmpty())
         texts << (b->text().isEmpty() ? b->toolTip() : b->text());
     return texts.join(QLatin1Char(' ')).remove(QLatin1Char('&'));

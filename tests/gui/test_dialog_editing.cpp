@@ -1,7 +1,8 @@
-// The model editing dialogs driven as a user would: one edit each reaching
-// the model, Enter moving the focus along, a refusal putting it on its
-// field; their accessible names, and a command opening one. What the edits
-// write and refuse is the core's, tested there.
+// The dialogs driven as a user would: the model editing dialogs with one
+// edit each reaching the model, Enter moving the focus along, a refusal
+// putting it on its field, and a command opening one; the View options
+// dialog's background reaching the drawing, and the colour chooser; their
+// accessible names. What the edits and options mean is the core's.
 #include "AccessibleNames.h"
 #include "DialogFixture.h"
 #include "MainWindowFixture.h"
@@ -9,30 +10,32 @@
 #include "ui/dialogs/frmKomboi.h"
 #include "ui/dialogs/frmMETAKINISI.h"
 #include "ui/dialogs/frmOmades.h"
+#include "ui/dialogs/frmSXEDIASI.h"
 #include "ui/dialogs/frmSigxonefsi.h"
 #include "ui/dialogs/frmStoixeia.h"
+#include "ui/dialogs/frmXROMATA.h"
 
 #include <QCheckBox>
+#include <QPushButton>
 #include <QTimer>
-#include <functional>
+#include <QToolButton>
 
 namespace {
 
 class EditingDialogs : public DialogTest {
 protected:
-    // Three nodes of a triangle and one group.
-    void triangle()
+    // The dialog's title, and every control named by its label.
+    void expectTitledAndNamed(const char *title, int controls)
     {
-        truss::node(ws.model, 0, 0, 1, 1);
-        truss::node(ws.model, 4, 0, 0, 1);
-        truss::node(ws.model, 2, 3);
-        truss::group(ws.model, 200000, 0.01);
+        EXPECT_EQ(dialog->windowTitle(), QLatin1String(title));
+        EXPECT_EQ(expectNamedByLabels(*dialog), controls) << title;
     }
 };
 
 TEST_F(EditingDialogs, NodesTypedWithEnter)
 {
     open<frmKomboi>();
+    expectTitledAndNamed("Nodes", 11);
     type(edit("xEdit"), QStringLiteral("2"));
     enter();
     EXPECT_EQ(focused(), "yEdit");
@@ -48,10 +51,16 @@ TEST_F(EditingDialogs, NodesTypedWithEnter)
     EXPECT_EQ(effects.size(), 1u);
 }
 
-TEST_F(EditingDialogs, ElementsFollowTheFocusChainAndRefuseInPlace)
+// On three nodes of a triangle and one group: the element dialog follows its
+// focus chain and refuses in place; the other dialogs, one edit each.
+TEST_F(EditingDialogs, ElementsGroupsLoadsMoveAndMergeReachTheModel)
 {
-    triangle();
+    truss::node(ws.model, 0, 0, 1, 1);
+    truss::node(ws.model, 4, 0, 0, 1);
+    truss::node(ws.model, 2, 3);
+    truss::group(ws.model, 200000, 0.01);
     open<frmStoixeia>();
+    expectTitledAndNamed("Elements", 8);
     for (const auto &[name, entry, next] : {std::tuple{"groupBox", 1, "nodeIBox"},
                                             {"nodeIBox", 1, "nodeJBox"},
                                             {"nodeJBox", 2, "applyButton"}}) {
@@ -65,25 +74,23 @@ TEST_F(EditingDialogs, ElementsFollowTheFocusChainAndRefuseInPlace)
     press("applyButton");
     EXPECT_EQ(lastLog().text, "There is no node #7.");
     EXPECT_EQ(focused(), "nodeIBox");
-    EXPECT_TRUE(selectedInFull("nodeIBox"));
-}
+    EXPECT_EQ(box("nodeIBox")->lineEdit()->selectedText(), "7");
 
-// The other dialogs: one edit each, typed and applied.
-TEST_F(EditingDialogs, GroupsLoadsMoveAndMergeReachTheModel)
-{
-    triangle();
     open<frmOmades>();
+    expectTitledAndNamed("E,A Element Groups", 7);
     type(edit("eEdit"), QStringLiteral("70000"));
     type(edit("aEdit"), QStringLiteral("0.5"));
     press("applyButton");
     EXPECT_EQ(ws.model.groupCount, 2);
 
     open<frmEPIKOMBIO>(2);
+    expectTitledAndNamed("Nodal loads", 6);
     type(edit("fxEdit"), QStringLiteral("10"));
     press("applyButton");
     EXPECT_EQ(ws.model.nodes[2].fx, 10.0f);
 
     open<frmMETAKINISI>();
+    expectTitledAndNamed("Move nodes", 6);
     type(box("firstBox"), QStringLiteral("2"));
     type(edit("dxEdit"), QStringLiteral("1.5"));
     press("applyButton");
@@ -91,33 +98,13 @@ TEST_F(EditingDialogs, GroupsLoadsMoveAndMergeReachTheModel)
     EXPECT_TRUE(dialog->isVisible());
 
     open<frmSigxonefsi>();
+    expectTitledAndNamed("Merge nodes", 6);
     choose("nodeBBox", 3);
     type(box("nodeABox"), QStringLiteral("2"));
     toggle("deleteBBox");
     press("applyButton");
     EXPECT_EQ(lastLog().text, "Node deleted: #3.");
     EXPECT_EQ(box("nodeABox")->count(), 2);
-}
-
-TEST_F(EditingDialogs, ControlsAreNamedByTheirLabels)
-{
-    const struct {
-        std::function<void()> open;
-        const char *title;
-        int controls;
-    } rows[] = {
-        {[this] { open<frmKomboi>(); }, "Nodes", 11},
-        {[this] { open<frmStoixeia>(); }, "Elements", 8},
-        {[this] { open<frmOmades>(); }, "E,A Element Groups", 7},
-        {[this] { open<frmEPIKOMBIO>(); }, "Nodal loads", 6},
-        {[this] { open<frmMETAKINISI>(); }, "Move nodes", 6},
-        {[this] { open<frmSigxonefsi>(); }, "Merge nodes", 6},
-    };
-    for (const auto &r : rows) {
-        r.open();
-        EXPECT_EQ(dialog->windowTitle(), QLatin1String(r.title));
-        EXPECT_EQ(expectNamedByLabels(*dialog), r.controls) << r.title;
-    }
 }
 
 // A command opens its dialog modally, or says why not; a timer closes the
@@ -144,6 +131,58 @@ TEST_F(MainWindowTest, ModelCommandOpensItsDialogOrSaysWhyNot)
     closeNextDialog();
     trigger("mnuEPIKOMBIAitem");
     EXPECT_EQ(opened, QStringList{"Nodal loads"});
+}
+
+// The share of the drawing area's pixels in a colour.
+double shareOf(QWidget *area, const QColor &colour)
+{
+    const QImage shown = area->grab().toImage();
+    qint64 count = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            count += shown.pixelColor(x, y) == colour;
+    return double(count) / (double(shown.width()) * shown.height());
+}
+
+// The colour chosen for the background reaches the drawing on Apply, the
+// dialog staying open; its controls are named by their labels.
+TEST_F(MainWindowTest, ViewOptionsBackgroundReachesTheDrawingOnApply)
+{
+    start();
+    prompts.colours.push_back(0x0000FFu); // red
+    const QColor red(255, 0, 0);
+    bool ran = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        auto *d = qobject_cast<frmSXEDIASI *>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        ran = true;
+        // 16 check boxes, 5 option buttons, 11 swatches, the direction
+        // button, 5 buttons and 8 fields.
+        EXPECT_EQ(expectNamedByLabels(*d), 46);
+        EXPECT_LT(shareOf(area(), red), 0.01);
+        d->findChild<QAbstractButton *>(QStringLiteral("xroma_background"))->click();
+        EXPECT_EQ(ws().settings.xroma_background, -2147483634.0); // not yet applied
+        d->findChild<QAbstractButton *>(QStringLiteral("applyButton"))->click();
+        EXPECT_TRUE(d->isVisible());
+        d->reject();
+    });
+    trigger("mnuRITHMISEISitem");
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(ws().settings.xroma_background, 255.0);
+    EXPECT_GT(shareOf(area(), red), 0.9);
+    EXPECT_EQ(prompts.shown.at(0).startColour, 0x8000000Eu);
+}
+
+TEST(ColourChooser, BoxChoosesTheColourAndCancelRejects)
+{
+    frmXROMATA chooser(0x8000000Eu);
+    chooser.show();
+    EXPECT_EQ(expectNamedByLabels(chooser), frmXROMATA::kClassicCount + 3);
+    EXPECT_EQ(chooser.selection(), 0x8000000Eu);
+    chooser.findChild<QToolButton *>(QStringLiteral("classic14"))->click();
+    EXPECT_EQ(chooser.selection(), frmXROMATA::classicColour(14));
+    chooser.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+    EXPECT_EQ(chooser.result(), QDialog::Rejected);
 }
 
 } // namespace

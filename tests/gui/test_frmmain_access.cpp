@@ -1,13 +1,16 @@
 // What assistive technology and a small window see of the main window: the
 // controls' names and states as the accessibility bridge reads them, a
-// layout that fits the default normal window, and sharp mode cursors.
+// layout that fits the default normal window, and sharp mode cursors; the
+// command table behind the menus and the tool bar.
 #include "MainWindowFixture.h"
+#include "ui/Commands.h"
 #include "ui/LogView.h"
 #include "ui/ModeCursors.h"
 
 #include <QAccessible>
 #include <QTest>
 #include <QToolBar>
+#include <set>
 
 namespace {
 
@@ -80,13 +83,9 @@ TEST_F(MainWindowTest, StartWindowFitsToolBarLogButtonAndStatusPanels)
     EXPECT_EQ(w.infoButton()->text() + w.infoButton()->accessibleName(), "<Show messages");
     EXPECT_EQ(w.infoButton()->geometry().right(), rightEdge);
 
-    const std::vector<QWidget *> items{panel("x"),
-                                       panel("y"),
-                                       panel("mode"),
-                                       statusSwitch("sint"),
-                                       statusSwitch("Aksones"),
-                                       statusSwitch("Kannabos"),
-                                       statusSwitch("Times")};
+    std::vector<QWidget *> items{panel("x"), panel("y"), panel("mode")};
+    for (const char *key : {"sint", "Aksones", "Kannabos", "Times"})
+        items.push_back(statusSwitch(key));
     for (int width : {1, 400}) {
         w.resize(width, 400);
         QApplication::processEvents();
@@ -106,6 +105,33 @@ TEST(ModeCursors, PicturesHaveTheScreensPixelRatio)
             EXPECT_EQ(c.pixmap().width(), qCeil(32 * ratio));
             EXPECT_LT(c.hotSpot().x(), 32); // in logical pixels
         }
+}
+
+TEST(CommandTable, RowsAreConsistent)
+{
+    std::set<QString> ids, toolKeys;
+    std::set<int> places;
+    const auto menus = knownMenus();
+    for (const CommandRow &row : commandTable()) {
+        SCOPED_TRACE(row.id);
+        EXPECT_TRUE(ids.insert(QLatin1String(row.id)).second);
+        EXPECT_TRUE(!*row.icon || QFile::exists(iconPath(row))) << qPrintable(iconPath(row));
+        EXPECT_TRUE(!*row.menu
+                    || (*row.caption
+                        && std::any_of(menus.begin(), menus.end(),
+                                       [&](const char *m) { return qstrcmp(m, row.menu) == 0; })))
+            << row.menu;
+        // A view mode's switch runs on its checked state, not on a handler.
+        EXPECT_FALSE(row.viewMode != ViewMode::None && row.handler);
+        EXPECT_TRUE(*row.menu || *row.toolKey); // reachable somewhere
+        if (!*row.toolKey)
+            continue;
+        EXPECT_TRUE(toolKeys.insert(QLatin1String(row.toolKey)).second);
+        EXPECT_GT(row.toolPlace, 0);
+        EXPECT_TRUE(places.insert(row.toolPlace).second);
+        EXPECT_TRUE(*row.icon && *row.toolTip);
+    }
+    EXPECT_EQ(places.size(), 22u);
 }
 
 } // namespace

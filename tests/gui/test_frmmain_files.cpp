@@ -1,5 +1,5 @@
-// The main window's files: the model on the command line, Open and New, and
-// the recent files. Which question is asked when is the core's.
+// The main window's files: the model on the command line, Open and New, the
+// recent files and closing. Which question is asked when is the core's.
 #include "MainWindowFixture.h"
 #include "common/RecentFiles.h"
 #include "drawing/gui/PainterCanvas.h"
@@ -78,51 +78,45 @@ TEST_F(MainWindowTest, OpenAndNewClearTheCoordinatesNewTakesTheStoredSettings)
               std::tuple(false, true, ViewMode::None, 100.0f));
 }
 
-// Zoomed, the view differs from the file: closing asks, Cancel keeps the
-// window and the work in it, No closes.
-TEST_F(MainWindowTest, ClosingAsksAndCancelKeepsTheWindow)
+// The menu lists the opened models, the last first, and reopens them; a file
+// gone since is told, logged in red and taken off the list, the model on
+// screen staying. Zoomed, the view differs from the file: closing asks,
+// Cancel keeps the window and the work in it, No closes.
+TEST_F(MainWindowTest, RecentFilesMenuReopensModelsAndClosingAsks)
 {
-    frmMain &w = start(writeModel(QStringLiteral("m.kel")));
-    trigger("mnuZOOMEXTENTSitem");
-    prompts.answers = {PromptAnswer::Cancel, PromptAnswer::No};
-    EXPECT_FALSE(w.close());
-    EXPECT_TRUE(w.isVisible());
-    EXPECT_TRUE(w.close());
-    EXPECT_EQ(prompts.shown.at(0).icon, PromptIcon::Exclamation);
-}
-
-TEST_F(MainWindowTest, RecentFilesMenuListsOpenedModelsAndReopensThem)
-{
-    const QString a = writeModel(QStringLiteral("a.kel"));
-    const QString b = writeModel(QStringLiteral("b&c.kel"));
+    const QString a = writeModel(QStringLiteral("a.kel")),
+                  b = writeModel(QStringLiteral("b&c.kel"));
     start();
     QMenu *menu = window->recentFilesMenu();
     EXPECT_FALSE(menu->menuAction()->isEnabled());
-    for (const QString &file : {a, b}) {
-        prompts.files = {file};
-        trigger("mnuOPENitem");
-    }
+    prompts.files = {a, b};
+    trigger("mnuOPENitem");
+    trigger("mnuOPENitem");
     QStringList texts;
     for (QAction *action : menu->actions())
         texts << action->text();
     EXPECT_EQ(texts, (QStringList{"&1 " + QString(b).replace("&", "&&"), "&2 " + a}));
     menu->actions().at(1)->trigger();
     EXPECT_EQ(ws().model.fileName, a);
-    EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())), (QStringList{a, b}));
 
-    // A file gone since: told, logged in red, taken off the list; the model on screen stays.
     ASSERT_TRUE(QFile::remove(b));
     prompts.answers = {PromptAnswer::Ok};
     menu->actions().at(1)->trigger();
     const QString told =
         "The file '" + b + "' cannot be found. It has been removed from the list of recent files.";
-    ASSERT_EQ(prompts.messages().size(), 1u);
-    EXPECT_EQ(prompts.messages()[0].text, told);
-    EXPECT_EQ(ws().log.entries().back().text, told);
-    EXPECT_EQ(ws().log.entries().back().colour, LogRed);
+    EXPECT_EQ(prompts.messages().at(0).text, told);
+    EXPECT_EQ(std::pair(ws().log.entries().back().text, ws().log.entries().back().colour),
+              std::pair(told, int(LogRed)));
     EXPECT_EQ(ws().model.fileName, a);
     EXPECT_EQ(menu->actions().size(), 1);
     EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())), QStringList{a});
+
+    trigger("mnuZOOMEXTENTSitem");
+    prompts.answers = {PromptAnswer::Cancel, PromptAnswer::No};
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(prompts.shown.back().icon, PromptIcon::Exclamation);
 }
 
 } // namespace

@@ -1,13 +1,17 @@
-// The view modes on the main window: a mode button works on its toggled
-// state, the drawing area's drag reaches the gesture, and the right button's
-// zoom menu ticks the active mode.
+// The drawing area on the main window, events going through the window
+// system as a user's would: a mode button works on its toggled state, the
+// drag reaches the gesture and the right button's zoom menu ticks the active
+// mode; the mouse draws an element into the model, its markers lying over the
+// picture, never in it.
 #include "MainWindowFixture.h"
 #include "drawing/ViewOps.h"
+#include "drawing/gui/PainterCanvas.h"
 
 #include <QAbstractButton>
 #include <QMenu>
 #include <QTest>
 #include <QToolBar>
+#include <QWindow>
 
 namespace {
 
@@ -45,6 +49,45 @@ TEST_F(MainWindowTest, ZoomWindowFromItsToggledButtonToTheZoomMenusExit)
     window->zoomMenu()->hide();
     EXPECT_EQ(window->viewMode(), ViewMode::None);
     EXPECT_FALSE(button->isChecked());
+}
+
+TEST_F(MainWindowTest, MouseDrawsAnElementAndItsMarkersStayOutOfThePicture)
+{
+    start();
+    ws().settings.nai_grid = true;
+    ws().settings.kannab = 1;
+    window->RedrawDrawingArea();
+    truss::group(ws().model, 1, 1);
+    QWindow *handle = window->windowHandle();
+    const auto at = [&](double x, double y) {
+        const QPoint inArea(qRound(ws().view.ToScreenX(x) * pxPerCm()),
+                            qRound(ws().view.ToScreenY(y) * pxPerCm()));
+        return area()->mapTo(window.get(), inArea);
+    };
+    const auto picture = [&] {
+        return area()->painterCanvas().image().convertToFormat(QImage::Format_RGB32);
+    };
+    QTest::mouseMove(handle, at(0, 0));
+    QTest::mousePress(handle, Qt::LeftButton, {}, at(0, 0));
+    QTest::mouseMove(handle, at(2, 0));
+    QTest::mouseMove(handle, at(4, 0));
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, at(4, 0));
+    EXPECT_EQ(ws().log.entries().back().text,
+              "New element #1, Node i: #1, Node j: #2, E,A Group: #1, P2 Type");
+    EXPECT_EQ(ws().model.nodes[2], (Node{4, 0, 0, 0, 0, 0}));
+
+    window->RedrawDrawingArea();
+    const QImage clean = picture();
+    QApplication::processEvents(); // the redraw shown
+    QTest::mouseMove(handle, at(2, 0));
+    QTest::mouseMove(handle, at(4, 0)); // over node 2
+    ASSERT_TRUE(area()->mouseOverlay().nodeMarkerShown);
+    // The screen shows the marker; the picture (what an export or a copy
+    // takes) does not, and a redraw does not put it there.
+    EXPECT_NE(area()->grab().toImage().convertToFormat(QImage::Format_RGB32), clean);
+    EXPECT_EQ(picture(), clean);
+    window->RedrawDrawingArea();
+    EXPECT_EQ(picture(), clean);
 }
 
 } // namespace

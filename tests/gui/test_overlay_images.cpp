@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 #include <random>
 #include <vector>
@@ -22,17 +23,15 @@ constexpr double kPixelsPerCm = 37.795;
 
 MouseOverlay overlayWith(double shift, const QString &coordinates)
 {
-    MouseOverlay o;
-    o.nodeMarkerShown = true;
-    o.nodeMarkerShape = NodeMarkerShape::Circle;
-    o.nodeMarkerX = 3.013 + shift;
-    o.nodeMarkerY = 2.271;
-    o.nodeLabel = OverlayLabel{true, QStringLiteral("17"), 3.107 + shift, 1.726, 0.2};
-    o.elementMarker = OverlayLine{true, 1.0031, 4.1177 + shift, 6.4419, 1.3303};
-    o.elementLabel = OverlayLabel{true, QStringLiteral("123"), 3.7225, 2.3240 + shift, 0.2};
-    o.rubberLine = OverlayLine{true, 0.5, 0.5, 3.013, 2.271};
-    o.coordinatesLabel = OverlayLabel{true, coordinates, 3.113, 2.371, 0.5};
-    return o;
+    return MouseOverlay{true,
+                        NodeMarkerShape::Circle,
+                        3.013 + shift,
+                        2.271,
+                        OverlayLabel{true, QStringLiteral("17"), 3.107 + shift, 1.726, 0.2},
+                        OverlayLine{true, 1.0031, 4.1177 + shift, 6.4419, 1.3303},
+                        OverlayLabel{true, QStringLiteral("123"), 3.7225, 2.3240 + shift, 0.2},
+                        OverlayLine{true, 0.5, 0.5, 3.013, 2.271},
+                        OverlayLabel{true, coordinates, 3.113, 2.371, 0.5}};
 }
 
 // A picture under the overlay that is no single colour, so that blending
@@ -47,113 +46,76 @@ QImage screenImage(QImage::Format format, qreal ratio)
     return image;
 }
 
-void paintOn(QImage &image, const MouseOverlayPainter &painter, const MouseOverlay &overlay,
-             const QRegion &exposed)
+QImage paintedOver(QImage screen, const MouseOverlayPainter &painter, const MouseOverlay &overlay,
+                   const QRegion &exposed)
 {
-    QPainter p(&image);
+    QPainter p(&screen);
     p.setClipRegion(exposed);
     painter.paint(p, overlay, kPixelsPerCm, exposed);
+    p.end();
+    return screen;
 }
 
+// How many pixels of two images of one size differ, and by at most how many
+// levels in a channel.
+std::pair<int, int> differenceOf(const QImage &a, const QImage &b)
+{
+    int pixels = 0, levels = 0;
+    for (int row = 0; a != b && row < a.height(); ++row)
+        for (int column = 0; column < a.width(); ++column)
+            if (const QRgb p = a.pixel(column, row), q = b.pixel(column, row); p != q) {
+                ++pixels;
+                for (const int shift : {0, 8, 16, 24})
+                    levels = std::max(levels,
+                                      std::abs(int((p >> shift) & 255) - int((q >> shift) & 255)));
+            }
+    return {pixels, levels};
+}
+
+// All the items: the first paint makes the images, the next ones copy them,
+// the last follows the items that changed. Then the node marker alone at
+// places a fraction of a pixel apart and on both sides of the area's edges,
+// each painted twice: into its kept image, then copied from it (or drawn
+// afresh where no image can stand for it). A square's one-pixel outline at
+// ratio 1 blends the pixels where its sides meet its rounded corners twice,
+// which over the picture rounds a level otherwise than over a clear image: up
+// to three such pixels at each of the eight joins may be one level off.
 TEST(OverlayImages, KeptImagesGiveTheSamePixelsAsDrawingAfresh)
 {
     const QFont font = QApplication::font();
     const MouseOverlay first = overlayWith(0, QStringLiteral("12.5, -3.25\n@ 0.5, 1"));
     const MouseOverlay moved = overlayWith(0.0173, QStringLiteral("12.75, -3.5\n@ 0.75, 1.25"));
-    const QColor background(Qt::white);
     for (const QImage::Format format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32})
         for (const qreal ratio : {1.0, 2.0}) {
             SCOPED_TRACE(testing::Message() << "format " << format << " ratio " << ratio);
-            const MouseOverlayPainter afresh(font, background, false);
-            const MouseOverlayPainter kept(font, background, true);
+            const QImage screen = screenImage(format, ratio);
+            const MouseOverlayPainter afresh(font, Qt::white, false), kept(font, Qt::white, true);
             const QRegion whole = kept.region(first, kPixelsPerCm);
             // A piece of the element marker and of the node label only.
             const QRegion piece = QRegion(136, 99, 9, 8) + QRegion(125, 68, 12, 5);
-            // The first paint makes the images, the next ones copy them;
-            // the last follows the items that changed.
-            const struct {
-                const MouseOverlay *overlay;
-                const QRegion *exposed;
-            } paints[] = {{&first, &whole}, {&first, &piece}, {&moved, &whole}};
-            for (const auto &step : paints) {
-                QImage expected = screenImage(format, ratio), actual = expected;
-                paintOn(expected, afresh, *step.overlay, *step.exposed);
-                paintOn(actual, kept, *step.overlay, *step.exposed);
-                EXPECT_EQ(actual, expected);
-                EXPECT_NE(actual, screenImage(format, ratio)); // something was painted
+            for (const auto &[overlay, exposed] :
+                 {std::pair{&first, &whole}, {&first, &piece}, {&moved, &whole}}) {
+                const QImage expected = paintedOver(screen, afresh, *overlay, *exposed);
+                EXPECT_EQ(paintedOver(screen, kept, *overlay, *exposed), expected);
+                EXPECT_NE(expected, screen); // something was painted
             }
-        }
-}
-
-} // namespace
-
-namespace {
-
-// How far apart two images of the same size are: how many pixels differ, and
-// by at most how many levels in a channel.
-struct Difference {
-    int pixels = 0;
-    int levels = 0;
-};
-
-Difference differenceOf(const QImage &a, const QImage &b)
-{
-    Difference d;
-    if (a == b)
-        return d;
-    const QImage x = a.convertToFormat(QImage::Format_ARGB32);
-    const QImage y = b.convertToFormat(QImage::Format_ARGB32);
-    for (int row = 0; row < x.height(); ++row)
-        for (int column = 0; column < x.width(); ++column) {
-            const QRgb p = x.pixel(column, row), q = y.pixel(column, row);
-            if (p == q)
-                continue;
-            ++d.pixels;
-            for (const int shift : {0, 8, 16, 24})
-                d.levels =
-                    std::max(d.levels, std::abs(int((p >> shift) & 255) - int((q >> shift) & 255)));
-        }
-    return d;
-}
-
-// The node marker alone, at places a fraction of a pixel apart and on both
-// sides of the area's edges, each painted twice: once into its kept image,
-// once copied from it (or drawn afresh where no image can stand for it). A
-// square's one-pixel outline at ratio 1 blends the pixels where its sides
-// meet its rounded corners twice, which over the picture rounds a level
-// otherwise than over a clear image: up to three such pixels at each of the
-// eight joins may be one level off. Every other copy is exact.
-TEST(OverlayImages, NodeMarkerCopiedAtEveryPlaceGivesTheSamePixelsAsDrawingAfresh)
-{
-    const QFont font = QApplication::font();
-    for (const QImage::Format format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB32})
-        for (const qreal ratio : {1.0, 2.0})
             for (const NodeMarkerShape shape : {NodeMarkerShape::Square, NodeMarkerShape::Circle}) {
-                SCOPED_TRACE(testing::Message() << "format " << format << " ratio " << ratio
-                                                << " shape " << int(shape));
+                int pixels = 0, levels = 0;
+                for (int i = 0; i < 120; ++i) { // each place twice
+                    const MouseOverlay o{
+                        true, shape, -0.3 + i / 2 * 0.1537, 6.5 - i / 2 * 0.1173, {}, {}, {},
+                        {},   {}};
+                    const QRegion exposed = kept.region(o, kPixelsPerCm);
+                    const auto [p, l] = differenceOf(paintedOver(screen, kept, o, exposed),
+                                                     paintedOver(screen, afresh, o, exposed));
+                    pixels = std::max(pixels, p);
+                    levels = std::max(levels, l);
+                }
                 const bool thinOutline = nodeMarkerBorder(shape) * ratio <= 1;
-                const MouseOverlayPainter afresh(font, Qt::white, false);
-                const MouseOverlayPainter kept(font, Qt::white, true);
-                const QImage screen = screenImage(format, ratio);
-                Difference most;
-                for (int i = 0; i < 60; ++i)
-                    for (int pass = 0; pass < 2; ++pass) {
-                        MouseOverlay o;
-                        o.nodeMarkerShown = true;
-                        o.nodeMarkerShape = shape;
-                        o.nodeMarkerX = -0.3 + i * 0.1537;
-                        o.nodeMarkerY = 6.5 - i * 0.1173;
-                        const QRegion exposed = kept.region(o, kPixelsPerCm);
-                        QImage expected = screen, actual = screen;
-                        paintOn(expected, afresh, o, exposed);
-                        paintOn(actual, kept, o, exposed);
-                        const Difference d = differenceOf(actual, expected);
-                        most.pixels = std::max(most.pixels, d.pixels);
-                        most.levels = std::max(most.levels, d.levels);
-                    }
-                EXPECT_LE(most.pixels, thinOutline ? 8 * 3 : 0);
-                EXPECT_LE(most.levels, thinOutline ? 1 : 0);
+                EXPECT_LE(pixels, thinOutline ? 8 * 3 : 0) << int(shape);
+                EXPECT_LE(levels, thinOutline ? 1 : 0) << int(shape);
             }
+        }
 }
 
 // However many places the pointer shows the marker at, the kept images stay
@@ -168,80 +130,60 @@ TEST(OverlayImages, NodeMarkerImagesStayWithinTheirBound)
     const int places = 3000; // of a large marker: some 8 KiB each
     for (int i = 0; i < places; ++i) {
         const QRectF box(20 + i * 0.0173, 30, 40, 40);
-        const QRect bounds(int(box.left()) - 3, 27, 48, 48);
-        ASSERT_TRUE(images.paint(p, NodeMarkerShape::Circle, box, bounds));
+        ASSERT_TRUE(
+            images.paint(p, NodeMarkerShape::Circle, box, QRect(int(box.left()) - 3, 27, 48, 48)));
         most = std::max(most, images.bytes());
     }
     EXPECT_LE(most, NodeMarkerImages::kMaxBytes + 48 * 48 * 4);
     EXPECT_LT(images.count(), places);
 }
 
-} // namespace
-
-namespace {
-
 // Whether `r`'s rectangles lie as QRegion keeps them: in bands from top to
 // bottom, a band's rectangles of one height from left to right, neither
 // overlapping nor touching sideways.
 bool banded(const QRegion &r)
 {
-    const QRect *previous = nullptr;
-    for (const QRect &rect : r) {
-        if (previous) {
-            const bool sameBand = rect.top() == previous->top();
-            if (sameBand
-                    ? rect.bottom() != previous->bottom() || rect.left() <= previous->right() + 1
-                    : rect.top() <= previous->bottom())
-                return false;
-        }
-        previous = &rect;
-    }
-    return true;
+    return std::adjacent_find(r.begin(), r.end(),
+                              [](const QRect &a, const QRect &b) {
+                                  return b.top() == a.top()
+                                      ? b.bottom() != a.bottom() || b.left() <= a.right() + 1
+                                      : b.top() <= a.bottom();
+                              })
+        == r.end();
 }
 
-// The region built at once covers the pixels QRegion's own union covers, for
-// the shapes a pointer move makes and for any others, in a form QRegion can
-// take.
+// The region built at once covers the pixels QRegion's own union covers, in a
+// form QRegion can take: for rectangles reaching the last pixel an int can
+// number, and for small ones crowded together (touching, overlapping, empty,
+// repeated), up to more than are built at once.
 TEST(OverlayImages, UnionOfRectsIsQRegionsUnion)
 {
     constexpr int kLast = std::numeric_limits<int>::max();
-    const std::vector<std::vector<QRect>> cases = {
+    const auto corners = [](int left, int top, int right, int bottom) {
+        return QRect(QPoint(left, top), QPoint(right, bottom));
+    };
+    // Nothing, a marker moved, and two squares at the int limit.
+    std::vector<std::vector<QRect>> cases = {
         {},
-        {QRect(5, 5, 0, 4)},                                               // empty only
-        {QRect(3, 4, 10, 10)},                                             // one
-        {QRect(3, 4, 10, 10), QRect(3, 4, 10, 10)},                        // the same twice
-        {QRect(10, 10, 12, 12), QRect(11, 11, 12, 12)},                    // a marker moved
-        {QRect(10, 10, 12, 12), QRect(22, 10, 12, 12)},                    // touching sideways
-        {QRect(10, 10, 12, 12), QRect(10, 22, 12, 12)},                    // touching below
-        {QRect(10, 10, 12, 12), QRect(40, 60, 5, 5)},                      // apart
-        {QRect(0, 0, 50, 50), QRect(10, 10, 5, 5)},                        // one inside the other
-        {QRect(0, 0, 10, 30), QRect(20, 0, 10, 30), QRect(5, 10, 20, 10)}, // an H
-        {QRect(0, 0, 10, 10), QRect(20, 0, 10, 10), QRect(0, 10, 10, 10), QRect(20, 10, 10, 10)},
-        // reaching the last pixel an int can number
-        {QRect(QPoint(kLast - 9, kLast - 9), QPoint(kLast, kLast)),
-         QRect(QPoint(kLast - 20, kLast - 4), QPoint(kLast - 10, kLast))},
+        {QRect(10, 10, 12, 12), QRect(11, 11, 12, 12)},
+        {corners(kLast - 9, kLast - 9, kLast, kLast),
+         corners(kLast - 20, kLast - 4, kLast - 10, kLast)},
     };
-    const auto byAdding = [](const std::vector<QRect> &rects) {
-        QRegion r;
-        for (const QRect &rect : rects)
-            r += rect;
-        return r;
-    };
-    const auto same = [&](const std::vector<QRect> &rects) {
-        const QRegion actual = unionOfRects(rects);
-        return banded(actual) && actual.xored(byAdding(rects)).isEmpty()
-            && actual.boundingRect() == byAdding(rects).boundingRect();
-    };
-    for (std::size_t i = 0; i < cases.size(); ++i)
-        EXPECT_TRUE(same(cases[i])) << "case " << i;
-    // Small rectangles crowded together, up to more than are built at once.
     std::mt19937 random(7);
     std::uniform_int_distribution<int> place(0, 40), side(0, 15);
     for (int trial = 0; trial < 2000; ++trial) {
-        std::vector<QRect> rects(1 + trial % (kMaxRectsAtOnce + 2));
+        std::vector<QRect> &rects = cases.emplace_back(1 + trial % (kMaxRectsAtOnce + 2));
         for (QRect &r : rects)
             r = QRect(place(random), place(random), side(random), side(random));
-        ASSERT_TRUE(same(rects)) << "trial " << trial;
+    }
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        QRegion added;
+        for (const QRect &rect : cases[i])
+            added += rect;
+        const QRegion built = unionOfRects(cases[i]);
+        ASSERT_TRUE(banded(built) && built.xored(added).isEmpty()
+                    && built.boundingRect() == added.boundingRect())
+            << "case " << i;
     }
 }
 
