@@ -88,13 +88,13 @@ QRegion unionOfRects(std::span<const QRect> rects)
     Runs bands[2];            // this band's runs and those of the band above, in turn
     int now = 0;              // which of them is this band's
     qsizetype aboveStart = 0; // where the band above begins in `out`
-    qint64 aboveBottom = 0;   // one past its last row
     for (int i = 0; i + 1 < edgeCount; ++i) {
         const qint64 top = edges[i], bottom = edges[i + 1];
         Runs &runs = bands[now];
         const Runs &above = bands[1 - now];
         runsAt(kept, count, top, runs);
-        if (runs.count > 0 && above.count > 0 && aboveBottom == top && runs == above) {
+        // The bands lie edge to edge, so the band above ends where this one begins.
+        if (runs.count > 0 && runs == above) {
             for (qsizetype j = aboveStart; j < out.size(); ++j)
                 out[j].setBottom(int(bottom - 1));
         } else {
@@ -104,7 +104,6 @@ QRegion unionOfRects(std::span<const QRect> rects)
                                  QPoint(int(runs.at[j].right - 1), int(bottom - 1))));
             now = 1 - now;
         }
-        aboveBottom = bottom;
     }
     QRegion region;
     region.setRects(out.constData(), int(out.size()));
