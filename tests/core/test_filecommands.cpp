@@ -166,29 +166,23 @@ TEST_F(FileCommandsTest, OpenMarksTheModelChangedUnlessCancelled)
 {
     const QString name = saveAs(QStringLiteral("m.kel"));
     ws.prompts.files = {std::nullopt, name};
-    const Model before = ws.model;
     EXPECT_EQ(openModel(ws), ReadOutcome::Cancelled);
-    EXPECT_TRUE(ws.model.sameData(before));
-    EXPECT_EQ(std::tuple(ws.model.fileName, ws.model.modelChanged, ws.hooks.captions.size()),
-              std::tuple(name, false, 0));
-    EXPECT_EQ(ws.prompts.shown[0].extra, QStringLiteral("Corvane Kel.2D Input files (*.kel)"));
+    EXPECT_EQ(
+        std::tuple(ws.model.modelChanged, ws.hooks.captions.size(), ws.prompts.shown[0].extra),
+        std::tuple(false, 0, QStringLiteral("Corvane Kel.2D Input files (*.kel)")));
     EXPECT_EQ(openModel(ws), ReadOutcome::Read);
     EXPECT_EQ(std::pair(ws.model.fileName, ws.model.modelChanged), std::pair(name, true));
 }
 
 TEST(AskReanalyse, OffersOnlyForAChangedModel)
 {
-    for (const auto &[changed, answers, analyses] :
-         {std::tuple{false, std::deque<PromptAnswer>{}, 0},
-          {true, {A::No}, 0},
-          {true, {A::Yes}, 1}}) {
+    for (const bool changed : {false, true}) {
         TestWorkspace ws;
         ws.model.modelChanged = changed;
-        ws.prompts.answers = answers;
+        ws.prompts.answers = changed ? std::deque{A::Yes} : std::deque<PromptAnswer>{};
         int ran = 0;
         Ask_Reanalyse(ws, [&] { ++ran; });
-        EXPECT_EQ(ran, analyses);
-        ASSERT_EQ(ws.prompts.shown.size(), answers.size());
+        EXPECT_EQ(ran, int(changed));
         for (const ShownPrompt &box : ws.prompts.shown)
             EXPECT_EQ(std::pair(box.text, box.buttons),
                       std::pair(QStringLiteral("Model has been changed. Do you want to reanalyze "
