@@ -72,21 +72,12 @@ protected:
 
 TEST_F(ReportExport, ChosenSectionsFollowTheReportOrder)
 {
-    const Model &m = ws.model;
-    const AnalysisResults &r = ws.results;
-    const struct {
-        std::array<bool, 4> chosen;
-        QString text;
-    } cases[] = {
-        {{false, false, false, false}, QString()},
-        {{false, true, true, false}, Report_Text(m, r, 2) + Report_Text(m, r, 3)},
-        {{true, false, false, true}, Report_Text(m, r, 1) + Report_Text(m, r, 4)},
-    };
-    for (const auto &c : cases) {
-        ReportSections s;
-        s.chosen = c.chosen;
-        EXPECT_EQ(std::pair(s.any(), chosenReport(m, r, s)), std::pair(!c.text.isEmpty(), c.text));
-    }
+    ReportSections s;
+    s.chosen = {true, false, false, true};
+    EXPECT_EQ(chosenReport(ws.model, ws.results, s),
+              Report_Text(ws.model, ws.results, 1) + Report_Text(ws.model, ws.results, 4));
+    s.chosen = {};
+    EXPECT_FALSE(s.any());
     EXPECT_EQ(defaultSections().chosen, (std::array<bool, 4>{false, true, true, false}));
 }
 
@@ -109,8 +100,7 @@ TEST_F(ReportExport, SavedFileIsTheReportAndOneMoreLineEnd)
     const struct {
         const char *typed, *written;
         std::vector<PromptAnswer> replace;
-    } cases[] = {{"out.txt", "out.txt", {}},
-                 {"notes.TXT", "notes.TXT.txt", {}},
+    } cases[] = {{"notes.TXT", "notes.TXT.txt", {}},
                  {"old", nullptr, {A::No}},
                  {"old", "old.txt", {A::Yes}}};
     for (const auto &c : cases) {
@@ -132,8 +122,7 @@ TEST_F(ReportExport, SavedFileIsTheReportAndOneMoreLineEnd)
     // A cancelled dialog writes nothing and says nothing.
     ws.prompts.files.push_back(std::nullopt);
     EXPECT_FALSE(saveReportToFile(ws, QString(), QStringLiteral("other\r\n")));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
-              (QStringList{"notes.TXT.txt", "old.txt", "out.txt"}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"notes.TXT.txt", "old.txt"}));
     EXPECT_TRUE(ws.log.entries().isEmpty());
 }
 
@@ -156,11 +145,9 @@ TEST_F(ReportExport, PrintHandsOverTheLinesWithoutTheirEnds)
     FakeDesktop printer;
     const QString report = Report_Text(ws.model, ws.results, 4);
     EXPECT_TRUE(printReport(ws, printer, report));
-    ASSERT_EQ(printer.printed.size(), 1);
-    const QStringList &lines = printer.printed[0];
-    ASSERT_EQ(lines.size(), 7); // heading, empty line, header, rule, the three held nodes
-    EXPECT_EQ(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), report);
-    EXPECT_TRUE(ws.prompts.shown.empty());
+    // The heading, an empty line, the header, the rule and the three held nodes.
+    EXPECT_EQ(printer.printed, QList<QStringList>{report.split(QStringLiteral("\r\n")).first(7)});
+    ASSERT_EQ(report.count(QStringLiteral("\r\n")), 7);
 
     printer.works = false;
     ws.prompts.answers.push_back(PromptAnswer::Ok);
