@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace {
 
@@ -68,18 +67,6 @@ TEST_F(Registry, StoredValuesAndTheirFallbacks)
         EXPECT_EQ(load(), c.expected);
         EXPECT_EQ(readBytes(path()), text);
     }
-}
-
-// Closed minimised, the window reopens normal.
-TEST_F(Registry, WindowPlacementRoundTrip)
-{
-    {
-        SettingsStore store(newPath());
-        Save_Window_State(store, WindowPlacement{1, 800.5, 600, 10, -20});
-    }
-    const WindowPlacement p = loadWindowPlacement(SettingsStore(path()));
-    EXPECT_EQ(std::tuple(p.state, p.width, p.height, p.left, p.top),
-              std::tuple(0, 800.5, 600.0, std::optional(10.0), std::optional(-20.0)));
 }
 
 TEST(IniText, KeysOutsideSectionsAndOddLinesReadBack)
