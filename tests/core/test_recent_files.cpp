@@ -12,21 +12,18 @@
 
 namespace {
 
-// One line per bookmark, "href added visited type name exec", in the list's
-// order; "(error)" when it does not parse.
+// The list's bookmarks, one line each, "href added visited type name exec";
+// "(error)" when the list does not parse.
 QStringList bookmarks(const QString &path)
 {
     QXmlStreamReader r(readBytes(path));
     QStringList out;
-    const QStringList keys = {"href", "added", "visited", "type", "name", "exec"};
     while (!r.atEnd()) {
-        if (r.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (r.name() == QLatin1String("bookmark"))
+        if (r.readNext() == QXmlStreamReader::StartElement && r.name() == u"bookmark")
             out << QString();
-        for (const QString &key : keys)
-            if (r.attributes().hasAttribute(key))
-                out.last() += r.attributes().value(key).toString() + u' ';
+        for (const char *key : {"href", "added", "visited", "type", "name", "exec"})
+            if (r.isStartElement() && r.attributes().hasAttribute(QLatin1String(key)))
+                out.last() += r.attributes().value(QLatin1String(key)).toString() + u' ';
     }
     return r.hasError() ? QStringList{"(error)"} : out;
 }
