@@ -89,7 +89,6 @@ TEST(GroupEditing, ApplyLogsOrRefusesInOrder)
         // clang-format off
         {{"4", "200", "0.5"}, "New group #4, E= 200, A= 0.5", F::Apply, {200, 1}},
         {{"2", "200", "1E-30"}, "* Group #2, E= 200, A= 1E-30", F::Apply, {200, 1e-30}},
-        {{"51", "0", "0"}, "The maximum number of Groups that can be defined is 50.", F::None, {200, 1}},
         {{"5", "1", "1"}, "The value given for Group number is unacceptable.", F::Number, {200, 1}}, // beyond the new group
         {{"2", "1e400", "-1"}, "The value given for Youngs Modulus E is unacceptable.", F::E, {200, 1}}, // too large for the file
         // clang-format on
@@ -125,7 +124,6 @@ TEST(GroupEditing, DeletionRefusesGroupsInUseAndRenumbersTheRest)
         // clang-format off
         {"2", true, "Group deleted: #2. Groups renumbered: #3.", {1, 2}, {100, 300}},
         {"3", false, "Group #3 cannot be deleted since there are elements belonging to it.", {1, 3}, {100, 200, 300}},
-        {"4", false, "There is no Group #4 to delete.", {1, 3}, {100, 200, 300}}, // the new-group entry
         // clang-format on
     };
     for (const auto &r : rows) {
