@@ -36,7 +36,6 @@ TEST(NodeEditing, AppliedNodesAreWrittenAndLoggedOrRefused)
         // The limit comes before the coincident point it also has.
         {node("101", "1", "0"), "The maximum number of nodes that can be defined is 100.", F::None, false},
         {node("4", "1", "0"), "At (1, 0) there is already node #2. ", F::X, false},
-        {node("1", "2", "0"), "At (2, 0) there is already node #3. ", F::X, false},
         {node("7", "5", "5"), "The value given for node number is unacceptable.", F::Number, false},
         {node("4", "5", "5", "", "-2"), "The elastic constants cannot have negative values.", F::Ky, true},
         // Halfway between the largest float and the next power of two rounds up to infinity.
@@ -91,8 +90,6 @@ TEST(NodeEditing, DeletionAsksOnceAndTakesTheElementsFirst)
           {"Node deleted: #2. Nodes renumbered: #3 to #4.", LogGreen}}, 3, 1},
         {"node with two elements, Cancel", "2", {A::Cancel}, NodeDeletion::Cancelled,
          {{"There are elements connected to the node, that must also be deleted.", LogRed}}, 4, 3},
-        {"node without elements", "4", {}, NodeDeletion::Deleted,
-         {{"Node deleted: #4.", LogGreen}}, 3, 3},
         {"no such node", "2.5", {A::Ok}, NodeDeletion::Refused,
          {{"There is no node to be deleted #2.5.", LogRed}}, 4, 3},
         // clang-format on
