@@ -87,23 +87,18 @@ TEST_F(FileCommandsTest, AComparisonThatCannotBeMadeIsADifference)
         saveAs(QStringLiteral("m.kel"));
         ASSERT_TRUE(Model_Equals_File(ws));
         row.spoil();
-        if (row.box)
-            ws.prompts.answers = {A::Ok};
+        ws.prompts.answers.assign(row.box ? 1 : 0, A::Ok); // the strict prompts refuse others
         {
             const PermissionsApply permissions;
             std::optional<FileSizeLimit> limit;
             if (row.sizeLimit)
                 limit.emplace(100);
-            if (permissions.apply())
-                EXPECT_FALSE(Model_Equals_File(ws));
-            else
-                ws.prompts.answers.clear();
+            EXPECT_FALSE(permissions.apply() && Model_Equals_File(ws));
         }
         qputenv("TMPDIR", QFile::encodeName(temp.path()));
-        std::vector<QString> boxes;
-        for (const ShownPrompt &box : ws.prompts.shown)
-            boxes.push_back(box.text);
-        EXPECT_EQ(boxes, row.box ? std::vector<QString>{row.box} : std::vector<QString>{});
+        if (row.box) {
+            EXPECT_EQ(ws.prompts.shown.at(0).text, row.box);
+        }
         ws.prompts.shown.clear();
     }
 }
