@@ -70,11 +70,6 @@ TEST(ElementEditing, ApplyAndDeleteWriteTheirLines)
                      {"* Element #1, Node i: #1, Node j: #2, E,A Group: #2", LogDarkBlue},
                      {"Element deleted: #2. Elements renumbered: #3.", LogGreen}}));
     EXPECT_EQ(std::pair(t.steps.labels.size(), t.steps.ended), std::pair(size_t(5), 5));
-
-    t.okBoxes();
-    t.steps.labels.clear();
-    EXPECT_FALSE(deleteElement(t.model(), t.ws, QStringLiteral("2.5")));
-    t.expectRefused(QStringLiteral("Element does not exist to be deleted #2.5."));
 }
 
 TEST(GroupEditing, ApplyLogsOrRefusesInOrder)
