@@ -30,7 +30,6 @@ TEST(NodeEditing, AppliedNodesAreWrittenAndLoggedOrRefused)
     } rows[] = {
         // clang-format off
         {node("4", "2", "1", "5000", "", false, true), "New node #4, x=2, y=1, Constraints: ox, Kx= 5000", F::Apply, false, {2, 1, 0, 1, 0, 0}, {5000, 0}},
-        {node("4", "4", "4", "5", "3"), "New node #4, x=4, y=4, Free, Kx= 5, Ky= 3", F::Apply, false, {4, 4, 0, 0, 0, 0}, {5, 3}},
         {node("2", "1", "0", "", "", true), "* Node #2, x=1, y=0, Constraints: xo", F::Apply, false, {1, 0, 1, 0, 0, -7}, {0, 0}},
         {node(" 2abc", "1", "1"), "* Node # 2abc, x=1, y=1, Free", F::Apply, false, {1, 1, 0, 0, 0, -7}, {0, 0}},
         // The limit comes before the coincident point it also has.
