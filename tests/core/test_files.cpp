@@ -119,7 +119,6 @@ TEST_F(FilesTest, SaveDialogProposesAndExtendsNames)
     } rows[] = {
         // clang-format off
         {QString(), untitled, nullptr, {}, nullptr},
-        {"/data/bridge.dat", "/data/bridge", "model", {}, "model.kel"},
         {"/data/bridge.kel", "/data/bridge", "model.KEL", {}, "model.KEL.kel"},
         {QString(), untitled, "old", {A::No}, nullptr},
         {QString(), untitled, "old", {A::Yes}, "old.kel"},
