@@ -73,12 +73,9 @@ TEST(Kel2dReport, WritesTheReportOrTellsWhatWentWrong)
                                      "Usage: kel2d-report [--sections DIGITS] MODEL.kel\n"))
         << usage.err.toStdString();
     EXPECT_EQ(usage.out, QByteArray());
-}
 
-// A report that would pass the process's file-size limit is a failed write,
-// not a silent end by the signal.
-TEST(Kel2dReport, OutputThatCannotBeWrittenIsAFailure)
-{
+    // A report that would pass the process's file-size limit is a failed
+    // write, not a silent end by the signal.
     QTemporaryDir dir;
     const ToolRun r = runTool({data("small_example.kel")}, dir.filePath("report.txt"), 100);
     EXPECT_EQ(r.exitCode, 74);
