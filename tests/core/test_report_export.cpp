@@ -56,16 +56,6 @@ class ReportExport : public ::testing::Test {
 protected:
     void SetUp() override { reportModel(ws); }
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-    // The texts of the boxes shown since the last call.
-    QStringList boxes()
-    {
-        QStringList texts;
-        for (const ShownPrompt &p : ws.prompts.messages())
-            texts << p.text;
-        ws.prompts.shown.clear();
-        return texts;
-    }
-
     QTemporaryDir dir;
     TestWorkspace ws;
 };
@@ -113,9 +103,13 @@ TEST_F(ReportExport, SavedFileIsTheReportAndOneMoreLineEnd)
                   std::tuple(QStringLiteral("Save to file"),
                              QStringLiteral("Text files (*.txt);;All files (*)"),
                              path("truss.txt")));
-        const QStringList asked{QDir::toNativeSeparators(path("old.txt"))
-                                + " already exists.\r\nDo you want to replace it?"};
-        EXPECT_EQ(boxes(), c.replace.empty() ? QStringList{} : asked);
+        const QString asked = QDir::toNativeSeparators(path("old.txt"))
+            + " already exists.\r\nDo you want to replace it?";
+        EXPECT_EQ(ws.prompts.messages().size(), c.replace.size());
+        if (!c.replace.empty()) {
+            EXPECT_EQ(ws.prompts.messages()[0].text, asked);
+        }
+        ws.prompts.shown.clear();
         EXPECT_EQ(readBytes(path(c.written ? c.written : "old.txt")),
                   c.written ? (report + "\r\n").toUtf8() : QByteArray("keep me"));
     }
@@ -152,9 +146,9 @@ TEST_F(ReportExport, PrintHandsOverTheLinesWithoutTheirEnds)
     printer.works = false;
     ws.prompts.answers.push_back(PromptAnswer::Ok);
     EXPECT_FALSE(printReport(ws, printer, report));
-    EXPECT_EQ(boxes(),
-              QStringList{"An error occured while trying to print. The printing cannot "
-                          "be completed"});
+    EXPECT_EQ(ws.prompts.shown.at(0).text,
+              QStringLiteral("An error occured while trying to print. The printing cannot "
+                             "be completed"));
     EXPECT_TRUE(ws.log.entries().isEmpty()); // a print failure is not logged
 }
 
