@@ -64,7 +64,6 @@ TEST(MoveNodes, MovesTheRangeOrRefuses)
     } rows[] = {
         // clang-format off
         {{"2", "3", "1.5", ""}, "Moved nodes: #2 to #3, dx=1.5, dy=0", F::None, {0, 2.5f, 3.5f}},
-        {{"1", "4", "", "0"}, nullptr, F::None, {0, 1, 2}}, // no offset does nothing
         {{"0", "2", "1", ""}, "There is no node #0.", F::First, {0, 1, 2}},
         {{"1", "4", "3e38", ""}, "The value given for dx is unacceptable.", F::Dx, {0, 1, 2}}, // node 4 leaves
         // clang-format on

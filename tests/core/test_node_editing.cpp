@@ -123,11 +123,11 @@ TEST(NodeForm, NoPathMakesTheHundredAndFirstNode)
     form.open();
     EXPECT_EQ(form.fields.number, "101");
     t.okBoxes(2);
-    form.fields.x = QStringLiteral("-1");
-    form.pressApply();
-    form.pressNew();
-    form.fields.x = QStringLiteral("-2");
-    form.pressApply();
+    for (const char *x : {"-1", "-2"}) { // Apply; New, then Apply
+        form.fields.x = QLatin1String(x);
+        form.pressApply();
+        form.pressNew();
+    }
     EXPECT_EQ(std::pair(int(t.model().nodeCount), t.boxes().size()), std::pair(kMaxNodes, 2ul));
 }
 
