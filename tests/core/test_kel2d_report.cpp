@@ -1,7 +1,5 @@
-// kel2d-report run as a user would run it: its standard output must be the
-// program's own report, byte for byte, and its exit status must tell what
-// went wrong.
-#include "analysis/AnalysisStages.h"
+// kel2d-report run as a user would run it: the program's own report byte for
+// byte on standard output, and an exit status that tells what went wrong.
 #include "analysis/epilisi.h"
 #include "core/Fixtures.h"
 #include "reports/ReportText.h"
@@ -44,8 +42,7 @@ ToolRun runTool(const QStringList &args, const QString &output = {}, rlim_t limi
             QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
-// The report the program itself builds for the file: read, analysed, all four
-// sections.
+// The report the program itself builds for the file: all four sections.
 QByteArray expectedReport(const char *file)
 {
     Workspace ws;

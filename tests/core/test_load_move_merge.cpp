@@ -1,5 +1,4 @@
-// Nodal loads, moving and merging nodes: the log lines, the refusals of
-// numbers that name no node and of values beyond single precision, and the
+// Nodal loads, moving and merging nodes: the log lines, the refusals, and the
 // merge's scan that leaves no element joining a node to itself.
 #include "core/EditingFixture.h"
 #include "model/LoadForm.h"

@@ -1,6 +1,5 @@
-// The model text parsed from bytes in memory must read exactly as the same
-// bytes read from a device: the file commands use the device, the
-// benchmark and the fuzzer the bytes.
+// Model text parsed from bytes in memory (the benchmark, the fuzzer) must read
+// exactly as the same bytes from a device (the file commands).
 #include "core/Fixtures.h"
 #include "files/ModelFileFormat.h"
 

@@ -14,9 +14,8 @@ NodeInput node(const char *number, const char *x, const char *y, const char *kx 
     return {l(number), l(x), l(y), l(kx), l(ky), fixedX, fixedY};
 }
 
-// Nodes at (0, 0), (1, 0) and (2, 0), node 2 loaded. Re-applying a node
-// where it is passes: it is not compared with itself. Its load stays; the box
-// text is quoted. Refusals come in their order and change nothing.
+// Re-applying a node where it is passes: it is not compared with itself; its
+// load stays. Refusals come in their order and change nothing.
 TEST(NodeEditing, AppliedNodesAreWrittenAndLoggedOrRefused)
 {
     using F = NodeField;
@@ -35,7 +34,6 @@ TEST(NodeEditing, AppliedNodesAreWrittenAndLoggedOrRefused)
         // The limit comes before the coincident point it also has.
         {node("101", "1", "0"), "The maximum number of nodes that can be defined is 100.", F::None, false},
         {node("4", "1", "0"), "At (1, 0) there is already node #2. ", F::X, false},
-        {node("7", "5", "5"), "The value given for node number is unacceptable.", F::Number, false},
         {node("4", "5", "5", "", "-2"), "The elastic constants cannot have negative values.", F::Ky, true},
         // Halfway between the largest float and the next power of two rounds up to infinity.
         {node("4", "340282356779733661637539395458142568448", "5"), "The value given for coordinate x is unacceptable.", F::X, true},

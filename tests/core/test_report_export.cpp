@@ -1,7 +1,5 @@
-// The text report: its text character for character against
-// tests/data/report_sections.txt, and the report leaving the program: the
-// sections chosen, the file name offered, the saved file's bytes, its
-// failures, and the printout.
+// The text report against tests/data/report_sections.txt, and the report
+// leaving the program: chosen sections, file name, saved bytes, printout.
 #include "Fixtures.h"
 #include "reports/ReportExport.h"
 #include "reports/ReportSelection.h"

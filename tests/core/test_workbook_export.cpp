@@ -1,6 +1,5 @@
-// The grids as spreadsheet workbooks, read back with openpyxl: the sheet
-// name and every cell as text in its place; and the export that opens them,
-// with its failures.
+// The grids as workbooks read back with openpyxl, and the export that opens
+// them, with its failures.
 #include "Fixtures.h"
 #include "analysis/Functions_Bres_Megista.h"
 #include "reports/ResultsGrid.h"
@@ -96,7 +95,7 @@ TEST_F(WorkbookExport, FailuresNameWhatWasLostOrKept)
     // Nothing opens the workbook: it stays where it was written, and the
     // message says where.
     desktop.works = false;
-    ws.prompts.answers = {PromptAnswer::Ok};
+    ws.prompts.answers = {PromptAnswer::Ok, PromptAnswer::Ok};
     const QString folder = newExportFolder(dir.path());
     EXPECT_FALSE(ExportFlexGrid(ws, desktop, forces, folder));
     const QString file = QDir(folder).filePath(QStringLiteral("Element forces.xlsx"));
@@ -105,11 +104,9 @@ TEST_F(WorkbookExport, FailuresNameWhatWasLostOrKept)
               failed + "\r\nThe workbook was written to:\r\n" + QDir::toNativeSeparators(file));
 
     // The workbook cannot be written: nothing is opened and nothing left.
-    desktop.opened.clear();
     const QString gone = dir.filePath(QStringLiteral("gone"));
-    ws.prompts.answers = {PromptAnswer::Ok};
     EXPECT_FALSE(ExportFlexGrid(ws, desktop, forces, gone));
-    EXPECT_TRUE(desktop.opened.isEmpty());
+    EXPECT_EQ(desktop.opened.size(), 1);
     EXPECT_EQ(ws.prompts.shown.at(1).text, failed + "\r\nNo such file or directory");
     EXPECT_FALSE(QFileInfo::exists(gone));
 }
