@@ -48,16 +48,13 @@ TEST(CoincidentElements, PairsInEitherDirectionAndTheEarlyStop)
         t.prompts.answers = goOn ? std::deque{A::Yes, A::Yes, A::Ok} : std::deque{A::No};
 
         EXPECT_EQ(checkCoincidentElements(t.model(), t.ws), goOn ? std::optional(2) : std::nullopt);
-        Lines expected{{first, LogRed}};
-        if (goOn)
-            expected = {{first, LogRed},
-                        {"The elements #2 and #4 between nodes #2 and #3 coincide. One of them "
-                         "must be deleted.",
-                         LogRed},
-                        {"The search for coincident elements is completed. 2 incidences of "
-                         "coincident elements were found.",
-                         LogRed}};
-        EXPECT_EQ(t.lines(), expected);
+        const QString second = "The elements #2 and #4 between nodes #2 and #3 coincide. One of "
+                               "them must be deleted.",
+                      summary = "The search for coincident elements is completed. 2 incidences "
+                                "of coincident elements were found.";
+        EXPECT_EQ(t.lines(),
+                  (goOn ? Lines{{first, LogRed}, {second, LogRed}, {summary, LogRed}}
+                        : Lines{{first, LogRed}}));
         ASSERT_FALSE(t.prompts.messages().empty());
         EXPECT_EQ(std::pair(t.prompts.messages()[0].text, t.prompts.messages()[0].buttons),
                   std::pair(first + "\nShall the search for coincident elements continue?",

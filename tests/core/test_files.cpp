@@ -198,9 +198,8 @@ TEST_F(FilesTest, FolderThatTakesNoNewFileIsSavedInPlace)
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("model.kel")});
 }
 
-// A change to the small example: the line `offset` lines below the label of
-// its block ("Groups", "Nodes", ..., "Settings") gets `text`, or with no text
-// the file ends after it.
+// A change to the small example: the line `offset` lines below its block's
+// label ("Groups", ..., "Settings") gets `text`; with no text the file ends.
 struct Change {
     const char *label;
     int offset;
@@ -232,8 +231,7 @@ QByteArray edited(const std::vector<Change> &changes, int *number = nullptr)
 
 // Lines below a block's label: its count, then per row a blank line and the
 // row's number and fields; the view scale is the 27th line of the settings.
-constexpr int kCount = 1, kNode1X = 4;
-constexpr int kSpringNode = 2, kSpringKx = 3, kViewScale = 27;
+constexpr int kCount = 1, kNode1X = 4, kSpringNode = 2, kSpringKx = 3, kViewScale = 27;
 
 // A damaged file is told with the line at fault and leaves an empty untitled
 // model; a file that only varies from what the program writes is read.
