@@ -1,7 +1,6 @@
 #pragma once
-// What the file tests share: a workspace with a temporary folder, and two
-// conditions of the process that make saves fail or take another way (a
-// file-size limit, file permissions that bind root).
+// A workspace with a temporary folder, a file-size limit and file
+// permissions that bind root, for the file tests.
 #include "core/Fixtures.h"
 
 #include <QFile>

@@ -1,8 +1,6 @@
 #pragma once
-// What the core tests share: whole-file reads and writes, readable QString
-// failures, a builder for truss models with the models several files use,
-// window hooks that record what the core asked of the window, and a
-// workspace wired to both and to strict scripted prompts.
+// What the core tests share: whole-file reads and writes, builders of truss
+// models, recording window hooks and a workspace with strict prompts.
 #include "common/PlatformServices.h"
 #include "core/ScriptedPrompts.h"
 #include "workspace/Workspace.h"

@@ -1,12 +1,8 @@
 #pragma once
-// A UserPrompts for tests: answers come from queues the test fills in
-// advance, and every box or dialog shown is recorded with its texts, so a test
-// can assert exactly what the user would have seen.
-//
-// Strict by default: a box or dialog that finds its queue empty fails the
-// test (it gets the most cautious answer, as the silent prompts give), and
-// so does an answer still queued when the prompts go. A test that means
-// either says so with allowUnscripted() or allowLeftover().
+// A UserPrompts for tests: answers come from queues filled in advance; every
+// box or dialog shown is recorded with its texts. Strict by default: a box
+// that finds its queue empty (it gets the most cautious answer) and an answer
+// left over both fail the test; a test may allowUnscripted() boxes.
 #include "common/UserPrompts.h"
 
 #include <QString>
@@ -42,11 +38,10 @@ public:
     ~ScriptedPrompts() override
     {
         const size_t left = answers.size() + inputs.size() + files.size() + colours.size();
-        if (left > 0 && !m_allowLeftover)
+        if (left > 0)
             ADD_FAILURE() << left << " scripted answer(s) left over: an expected box never came";
     }
     void allowUnscripted() { m_allowUnscripted = true; }
-    void allowLeftover() { m_allowLeftover = true; }
 
     PromptAnswer message(const QString &text, const QString &title, PromptIcon icon,
                          PromptButtons buttons) override
@@ -135,5 +130,4 @@ private:
     }
 
     bool m_allowUnscripted = false;
-    bool m_allowLeftover = false;
 };

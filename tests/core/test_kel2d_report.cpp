@@ -1,7 +1,5 @@
-// kel2d-report run as a user would run it: its standard output must be the
-// program's own report, byte for byte, and its exit status must tell what
-// went wrong.
-#include "analysis/AnalysisStages.h"
+// kel2d-report run as a user would run it: the program's own report byte for
+// byte on standard output, and an exit status that tells what went wrong.
 #include "analysis/epilisi.h"
 #include "core/Fixtures.h"
 #include "reports/ReportText.h"
@@ -9,7 +7,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
-#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -45,73 +42,42 @@ ToolRun runTool(const QStringList &args, const QString &output = {}, rlim_t limi
             QString::fromLocal8Bit(p.readAllStandardError())};
 }
 
-// The report the program itself builds for the file: read, analysed when it
-// has nodes, sections in the order 1 to 4.
-QByteArray expectedReport(const char *file, const char *sections)
+// The report the program itself builds for the file: all four sections.
+QByteArray expectedReport(const char *file)
 {
     Workspace ws;
     QString name = data(file);
-    if (Read_Model_File(ws, name) != ReadOutcome::Read)
+    if (Read_Model_File(ws, name) != ReadOutcome::Read || !Run_Analysis(ws))
         return "(unreadable)";
-    if (ws.model.nodeCount > 0)
-        Run_Analysis(ws);
     QString text;
-    for (char s = '1'; s <= '4'; ++s)
-        if (std::strchr(sections, s))
-            text += Report_Text(ws.model, ws.results, s - '0');
+    for (int s = 1; s <= 4; ++s)
+        text += Report_Text(ws.model, ws.results, s);
     return text.toUtf8();
 }
 
-TEST(Kel2dReport, WritesTheChosenSectionsOrTellsWhatWentWrong)
+TEST(Kel2dReport, WritesTheReportOrTellsWhatWentWrong)
 {
-    const struct {
-        const char *file;
-        const char *sections; // the option; null: none
-        const char *expected; // the sections expected; null: no report
-        int exitCode;
-        QString err; // a part of the standard error
-    } rows[] = {
-        {"small_example.kel", nullptr, "1234", 0,
-         "Open file: " + data("small_example.kel") + "\nANALYSIS\nStart:  "},
-        // No nodes: not analysed, the report of the data as it stands.
-        {"empty_model.kel", nullptr, "1234", 0, "the model has no nodes; it was not analysed."},
-        // The mechanism warning informs; the report is still written.
-        {"mechanism.kel", "2", "2", 0, "The structure is probably a mechanism.\nmax.(u) = u(4) = "},
-        {"no_such_file.kel", nullptr, nullptr, 1, "There was an error opening the file: "},
-        // The free motions follow the failure on standard error, never in the report.
-        {"lone_node.kel", nullptr, nullptr, 2,
-         kAnalysisErrorText + "\nFree motion 1: node #1 in x\nFree motion 2: node #1 in y\n"},
-    };
-    for (const auto &row : rows) {
-        SCOPED_TRACE(std::string(row.file) + " " + (row.sections ? row.sections : ""));
-        QStringList args{data(row.file)};
-        if (row.sections)
-            args = QStringList{"--sections", row.sections} + args;
-        const ToolRun r = runTool(args);
-        EXPECT_EQ(r.exitCode, row.exitCode) << r.err.toStdString();
-        if (!row.err.isEmpty()) { // told once, not in both a box and the log
-            EXPECT_EQ(r.err.count(row.err), 1) << r.err.toStdString();
-        }
-        EXPECT_EQ(r.out, row.expected ? expectedReport(row.file, row.expected) : QByteArray());
-        // Every line ends in CR LF: nothing translated the line ends.
-        EXPECT_EQ(r.out.count("\r\n"), r.out.count('\n'));
-    }
-}
+    const ToolRun ok = runTool({data("small_example.kel")});
+    EXPECT_EQ(ok.exitCode, 0) << ok.err.toStdString();
+    EXPECT_TRUE(
+        ok.err.startsWith("Open file: " + data("small_example.kel") + "\nANALYSIS\nStart:  "))
+        << ok.err.toStdString();
+    EXPECT_EQ(ok.out, expectedReport("small_example.kel")); // CR LF kept
 
-// A report that cannot be written is a failure, not a silent success: a full
-// device, or a file that would pass the process's file-size limit.
-TEST(Kel2dReport, OutputThatCannotBeWrittenIsAFailure)
-{
+    const ToolRun usage = runTool({"--sections", "15", data("small_example.kel")});
+    EXPECT_EQ(usage.exitCode, 64);
+    EXPECT_TRUE(usage.err.startsWith("kel2d-report: \"5\" is not a section number; use 1 to 4.\n\n"
+                                     "Usage: kel2d-report [--sections DIGITS] MODEL.kel\n"))
+        << usage.err.toStdString();
+    EXPECT_EQ(usage.out, QByteArray());
+
+    // A report that would pass the process's file-size limit is a failed
+    // write, not a silent end by the signal.
     QTemporaryDir dir;
-    for (const auto &[output, limit, reason] :
-         {std::tuple{QStringLiteral("/dev/full"), rlim_t(0), "No space left on device"},
-          std::tuple{dir.filePath(QStringLiteral("report.txt")), rlim_t(100), "File too large"}}) {
-        const ToolRun r = runTool({data("small_example.kel")}, output, limit);
-        EXPECT_EQ(r.exitCode, 74);
-        EXPECT_TRUE(r.err.contains(QStringLiteral("kel2d-report: the report could not be written: ")
-                                   + QLatin1String(reason)))
-            << r.err.toStdString();
-    }
+    const ToolRun r = runTool({data("small_example.kel")}, dir.filePath("report.txt"), 100);
+    EXPECT_EQ(r.exitCode, 74);
+    EXPECT_TRUE(r.err.endsWith("kel2d-report: the report could not be written: File too large\n"))
+        << r.err.toStdString();
 }
 
 } // namespace
