@@ -3,6 +3,7 @@
 #include "core/EditingFixture.h"
 #include "model/ElementForm.h"
 #include "model/GroupEditing.h"
+#include "model/GroupForm.h"
 
 namespace {
 
@@ -104,6 +105,19 @@ TEST(GroupEditing, ApplyLogsOrRefusesInOrder)
                   std::pair(ok, 3 + (r.in.number == "4")));
         EXPECT_EQ(t.model().groups[2], r.row);
     }
+}
+
+// The last group is shown for editing, not offered as a new one; the number
+// after it is.
+TEST(GroupEditing, FormShowsTheLastGroupAndOffersTheNext)
+{
+    Editing t;
+    t.groups(3);
+    GroupForm form(t.model(), t.ws);
+    form.selectNumber(3);
+    EXPECT_EQ(std::tuple(form.isNew, form.fields.e), std::tuple(false, QStringLiteral("300")));
+    form.selectNumber(4);
+    EXPECT_EQ(std::tuple(form.isNew, form.fields.e), std::tuple(true, QString()));
 }
 
 TEST(GroupEditing, DeletionRefusesGroupsInUseAndRenumbersTheRest)

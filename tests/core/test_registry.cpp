@@ -73,6 +73,7 @@ TEST(IniText, KeysOutsideSectionsAndOddLinesReadBack)
 {
     const QSettings::SettingsMap map{{"zeta", "1"}, {"A/k", " x;\"y\"\n"}, {"B/k", ""}};
     EXPECT_EQ(parseIniText(iniText(map)), map);
+    EXPECT_EQ(iniText({{"S/k", "a b"}}), "[S]\nk=a b\n"); // quoted only where it must be
     EXPECT_EQ(parseIniText("[S]\nno equals\n=v\n# k=1\nk=1\nk = 2 ; c\n\"q\"=3\n[T\nt=\"a\\\"b"),
               (QSettings::SettingsMap{{"S/k", "2"}, {"S/\"q\"", "3"}, {"T/t", "a\"b"}}));
 }

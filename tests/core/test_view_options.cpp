@@ -1,5 +1,6 @@
 // The View options dialog's checks without its widgets: the values the
 // drawings would divide by are refused, with their message and field.
+#include "common/LabelPresets.h"
 #include "common/Registry.h"
 #include "core/Fixtures.h"
 #include "workspace/ViewOptions.h"
@@ -55,3 +56,19 @@ TEST(ViewOptions, ValuesTheDrawingsDivideByAreRefused)
 }
 
 } // namespace
+
+// The LABELS menu's presets: all seven labels, the basic four, none.
+TEST(LabelPresets, EachPresetShowsItsLabels)
+{
+    const std::pair<LabelPreset, std::string> rows[] = {{LabelPreset::All, "1111111"},
+                                                        {LabelPreset::Basic, "1010011"},
+                                                        {LabelPreset::None, "0000000"}};
+    for (const auto &[preset, expected] : rows) {
+        Settings s;
+        applyLabelPreset(s, preset);
+        std::string shown;
+        for (const LabelFlag &f : kLabelFlags)
+            shown += s.*f.flag ? '1' : '0';
+        EXPECT_EQ(shown, expected);
+    }
+}
