@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <string>
 
@@ -413,7 +414,14 @@ double RoundTo(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
-    const double scale = std::pow(10.0, decimals);
+    // 10^0 to 10^22 are exact doubles, as pow gives them; a table spares the
+    // call on every pointer move.
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const double scale = decimals >= 0 && decimals < int(std::size(kPowersOfTen))
+        ? kPowersOfTen[decimals]
+        : std::pow(10.0, decimals);
     if (!(scale > 0) || !std::isfinite(scale))
         return value;
     const double product = value * scale;
