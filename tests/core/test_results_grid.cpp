@@ -2,6 +2,7 @@
 // roles, as the window shows them and the spreadsheet export writes them).
 #include "Fixtures.h"
 #include "analysis/Functions_Bres_Megista.h"
+#include "reports/ModelTree.h"
 #include "reports/ResultsGrid.h"
 
 #include <gtest/gtest.h>
@@ -41,15 +42,30 @@ struct ReportModel : Workspace {
 TEST(ResultsGrid, ModelDataListsEverySectionInPlainForm)
 {
     ReportModel ws;
+    ws.model.nodes[4].fy = 7; // the last node loaded too
     const ResultsGrid g = dataGridCells(ws.model);
     EXPECT_EQ(g.title(), QStringLiteral("Model data"));
-    EXPECT_EQ(
-        dump(g),
-        (QStringList{"Groups|E|A|||", "1|210000000|0.5|||", "2|70000|2|||", "|||||",
-                     "Nodes|x|y|Constraints|Kx|Ky", "1|0|0|xx||", "2|0.5|3|||", "3|4|-2.25|ox|0.5|",
-                     "4|2|1|xo|100|", "|||||", "Elements|Start node i|End node j|E,A Group||",
-                     "1|1|2|1||", "2|2|3|2||", "3|3|4|1||", "4|1|4|2||", "|||||",
-                     "Nodal L.|Node|Fx|Fy||", "1|2||5||", "2|3|-1.5|||"}));
+    EXPECT_EQ(dump(g),
+              (QStringList{"Groups|E|A|||",
+                           "1|210000000|0.5|||",
+                           "2|70000|2|||",
+                           "|||||",
+                           "Nodes|x|y|Constraints|Kx|Ky",
+                           "1|0|0|xx||",
+                           "2|0.5|3|||",
+                           "3|4|-2.25|ox|0.5|",
+                           "4|2|1|xo|100|",
+                           "|||||",
+                           "Elements|Start node i|End node j|E,A Group||",
+                           "1|1|2|1||",
+                           "2|2|3|2||",
+                           "3|3|4|1||",
+                           "4|1|4|2||",
+                           "|||||",
+                           "Nodal L.|Node|Fx|Fy||",
+                           "1|2||5||",
+                           "2|3|-1.5|||",
+                           "3|4||7||"}));
     // Section titles open the heading rows, whose other cells are headings
     // like the item numbers; values are plain cells.
     EXPECT_EQ(
@@ -58,6 +74,49 @@ TEST(ResultsGrid, ModelDataListsEverySectionInPlainForm)
     // Outside the grid: an empty cell, never a read past the rows.
     for (auto [row, column] : {std::pair{-1, 0}, {0, -1}, {g.rowCount(), 0}, {0, g.columnCount()}})
         EXPECT_EQ(g.cell(row, column), GridCell{}) << row << ',' << column;
+}
+
+// The model tree: one line per entry, two spaces per level, the key in
+// brackets, the text, "*" for a bold entry; the sections even when empty.
+void flatten(const TreeEntry &e, int level, QStringList &out)
+{
+    out << QString(2 * level, QLatin1Char(' ')) + QLatin1Char('[') + e.key + QStringLiteral("] ")
+            + e.text + (e.bold ? QStringLiteral(" *") : QString());
+    for (const TreeEntry &child : e.children)
+        flatten(child, level + 1, out);
+}
+
+TEST(ModelTree, EveryItemWithItsValuesAndTheSectionsWhenEmpty)
+{
+    Model m;
+    const auto lines = [&m] {
+        QStringList out;
+        flatten(Ftiakse_treeview(m), 0, out);
+        return out;
+    };
+    const QStringList sections{"[] Model *", "  [omad] E,A Element Groups *", "  [komb] Nodes *",
+                               "  [stoi] Elements *", "  [sigk] Nodal loads *"};
+    EXPECT_EQ(lines(), sections);
+    group(m, 210000000, 0.5);
+    group(m, 70000, 2);
+    node(m, 0, 0, 1, 1);
+    node(m, 4, -2.25f, 0, 1, -1.5f, 0);
+    spring(m, 2, 0.5f, 2.5f);
+    element(m, 1, 2, 2);
+    // clang-format off
+    EXPECT_EQ(lines(), (QStringList{
+        "[] Model *", "  [omad] E,A Element Groups *",
+        "    [omad1] #1 E,A Group", "      [] E = 210000000", "      [] A = 0.5",
+        "    [omad2] #2 E,A Group", "      [] E = 70000", "      [] A = 2",
+        "  [komb] Nodes *",
+        "    [komb1] #1 Node", "      [] x = 0", "      [] y = 0", "      [] Constraints: xx",
+        "    [komb2] #2 Node", "      [] x = 4", "      [] y = -2.25", "      [] Constraints: ox",
+        "      [] Kx = 0.5", "      [] Ky = 2.5",
+        "  [stoi] Elements *",
+        "    [stoi1] #1 Element", "      [] Start node i: 1", "      [] End node j: 2",
+        "      [] Belongs to E,A group: 2",
+        "  [sigk] Nodal loads *", "    [sigk1] #1 Nodal load", "      [] On node: #2", "      [] Fx = -1.5"}));
+    // clang-format on
 }
 
 // Fixed directions stay empty. The smallest uy is red; the largest ux, on a
