@@ -91,6 +91,14 @@ TEST(RunAnalysis, SuccessfulRunLogsAndRestoresTheWindow)
     EXPECT_FALSE(Run_Analysis(empty));
     EXPECT_TRUE(empty.log.entries().isEmpty() && empty.hooks.calls.empty());
     EXPECT_EQ(empty.results.U, empty.earlier.U);
+
+    // A held node without elements analyses, but there are no element
+    // results to be up to date.
+    ApexRun lone([](Model &m) {
+        m = Model{};
+        node(m, 0, 0, 1, 1);
+    });
+    EXPECT_EQ(std::pair(Run_Analysis(lone), lone.model.modelChanged), std::pair(true, true));
 }
 
 // Models the analysis refuses before it assembles, each named with the item
