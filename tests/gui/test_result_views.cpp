@@ -10,6 +10,7 @@
 #include "drawing/gui/AnimationPlayer.h"
 #include "drawing/gui/PainterCanvas.h"
 #include "reports/ReportSelection.h"
+#include "reports/gui/ResultsGridModel.h"
 #include "reports/gui/ResultsGridView.h"
 #include "reports/gui/frmApotelesmata.h"
 #include "reports/gui/frmSelect.h"
@@ -181,6 +182,11 @@ TEST_F(ResultViews, ResultsWindowOpensCopiesTheChosenSectionsAndCloses)
     };
     for (const auto &[view, name] : views)
         EXPECT_EQ(accessibleName(view), QLatin1String(name));
+    // Every cell of the grid shows: its first row and column are the headers.
+    const auto *table = qobject_cast<const ResultsGridModel *>(w->gridView(GridId::Data)->model());
+    ASSERT_TRUE(table);
+    EXPECT_EQ(std::pair(table->rowCount() + 1, table->columnCount() + 1),
+              std::pair(table->grid().rowCount(), table->grid().columnCount()));
 
     ReportSections chosen;
     chosen.chosen = {true, false, true, false};
