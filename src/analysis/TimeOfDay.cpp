@@ -1,8 +1,19 @@
 #include "analysis/TimeOfDay.h"
 
+#include <QDateTime>
 #include <QLocale>
+#include <limits>
 
 namespace {
+
+// The offset from UTC that the local-time conversion found for one whole
+// second of UTC time.
+struct OffsetOfSecond {
+    qint64 second = std::numeric_limits<qint64>::min();
+    int offsetSeconds = 0;
+};
+
+qint64 secondOf(qint64 ms) { return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000); }
 
 // The long time format of the platform, less its time-zone part: the long
 // format is the one that always carries seconds, and the zone name only
@@ -38,6 +49,27 @@ QString twentyFourHours(const QTime &time)
 }
 
 } // namespace
+
+// Each conversion to local time makes the C library look at the system's
+// time-zone file again (a file-system call that costs more than the whole
+// analysis of a small truss, and a run asks the time twice). A zone's offset
+// from UTC changes only on a whole second, so the offset found for one
+// second serves every later instant of the same second.
+QTime localTimeAt(qint64 msSinceEpoch)
+{
+    thread_local OffsetOfSecond known;
+    const qint64 second = secondOf(msSinceEpoch);
+    if (second != known.second) {
+        const QDateTime local = QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::LocalTime);
+        known = OffsetOfSecond{second, local.offsetFromUtc()};
+        return local.time();
+    }
+    return QDateTime::fromMSecsSinceEpoch(msSinceEpoch + qint64(known.offsetSeconds) * 1000,
+                                          Qt::UTC)
+        .time();
+}
+
+QTime localTimeNow() { return localTimeAt(QDateTime::currentMSecsSinceEpoch()); }
 
 QString timeOfDay(const QTime &time)
 {

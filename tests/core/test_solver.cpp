@@ -6,9 +6,11 @@
 #include "analysis/MathMATRIX.h"
 #include "analysis/TimeOfDay.h"
 
+#include <QDateTime>
 #include <QLocale>
 #include <array>
 #include <cstring>
+#include <ctime>
 #include <random>
 #include <string>
 
@@ -213,6 +215,29 @@ TEST(TimeOfDay, WithSecondsWithoutZone)
         return;
     for (const QTime t : {QTime(0, 0, 0), QTime(9, 5, 7), QTime(23, 59, 59)})
         EXPECT_EQ(timeOfDay(t), locale.toString(t, QStringLiteral("HH:mm:ss")));
+}
+
+// The kept offset gives the local-time conversion's own answer on either
+// side of a change of the zone's offset, whether the second is met first
+// or again; a zone given by rule needs no zone files.
+TEST(TimeOfDay, LocalTimeAcrossAnOffsetChange)
+{
+    const QByteArray saved = qgetenv("TZ");
+    const bool hadZone = qEnvironmentVariableIsSet("TZ");
+    qputenv("TZ", "EET-2EEST,M3.5.0/3,M10.5.0/4");
+    tzset();
+    // 2026-03-29 01:00 UTC: 03:00 +02:00 becomes 04:00 +03:00.
+    const qint64 change = QDateTime(QDate(2026, 3, 29), QTime(1, 0), Qt::UTC).toMSecsSinceEpoch();
+    for (const qint64 ms : {change - 1001, change - 1, change - 999, change, change + 999,
+                            change + 1000, change + 1, change - 1, qint64(-1500), qint64(-500)})
+        EXPECT_EQ(localTimeAt(ms), QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime).time()) << ms;
+    EXPECT_EQ(localTimeAt(change - 1), QTime(2, 59, 59, 999));
+    EXPECT_EQ(localTimeAt(change), QTime(4, 0));
+    if (hadZone)
+        qputenv("TZ", saved);
+    else
+        qunsetenv("TZ");
+    tzset();
 }
 
 } // namespace
