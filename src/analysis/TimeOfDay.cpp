@@ -2,18 +2,15 @@
 
 #include <QDateTime>
 #include <QLocale>
-#include <limits>
 
 namespace {
 
 // The offset from UTC that the local-time conversion found for one whole
 // second of UTC time.
 struct OffsetOfSecond {
-    qint64 second = std::numeric_limits<qint64>::min();
+    qint64 second = -1;
     int offsetSeconds = 0;
 };
-
-qint64 secondOf(qint64 ms) { return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000); }
 
 // The long time format of the platform, less its time-zone part: the long
 // format is the one that always carries seconds, and the zone name only
@@ -54,12 +51,13 @@ QString twentyFourHours(const QTime &time)
 // time-zone file again (a file-system call that costs more than the whole
 // analysis of a small truss, and a run asks the time twice). A zone's offset
 // from UTC changes only on a whole second, so the offset found for one
-// second serves every later instant of the same second.
+// second serves every later instant of the same second. (An instant before
+// 1970, from a clock set wrong, is converted on its own.)
 QTime localTimeAt(qint64 msSinceEpoch)
 {
     thread_local OffsetOfSecond known;
-    const qint64 second = secondOf(msSinceEpoch);
-    if (second != known.second) {
+    const qint64 second = msSinceEpoch / 1000;
+    if (msSinceEpoch < 0 || second != known.second) {
         const QDateTime local = QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::LocalTime);
         known = OffsetOfSecond{second, local.offsetFromUtc()};
         return local.time();
