@@ -10,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTextStream>
@@ -72,14 +71,6 @@ bool drawAll(const QStringList &args, QList<Entry> &entries)
 
 int main(int argc, char **argv)
 {
-    // No screen is needed to draw into images.
-    QList<QByteArray> qtArgs = {argv[0], "-platform", "offscreen"};
-    int qtArgc = int(qtArgs.size());
-    QList<char *> qtArgv;
-    for (QByteArray &arg : qtArgs)
-        qtArgv << arg.data();
-    QGuiApplication app(qtArgc, qtArgv.data());
-
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
