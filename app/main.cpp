@@ -1,6 +1,7 @@
 // The program kel2d: the main window, opened on the model named on the
 // command line (all arguments taken together as one file name).
 #include "FirstFrameProbe.h"
+#include "ui/ExtensionIconStyle.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -23,6 +24,9 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Corvane Kel.2D"));
     QApplication::setApplicationVersion(frmMain::versionString());
     QApplication::setDesktopFileName(QStringLiteral("kel2d"));
+    // The style the application would have, its tool bars' extension icons
+    // read when first drawn.
+    QApplication::setStyle(new ExtensionIconStyle(QApplication::style()));
 
     QStringList arguments = QApplication::arguments();
     if (!arguments.isEmpty())

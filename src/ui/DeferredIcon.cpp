@@ -1,5 +1,7 @@
 #include "ui/DeferredIcon.h"
 
+#include "ui/IconPicture.h"
+
 #include <QApplication>
 #include <QHash>
 #include <QIconEngine>
@@ -7,7 +9,6 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOption>
-#include <QSvgRenderer>
 #include <memory>
 
 namespace {
@@ -63,19 +64,12 @@ public:
 private:
     QPixmap draw(const QSize &size, QIcon::Mode mode) const
     {
-        QSvgRenderer renderer(m_fileName);
-        if (!renderer.isValid())
+        QImage picture = builtIconPicture(m_fileName, size);
+        if (picture.isNull())
+            picture = drawIconPicture(m_fileName, size);
+        if (picture.isNull())
             return QPixmap();
-        QSize fitted = renderer.defaultSize();
-        if (!fitted.isNull())
-            fitted.scale(size, Qt::KeepAspectRatio);
-        if (fitted.isEmpty())
-            return QPixmap();
-        QPixmap pm(fitted);
-        pm.fill(Qt::transparent);
-        QPainter painter(&pm);
-        renderer.render(&painter);
-        painter.end();
+        const QPixmap pm = QPixmap::fromImage(picture);
         if (mode != QIcon::Normal && qobject_cast<QApplication *>(QCoreApplication::instance())) {
             QStyleOption option(0);
             option.palette = QGuiApplication::palette();

@@ -40,8 +40,9 @@ namespace {
 
 // The log's heights: the box shows about seven lines.
 constexpr int kLogLines = 7;
-// Small enough that the whole tool bar fits the default normal window.
-constexpr int kToolIconSize = 18;
+// Small enough that the whole tool bar fits the default normal window; the
+// build draws the icons' pixels at this size (src/CMakeLists.txt).
+constexpr int kToolIconSize = KEL2D_TOOL_ICON_SIZE;
 
 QString weekdayName(const QDate &date)
 {

@@ -1,6 +1,7 @@
 // Icons that read their picture on first use must draw what the icon made
 // from the picture file draws, at every size, ratio, mode and state.
 #include "ui/DeferredIcon.h"
+#include "ui/IconPicture.h"
 
 #include <QDir>
 #include <QImage>
@@ -57,6 +58,24 @@ TEST(DeferredIcon, DrawsWhatTheFileIconDraws)
     // A missing picture draws nothing.
     const QIcon missing = deferredIcon(QStringLiteral(":/icons/no_such_picture.svg"));
     EXPECT_TRUE(missing.pixmap(18).isNull() && missing.actualSize(QSize(18, 18)).isEmpty());
+}
+
+// The sizes the window shows at start come from the pixels the build drew,
+// so the comparison above covers them; an icon with letters is drawn when
+// shown, with the fonts of the machine it runs on.
+TEST(DeferredIcon, StartUpSizesWereDrawnByTheBuild)
+{
+    // clang-format off
+    const struct { const char *file; int size; bool built; } rows[] = {
+        {":/icons/new.svg", 18, true},    {":/icons/new.svg", 36, true},
+        {":/icons/kel2d.svg", 16, true},  {":/icons/kel2d.svg", 128, true},
+        {":/icons/groups.svg", 18, false}, {":/icons/new.svg", 16, false}};
+    // clang-format on
+    for (const auto &row : rows)
+        EXPECT_EQ(
+            builtIconPicture(QString::fromLatin1(row.file), QSize(row.size, row.size)).isNull(),
+            !row.built)
+            << row.file << " " << row.size;
 }
 
 } // namespace
