@@ -234,17 +234,26 @@ void MouseOverlayPainter::paint(QPainter &p, const MouseOverlay &o, double k,
                                 const QRegion &exposed) const
 {
     DirectPainting direct(p);
+    // Most items are hidden or far from the few pixels a move repaints: they
+    // are passed over by the bounds of those pixels alone.
+    const QRect reach = exposed.boundingRect();
+    const bool oneRect = exposed.rectCount() == 1;
+    const auto reaches = [&](const QRect &r) {
+        return !r.isEmpty() && !reach.isEmpty() && r.left() <= reach.right()
+            && reach.left() <= r.right() && r.top() <= reach.bottom() && reach.top() <= r.bottom()
+            && (oneRect || exposed.intersects(r));
+    };
     const QRect elementBounds = lineBounds(o.elementMarker, k, kElementMarkerWidth);
-    if (exposed.intersects(elementBounds))
+    if (reaches(elementBounds))
         paintKept(direct, m_elementMarkerImages, KeptImage{o.elementMarker, {}, k, 0, {}},
                   elementBounds, [&](QPainter &q) { paintElementMarker(q, o.elementMarker, k); });
-    if (exposed.intersects(lineBounds(o.rubberLine, k, 1))) {
+    if (reaches(lineBounds(o.rubberLine, k, 1))) {
         (*direct).setPen(QPen(m_ink, 1));
         (*direct).drawLine(QPointF(o.rubberLine.x1 * k, o.rubberLine.y1 * k),
                            QPointF(o.rubberLine.x2 * k, o.rubberLine.y2 * k));
     }
     const QRect nodeBounds = markerBounds(o, k);
-    if (exposed.intersects(nodeBounds)) {
+    if (reaches(nodeBounds)) {
         const QRectF box = markerRect(o, k);
         if (!m_keepImages || !m_nodeMarkerImages.paint(p, o.nodeMarkerShape, box, nodeBounds))
             m_nodeMarkerImages.draw(*direct, o.nodeMarkerShape, box);
@@ -253,7 +262,7 @@ void MouseOverlayPainter::paint(QPainter &p, const MouseOverlay &o, double k,
     for (int i = 0; i < 3; ++i) {
         const OverlayLabel &label = *labels[i];
         const QRect bounds = labelBounds(label, k);
-        if (exposed.intersects(bounds))
+        if (reaches(bounds))
             paintKept(direct, m_labelImages[i], KeptImage{{}, label, k, 0, {}}, bounds,
                       [&](QPainter &q) { paintLabel(q, label, k); });
     }
