@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <random>
 #include <vector>
@@ -73,7 +74,8 @@ std::pair<int, int> differenceOf(const QImage &a, const QImage &b)
 }
 
 // All the items: the first paint makes the images, the next ones copy them,
-// the last follows the items that changed. Then the node marker alone at
+// the third follows the items that changed, the last goes back to the first
+// ones. Then the node marker alone at
 // places a fraction of a pixel apart and on both sides of the area's edges,
 // each painted twice: into its kept image, then copied from it (or drawn
 // afresh where no image can stand for it). A square's one-pixel outline at
@@ -93,8 +95,10 @@ TEST(OverlayImages, KeptImagesGiveTheSamePixelsAsDrawingAfresh)
             const QRegion whole = kept.region(first, kPixelsPerCm);
             // A piece of the element marker and of the node label only.
             const QRegion piece = QRegion(136, 99, 9, 8) + QRegion(125, 68, 12, 5);
-            for (const auto &[overlay, exposed] :
-                 {std::pair{&first, &whole}, {&first, &piece}, {&moved, &whole}}) {
+            for (const auto &[overlay, exposed] : {std::pair{&first, &whole},
+                                                   {&first, &piece},
+                                                   {&moved, &whole},
+                                                   {&first, &whole}}) {
                 const QImage expected = paintedOver(screen, afresh, *overlay, *exposed);
                 EXPECT_EQ(paintedOver(screen, kept, *overlay, *exposed), expected);
                 EXPECT_NE(expected, screen); // something was painted
@@ -116,6 +120,28 @@ TEST(OverlayImages, KeptImagesGiveTheSamePixelsAsDrawingAfresh)
                 EXPECT_LE(levels, thinOutline ? 1 : 0) << int(shape);
             }
         }
+}
+
+// An element marker running far beyond the area, as after zooming far in,
+// still covers and paints its pixels on the area; one with an end that is
+// not a number covers none.
+TEST(OverlayImages, AnElementMarkerRunningFarOffTheAreaKeepsItsPixels)
+{
+    const MouseOverlayPainter painter(QApplication::font(), Qt::white);
+    const QPoint onArea(int(2 * kPixelsPerCm), int(kPixelsPerCm));
+    for (const double end : {1e12, -1e12, 1e300, std::numeric_limits<double>::quiet_NaN()}) {
+        MouseOverlay o;
+        o.elementMarker = OverlayLine{true, 2, 1, end, 1};
+        const QRegion region = painter.region(o, kPixelsPerCm);
+        if (std::isnan(end)) {
+            EXPECT_TRUE(region.isEmpty());
+            continue;
+        }
+        EXPECT_TRUE(region.contains(onArea)) << end;
+        const QImage screen = screenImage(QImage::Format_RGB32, 1.0);
+        EXPECT_NE(paintedOver(screen, painter, o, region).pixel(onArea), screen.pixel(onArea))
+            << end;
+    }
 }
 
 // However many places the pointer shows the marker at, the kept images stay

@@ -7,12 +7,39 @@
 #include <QPalette>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr int kElementMarkerWidth = 3; // pixels
 constexpr int kLineSlack = 3;          // pixels around a line for antialiasing
+constexpr double kFar = 1 << 24;       // pixels, far beyond any screen
+
+// The whole pixels `r` touches, `margin` more on every side. A side far
+// beyond any screen is held where the widths and the margin still fit an
+// int, so that an element running far off the area keeps its pixels on it;
+// a side that is not a number gives none.
+QRect pixelBounds(const QRectF &r, int margin)
+{
+    const double left = r.left(), top = r.top(), right = r.right(), bottom = r.bottom();
+    if (!(left <= right && top <= bottom))
+        return {};
+    // Rounded down and up by hand: within the held range this is exact, and
+    // it spares two calls per side on every move.
+    const auto down = [](double v) {
+        v = std::clamp(v, -kFar, kFar);
+        const int i = static_cast<int>(v);
+        return i > v ? i - 1 : i;
+    };
+    const auto up = [](double v) {
+        v = std::clamp(v, -kFar, kFar);
+        const int i = static_cast<int>(v);
+        return i < v ? i + 1 : i;
+    };
+    return QRect(QPoint(down(left) - margin, down(top) - margin),
+                 QPoint(up(right) + margin - 1, up(bottom) + margin - 1));
+}
 
 QRectF markerRect(const MouseOverlay &o, double k)
 {
@@ -24,8 +51,7 @@ QRect markerBounds(const MouseOverlay &o, double k)
 {
     if (!o.nodeMarkerShown)
         return {};
-    return markerRect(o, k).toAlignedRect().adjusted(-kLineSlack, -kLineSlack, kLineSlack,
-                                                     kLineSlack);
+    return pixelBounds(markerRect(o, k), kLineSlack);
 }
 
 QRect lineBounds(const OverlayLine &line, double k, int width)
@@ -34,8 +60,7 @@ QRect lineBounds(const OverlayLine &line, double k, int width)
         return {};
     const QRectF r =
         QRectF(QPointF(line.x1 * k, line.y1 * k), QPointF(line.x2 * k, line.y2 * k)).normalized();
-    const int m = width + kLineSlack;
-    return r.toAlignedRect().adjusted(-m, -m, m, m);
+    return pixelBounds(r, width + kLineSlack);
 }
 
 QStringList labelLines(const QString &text)
@@ -85,7 +110,7 @@ QRect MouseOverlayPainter::labelBounds(const OverlayLabel &label, double k) cons
 {
     if (!label.shown)
         return {};
-    return labelRect(label, k).toAlignedRect().adjusted(-1, -1, 1, 1);
+    return pixelBounds(labelRect(label, k), 1);
 }
 
 QRegion MouseOverlayPainter::region(const MouseOverlay &o, double k) const
@@ -142,24 +167,28 @@ QPainter &MouseOverlayPainter::DirectPainting::operator*()
 // as it is: a move over an element repaints pieces of its marker and labels
 // again and again without drawing them again.
 template <typename Draw>
-void MouseOverlayPainter::paintKept(DirectPainting &direct, KeptImage &kept, KeptImage wanted,
+void MouseOverlayPainter::paintKept(DirectPainting &direct, KeptImages &kept, KeptImage wanted,
                                     const QRect &bounds, const Draw &draw) const
 {
-    if (!m_keepImages) {
-        draw(*direct);
-        return;
-    }
     QPainter &p = direct.painter();
     const QPaintDevice *device = p.device();
     wanted.ratio = device ? device->devicePixelRatio() : 1.0;
-    if (!kept.paintedFrom(wanted))
-        paintAnew(p, kept, wanted, bounds, draw);
-    p.drawImage(bounds.topLeft(), kept.image);
+    // An element running far off the area would want an image far larger
+    // than the area: it is drawn as it is instead.
+    const double bytes = 4.0 * bounds.width() * bounds.height() * wanted.ratio * wanted.ratio;
+    if (!m_keepImages || bytes > KeptImages::kMaxBytes) {
+        draw(*direct);
+        return;
+    }
+    const KeptImage *found = kept.find(wanted);
+    if (!found)
+        found = &kept.add(paintAnew(p, std::move(wanted), bounds, draw));
+    p.drawImage(bounds.topLeft(), found->image);
 }
 
-void MouseOverlayPainter::paintAnew(const QPainter &p, KeptImage &kept, KeptImage &wanted,
-                                    const QRect &bounds,
-                                    const std::function<void(QPainter &)> &draw) const
+MouseOverlayPainter::KeptImage
+MouseOverlayPainter::paintAnew(const QPainter &p, KeptImage wanted, const QRect &bounds,
+                               const std::function<void(QPainter &)> &draw) const
 {
     wanted.image = QImage(bounds.size() * wanted.ratio, QImage::Format_ARGB32_Premultiplied);
     wanted.image.setDevicePixelRatio(wanted.ratio);
@@ -177,24 +206,54 @@ void MouseOverlayPainter::paintAnew(const QPainter &p, KeptImage &kept, KeptImag
     q.translate(-bounds.topLeft());
     draw(q);
     q.end();
-    kept = std::move(wanted);
+    return wanted;
+}
+
+const MouseOverlayPainter::KeptImage *MouseOverlayPainter::KeptImages::find(const KeptImage &wanted)
+{
+    const auto found = std::find_if(m_images.begin(), m_images.end(),
+                                    [&](const KeptImage &k) { return k.paintedFrom(wanted); });
+    if (found == m_images.end())
+        return nullptr;
+    std::rotate(m_images.begin(), found, found + 1);
+    return &m_images.front();
+}
+
+const MouseOverlayPainter::KeptImage &MouseOverlayPainter::KeptImages::add(KeptImage painted)
+{
+    m_bytes += painted.image.sizeInBytes();
+    m_images.insert(m_images.begin(), std::move(painted));
+    while (m_images.size() > 1 && (int(m_images.size()) > m_most || m_bytes > kMaxBytes)) {
+        m_bytes -= m_images.back().image.sizeInBytes();
+        m_images.pop_back();
+    }
+    return m_images.front();
 }
 
 void MouseOverlayPainter::paint(QPainter &p, const MouseOverlay &o, double k,
                                 const QRegion &exposed) const
 {
     DirectPainting direct(p);
+    // Most items are hidden or far from the few pixels a move repaints: they
+    // are passed over by the bounds of those pixels alone.
+    const QRect reach = exposed.boundingRect();
+    const bool oneRect = exposed.rectCount() == 1;
+    const auto reaches = [&](const QRect &r) {
+        return !r.isEmpty() && !reach.isEmpty() && r.left() <= reach.right()
+            && reach.left() <= r.right() && r.top() <= reach.bottom() && reach.top() <= r.bottom()
+            && (oneRect || exposed.intersects(r));
+    };
     const QRect elementBounds = lineBounds(o.elementMarker, k, kElementMarkerWidth);
-    if (exposed.intersects(elementBounds))
-        paintKept(direct, m_elementMarkerImage, KeptImage{o.elementMarker, {}, k, 0, {}},
+    if (reaches(elementBounds))
+        paintKept(direct, m_elementMarkerImages, KeptImage{o.elementMarker, {}, k, 0, {}},
                   elementBounds, [&](QPainter &q) { paintElementMarker(q, o.elementMarker, k); });
-    if (exposed.intersects(lineBounds(o.rubberLine, k, 1))) {
+    if (reaches(lineBounds(o.rubberLine, k, 1))) {
         (*direct).setPen(QPen(m_ink, 1));
         (*direct).drawLine(QPointF(o.rubberLine.x1 * k, o.rubberLine.y1 * k),
                            QPointF(o.rubberLine.x2 * k, o.rubberLine.y2 * k));
     }
     const QRect nodeBounds = markerBounds(o, k);
-    if (exposed.intersects(nodeBounds)) {
+    if (reaches(nodeBounds)) {
         const QRectF box = markerRect(o, k);
         if (!m_keepImages || !m_nodeMarkerImages.paint(p, o.nodeMarkerShape, box, nodeBounds))
             m_nodeMarkerImages.draw(*direct, o.nodeMarkerShape, box);
@@ -203,7 +262,7 @@ void MouseOverlayPainter::paint(QPainter &p, const MouseOverlay &o, double k,
     for (int i = 0; i < 3; ++i) {
         const OverlayLabel &label = *labels[i];
         const QRect bounds = labelBounds(label, k);
-        if (exposed.intersects(bounds))
+        if (reaches(bounds))
             paintKept(direct, m_labelImages[i], KeptImage{{}, label, k, 0, {}}, bounds,
                       [&](QPainter &q) { paintLabel(q, label, k); });
     }

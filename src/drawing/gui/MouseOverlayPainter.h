@@ -13,6 +13,7 @@
 #include <QRegion>
 
 #include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -53,6 +54,27 @@ private:
         }
     };
 
+    // The last few images of one kind of item, the one shown last first: a
+    // hand going back and forth over a few elements shows their markers and
+    // labels again and again, and painting one afresh costs many copies.
+    class KeptImages {
+    public:
+        explicit KeptImages(int most) : m_most(most) {}
+        // The image painted from `wanted`, brought to the front; null if none.
+        const KeptImage *find(const KeptImage &wanted);
+        // Keeps `painted` first, dropping the oldest beyond the bounds.
+        const KeptImage &add(KeptImage painted);
+
+        // Beyond this the oldest images are dropped, all but the newest; an
+        // item that would want a larger image than this is not kept.
+        static constexpr qsizetype kMaxBytes = 16 * 1024 * 1024;
+
+    private:
+        int m_most;
+        qsizetype m_bytes = 0;
+        std::vector<KeptImage> m_images;
+    };
+
     // The painter set up for drawing the items on it directly, on first
     // need, and left as it was afterwards. Copying kept images needs none of
     // it, and a pointer move mostly only copies them.
@@ -77,10 +99,10 @@ private:
     void paintElementMarker(QPainter &p, const OverlayLine &line, double k) const;
     // `draw(painter)` paints the item.
     template <typename Draw>
-    void paintKept(DirectPainting &direct, KeptImage &kept, KeptImage wanted, const QRect &bounds,
+    void paintKept(DirectPainting &direct, KeptImages &kept, KeptImage wanted, const QRect &bounds,
                    const Draw &draw) const;
-    void paintAnew(const QPainter &p, KeptImage &kept, KeptImage &wanted, const QRect &bounds,
-                   const std::function<void(QPainter &)> &draw) const;
+    KeptImage paintAnew(const QPainter &p, KeptImage wanted, const QRect &bounds,
+                        const std::function<void(QPainter &)> &draw) const;
 
     QFont m_font;
     QFontMetricsF m_metrics;
@@ -92,7 +114,9 @@ private:
     // Shaping a label's text is what a move would spend most on: its size is
     // worked out once per text.
     mutable QHash<QString, QSizeF> m_labelSizes;
-    mutable KeptImage m_elementMarkerImage;
-    mutable KeptImage m_labelImages[3]; // node, element, coordinates
+    mutable KeptImages m_elementMarkerImages{32};
+    // Node, element, coordinates: the last has a new text at nearly every
+    // move of a drag.
+    mutable KeptImages m_labelImages[3] = {KeptImages(32), KeptImages(32), KeptImages(1)};
     mutable NodeMarkerImages m_nodeMarkerImages;
 };

@@ -52,6 +52,33 @@ void runsAt(const QRect *rects, int count, qint64 top, Runs &runs)
     }
 }
 
+// Two rectangles that make one: one holding the other, or both over the same
+// rows or the same columns and overlapping or touching. An item that moved a
+// pixel or less across or down, or not at all, leaves these.
+bool joinedIntoOne(const QRect &a, const QRect &b, QRect &joined)
+{
+    const auto along = [](int a0, int a1, int b0, int b1) {
+        return qint64(a0) <= qint64(b1) + 1 && qint64(b0) <= qint64(a1) + 1;
+    };
+    if (a.top() == b.top() && a.bottom() == b.bottom()
+        && along(a.left(), a.right(), b.left(), b.right())) {
+        joined = QRect(QPoint(std::min(a.left(), b.left()), a.top()),
+                       QPoint(std::max(a.right(), b.right()), a.bottom()));
+        return true;
+    }
+    if (a.left() == b.left() && a.right() == b.right()
+        && along(a.top(), a.bottom(), b.top(), b.bottom())) {
+        joined = QRect(QPoint(a.left(), std::min(a.top(), b.top())),
+                       QPoint(a.right(), std::max(a.bottom(), b.bottom())));
+        return true;
+    }
+    if (a.contains(b) || b.contains(a)) {
+        joined = a.contains(b) ? a : b;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 // QRegion keeps its rectangles in bands from top to bottom, each band's
@@ -75,6 +102,8 @@ QRegion unionOfRects(std::span<const QRect> rects)
     }
     if (count <= 1)
         return count ? QRegion(kept[0]) : QRegion();
+    if (QRect joined; count == 2 && joinedIntoOne(kept[0], kept[1], joined))
+        return QRegion(joined);
     qint64 edges[2 * kMaxRectsAtOnce]; // rows where a band may begin or end
     int edgeCount = 0;
     for (int i = 0; i < count; ++i) {
