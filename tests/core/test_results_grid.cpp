@@ -42,7 +42,8 @@ struct ReportModel : Workspace {
 TEST(ResultsGrid, ModelDataListsEverySectionInPlainForm)
 {
     ReportModel ws;
-    ws.model.nodes[4].fy = 7; // the last node loaded too
+    ws.model.nodes[1].fx = 9; // the first and the last node loaded too
+    ws.model.nodes[4].fy = 7;
     const ResultsGrid g = dataGridCells(ws.model);
     EXPECT_EQ(g.title(), QStringLiteral("Model data"));
     EXPECT_EQ(dump(g),
@@ -63,9 +64,10 @@ TEST(ResultsGrid, ModelDataListsEverySectionInPlainForm)
                            "4|1|4|2||",
                            "|||||",
                            "Nodal L.|Node|Fx|Fy||",
-                           "1|2||5||",
-                           "2|3|-1.5|||",
-                           "3|4||7||"}));
+                           "1|1|9|||",
+                           "2|2||5||",
+                           "3|3|-1.5|||",
+                           "4|4||7||"}));
     // Section titles open the heading rows, whose other cells are headings
     // like the item numbers; values are plain cells.
     EXPECT_EQ(

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
 
 namespace {
@@ -53,12 +54,17 @@ TEST_F(WorkbookExport, EveryCellReadsBackAsTextUnderTheGridsTitle)
 
         const QJsonObject book = readBack(file);
         QJsonObject cells;
+        const QJsonObject widths = book["widths"].toObject();
         for (int c = 0; c < grid.columnCount(); ++c) {
+            qsizetype longest = 0;
             for (int r = 0; r < grid.rowCount(); ++r) {
                 const QString text = grid.cell(r, c).text;
+                longest = std::max(longest, text.size());
                 if (!text.isEmpty())
                     cells[QChar(u'A' + c) + QString::number(r + 1)] = QJsonArray{text, "s"};
             }
+            // Every column is made wide enough for its longest text.
+            EXPECT_GT(widths[QString(QChar(u'A' + c))].toDouble(), double(longest)) << c;
         }
         EXPECT_EQ(book["sheets"].toArray(), QJsonArray{grid.title()});
         EXPECT_EQ(book["cells"].toObject(), cells);
