@@ -16,6 +16,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -144,8 +145,9 @@ TEST(OverlayImages, AnElementMarkerRunningFarOffTheAreaKeepsItsPixels)
     }
 }
 
-// However many places the pointer shows the marker at, the kept images stay
-// within their bound.
+// A place met for the first time is left to be drawn afresh; from the second
+// time on the marker comes from its image. However many places the pointer
+// shows the marker at, the kept images stay within their bound.
 TEST(OverlayImages, NodeMarkerImagesStayWithinTheirBound)
 {
     QImage screen = screenImage(QImage::Format_RGB32, 1.0);
@@ -156,8 +158,11 @@ TEST(OverlayImages, NodeMarkerImagesStayWithinTheirBound)
     const int places = 3000; // of a large marker: some 8 KiB each
     for (int i = 0; i < places; ++i) {
         const QRectF box(20 + i * 0.0173, 30, 40, 40);
-        ASSERT_TRUE(
-            images.paint(p, NodeMarkerShape::Circle, box, QRect(int(box.left()) - 3, 27, 48, 48)));
+        const QRect bounds(int(box.left()) - 3, 27, 48, 48);
+        const bool first = images.paint(p, NodeMarkerShape::Circle, box, bounds);
+        const bool second = images.paint(p, NodeMarkerShape::Circle, box, bounds);
+        const bool otherShape = images.paint(p, NodeMarkerShape::Square, box, bounds);
+        ASSERT_EQ(std::tuple(first, second, otherShape), std::tuple(false, true, false)) << i;
         most = std::max(most, images.bytes());
     }
     EXPECT_LE(most, NodeMarkerImages::kMaxBytes + 48 * 48 * 4);

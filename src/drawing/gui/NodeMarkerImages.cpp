@@ -52,6 +52,7 @@ bool NodeMarkerImages::paint(QPainter &p, NodeMarkerShape shape, const QRectF &b
         return false;
     if (ratio != m_ratio || m_bytes > kMaxBytes) {
         m_images.clear();
+        m_metOnce.clear();
         m_bytes = 0;
         m_ratio = ratio;
     }
@@ -65,6 +66,12 @@ bool NodeMarkerImages::paint(QPainter &p, NodeMarkerShape shape, const QRectF &b
                   std::bit_cast<quint64>(box.width()), shape};
     auto kept = m_images.constFind(key);
     if (kept == m_images.constEnd()) {
+        if (m_metOnce.size() >= kMaxPlacesMetOnce)
+            m_metOnce.clear();
+        if (!m_metOnce.remove(key)) {
+            m_metOnce.insert(key);
+            return false;
+        }
         Placed placed = paintImage(shape, box, bounds, ratio);
         m_bytes += placed.image.sizeInBytes();
         kept = m_images.insert(key, std::move(placed));

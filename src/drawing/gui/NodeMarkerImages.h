@@ -1,16 +1,20 @@
 #pragma once
-// The node marker painted once into an image at each place it is shown and
-// copied from there when it is shown at that place again. It follows the
-// pointer a pixel or less at a time, and its antialiased outline costs more
-// than the whole repaint around it; a hand going back and forth over the
-// same spot, or a node marked again while the view stays as it is, shows it
-// at places it has already been painted at.
+// The node marker painted into an image at a place it is shown at a second
+// time and copied from there whenever it is shown at that place again. It
+// follows the pointer a pixel or less at a time, and its antialiased outline
+// costs more than the whole repaint around it; a hand going back and forth
+// over the same spot, a pointer snapping to the grid's points, or a node
+// marked again while the view stays as it is, shows it at places it has
+// already been shown at. A place met for the first time is drawn afresh:
+// a pointer roaming freely seldom comes back to exactly the same place, and
+// painting an image costs more than drawing the marker once.
 #include "drawing/ModelMouse.h"
 
 #include <QColor>
 #include <QHash>
 #include <QImage>
 #include <QRect>
+#include <QSet>
 
 class QPainter;
 
@@ -23,8 +27,9 @@ public:
     // its kept image, the pixels draw() gives on an antialiased painter
     // (with a border no wider than a device pixel, a few outline pixels may
     // be a level of 255 off); `bounds` holds every pixel the marker touches.
-    // False, painting nothing, where an image cannot stand for it: on a
-    // painter that scales or turns, or a device of a fractional pixel ratio.
+    // False, painting nothing, where the marker is to be drawn afresh: at a
+    // place met for the first time, and wherever an image cannot stand for
+    // it (a painter that scales or turns, a fractional pixel ratio).
     bool paint(QPainter &p, NodeMarkerShape shape, const QRectF &box, const QRect &bounds);
     // Draws the marker afresh; `p` antialiased and without a brush.
     void draw(QPainter &p, NodeMarkerShape shape, const QRectF &box) const;
@@ -36,6 +41,8 @@ public:
     // Beyond this the kept images are dropped and painted again as needed:
     // a few thousand places at ratio 1.
     static constexpr qsizetype kMaxBytes = 4 * 1024 * 1024;
+    // Beyond this many places met once, those are forgotten.
+    static constexpr qsizetype kMaxPlacesMetOnce = 4096;
 
 private:
     // The exact place and size in pixels, bit for bit: a marker a fraction of
@@ -62,5 +69,6 @@ private:
     QColor m_ink;
     qreal m_ratio = 0; // the device pixel ratio the kept images were painted for
     QHash<Key, Placed> m_images;
+    QSet<Key> m_metOnce; // places shown at once, without an image
     qsizetype m_bytes = 0;
 };
