@@ -532,7 +532,7 @@ void Epilisi::Element_End_Forces(int e)
     const double f2 = (p2 - p1) + 0.0;
     res.F[e][1] = f1;
     res.F[e][2] = f2;
-    m_finite &= std::isfinite(f1) & std::isfinite(f2);
+    m_finite = m_finite && std::isfinite(f1) && std::isfinite(f2);
     // Fg(e) = (c f1, s f1, c f2, s f2), added where its node is held.
     const Node &ni = m.nodes[r.i];
     const Node &nj = m.nodes[r.j];
@@ -555,7 +555,7 @@ void Epilisi::Node_Reactions()
         const double ry = res.R[n][2] - m.nodes[n].fy;
         res.R[n][1] = rx;
         res.R[n][2] = ry;
-        finite &= std::isfinite(rx) & std::isfinite(ry);
+        finite = finite && std::isfinite(rx) && std::isfinite(ry);
     }
     m_finite &= finite;
 }
