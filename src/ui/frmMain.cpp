@@ -230,7 +230,7 @@ void frmMain::showEvent(QShowEvent *event)
             m_undo->clear();
             if (Read_Model_File(m_ws, file) == ReadOutcome::Read) {
                 m_ws.model.modelChanged = true;
-                rememberFile(file);
+                m_fileToRemember = file;
             }
             m_ws.view.resetHistory();
             Apply_View_Colours();
@@ -240,8 +240,16 @@ void frmMain::showEvent(QShowEvent *event)
     }
 }
 
+void frmMain::paintEvent(QPaintEvent *event)
+{
+    QMainWindow::paintEvent(event);
+    if (!m_fileToRemember.isEmpty())
+        QTimer::singleShot(0, this, [this] { rememberFile(std::exchange(m_fileToRemember, {})); });
+}
+
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    rememberFile(std::exchange(m_fileToRemember, {}));
     stopDeformationAnimation();
     // The program's other windows close first.
     for (QWidget *w : findChildren<QWidget *>()) {

@@ -179,6 +179,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -242,7 +243,11 @@ private:
     QString m_helpFallbackDir;
     QString m_commandLineModel;      // read once the window is on screen
     bool m_modelReadPending = false; // until the command-line model is read
-    bool m_pictureOwed = false;      // the area was resized and not yet drawn
+    // The command-line model, read, for the recent-file lists: they are
+    // written to disk, which the first frame need not wait for, so once the
+    // window has been painted (or at closing, if it never was).
+    QString m_fileToRemember;
+    bool m_pictureOwed = false; // the area was resized and not yet drawn
 
     DrawingArea *m_area = nullptr;
     LogView *m_log = nullptr;

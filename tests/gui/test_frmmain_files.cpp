@@ -119,4 +119,25 @@ TEST_F(MainWindowTest, RecentFilesMenuReopensModelsAndClosingAsks)
     EXPECT_EQ(prompts.shown.back().icon, PromptIcon::Exclamation);
 }
 
+// The model named on the command line goes into the recent-file lists once
+// the window has been painted, so that its first frame waits for no disk;
+// a window closed before it was ever painted still lists it.
+TEST_F(MainWindowTest, TheCommandLineModelIsListedAfterTheFirstFrame)
+{
+    const QString a = writeModel(QStringLiteral("a.kel"));
+    for (const bool painted : {false, true}) {
+        SCOPED_TRACE(painted);
+        create(a).setUpdatesEnabled(painted);
+        window->show();
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        ASSERT_EQ(ws().model.fileName, a);
+        EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())),
+                  painted ? QStringList{a} : QStringList{});
+        EXPECT_TRUE(window->close());
+        EXPECT_EQ(loadRecentFiles(SettingsStore(storePath())), QStringList{a});
+        QFile::remove(storePath());
+    }
+}
+
 } // namespace
