@@ -1,12 +1,19 @@
 // Icons that read their picture on first use must draw what the icon made
-// from the picture file draws, at every size, ratio, mode and state.
+// from the picture file draws, at every size, ratio, mode and state; the
+// style that reads the extension buttons' icons when first drawn, what its
+// base style draws, at every size, ratio, mode and direction.
 #include "ui/DeferredIcon.h"
+#include "ui/ExtensionIconStyle.h"
 #include "ui/IconPicture.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -76,6 +83,36 @@ TEST(DeferredIcon, StartUpSizesWereDrawnByTheBuild)
             builtIconPicture(QString::fromLatin1(row.file), QSize(row.size, row.size)).isNull(),
             !row.built)
             << row.file << " " << row.size;
+}
+
+QStyle *freshStyle() { return QStyleFactory::create(QApplication::style()->name()); }
+
+TEST(ExtensionIconStyle, DrawsTheBaseStylesIcons)
+{
+    const std::unique_ptr<QStyle> base(freshStyle());
+    ExtensionIconStyle style(freshStyle());
+    QStyleOption rightToLeft;
+    rightToLeft.direction = Qt::RightToLeft;
+    const QStyleOption *options[] = {nullptr, &rightToLeft};
+    for (QStyle::StandardPixmap which :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton})
+        for (const QStyleOption *option : options) {
+            SCOPED_TRACE(testing::Message()
+                         << "icon " << which << " option " << (option != nullptr));
+            const QIcon want = base->standardIcon(which, option);
+            const QIcon later = style.standardIcon(which, option);
+            EXPECT_EQ(later.availableSizes(), want.availableSizes());
+            for (int size : {8, 12, 16, 24})
+                for (qreal ratio : {1.0, 2.0})
+                    for (QIcon::Mode mode : kModes) {
+                        EXPECT_EQ(later.pixmap(QSize(size, size), ratio, mode).toImage(),
+                                  want.pixmap(QSize(size, size), ratio, mode).toImage())
+                            << size << " @" << ratio << " mode " << mode;
+                        EXPECT_EQ(later.actualSize(QSize(size, size), mode),
+                                  want.actualSize(QSize(size, size), mode));
+                        EXPECT_EQ(painted(later, ratio, mode), painted(want, ratio, mode));
+                    }
+        }
 }
 
 } // namespace
