@@ -70,6 +70,13 @@ TEST(ElementEditing, ApplyAndDeleteWriteTheirLines)
                      {"* Element #1, Node i: #1, Node j: #2, E,A Group: #2", LogDarkBlue},
                      {"Element deleted: #2. Elements renumbered: #3.", LogGreen}}));
     EXPECT_EQ(std::pair(t.steps.labels.size(), t.steps.ended), std::pair(size_t(5), 5));
+    // Opened on an element (the item menu), the last one included; past the
+    // last, ready for a new one.
+    for (const auto &[element, number, nodeI] : {std::tuple{2, "2", "3"}, {3, "3", ""}}) {
+        form.open(element);
+        EXPECT_EQ(std::pair(form.fields.number, form.fields.nodeI),
+                  std::pair(QString::fromLatin1(number), QString::fromLatin1(nodeI)));
+    }
 }
 
 TEST(GroupEditing, ApplyLogsOrRefusesInOrder)

@@ -78,6 +78,18 @@ TEST(DesktopRecentFiles, MakesTheListAndLeavesOneItCannotParseAsItWas)
                           "2026-03-01T10:00:00.000Z application/x-kel2d kel2d "
                           "'kel2d %f' "});
 
+    // Another file joins the list; the first one, opened again, moves to the
+    // end with the date it was first added.
+    ASSERT_TRUE(addDesktopRecentFile(list, "/models/c.kel",
+                                     QDateTime(QDate(2026, 3, 2), QTime(9, 0), Qt::UTC)));
+    ASSERT_TRUE(addDesktopRecentFile(list, "/models/a b.kel",
+                                     QDateTime(QDate(2026, 3, 3), QTime(8, 0), Qt::UTC)));
+    EXPECT_EQ(bookmarks(list),
+              (QStringList{"file:///models/c.kel 2026-03-02T09:00:00.000Z "
+                           "2026-03-02T09:00:00.000Z application/x-kel2d kel2d 'kel2d %f' ",
+                           "file:///models/a%20b.kel 2026-03-01T10:00:00.000Z "
+                           "2026-03-03T08:00:00.000Z application/x-kel2d kel2d 'kel2d %f' "}));
+
     const QByteArray broken = readBytes(list).chopped(9);
     ASSERT_TRUE(writeBytes(list, broken));
     EXPECT_FALSE(addDesktopRecentFile(list, "/models/a.kel"));
