@@ -34,6 +34,8 @@ TEST(NodeEditing, AppliedNodesAreWrittenAndLoggedOrRefused)
         // The limit comes before the coincident point it also has.
         {node("101", "1", "0"), "The maximum number of nodes that can be defined is 100.", F::None, false},
         {node("4", "1", "0"), "At (1, 0) there is already node #2. ", F::X, false},
+        {node("5", "7", "7"), "The value given for node number is unacceptable.", F::Number, false},
+        {node("0", "7", "7"), "The value given for node number is unacceptable.", F::Number, false},
         {node("4", "5", "5", "", "-2"), "The elastic constants cannot have negative values.", F::Ky, true},
         // Halfway between the largest float and the next power of two rounds up to infinity.
         {node("4", "340282356779733661637539395458142568448", "5"), "The value given for coordinate x is unacceptable.", F::X, true},
