@@ -239,9 +239,7 @@ void MouseOverlayPainter::paint(QPainter &p, const MouseOverlay &o, double k,
     const QRect reach = exposed.boundingRect();
     const bool oneRect = exposed.rectCount() == 1;
     const auto reaches = [&](const QRect &r) {
-        return !r.isEmpty() && !reach.isEmpty() && r.left() <= reach.right()
-            && reach.left() <= r.right() && r.top() <= reach.bottom() && reach.top() <= r.bottom()
-            && (oneRect || exposed.intersects(r));
+        return reach.intersects(r) && (oneRect || exposed.intersects(r));
     };
     const QRect elementBounds = lineBounds(o.elementMarker, k, kElementMarkerWidth);
     if (reaches(elementBounds))
